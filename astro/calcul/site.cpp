@@ -1,0 +1,40 @@
+#include "calcul/site.h"
+
+#include <cmath>
+
+#include "calcul/numerique.h"
+
+namespace almanax {
+
+namespace {
+// Whole degrees, minutes and seconds, each truncated (never rounded).
+void decouper(long double v, int& d, int& m, int& s) {
+  const long double a = std::fabs(v);
+  const long double deg = int_r(a);
+  const long double minutes = (a - deg) * 60.0L;
+  d = static_cast<int>(deg);
+  m = static_cast<int>(trunc_i(minutes));
+  s = static_cast<int>(trunc_i((minutes - m) * 60.0L));
+}
+}  // namespace
+
+champs_site champs_du_site(const site_nomme& s) {
+  champs_site c;
+  c.nom = s.nom;
+  decouper(s.longitude, c.lon_deg, c.lon_min, c.lon_sec);
+  c.lon_lettre = s.longitude >= 0 ? "O" : "E";
+  decouper(s.latitude, c.lat_deg, c.lat_min, c.lat_sec);
+  c.lat_lettre = s.latitude >= 0 ? "N" : "S";
+  return c;
+}
+
+site_courant site_courant_de(const site_nomme& s) {
+  site_courant c;
+  c.longitude = std::fabs(s.longitude);
+  c.sens_longitude = s.longitude >= 0 ? 1 : -1;
+  c.latitude = std::fabs(s.latitude);
+  c.sens_latitude = s.latitude >= 0 ? 1 : -1;
+  return c;
+}
+
+}  // namespace almanax

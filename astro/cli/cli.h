@@ -1,0 +1,85 @@
+// The command line: `astro --rapport NAME [options]` prints one page's report
+// without opening the window; `--json` prints the same result with raw numbers.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calcul/calendrier.h"
+#include "calcul/site.h"
+#include "cli/json.h"
+
+namespace almanax::cli {
+
+// A bad option or value: the French message goes to standard error, exit status 2.
+class erreur_option : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct heure_hms {
+  int heure = 0, minute = 0, seconde = 0;
+};
+
+// The options of one report: --nom valeur or --nom=valeur. Every accessor checks
+// the value and throws erreur_option with a French message naming the option.
+class arguments {
+ public:
+  explicit arguments(std::map<std::string, std::string> valeurs) : valeurs_(std::move(valeurs)) {}
+
+  bool present(std::string_view nom) const;
+  std::string texte(std::string_view nom, std::string_view defaut);
+  long long entier(std::string_view nom, long long defaut, long long min, long long max);
+  long double reel(std::string_view nom, long double defaut, long double min, long double max);
+  // "JJ/MM/AAAA", historical year (no year 0, negative years allowed), checked day and month.
+  date_jma date(std::string_view nom, date_jma defaut);
+  // "HH:MM" or "HH:MM:SS".
+  heure_hms heure(std::string_view nom, heure_hms defaut);
+  // Comma-separated list; each item must be one of `permis` (compared without case).
+  std::vector<std::string> liste(std::string_view nom, const std::vector<std::string>& defaut,
+                                 const std::vector<std::string>& permis);
+  // The observing site: --site NAME (from villes.dat of the working directory, or the
+  // bundled list), or --lat DEG --lon DEG (north and west positive); default: the
+  // program's default site.
+  site_nomme site();
+
+  // Options given but never read by the report: an error.
+  void verifier_tout_lu() const;
+
+ private:
+  const std::string* valeur(std::string_view nom);
+  std::map<std::string, std::string> valeurs_;
+  std::set<std::string, std::less<>> lus_;
+};
+
+// What a report produces: the exact text of the page's copy (CR LF, tabs) and the
+// same result as JSON with raw numbers.
+struct resultat {
+  std::string texte;
+  json::valeur donnees;
+};
+
+struct rapport {
+  std::string_view nom;      // "dates", "ephemerides", ...
+  std::string_view resume;   // one French line for --help
+  std::string_view options;  // French help of its options, one per line
+  resultat (*executer)(arguments&);
+};
+
+// Today's date and time, the window's start-up date (historical year).
+date_jma aujourd_hui();
+heure_hms maintenant();
+
+std::span<const rapport> rapports();
+
+// Runs the command line; returns the process exit status.
+int principal(int argc, char** argv, std::ostream& out, std::ostream& err);
+
+}  // namespace almanax::cli

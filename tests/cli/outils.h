@@ -1,0 +1,56 @@
+// Runs the built program for the command-line tests.
+#pragma once
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+struct sortie_astro {
+  int statut = -1;
+  std::string sortie;  // standard output
+  std::string erreurs;  // standard error
+};
+
+// Runs ASTRO_EXE with the arguments in `dossier` (working directory, created when
+// missing), with a C locale and a private settings scope.
+inline sortie_astro executer_astro(const std::vector<std::string>& args,
+                                   const std::filesystem::path& dossier = std::filesystem::temp_directory_path() /
+                                                                          ("almanax-cli-" + std::to_string(getpid()))) {
+  std::filesystem::create_directories(dossier);
+  const auto out = dossier / "stdout.txt";
+  const auto err = dossier / "stderr.txt";
+  sortie_astro r;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(dossier.c_str()) != 0) _exit(127);
+    if (!freopen(out.c_str(), "wb", stdout) || !freopen(err.c_str(), "wb", stderr)) _exit(127);
+    setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
+    setenv("HOME", dossier.c_str(), 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
+    std::vector<char*> argv;
+    std::string exe = ASTRO_EXE;
+    argv.push_back(exe.data());
+    std::vector<std::string> copie = args;
+    for (auto& a : copie) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execv(exe.c_str(), argv.data());
+    _exit(127);
+  }
+  int statut = 0;
+  waitpid(pid, &statut, 0);
+  r.statut = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+  auto lire = [](const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+  };
+  r.sortie = lire(out);
+  r.erreurs = lire(err);
+  return r;
+}
