@@ -121,7 +121,10 @@ long double instant_saison(int annee, int saison) {
 date_jma paques(int Y) {
   int mois = 0, jour = 0;
   if (Y < 1583) {
-    const int a = Y % 4, b = Y % 7, c = Y % 19;
+    // Remainders taken in 0..n-1: the same as the signed ones for positive years, and
+    // for years <= 0 they carry the Julian cycle back instead of giving negative days.
+    const auto mod = [](int x, int n) { return ((x % n) + n) % n; };
+    const int a = mod(Y, 4), b = mod(Y, 7), c = mod(Y, 19);
     const int d = (19 * c + 15) % 30;
     const int e = (2 * a + 4 * b - d + 34) % 7;
     mois = (d + e + 114) / 31;
