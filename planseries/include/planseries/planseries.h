@@ -70,7 +70,8 @@ PLANSERIES_API long double neptune_r(long double t);
 PLANSERIES_API long double terre2_longitude(long double t);
 PLANSERIES_API long double terre2_latitude(long double t);
 
-// Pluto: k is the degrees-to-radians factor. Each returns the plain 43-row sum:
+// Pluto, from a periodic series fitted for about 1885-2099: k is the
+// degrees-to-radians factor (pi/180). Each returns the plain 43-row sum:
 // longitude and latitude in 1e-6 degree, radius in 1e-7 AU, J2000.0 frame.
 // Callers complete them: L = 238.956785 + 144.96 T + sum*1e-6 (deg),
 // B = sum*1e-6 - 3.908202 (deg), R = 40.7247248 + sum*1e-7 (AU), T = 10 t.
@@ -78,7 +79,10 @@ PLANSERIES_API long double pluton_longitude(long double k, long double t);
 PLANSERIES_API long double pluton_latitude(long double k, long double t);
 PLANSERIES_API long double pluton_rayon(long double k, long double t);
 
-// sin x / cos x, and ln x / ln 10.
+// sin x / cos x, and ln x / ln 10. Outside their domain (cos x = 0, x <= 0)
+// they give what the division or the logarithm gives (huge, infinite or NaN,
+// with the floating-point flags raised). Not extern "C" on purpose: a C symbol
+// tan or log10 would replace the C library's for the whole process.
 PLANSERIES_API long double tan(long double x);
 PLANSERIES_API long double log10(long double x);
 

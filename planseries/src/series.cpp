@@ -1,0 +1,121 @@
+// Heliocentric longitude, latitude and radius vector of the eight planets,
+// full and short series, ecliptic and mean equinox of date.
+#include <planseries/planseries.h>
+
+#include <cmath>
+
+#include "termes.h"
+#include "vsop87d_termes.h"
+
+namespace planseries {
+
+// The angles are handed to cosl as they are: it reduces arguments of a few
+// 1e5 radians exactly, which a reduction of our own would not do better.
+long double somme(SousSerie termes, long double t) {
+  long double s = 0.0L;
+  for (const Terme& terme : termes) {
+    s += terme.a * std::cos(terme.phi + terme.omega * t);
+  }
+  return s;
+}
+
+long double evaluer(const Serie& serie, long double t) {
+  long double total = 0.0L;
+  long double puissance = 1.0L;
+  for (const SousSerie& sous_serie : serie) {
+    total += somme(sous_serie, t) * puissance;
+    puissance *= t;
+  }
+  return total * 1.0e-8L;
+}
+
+long double evaluer(const SerieCourte& serie, long double t) {
+  return (somme(serie.x0, t) + somme(serie.x1, t) * t) * 1.0e-8L;
+}
+
+namespace {
+
+using namespace vsop87d;
+
+// Terms kept by the short series (first terms of X0, first terms of X1): enough
+// to draw the planets, not to compute a position.
+constexpr SerieCourte mercure_l_courte = courte(mercure.l, 2, 2);
+constexpr SerieCourte mercure_b_courte = courte(mercure.b, 5, 4);
+constexpr SerieCourte mercure_r_courte = courte(mercure.r, 3, 3);
+constexpr SerieCourte venus_l_courte = courte(venus.l, 3, 2);
+constexpr SerieCourte venus_b_courte = courte(venus.b, 3, 3);
+constexpr SerieCourte venus_r_courte = courte(venus.r, 2, 2);
+constexpr SerieCourte terre_l_courte = courte(terre.l, 2, 1);
+constexpr SerieCourte terre_r_courte = courte(terre.r, 2, 1);
+constexpr SerieCourte mars_l_courte = courte(mars.l, 5, 5);
+constexpr SerieCourte mars_b_courte = courte(mars.b, 5, 5);
+constexpr SerieCourte mars_r_courte = courte(mars.r, 5, 5);
+constexpr SerieCourte jupiter_l_courte = courte(jupiter.l, 4, 3);
+constexpr SerieCourte jupiter_b_courte = courte(jupiter.b, 4, 2);
+constexpr SerieCourte jupiter_r_courte = courte(jupiter.r, 6, 4);
+constexpr SerieCourte saturne_l_courte = courte(saturne.l, 2, 1);
+constexpr SerieCourte saturne_b_courte = courte(saturne.b, 10, 10);
+constexpr SerieCourte saturne_r_courte = courte(saturne.r, 6, 5);
+constexpr SerieCourte uranus_l_courte = courte(uranus.l, 3, 1);
+constexpr SerieCourte uranus_b_courte = courte(uranus.b, 10, 10);
+constexpr SerieCourte uranus_r_courte = courte(uranus.r, 7, 2);
+constexpr SerieCourte neptune_l_courte = courte(neptune.l, 2, 1);
+constexpr SerieCourte neptune_b_courte = courte(neptune.b, 7, 3);
+constexpr SerieCourte neptune_r_courte = courte(neptune.r, 3, 3);
+
+}  // namespace
+
+// clang-format off
+// Full series.
+long double mercure_longitude(long double t) { return evaluer(mercure.l, t); }
+long double mercure_latitude(long double t) { return evaluer(mercure.b, t); }
+long double mercure_rayon(long double t) { return evaluer(mercure.r, t); }
+long double venus_longitude(long double t) { return evaluer(venus.l, t); }
+long double venus_latitude(long double t) { return evaluer(venus.b, t); }
+long double venus_rayon(long double t) { return evaluer(venus.r, t); }
+long double terre_longitude(long double t) { return evaluer(terre.l, t); }
+long double terre_latitude(long double t) { return evaluer(terre.b, t); }
+long double terre_rayon(long double t) { return evaluer(terre.r, t); }
+long double mars_longitude(long double t) { return evaluer(mars.l, t); }
+long double mars_latitude(long double t) { return evaluer(mars.b, t); }
+long double mars_rayon(long double t) { return evaluer(mars.r, t); }
+long double jupiter_longitude(long double t) { return evaluer(jupiter.l, t); }
+long double jupiter_latitude(long double t) { return evaluer(jupiter.b, t); }
+long double jupiter_rayon(long double t) { return evaluer(jupiter.r, t); }
+long double saturne_longitude(long double t) { return evaluer(saturne.l, t); }
+long double saturne_latitude(long double t) { return evaluer(saturne.b, t); }
+long double saturne_rayon(long double t) { return evaluer(saturne.r, t); }
+long double uranus_longitude(long double t) { return evaluer(uranus.l, t); }
+long double uranus_latitude(long double t) { return evaluer(uranus.b, t); }
+long double uranus_rayon(long double t) { return evaluer(uranus.r, t); }
+long double neptune_longitude(long double t) { return evaluer(neptune.l, t); }
+long double neptune_latitude(long double t) { return evaluer(neptune.b, t); }
+long double neptune_rayon(long double t) { return evaluer(neptune.r, t); }
+
+// Short series.
+long double mercure_l(long double t) { return evaluer(mercure_l_courte, t); }
+long double mercure_b(long double t) { return evaluer(mercure_b_courte, t); }
+long double mercure_r(long double t) { return evaluer(mercure_r_courte, t); }
+long double venus_l(long double t) { return evaluer(venus_l_courte, t); }
+long double venus_b(long double t) { return evaluer(venus_b_courte, t); }
+long double venus_r(long double t) { return evaluer(venus_r_courte, t); }
+long double terre_l(long double t) { return evaluer(terre_l_courte, t); }
+long double terre_r(long double t) { return evaluer(terre_r_courte, t); }
+long double mars_l(long double t) { return evaluer(mars_l_courte, t); }
+long double mars_b(long double t) { return evaluer(mars_b_courte, t); }
+long double mars_r(long double t) { return evaluer(mars_r_courte, t); }
+long double jupiter_l(long double t) { return evaluer(jupiter_l_courte, t); }
+long double jupiter_b(long double t) { return evaluer(jupiter_b_courte, t); }
+long double jupiter_r(long double t) { return evaluer(jupiter_r_courte, t); }
+long double saturne_l(long double t) { return evaluer(saturne_l_courte, t); }
+long double saturne_b(long double t) { return evaluer(saturne_b_courte, t); }
+long double saturne_r(long double t) { return evaluer(saturne_r_courte, t); }
+long double uranus_l(long double t) { return evaluer(uranus_l_courte, t); }
+long double uranus_b(long double t) { return evaluer(uranus_b_courte, t); }
+long double uranus_r(long double t) { return evaluer(uranus_r_courte, t); }
+long double neptune_l(long double t) { return evaluer(neptune_l_courte, t); }
+long double neptune_b(long double t) { return evaluer(neptune_b_courte, t); }
+long double neptune_r(long double t) { return evaluer(neptune_r_courte, t); }
+// clang-format on
+
+}  // namespace planseries
