@@ -1,0 +1,215 @@
+#include "calcul/lune.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calcul/corrections.h"
+#include "calcul/formats.h"
+#include "calcul/numerique.h"
+#include "calcul/table_lune.h"
+
+namespace almanax {
+
+namespace {
+
+// A polynomial in T (degrees), reduced to one turn, in radians.
+long double angle_reduit(long double degres) { return modulo_360(degres) * deg_rad; }
+
+// E or E squared for the rows that hold the Sun's mean anomaly.
+long double facteur_e(int m, long double E) {
+  switch (m < 0 ? -m : m) {
+    case 0: return 1.0L;
+    case 1: return E;
+    default: return E * E;
+  }
+}
+
+long double argument(const arguments_lunaires& a, int d, int m, int mp, int f) {
+  return d * a.D + m * a.M + mp * a.Mp + f * a.F;
+}
+
+// The Moon's distance from the Earth's centre in km at 385000.56 km + the sum.
+constexpr long double distance_moyenne_km = 385000.56L;
+constexpr long double rayon_terre_km = 6378.14L;
+// Ratio of the Moon's radius to the Earth's equatorial radius.
+constexpr long double rapport_rayon_lune = 0.272481L;
+// The fixed Sun distance of the phase computation, km.
+constexpr long double distance_soleil_km = 149971520.0L;
+
+}  // namespace
+
+arguments_lunaires arguments_lunaires_de(long double T) {
+  const long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
+  arguments_lunaires a;
+  a.Lp = angle_reduit(218.3164591L + 481267.88134236L * T - 0.0013268L * T2 + T3 / 538841.0L - T4 / 65194000.0L);
+  a.D = angle_reduit(297.8502042L + 445267.1115168L * T - 0.00163L * T2 + T3 / 545868.0L - T4 / 113065000.0L);
+  a.M = angle_reduit(357.5291092L + 35999.0502909L * T - 0.0001536L * T2 + T3 / 24490000.0L);
+  a.Mp = angle_reduit(134.9634114L + 477198.8676313L * T + 0.008997L * T2 + T3 / 69699.0L - T4 / 14712000.0L);
+  a.F = angle_reduit(93.2720993L + 483202.0175273L * T - 0.0034029L * T2 - T3 / 3526000.0L + T4 / 86331000.0L);
+  a.A1 = angle_reduit(119.75L + 131.849L * T);
+  a.A2 = angle_reduit(53.09L + 479264.29L * T);
+  a.A3 = angle_reduit(313.45L + 481266.484L * T);
+  a.E = 1.0L - 0.002516L * T - 0.0000074L * T2;
+  return a;
+}
+
+long double sin_long(const arguments_lunaires& a) {
+  long double s = 0;
+  for (const auto& t : table_lune_lr) {
+    if (t.l == 0) continue;
+    s += t.l * facteur_e(t.m, a.E) * std::sin(argument(a, t.d, t.m, t.mp, t.f));
+  }
+  // Actions of Venus and Jupiter, and of the flattening of the Earth.
+  s += 3958.0L * std::sin(a.A1) + 1962.0L * std::sin(a.Lp - a.F) + 318.0L * std::sin(a.A2);
+  return s;
+}
+
+long double cos_r(const arguments_lunaires& a) {
+  long double s = 0;
+  for (const auto& t : table_lune_lr) {
+    if (t.r == 0) continue;
+    s += t.r * facteur_e(t.m, a.E) * std::cos(argument(a, t.d, t.m, t.mp, t.f));
+  }
+  return s;
+}
+
+long double sin_lat(const arguments_lunaires& a) {
+  long double s = 0;
+  for (const auto& t : table_lune_b) {
+    if (t.b == 0) continue;
+    s += t.b * facteur_e(t.m, a.E) * std::sin(argument(a, t.d, t.m, t.mp, t.f));
+  }
+  s += -2235.0L * std::sin(a.Lp) + 382.0L * std::sin(a.A3) + 175.0L * std::sin(a.A1 - a.F) +
+       175.0L * std::sin(a.A1 + a.F) + 127.0L * std::sin(a.Lp - a.Mp) - 115.0L * std::sin(a.Lp + a.Mp);
+  return s;
+}
+
+long double distance_lune(long double somme_r) { return distance_moyenne_km + somme_r / 1000.0L; }
+
+long double parallaxe_lune(long double distance_km) {
+  // The ratio stays below 1 for any distance the series can give; the clamp only
+  // keeps a nonsense distance from turning into a NaN.
+  const long double r = std::clamp(rayon_terre_km / distance_km, -1.0L, 1.0L);
+  return std::asin(r) * rad_deg;
+}
+
+position_lune position_de_la_lune(const arguments_lunaires& a) {
+  position_lune p;
+  p.somme_l = sin_long(a);
+  p.somme_r = cos_r(a);
+  p.somme_b = sin_lat(a);
+  p.lambda = a.Lp * rad_deg + p.somme_l / 1.0e6L;
+  p.beta = p.somme_b / 1.0e6L;
+  p.distance = distance_lune(p.somme_r);
+  p.parallaxe = parallaxe_lune(p.distance);
+  return p;
+}
+
+position_lune position_de_la_lune(long double T) { return position_de_la_lune(arguments_lunaires_de(T)); }
+
+long double diametre_apparent_lune(long double parallaxe) {
+  return 2.0L * std::asin(rapport_rayon_lune * std::sin(parallaxe * deg_rad)) * rad_deg;
+}
+
+phase_lune phase_de_la_lune(long double T, long double alpha, long double delta, long double distance_km) {
+  // A low-precision Sun: mean longitude, mean anomaly and equation of the centre.
+  const long double T2 = T * T, T3 = T2 * T;
+  const long double L0 = modulo_360(280.46645L + 36000.76983L * T + 0.0003032L * T2);
+  const long double M = (357.5291L + 35999.0503L * T - 0.0001559L * T2 - 0.00000048L * T3) * deg_rad;
+  const long double C = (1.9146L - 0.004817L * T - 0.000014L * T2) * std::sin(M) +
+                        (0.019993L - 0.000101L * T) * std::sin(2.0L * M) + 0.00029L * std::sin(3.0L * M);
+  phase_lune p;
+  p.longitude_soleil = L0 + C;
+
+  const etat_nutation n = nutation_complete(T / 10.0L);
+  const coord_equatoriales soleil = ecliptique_vers_equatorial({p.longitude_soleil, 0.0L}, n.epsilon());
+
+  const long double d0 = soleil.delta * deg_rad, d = delta * deg_rad;
+  // Rounding can push the cosine a hair past +-1 when the two bodies line up.
+  const long double cos_psi = std::clamp(
+      std::sin(d0) * std::sin(d) + std::cos(d0) * std::cos(d) * std::cos((soleil.alpha - alpha) * deg_rad), -1.0L,
+      1.0L);
+  const long double psi = std::acos(cos_psi);
+  p.elongation = psi * rad_deg;
+
+  const long double denominateur = distance_km - distance_soleil_km * std::cos(psi);
+  p.angle_de_phase = std::atan(distance_soleil_km * std::sin(psi) / denominateur) * rad_deg;
+  if (denominateur < 0) p.angle_de_phase += 180.0L;
+  p.fraction = (1.0L + std::cos(p.angle_de_phase * deg_rad)) / 2.0L * 100.0L;
+  return p;
+}
+
+std::string texte_dms_lune(long double degres) {
+  // The shared angle text, closed by a double quote instead of two apostrophes.
+  std::string s = format_dms_abs(degres);
+  if (s.ends_with("''")) s.replace(s.size() - 2, 2, "\"");
+  return s;
+}
+
+std::string texte_hms_lune(long double degres) {
+  // The shared hour text, except that a right ascension rounding up to 24 h shows 0 h.
+  std::string s = format_hms(degres);
+  if (s.starts_with("24 h")) s.replace(0, 2, "0");
+  return s;
+}
+
+ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site,
+                                      std::string_view separateur) {
+  ephemeride_lune e;
+  e.jour_julien = jour_julien;
+  for (int k = -1; k <= 1; ++k) {
+    const long double T = (jour_julien + k - jd_j2000) / jours_siecle;
+    const position_lune p = position_de_la_lune(T);
+    const etat_nutation n = nutation_complete(T / 10.0L);
+    // Nutation only: the series already give the Moon's apparent direction
+    // apart from it, and no aberration is applied.
+    const long double lambda = p.lambda + n.delta_psi;
+    const long double epsilon = n.epsilon();
+    const coord_equatoriales eq = ecliptique_vers_equatorial({lambda, p.beta}, epsilon);
+    e.alpha_3j[k + 1] = eq.alpha;
+    e.delta_3j[k + 1] = eq.delta;
+    if (k == 0) {
+      e.geocentrique = p;
+      // The sums can carry the longitude a few degrees below 0 or past 360: the page
+      // shows it within one turn.
+      e.lambda = modulo_360(lambda);
+      e.beta = p.beta;
+      e.alpha = eq.alpha;
+      e.delta = eq.delta;
+      e.distance = p.distance;
+      e.parallaxe = p.parallaxe;
+      e.delta_psi = n.delta_psi;
+      e.epsilon = epsilon;
+      e.phase = phase_de_la_lune(T, eq.alpha, eq.delta, p.distance);
+    }
+  }
+
+  e.diametre = diametre_apparent_lune(e.parallaxe);
+  e.fraction_arrondie = static_cast<int>(round_i(e.phase.fraction));
+  e.croissante = modulo_360(e.lambda - e.phase.longitude_soleil) < 180.0L;
+
+  e.hauteur_h0 = hauteur_h0_lune(e.parallaxe);
+  entree_lever_coucher lc;
+  lc.alpha_3j = e.alpha_3j;
+  lc.delta_3j = e.delta_3j;
+  lc.hauteur_h0 = e.hauteur_h0;
+  lc.jour_julien = jour_julien;
+  lc.site = site;
+  e.lever_coucher = lever_meridien_coucher(lc);
+
+  e.long_lune = texte_dms_lune(e.lambda);
+  e.lat_lune = texte_dms_lune(e.beta);
+  e.asc_lune = texte_hms_lune(e.alpha);
+  e.dec_lune = texte_dms_lune(e.delta);
+  e.dist_lune = format_float("### ##0.###0", e.distance, separateur);
+  e.par_lune = texte_dms_lune(e.parallaxe);
+  e.ill_lune = format_float("#0.##0 ", e.phase.fraction, separateur);
+  // Three decimals of a degree, then one space.
+  e.dia_lune = format_float("#0.##0 ", e.diametre, separateur);
+  e.lune_lev = e.lever_coucher.texte_lever;
+  e.lune_mer = e.lever_coucher.texte_meridien;
+  e.lune_cou = e.lever_coucher.texte_coucher;
+  return e;
+}
+
+}  // namespace almanax

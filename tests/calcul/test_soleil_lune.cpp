@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calcul/rapport.h"
+#include "calcul/soleil_lune.h"
+
+using namespace almanax;
+
+namespace {
+
+instant_saisi instant_de(int jour, int mois, int annee, int heure = 0, int minute = 0, int seconde = 0) {
+  instant_saisi i;
+  i.date = {jour, mois, annee};
+  i.heure = heure;
+  i.minute = minute;
+  i.seconde = seconde;
+  return i;
+}
+
+site_courant paris() {
+  site_courant s;
+  s.latitude = 48.8667L;
+  s.longitude = 2.3333L;
+  s.sens_longitude = -1;
+  return s;
+}
+
+champs_site champs_paris() {
+  site_nomme s;
+  s.nom = "Paris";
+  s.latitude = 48.8667L;
+  s.longitude = -2.3333L;
+  return champs_du_site(s);
+}
+
+// The report cut at its CR LF line ends (the last, empty piece dropped).
+std::vector<std::string> lignes(const std::string& t) {
+  std::vector<std::string> r;
+  std::size_t debut = 0;
+  for (std::size_t p; (p = t.find("\r\n", debut)) != std::string::npos; debut = p + 2) r.push_back(t.substr(debut, p - debut));
+  EXPECT_EQ(debut, t.size()) << "text after the last CR LF";
+  return r;
+}
+
+}  // namespace
+
+TEST(SoleilLunePage, MemeInstantPourLesDeuxGroupes) {
+  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(13, 10, 1992), paris(), ",");
+  EXPECT_EQ(r.jour_julien, 2448908.5L);
+  EXPECT_EQ(r.soleil.jour_julien, r.jour_julien);
+  EXPECT_EQ(r.lune.jour_julien, r.jour_julien);
+  EXPECT_EQ(r.soleil.dist_t_sol, "0,99761");
+  EXPECT_NEAR(r.soleil.longitude_apparente, 199.906L, 0.0005L);
+  // The clock time enters the instant.
+  const resultat_soleil_lune midi = calcul_soleil_lune(instant_de(13, 10, 1992, 12, 30, 36), paris(), ",");
+  EXPECT_NEAR(midi.jour_julien, 2448909.0L + (30 * 60 + 36) / 86400.0L, 2e-6L);  // stored on 40 bits
+  EXPECT_GT(midi.lune.lambda - r.lune.lambda, 6.0L);
+}
+
+TEST(SoleilLunePage, AnneesHistoriques) {
+  // Year -1 of the page is the astronomical year 0; 1 January of year 0 (Julian
+  // calendar) is JD 1721057.5, and 1 January 1 is 366 days later.
+  EXPECT_EQ(jour_julien_saisi(instant_de(1, 1, -1)), 1721057.5L);
+  EXPECT_EQ(jour_julien_saisi(instant_de(1, 1, 1)), 1721423.5L);
+  EXPECT_EQ(jour_julien_saisi(instant_de(12, 4, 1992)), 2448724.5L);
+  // Far dates still compute without a NaN in any text.
+  for (int annee : {-4713, -1, 1, 9999}) {
+    const resultat_soleil_lune r = calcul_soleil_lune(instant_de(1, 1, annee), paris(), ",");
+    const std::string t = copie_soleil_lune(r, {}, champs_bloc_date_de(r.saisie), champs_paris());
+    EXPECT_EQ(t.find("nan"), std::string::npos) << annee;
+    EXPECT_EQ(t.find("NAN"), std::string::npos) << annee;
+  }
+}
+
+TEST(SoleilLuneCopie, ToutesLesCasesCochees) {
+  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(13, 10, 1992), paris(), ",");
+  const std::string t = copie_soleil_lune(r, {}, champs_bloc_date_de(r.saisie), champs_paris());
+  const std::vector<std::string> l = lignes(t);
+  const std::string site = bloc_site(champs_paris());
+  const std::vector<std::string> attendu = {
+      "Le 13 Octobre 1992 à 00:00:00",
+      site.substr(0, site.size() - 4),
+      "",
+      "Soleil ",
+      "",
+      "Longitude géométrique \t" + r.soleil.long_g_sol,
+      "Longitude apparente \t" + r.soleil.long_a_sol,
+      "Latitude apparente \t" + r.soleil.lat_a_sol,
+      "Ascension droite apparente \t" + r.soleil.asc_a_sol,
+      "Déclinaison apparente \t" + r.soleil.dec_a_sol,
+      "Distance à la Terre \t0,99761 UA",
+      "Lever \t" + r.soleil.sol_lev,
+      "Méridien \t" + r.soleil.sol_mer,
+      "Coucher \t" + r.soleil.sol_cou,
+      "",
+      "Lune ",
+      "",
+      "Longitude géocentrique \t" + r.lune.long_lune,
+      "Latitude géocentrique \t" + r.lune.lat_lune,
+      "Ascension droite \t" + r.lune.asc_lune,
+      "Déclinaison \t" + r.lune.dec_lune,
+      "Distance à la Terre \t" + r.lune.dist_lune + " km",
+      "parallaxe \t" + r.lune.par_lune,
+      "Fraction illuminée \t" + r.lune.ill_lune + " %",
+      "Diamètre apparent \t" + r.lune.dia_lune,
+      "Lever \t" + r.lune.lune_lev,
+      "Méridien \t" + r.lune.lune_mer,
+      "Coucher \t" + r.lune.lune_cou,
+      "",
+      "",
+  };
+  EXPECT_EQ(l, attendu);
+  EXPECT_TRUE(site.starts_with("A Paris\t"));
+  // No label is left empty.
+  for (const std::string* s : {&r.soleil.long_g_sol, &r.soleil.lat_a_sol, &r.soleil.sol_lev, &r.lune.long_lune,
+                               &r.lune.dist_lune, &r.lune.ill_lune, &r.lune.dia_lune, &r.lune.lune_cou})
+    EXPECT_FALSE(s->empty());
+}
+
+TEST(SoleilLuneCopie, AucuneCaseCocheeDonneUneLigneVide) {
+  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(13, 10, 1992), paris(), ",");
+  const cases_soleil_lune aucune{false, false, false, false};
+  EXPECT_EQ(copie_soleil_lune(r, aucune, champs_bloc_date_de(r.saisie), champs_paris()), "\r\n");
+}
+
+TEST(SoleilLuneCopie, ChaqueCaseSeule) {
+  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(12, 4, 1992, 21, 5, 9), paris(), ".");
+  const champs_bloc_date d = champs_bloc_date_de(r.saisie);
+  EXPECT_EQ(d.heure, "21:05:09");
+  EXPECT_EQ(copie_soleil_lune(r, {true, false, false, false}, d, champs_paris()),
+            "Le 12 Avril 1992 à 21:05:09\r\n\r\n");
+  EXPECT_EQ(copie_soleil_lune(r, {false, true, false, false}, d, champs_paris()), bloc_site(champs_paris()) + "\r\n");
+  EXPECT_EQ(copie_soleil_lune(r, {false, false, true, false}, d, champs_paris()), bloc_soleil(r.soleil) + "\r\n");
+  EXPECT_EQ(copie_soleil_lune(r, {false, false, false, true}, d, champs_paris()), bloc_lune(r.lune) + "\r\n");
+  EXPECT_TRUE(bloc_soleil(r.soleil).starts_with("Soleil \r\n\r\nLongitude géométrique \t"));
+  EXPECT_TRUE(bloc_lune(r.lune).starts_with("Lune \r\n\r\nLongitude géocentrique \t"));
+  EXPECT_TRUE(bloc_lune(r.lune).ends_with("\r\n\r\n"));
+  // The point separator reaches the Moon's distance.
+  EXPECT_NE(bloc_lune(r.lune).find("Distance à la Terre \t"), std::string::npos);
+  EXPECT_EQ(r.lune.dist_lune.find(','), std::string::npos);
+}
+
+TEST(SoleilLuneCopie, AnneeAvantNotreEre) {
+  // The year shows as typed (historical numbering) in the date block.
+  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(3, 2, -44), paris(), ",");
+  EXPECT_EQ(copie_soleil_lune(r, {true, false, false, false}, champs_bloc_date_de(r.saisie), champs_paris()),
+            "Le 3 Février -44 à 00:00:00\r\n\r\n");
+}
