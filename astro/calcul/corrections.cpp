@@ -1,0 +1,120 @@
+#include "calcul/corrections.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <planseries/planseries.h>
+
+#include "calcul/table_nutation.h"
+
+namespace almanax {
+
+namespace {
+
+// A polynomial argument in degrees, reduced to one turn, in radians.
+long double argument_rad(long double degres) { return modulo_360(degres) * deg_rad; }
+
+long double argument_terme(const terme_nutation& k, const etat_nutation& n) {
+  return k.d * n.D + k.m * n.M + k.mp * n.Mp + k.f * n.F + k.omega * n.Omega;
+}
+
+// Sums are in 0.0001"; to degrees.
+constexpr long double unite_nutation = 0.0001L / 3600.0L;
+
+}  // namespace
+
+void nutation_obliquite(etat_nutation& n) {
+  const long double T = 10.0L * n.t;
+  const long double T2 = T * T, T3 = T2 * T;
+  n.D = argument_rad(297.85036L + 445267.111480L * T - 0.0019142L * T2 + T3 / 189474.0L);
+  n.M = argument_rad(357.52772L + 35999.050340L * T - 0.0001603L * T2 - T3 / 300000.0L);
+  n.Mp = argument_rad(134.96298L + 477198.867398L * T + 0.0086972L * T2 + T3 / 56250.0L);
+  n.F = argument_rad(93.27191L + 483202.017538L * T - 0.0036825L * T2 + T3 / 327270.0L);
+  n.Omega = argument_rad(125.04452L - 1934.136261L * T + 0.0020708L * T2 + T3 / 450000.0L);
+
+  long double somme = 0;
+  for (const terme_nutation& k : table_nutation) {
+    if (k.c == 0 && k.c_t == 0) continue;
+    somme += (k.c + k.c_t * T) * std::cos(argument_terme(k, n));
+  }
+  n.delta_epsilon = somme * unite_nutation;
+}
+
+void nutation_longitude(etat_nutation& n) {
+  const long double T = 10.0L * n.t;
+  long double somme = 0;
+  for (const terme_nutation& k : table_nutation) somme += (k.s + k.s_t * T) * std::sin(argument_terme(k, n));
+  n.delta_psi = somme * unite_nutation;
+}
+
+void obliquite_moyenne(etat_nutation& n) {
+  // Powers of U, in units of 10000 Julian years; coefficients in degrees.
+  static constexpr long double c[] = {23.43929111L,    -1.3002583333L, -0.00043055556L, 0.55534722L,
+                                      -0.014272222L,   -0.069352778L,  -0.010847222L,   0.0019777778L,
+                                      0.0077416667L,   0.0016083333L,  0.00068055556L};
+  const long double U = n.t / 10.0L;
+  long double e = 0;
+  for (int i = 10; i >= 0; --i) e = e * U + c[i];
+  n.epsilon0 = e;
+}
+
+etat_nutation nutation_complete(long double t) {
+  etat_nutation n;
+  n.t = t;
+  nutation_obliquite(n);
+  nutation_longitude(n);
+  obliquite_moyenne(n);
+  return n;
+}
+
+long double Log10(long double x) { return std::log(x) / std::log(10.0L); }
+
+long double longitude_soleil_vraie(long double terre_longitude_rad) {
+  const long double l = modulo_360(terre_longitude_rad * rad_deg);
+  const long double theta = l + 180.0L;
+  return theta > 360.0L ? l - 180.0L : theta;
+}
+
+coord_ecliptiques aberration(coord_ecliptiques c, long double theta, long double T) {
+  const long double e = 0.016708617L - 0.000042037L * T - 0.0000001236L * T * T;
+  const long double pi_terre = (102.93735L + 1.71953L * T + 0.00046L * T * T) * deg_rad;
+  const long double k = constante_aberration;
+  const long double l = c.lambda * deg_rad, b = c.beta * deg_rad, th = theta * deg_rad;
+  const long double d_lambda = (-k * std::cos(th - l) + e * k * std::cos(pi_terre - l)) / std::cos(b);
+  const long double d_beta = -k * std::sin(b) * (std::sin(th - l) - e * std::sin(pi_terre - l));
+  return {c.lambda + d_lambda, c.beta + d_beta};
+}
+
+coord_equatoriales ecliptique_vers_equatorial(coord_ecliptiques c, long double epsilon) {
+  const long double l = c.lambda * deg_rad, b = c.beta * deg_rad, e = epsilon * deg_rad;
+  // atan2 is atan(num / cos l) with 180° added when cos l < 0, without the
+  // division (a body exactly at 90° or 270° of longitude stays well defined).
+  const long double num = std::sin(l) * std::cos(e) - planseries::tan(b) * std::sin(e);
+  coord_equatoriales q;
+  q.alpha = modulo_360(std::atan2(num, std::cos(l)) * rad_deg);
+  const long double s = std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l);
+  q.delta = std::asin(std::clamp(s, -1.0L, 1.0L)) * rad_deg;
+  return q;
+}
+
+vecteur3 ecliptique_j2000_vers_equateur_j2000(vecteur3 v) {
+  constexpr long double c = 0.917482062L, s = 0.397777156L;  // cos, sin 23.4392911°
+  return {v.x, c * v.y - s * v.z, s * v.y + c * v.z};
+}
+
+vecteur3 ecliptique_j2000_vers_fk5(vecteur3 v) {
+  return {v.x + 0.000000440360L * v.y - 0.000000190919L * v.z,
+          -0.000000479966L * v.x + 0.917482137087L * v.y - 0.397776982902L * v.z,
+          0.397776982902L * v.y + 0.917482137087L * v.z};
+}
+
+direction direction_de(vecteur3 v) {
+  direction d;
+  d.distance = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+  if (d.distance == 0) return d;  // no direction: leave 0, 0
+  d.alpha = modulo_360(std::atan2(v.y, v.x) * rad_deg);
+  d.delta = std::asin(std::clamp(v.z / d.distance, -1.0L, 1.0L)) * rad_deg;
+  return d;
+}
+
+}  // namespace almanax

@@ -1,0 +1,183 @@
+#include "calcul/planete.h"
+
+#include <cmath>
+
+#include <planseries/planseries.h>
+
+namespace almanax {
+
+namespace {
+
+using serie = long double (*)(long double);
+
+struct series_planete {
+  serie l, b, r;
+};
+
+// Mercury to Neptune, by index (Pluto has its own completed sums).
+constexpr series_planete series[] = {
+    {planseries::mercure_longitude, planseries::mercure_latitude, planseries::mercure_rayon},
+    {planseries::venus_longitude, planseries::venus_latitude, planseries::venus_rayon},
+    {planseries::terre_longitude, planseries::terre_latitude, planseries::terre_rayon},
+    {planseries::mars_longitude, planseries::mars_latitude, planseries::mars_rayon},
+    {planseries::jupiter_longitude, planseries::jupiter_latitude, planseries::jupiter_rayon},
+    {planseries::saturne_longitude, planseries::saturne_latitude, planseries::saturne_rayon},
+    {planseries::uranus_longitude, planseries::uranus_latitude, planseries::uranus_rayon},
+    {planseries::neptune_longitude, planseries::neptune_latitude, planseries::neptune_rayon},
+};
+
+// Geocentric ecliptic vector of the planet from the state's heliocentric values.
+void vecteur_geocentrique(etat_position& e) {
+  const vecteur3 v = geocentrique({e.L, e.B, e.R}, {e.L0, e.B0, e.R0});
+  e.x = v.x;
+  e.y = v.y;
+  e.z = v.z;
+  e.Delta = std::sqrt(e.x * e.x + e.y * e.y + e.z * e.z);
+}
+
+// Pluto's heliocentric vector, ecliptic J2000 turned to the equator J2000.
+void vecteur_pluton(etat_position& e) {
+  const vecteur3 v = ecliptique_j2000_vers_equateur_j2000(
+      {e.R * std::cos(e.B) * std::cos(e.L), e.R * std::cos(e.B) * std::sin(e.L), e.R * std::sin(e.B)});
+  e.x = v.x;
+  e.y = v.y;
+  e.z = v.z;
+}
+
+void prendre_heliocentrique(planete p, etat_position& e) {
+  const coord_heliocentriques h = heliocentrique(p, e.t);
+  e.L = h.L;
+  e.B = h.B;
+  e.R = h.R;
+}
+
+}  // namespace
+
+std::optional<planete> planete_de_index(int index) {
+  if (index < 0 || index >= nombre_planetes) return std::nullopt;
+  return static_cast<planete>(index);
+}
+
+coord_heliocentriques heliocentrique(planete p, long double t) {
+  if (p == planete::pluton) {
+    const long double T = 10.0L * t;
+    return {(238.956785L + 144.96L * T + planseries::pluton_longitude(deg_rad, t) * 1e-6L) * deg_rad,
+            (planseries::pluton_latitude(deg_rad, t) * 1e-6L - 3.908202L) * deg_rad,
+            40.7247248L + planseries::pluton_rayon(deg_rad, t) * 1e-7L};
+  }
+  const series_planete& s = series[static_cast<int>(p)];
+  return {s.l(t), s.b(t), s.r(t)};
+}
+
+vecteur3 geocentrique(const coord_heliocentriques& p, const coord_heliocentriques& t) {
+  return {p.R * std::cos(p.B) * std::cos(p.L) - t.R * std::cos(t.B) * std::cos(t.L),
+          p.R * std::cos(p.B) * std::sin(p.L) - t.R * std::cos(t.B) * std::sin(t.L),
+          p.R * std::sin(p.B) - t.R * std::sin(t.B)};
+}
+
+void aberation(etat_position& e, long double jd) {
+  vecteur_geocentrique(e);
+
+  // The Earth again, at the instant the light left the planet.
+  e.t = temps_t(jd - temps_lumiere(e.Delta));
+  e.L0 = planseries::terre_longitude(e.t);
+  e.B0 = planseries::terre_latitude(e.t);
+  e.R0 = planseries::terre_rayon(e.t);
+
+  coord_ecliptiques c;
+  c.lambda = modulo_360(std::atan2(e.y, e.x) * rad_deg);
+  c.beta = std::atan2(e.z, std::sqrt(e.x * e.x + e.y * e.y)) * rad_deg;
+
+  const long double T = 10.0L * e.t;
+  c = aberration(c, longitude_soleil_vraie(e.L0), T);
+
+  e.nutation = nutation_complete(e.t);
+  c.lambda += e.nutation.delta_psi;
+  e.lambda = c.lambda;
+  e.beta = c.beta;
+
+  const coord_equatoriales q = ecliptique_vers_equatorial(c, e.nutation.epsilon());
+  e.alpha = q.alpha;
+  e.delta = q.delta;
+  e.alpha_3j[e.instant + 1] = e.alpha;
+  e.delta_3j[e.instant + 1] = e.delta;
+  e.apparent = true;
+}
+
+void kepler(etat_position& e) {
+  e.r_pluton = e.R;
+
+  // Obliquity polynomial applied to t in millennia, as the Pluto place has always used.
+  const long double t = e.t;
+  const long double eps =
+      (23.4392911111L - 0.0130041666667L * t - 0.0000001638888889L * t * t + 0.00000050361111111L * t * t * t) *
+      deg_rad;
+  const long double cl = std::cos(e.L), sl = std::sin(e.L), cb = std::cos(e.B), sb = std::sin(e.B);
+  e.x = e.R * cb * cl;
+  e.y = e.R * (std::cos(eps) * cb * sl - std::sin(eps) * sb);
+  e.z = e.R * (std::sin(eps) * cb * sl + std::cos(eps) * sb);
+
+  // The Sun seen from the Earth, ecliptic J2000, then the FK5 equator.
+  const long double theta = (modulo_360(planseries::terre2_longitude(t) * rad_deg) + 180.0L) * deg_rad;
+  const long double beta_s = -planseries::terre2_latitude(t);
+  const long double r_s = planseries::terre_rayon(t);
+  const vecteur3 soleil = ecliptique_j2000_vers_fk5(
+      {r_s * std::cos(beta_s) * std::cos(theta), r_s * std::cos(beta_s) * std::sin(theta), r_s * std::sin(beta_s)});
+
+  const direction d = direction_de({e.x + soleil.x, e.y + soleil.y, e.z + soleil.z});
+  e.Delta = d.distance;
+  e.alpha = d.alpha;
+  e.delta = d.delta;
+  e.alpha_3j[e.instant + 1] = e.alpha;
+  e.delta_3j[e.instant + 1] = e.delta;
+  e.apparent = true;
+}
+
+void position_instant(planete p, long double jd, int k, etat_position& e) {
+  e.instant = k;
+  e.apparent = false;
+  e.t = temps_t(jd + k);
+  prendre_heliocentrique(p, e);
+  e.longitude_helio = modulo_360(e.L * rad_deg);
+  e.latitude_helio = e.B * rad_deg;
+  e.R0 = planseries::terre_rayon(e.t);
+
+  if (p == planete::pluton) {
+    e.L0 = planseries::terre2_longitude(e.t);
+    e.B0 = planseries::terre2_latitude(e.t);
+    vecteur_pluton(e);
+    kepler(e);
+  } else {
+    e.L0 = planseries::terre_longitude(e.t);
+    e.B0 = planseries::terre_latitude(e.t);
+    vecteur_geocentrique(e);
+  }
+  e.Delta_geometrique = e.Delta;
+
+  // One light-time step; the Earth stays at the instant itself.
+  e.t = temps_t(jd + k - temps_lumiere(e.Delta));
+  prendre_heliocentrique(p, e);
+
+  if (p == planete::pluton) {
+    vecteur_pluton(e);  // kepler's distance and direction stand
+  } else {
+    vecteur_geocentrique(e);
+    if (p != planete::terre) aberation(e, jd);
+  }
+}
+
+etat_position trois_instants(planete p, long double jd, const std::function<void(etat_position&)>& etape_zero) {
+  etat_position courant, zero;
+  for (int k = -1; k <= 1; ++k) {
+    position_instant(p, jd, k, courant);
+    if (k == 0) {
+      if (etape_zero) etape_zero(courant);
+      zero = courant;
+    }
+  }
+  zero.alpha_3j = courant.alpha_3j;
+  zero.delta_3j = courant.delta_3j;
+  return zero;
+}
+
+}  // namespace almanax
