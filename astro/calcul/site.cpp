@@ -2,19 +2,20 @@
 
 #include <cmath>
 
-#include "calcul/numerique.h"
 
 namespace almanax {
 
 namespace {
-// Whole degrees, minutes and seconds, each truncated (never rounded).
+// Whole degrees, minutes and seconds, each truncated (never rounded). The file holds
+// hundredths of a degree, which binary reals only approach from below (48.85 is
+// 48.8499999...): a millionth of a second of slack keeps 48.85 at 48° 51' 00".
 void decouper(long double v, int& d, int& m, int& s) {
-  const long double a = std::fabs(v);
-  const long double deg = int_r(a);
-  const long double minutes = (a - deg) * 60.0L;
+  const long double secondes = std::floor(std::fabs(v) * 3600.0L + 1e-6L);
+  const long double deg = std::floor(secondes / 3600.0L);
+  const long double reste = secondes - deg * 3600.0L;
   d = static_cast<int>(deg);
-  m = static_cast<int>(trunc_i(minutes));
-  s = static_cast<int>(trunc_i((minutes - m) * 60.0L));
+  m = static_cast<int>(std::floor(reste / 60.0L));
+  s = static_cast<int>(reste - m * 60.0L);
 }
 }  // namespace
 

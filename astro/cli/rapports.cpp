@@ -5,6 +5,13 @@ namespace almanax::cli {
 
 // --- report functions (one line each) ---
 resultat rapport_dates(arguments& a);
+resultat rapport_ephemerides(arguments& a);
+resultat rapport_soleil_lune(arguments& a);
+resultat rapport_phases(arguments& a);
+resultat rapport_perigees(arguments& a);
+resultat rapport_eclipses(arguments& a);
+resultat rapport_phenomenes(arguments& a);
+resultat rapport_perihelies(arguments& a);
 // --- end of report functions ---
 
 namespace {
@@ -17,6 +24,43 @@ const rapport table_rapports[] = {
      "  --heure2 HH:MM[:SS]  heure de la seconde date (défaut : celle de la première)\n"
      "  --annee AAAA         année des équinoxes, solstices et de Pâques (défaut : l'année de la première date)\n",
      rapport_dates},
+    {"ephemerides", "Éphémérides d'une planète : éléments orbitaux, position, distances, magnitude, lever et coucher",
+     "  --planete NOM        Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune ou Pluton (défaut : Vénus)\n"
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --site NOM           lieu d'observation pris dans villes.dat (défaut : le lieu par défaut)\n"
+     "  --lat DEG --lon DEG  ou bien latitude (nord positive) et longitude (ouest positive)\n",
+     rapport_ephemerides},
+    {"soleil-lune", "Soleil, Lune : positions, distances, phase de la Lune, lever, passage au méridien et coucher",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --site NOM           lieu d'observation pris dans villes.dat (défaut : le lieu par défaut)\n"
+     "  --lat DEG --lon DEG  ou bien latitude (nord positive) et longitude (ouest positive)\n",
+     rapport_soleil_lune},
+    {"phases", "Phases de la Lune : nouvelles lunes, quartiers et pleines lunes de six mois",
+     "  --mois MM            premier des six mois, de 1 à 12 (défaut : le mois courant)\n"
+     "  --annee AAAA         année du premier mois, de -4713 à 9999, prise telle quelle (défaut : l'année courante)\n",
+     rapport_phases},
+    {"perigees", "Périgées et apogées de la Lune : dates, heures, parallaxes et distances sur des années",
+     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
+     "  --types LISTE        périgée, apogée ou les deux séparés par une virgule (défaut : les deux)\n",
+     rapport_perigees},
+    {"eclipses", "Eclipses de Soleil ou de Lune sur des années : date, heure du maximum, type, contacts",
+     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
+     "  --type TYPE          solaire ou lunaire (défaut : lunaire)\n",
+     rapport_eclipses},
+    {"phenomenes", "Phénomènes planétaires : conjonctions et oppositions des planètes sur des années",
+     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
+     "  --planetes LISTE     Mercure, Vénus, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
+     rapport_phenomenes},
+    {"perihelies", "Périhélies et aphélies des planètes sur des années, avec leur distance au Soleil",
+     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
+     "  --planetes LISTE     Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
+     rapport_perihelies},
     // --- end of reports ---
 };
 }  // namespace

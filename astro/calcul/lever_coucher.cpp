@@ -1,0 +1,163 @@
+#include "calcul/lever_coucher.h"
+
+#include <cmath>
+
+#include "calcul/corrections.h"
+#include "calcul/formats.h"
+#include "calcul/numerique.h"
+
+namespace almanax {
+
+namespace {
+
+bool fini(long double x) { return std::isfinite(x); }
+
+bool entrees_finies(const entree_lever_coucher& e) {
+  for (int i = 0; i < 3; ++i)
+    if (!fini(e.alpha_3j[i]) || !fini(e.delta_3j[i])) return false;
+  return fini(e.hauteur_h0) && fini(e.jour_julien) && fini(e.site.longitude) && fini(e.site.latitude);
+}
+
+// Mean sidereal time at Greenwich, hours, from the Julian centuries T.
+long double temps_sideral_moyen(long double T) {
+  long double s = 8640184.812L * T + 0.093104L * T * T - 0.0000062L * T * T * T;
+  const long double k = int_r(std::fabs(s) / 86400.0L);
+  s = s >= 0 ? s - 86400.0L * k : 86400.0L * (k + 1.0L) + s;
+  return (s + 24110.54841L) / 3600.0L;
+}
+
+// A fraction of day brought into [0, 1].
+long double dans_le_jour(long double m) {
+  while (m < 0) m += 1.0L;
+  while (m > 1) m -= 1.0L;
+  return m;
+}
+
+// Interpolation on three values one day apart, n days from the middle one.
+long double interpoler(long double y1, long double y2, long double y3, long double n) {
+  const long double a = y2 - y1, b = y3 - y2, c = b - a;
+  return y2 + (n / 2.0L) * (a + b + n * c);
+}
+
+// Right ascensions on either side of 0°/360° are made continuous with the middle
+// one, so that 359° followed by 1° interpolates through 360°, not backwards.
+long double raccorder(long double alpha, long double alpha_milieu) {
+  return alpha_milieu - std::remainder(alpha_milieu - alpha, 360.0L);
+}
+
+std::string texte_heure_evenement(long double heure, etat_evenement etat) {
+  switch (etat) {
+    case etat_evenement::normal: return format_hm(std::fabs(heure));
+    case etat_evenement::toujours_leve: return texte_toujours_leve;
+    case etat_evenement::jamais_leve: return texte_jamais_leve;
+    case etat_evenement::indetermine: break;
+  }
+  return texte_indetermine;
+}
+
+void remplir_textes(sortie_lever_coucher& r) {
+  r.texte_meridien = texte_heure_evenement(r.heure_meridien, r.etat_meridien);
+  r.texte_lever = texte_heure_evenement(r.heure_lever, r.etat_lever);
+  r.texte_coucher = texte_heure_evenement(r.heure_coucher, r.etat_coucher);
+}
+
+}  // namespace
+
+sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
+  sortie_lever_coucher r;
+  if (!entrees_finies(e)) {
+    r.etat_meridien = r.etat_lever = r.etat_coucher = etat_evenement::indetermine;
+    remplir_textes(r);
+    return r;
+  }
+
+  const long double L = e.site.longitude_signee();  // positive west
+  const long double phi = e.site.latitude_signee() * deg_rad;
+  const long double h0 = e.hauteur_h0;
+
+  // Sidereal time at Greenwich, mean (hours) and apparent (degrees).
+  const long double T = (e.jour_julien - jd_j2000) / jours_siecle;
+  const long double theta0 = temps_sideral_moyen(T);
+  const etat_nutation nut = nutation_complete(temps_t(e.jour_julien));
+  const long double theta0_app = modulo_360(15.0L * (theta0 + nut.delta_psi * std::cos(nut.epsilon() * deg_rad) / 15.0L));
+
+  // Hour angle of the rising and setting from the middle declination.
+  const long double delta2 = e.delta_3j[1] * deg_rad;
+  const long double num = std::sin(h0 * deg_rad) - std::sin(phi) * std::sin(delta2);
+  const long double den = std::cos(phi) * std::cos(delta2);
+  etat_evenement etat_horizon = etat_evenement::normal;
+  long double H0 = 0;
+  if (std::fabs(num) > std::fabs(den)) {
+    // |cos H0| > 1: the altitude h0 is never reached that day.
+    etat_horizon = num > 0 ? etat_evenement::jamais_leve : etat_evenement::toujours_leve;
+  } else if (den != 0) {
+    long double c = num / den;
+    if (c > 1) c = 1;
+    if (c < -1) c = -1;
+    H0 = std::acos(c) * rad_deg;
+  } else {
+    H0 = 90;  // num and den both zero: the circle of altitude h0 is the equator's
+  }
+
+  const long double alpha2 = e.alpha_3j[1];
+  const long double alpha1 = raccorder(e.alpha_3j[0], alpha2);
+  const long double alpha3 = raccorder(e.alpha_3j[2], alpha2);
+
+  long double m[3];
+  m[0] = dans_le_jour((alpha2 + L - theta0_app) / 360.0L);
+  m[1] = dans_le_jour(m[0] - H0 / 360.0L);
+  m[2] = dans_le_jour(m[0] + H0 / 360.0L);
+
+  const long double jd_dt = e.jour_julien - 2382148.0L;
+  const long double delta_t = jd_dt * jd_dt / 41048480.0L - 15.0L;  // seconds
+
+  // Correction of one event's fraction of day m: the transit brings the hour angle
+  // to zero, the rising and the setting bring the altitude to h0.
+  const auto correction = [&](int i, long double mi) -> long double {
+    const long double theta = modulo_360(15.0L * theta0 + 360.985647L * mi);
+    const long double n = mi + delta_t / 86400.0L;
+    const long double alpha = interpoler(alpha1, alpha2, alpha3, n);
+    const long double delta = interpoler(e.delta_3j[0], e.delta_3j[1], e.delta_3j[2], n) * deg_rad;
+    const long double H = theta - L - alpha;
+    if (i == 0) return -std::remainder(H, 360.0L) / 360.0L;
+    long double s = std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(H * deg_rad);
+    if (s > 1) s = 1;
+    if (s < -1) s = -1;
+    const long double h = std::asin(s) * rad_deg;
+    const long double d = 360.0L * std::cos(delta) * std::cos(phi) * std::sin(H * deg_rad);
+    const long double dm = (h - h0) / d;
+    // A body grazing the horizon at its lowest or highest point gives no usable
+    // slope: the time is left as it stands.
+    return d != 0 && fini(dm) ? dm : 0.0L;
+  };
+
+  // One correction is enough for slow bodies but can leave the Moon an hour off at
+  // high latitudes, where it meets the horizon at a shallow angle: the correction is
+  // repeated until it no longer moves the time. Should it not settle (a body barely
+  // reaching h0 that day), the time after the first correction is kept.
+  long double resultat[3];
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0 && etat_horizon != etat_evenement::normal) {
+      resultat[i] = 0;
+      continue;
+    }
+    const long double une_fois = m[i] + correction(i, m[i]);
+    long double affine = une_fois;
+    bool stable = false;
+    for (int k = 0; k < 12 && !stable; ++k) {
+      const long double dm = correction(i, affine);
+      affine += dm;
+      stable = std::fabs(dm) < 1e-7L;
+    }
+    resultat[i] = stable && fini(affine) && std::fabs(affine - une_fois) < 0.25L ? affine : une_fois;
+  }
+
+  r.heure_meridien = resultat[0] * 24.0L;
+  r.heure_lever = resultat[1] * 24.0L;
+  r.heure_coucher = resultat[2] * 24.0L;
+  r.etat_lever = r.etat_coucher = etat_horizon;
+  remplir_textes(r);
+  return r;
+}
+
+}  // namespace almanax

@@ -1,0 +1,60 @@
+// Perigees and apogees of the Moon over a span of years: instants and parallaxes from
+// the mean anomalistic month and its periodic terms, and the distance from the Moon's
+// distance series at the instant found. Instants are JDE (Dynamical Time, no Delta T).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calcul/date_evenement.h"
+#include "calcul/rapport.h"
+#include "calcul/recherche.h"
+
+namespace almanax {
+
+// Sums of periodic terms for one candidate; T in Julian centuries, the angles D, M and
+// F in radians.
+long double correction_perigee(long double T, long double F, long double M, long double D);  // days
+long double correction_apogee(long double T, long double F, long double M, long double D);   // days
+long double parallaxe_perigee(long double T, long double F, long double M, long double D);   // arcseconds
+long double parallaxe_apogee(long double T, long double F, long double M, long double D);    // arcseconds
+
+enum class passage_lunaire { perigee, apogee };
+
+struct passage_trouve {
+  passage_lunaire genre = passage_lunaire::perigee;
+  long double k = 0;          // whole for a perigee, + 0.5 for an apogee
+  long double jde = 0;
+  long double parallaxe = 0;  // arcseconds
+  long double distance = 0;   // km, from the Moon's series, unrounded
+  valeurs_evenement date;
+  ligne_liste ligne;  // "Périgée" or "Apogée"; date, time, parallax, distance texts
+};
+
+// Instant and parallax of one candidate, without its texts or distance.
+passage_trouve passage(long double k, passage_lunaire genre);
+
+// The page's texts: "5 Janvier 1992", "20 h 30 m 11 s" (truncated), "0° 54' 01\""
+// (seconds rounded at apogee, truncated at perigee, with carries), "406386 km".
+std::string texte_date_passage(const valeurs_evenement& d);
+std::string texte_heure_passage(const valeurs_evenement& d);
+std::string texte_parallaxe(long double secondes_d_arc, passage_lunaire genre);
+std::string texte_distance(long double km);
+
+struct resultat_perigees {
+  std::vector<passage_trouve> passages;  // in the page's order: per pass the apogee, then the perigee
+  bool interrompue = false;              // stopped by the caller before its end
+};
+
+// The perigees and/or apogees whose calendar year lies in premiere .. derniere
+// (astronomical years). Nothing when both kinds are left out or derniere < premiere.
+resultat_perigees perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
+                                   const suivi_recherche& suivi = {});
+
+// The page's copy of its list (the rows of every search since it was last emptied):
+// "Périgées et apogées ", an empty line, one line per row, an empty line; nothing
+// when the list is empty.
+std::string copie_perigees(const std::vector<ligne_liste>& lignes);
+
+}  // namespace almanax

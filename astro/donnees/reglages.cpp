@@ -1,0 +1,80 @@
+#include "donnees/reglages.h"
+
+#include <QVariant>
+#include <limits>
+
+namespace almanax {
+
+namespace {
+
+// An integer value, or the default when it is missing or not a whole number.
+template <class Entier>
+Entier lire_entier(const QSettings& s, const char* cle, Entier defaut) {
+  const QVariant v = s.value(QString::fromUtf8(cle));
+  if (!v.isValid()) return defaut;
+  bool ok = false;
+  const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+  if (!ok || n < std::numeric_limits<Entier>::min() || n > std::numeric_limits<Entier>::max()) return defaut;
+  return static_cast<Entier>(n);
+}
+
+// A boolean as the store writes it ("true"/"false"), also 1/0; anything else: the default.
+bool lire_booleen(const QSettings& s, const char* cle, bool defaut) {
+  const QVariant v = s.value(QString::fromUtf8(cle));
+  if (!v.isValid()) return defaut;
+  const QString t = v.toString().trimmed().toLower();
+  if (t == u"true" || t == u"1") return true;
+  if (t == u"false" || t == u"0") return false;
+  return defaut;
+}
+
+// Two exclusive options: exactly one must be on, else the default pair is kept.
+void lire_paire(const QSettings& s, const char* cle1, const char* cle2, bool& un, bool& deux) {
+  const bool a = lire_booleen(s, cle1, un);
+  const bool b = lire_booleen(s, cle2, deux);
+  if (a != b) {
+    un = a;
+    deux = b;
+  }
+}
+
+}  // namespace
+
+bool reglages_presents(const QSettings& s) { return !s.allKeys().isEmpty(); }
+
+reglages lire_reglages(const QSettings& s, const reglages& defauts) {
+  reglages r = defauts;
+  r.site = lire_entier<long long>(s, cle_reglage::site, defauts.site);
+  r.comete = lire_entier<long long>(s, cle_reglage::comete, defauts.comete);
+  lire_paire(s, cle_reglage::onglet, cle_reglage::onglet2, r.onglet, r.onglet2);
+  lire_paire(s, cle_reglage::menu, cle_reglage::menu2, r.menu, r.menu2);
+  r.heure_actuelle = lire_booleen(s, cle_reglage::heure_actuelle, defauts.heure_actuelle);
+  r.date_du_jour = lire_booleen(s, cle_reglage::date_du_jour, defauts.date_du_jour);
+  lire_paire(s, cle_reglage::midi, cle_reglage::minuit, r.midi, r.minuit);
+  r.gauche = lire_entier<int>(s, cle_reglage::gauche, defauts.gauche);
+  r.haut = lire_entier<int>(s, cle_reglage::haut, defauts.haut);
+  r.hauteur = lire_entier<int>(s, cle_reglage::hauteur, defauts.hauteur);
+  r.largeur = lire_entier<int>(s, cle_reglage::largeur, defauts.largeur);
+  return r;
+}
+
+void ecrire_reglages(QSettings& s, const reglages& r) {
+  auto ecrire = [&s](const char* cle, const QVariant& v) { s.setValue(QString::fromUtf8(cle), v); };
+  ecrire(cle_reglage::site, r.site);
+  ecrire(cle_reglage::comete, r.comete);
+  ecrire(cle_reglage::gauche, r.gauche);
+  ecrire(cle_reglage::haut, r.haut);
+  ecrire(cle_reglage::hauteur, r.hauteur);
+  ecrire(cle_reglage::largeur, r.largeur);
+  ecrire(cle_reglage::onglet, r.onglet);
+  ecrire(cle_reglage::menu, r.menu);
+  ecrire(cle_reglage::onglet2, r.onglet2);
+  ecrire(cle_reglage::menu2, r.menu2);
+  ecrire(cle_reglage::heure_actuelle, r.heure_actuelle);
+  ecrire(cle_reglage::date_du_jour, r.date_du_jour);
+  ecrire(cle_reglage::midi, r.midi);
+  ecrire(cle_reglage::minuit, r.minuit);
+  s.sync();
+}
+
+}  // namespace almanax

@@ -1,0 +1,53 @@
+// The window's settings in the per-user store, QSettings("Quillory", "Almanax"):
+// the default site and comet, the appearance and date options, the window geometry.
+// Read once at start-up, written once at close.
+#pragma once
+
+#include <QSettings>
+
+namespace almanax {
+
+// Value names in the store.
+namespace cle_reglage {
+inline constexpr const char* site = "Site";
+inline constexpr const char* comete = "Comète";
+inline constexpr const char* onglet = "Onglet";    // tabs on one row
+inline constexpr const char* onglet2 = "Onglet2";  // tabs on several rows
+inline constexpr const char* menu = "Menu";        // menus visible
+inline constexpr const char* menu2 = "Menu2";      // menus hidden
+inline constexpr const char* heure_actuelle = "Heure actuelle";
+inline constexpr const char* date_du_jour = "Date du jour";
+inline constexpr const char* midi = "Midi";
+inline constexpr const char* minuit = "Minuit";
+inline constexpr const char* gauche = "Gauche";
+inline constexpr const char* haut = "Haut";
+inline constexpr const char* hauteur = "Hauteur";
+inline constexpr const char* largeur = "Largeur";
+}  // namespace cle_reglage
+
+struct reglages {
+  long long site = 172;  // index in the sites list
+  long long comete = 0;  // index in the comets list
+  // The pairs of options are exclusive: one row of tabs or several, menus shown or
+  // hidden, noon or midnight for the "Maintenant" buttons.
+  bool onglet = false, onglet2 = true;
+  bool menu = true, menu2 = false;
+  bool heure_actuelle = true;
+  bool date_du_jour = true;
+  bool midi = true, minuit = false;
+  int gauche = 0, haut = 0, hauteur = 0, largeur = 0;
+
+  bool operator==(const reglages&) const = default;
+};
+
+// Whether the store already holds the program's settings (a later start).
+bool reglages_presents(const QSettings& s);
+
+// The stored values; a value missing or unreadable keeps the one of `defauts`. A pair
+// of options stored both on or both off keeps its default choice.
+reglages lire_reglages(const QSettings& s, const reglages& defauts);
+
+// Writes every value.
+void ecrire_reglages(QSettings& s, const reglages& r);
+
+}  // namespace almanax

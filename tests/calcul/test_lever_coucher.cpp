@@ -1,0 +1,336 @@
+// Rising, transit and setting: checked against a published worked example and against
+// a brute-force search of the horizon crossings of a body moving along a smooth path.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <optional>
+
+#include "calcul/formats.h"
+#include "calcul/lever_coucher.h"
+#include "calcul/numerique.h"
+
+namespace almanax {
+namespace {
+
+struct place {
+  long double alpha = 0, delta = 0;  // degrees
+};
+using trajectoire = std::function<place(long double jd)>;
+
+long double rad(long double d) { return d * pi / 180.0L; }
+long double deg(long double r) { return r * 180.0L / pi; }
+
+// Low-precision Sun (about 0.01°), independent of the program's series.
+place soleil_approche(long double jd) {
+  const long double n = jd - 2451545.0L;
+  const long double L = 280.460L + 0.9856474L * n;
+  const long double g = rad(357.528L + 0.9856003L * n);
+  const long double lambda = rad(L + 1.915L * std::sin(g) + 0.020L * std::sin(2 * g));
+  const long double eps = rad(23.439L - 0.0000004L * n);
+  place p;
+  p.alpha = std::fmod(deg(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda))) + 720.0L, 360.0L);
+  p.delta = deg(std::asin(std::sin(eps) * std::sin(lambda)));
+  return p;
+}
+
+// Low-precision Moon (a few tenths of a degree), with its horizontal parallax.
+struct lune_approchee {
+  place p;
+  long double parallaxe = 0;
+};
+lune_approchee lune_approche(long double jd) {
+  const long double T = (jd - 2451545.0L) / 36525.0L;
+  auto s = [&](long double a, long double b) { return std::sin(rad(a + b * T)); };
+  auto c = [&](long double a, long double b) { return std::cos(rad(a + b * T)); };
+  const long double lambda = 218.32L + 481267.881L * T + 6.29L * s(135.0L, 477198.87L) - 1.27L * s(259.3L, -413335.36L) +
+                             0.66L * s(235.7L, 890534.22L) + 0.21L * s(269.9L, 954397.74L) - 0.19L * s(357.5L, 35999.05L) -
+                             0.11L * s(186.5L, 966404.03L);
+  const long double beta = 5.13L * s(93.3L, 483202.02L) + 0.28L * s(228.2L, 960400.89L) - 0.28L * s(318.3L, 6003.15L) -
+                           0.17L * s(217.6L, -407332.21L);
+  const long double par = 0.9508L + 0.0518L * c(135.0L, 477198.87L) + 0.0095L * c(259.3L, -413335.36L) +
+                          0.0078L * c(235.7L, 890534.22L) + 0.0028L * c(269.9L, 954397.74L);
+  const long double eps = rad(23.439L);
+  const long double l = rad(lambda), b = rad(beta);
+  const long double x = std::cos(b) * std::cos(l);
+  const long double y = std::cos(eps) * std::cos(b) * std::sin(l) - std::sin(eps) * std::sin(b);
+  const long double z = std::sin(eps) * std::cos(b) * std::sin(l) + std::cos(eps) * std::sin(b);
+  lune_approchee r;
+  r.p.alpha = std::fmod(deg(std::atan2(y, x)) + 720.0L, 360.0L);
+  r.p.delta = deg(std::asin(z));
+  r.parallaxe = par;
+  return r;
+}
+
+// Greenwich mean sidereal time, degrees, at any instant.
+long double tsmg(long double jd) {
+  const long double d = jd - 2451545.0L, T = d / 36525.0L;
+  return 280.46061837L + 360.98564736629L * d + 0.000387933L * T * T - T * T * T / 38710000.0L;
+}
+
+long double hauteur(const trajectoire& corps, long double jd, long double lat, long double lon_ouest) {
+  const place p = corps(jd);
+  const long double H = rad(tsmg(jd) - lon_ouest - p.alpha);
+  return deg(std::asin(std::sin(rad(lat)) * std::sin(rad(p.delta)) +
+                       std::cos(rad(lat)) * std::cos(rad(p.delta)) * std::cos(H)));
+}
+
+enum class sens { montee, descente };
+
+// The crossing of altitude h0 in the given direction nearest to jd_approche, searched
+// minute by minute over two days, then refined by bisection. Hours from jd0.
+std::optional<long double> passage(const trajectoire& corps, long double jd0, long double lat, long double lon,
+                                   long double h0, sens s, long double heure_approche) {
+  const long double pas = 1.0L / 1440.0L;
+  std::optional<long double> meilleur;
+  long double a = jd0 - 0.5L;
+  long double ha = hauteur(corps, a, lat, lon) - h0;
+  for (long double b = a + pas; b <= jd0 + 1.5L; b += pas) {
+    const long double hb = hauteur(corps, b, lat, lon) - h0;
+    const bool croise = s == sens::montee ? (ha < 0 && hb >= 0) : (ha > 0 && hb <= 0);
+    if (croise) {
+      long double x = a, y = b, hx = ha;
+      for (int k = 0; k < 40; ++k) {
+        const long double mil = (x + y) / 2;
+        const long double hm = hauteur(corps, mil, lat, lon) - h0;
+        if ((hm < 0) == (hx < 0)) {
+          x = mil;
+          hx = hm;
+        } else {
+          y = mil;
+        }
+      }
+      const long double heure = ((x + y) / 2 - jd0) * 24.0L;
+      if (!meilleur || std::fabs(heure - heure_approche) < std::fabs(*meilleur - heure_approche)) meilleur = heure;
+    }
+    a = b;
+    ha = hb;
+  }
+  return meilleur;
+}
+
+// Upper culmination nearest to the given hour: hour angle crossing 0 upwards.
+long double culmination(const trajectoire& corps, long double jd0, long double lon, long double heure_approche) {
+  auto angle = [&](long double jd) {
+    return std::remainder(tsmg(jd) - lon - corps(jd).alpha, 360.0L);
+  };
+  long double x = jd0 + heure_approche / 24.0L - 0.1L, y = jd0 + heure_approche / 24.0L + 0.1L;
+  for (int k = 0; k < 50; ++k) {
+    const long double mil = (x + y) / 2;
+    if (angle(mil) < 0) x = mil; else y = mil;
+  }
+  return ((x + y) / 2 - jd0) * 24.0L;
+}
+
+entree_lever_coucher entree_pour(const trajectoire& corps, long double jd0, long double lat, long double lon,
+                                 long double h0) {
+  entree_lever_coucher e;
+  for (int i = 0; i < 3; ++i) {
+    const place p = corps(jd0 + (i - 1));
+    e.alpha_3j[i] = p.alpha;
+    e.delta_3j[i] = p.delta;
+  }
+  e.hauteur_h0 = h0;
+  e.jour_julien = jd0;
+  e.site.latitude = std::fabs(lat);
+  e.site.sens_latitude = lat < 0 ? -1 : 1;
+  e.site.longitude = std::fabs(lon);
+  e.site.sens_longitude = lon < 0 ? -1 : 1;
+  return e;
+}
+
+// Compares the three times with the crossings actually found on the body's path.
+void comparer_au_ciel(const trajectoire& corps, long double jd0, long double lat, long double lon, long double h0,
+                      long double tolerance_min) {
+  const sortie_lever_coucher r = lever_meridien_coucher(entree_pour(corps, jd0, lat, lon, h0));
+  ASSERT_EQ(r.etat_lever, etat_evenement::normal);
+  ASSERT_EQ(r.etat_coucher, etat_evenement::normal);
+  ASSERT_EQ(r.etat_meridien, etat_evenement::normal);
+  const auto lever = passage(corps, jd0, lat, lon, h0, sens::montee, r.heure_lever);
+  const auto coucher = passage(corps, jd0, lat, lon, h0, sens::descente, r.heure_coucher);
+  ASSERT_TRUE(lever.has_value());
+  ASSERT_TRUE(coucher.has_value());
+  EXPECT_NEAR(static_cast<double>(r.heure_lever), static_cast<double>(*lever), tolerance_min / 60.0);
+  EXPECT_NEAR(static_cast<double>(r.heure_coucher), static_cast<double>(*coucher), tolerance_min / 60.0);
+  EXPECT_NEAR(static_cast<double>(r.heure_meridien),
+              static_cast<double>(culmination(corps, jd0, lon, r.heure_meridien)), tolerance_min / 60.0);
+  // Every time belongs to the computed day (give or take the final correction).
+  for (long double h : {r.heure_meridien, r.heure_lever, r.heure_coucher}) {
+    EXPECT_GT(h, -0.5L);
+    EXPECT_LT(h, 24.5L);
+  }
+}
+
+const trajectoire soleil = soleil_approche;
+
+// 2000-06-21 and 2000-03-20, 0 h.
+constexpr long double jd_solstice_2000 = 2451716.5L;
+constexpr long double jd_equinoxe_2000 = 2451623.5L;
+
+TEST(LeverCoucher, VenusABostonCommeDansLExempleClassique) {
+  // Venus, Boston, 1988 March 20: published results 12 h 25 m, 19 h 41 m, 2 h 55 m UT
+  // (m = 0.51766, 0.81980, 0.12130 of a day).
+  entree_lever_coucher e;
+  e.alpha_3j = {40.68021L, 41.73129L, 42.78204L};
+  e.delta_3j = {18.04761L, 18.44092L, 18.82742L};
+  e.hauteur_h0 = hauteur_h0_planete;
+  e.jour_julien = 2447240.5L;
+  e.site.longitude = 71.0833L;
+  e.site.sens_longitude = 1;
+  e.site.latitude = 42.3333L;
+  e.site.sens_latitude = 1;
+  const sortie_lever_coucher r = lever_meridien_coucher(e);
+  EXPECT_NEAR(static_cast<double>(r.heure_lever), 0.51766 * 24, 0.01);
+  EXPECT_NEAR(static_cast<double>(r.heure_meridien), 0.81980 * 24, 0.01);
+  EXPECT_NEAR(static_cast<double>(r.heure_coucher), 0.12130 * 24, 0.01);
+  EXPECT_EQ(r.texte_lever, "12 h 25 m");
+  EXPECT_EQ(r.texte_coucher, "2 h 55 m");
+  EXPECT_EQ(r.texte_meridien, format_hm(r.heure_meridien));
+}
+
+TEST(LeverCoucher, SoleilParisEtSoixanteNordAuSolstice) {
+  comparer_au_ciel(soleil, jd_solstice_2000, 48.85L, -2.35L, hauteur_h0_soleil, 1.0L);
+  // 60°N: a shallow crossing, day about 18 h 50 m long.
+  comparer_au_ciel(soleil, jd_solstice_2000, 60.0L, -10.0L, hauteur_h0_soleil, 1.0L);
+  comparer_au_ciel(soleil, jd_solstice_2000 - 3, 60.0L, -25.0L, hauteur_h0_soleil, 1.0L);
+  comparer_au_ciel(soleil, jd_solstice_2000 + 4, 60.0L, 150.0L, hauteur_h0_soleil, 1.0L);
+  const auto r = lever_meridien_coucher(entree_pour(soleil, jd_solstice_2000, 60.0L, 0.0L, hauteur_h0_soleil));
+  EXPECT_NEAR(static_cast<double>(r.heure_coucher - r.heure_lever), 18.8, 0.2);
+  // Southern winter at 60°S: a short day of about 5 h 50 m.
+  comparer_au_ciel(soleil, jd_solstice_2000, -60.0L, -30.0L, hauteur_h0_soleil, 1.0L);
+}
+
+TEST(LeverCoucher, SoleilDeMinuitEtNuitPolaire) {
+  const auto ete = lever_meridien_coucher(entree_pour(soleil, jd_solstice_2000, 70.0L, -20.0L, hauteur_h0_soleil));
+  EXPECT_EQ(ete.etat_lever, etat_evenement::toujours_leve);
+  EXPECT_EQ(ete.etat_coucher, etat_evenement::toujours_leve);
+  EXPECT_EQ(ete.texte_lever, "toujours visible");
+  EXPECT_EQ(ete.texte_coucher, "toujours visible");
+  // The transit is still given, and right.
+  EXPECT_EQ(ete.etat_meridien, etat_evenement::normal);
+  EXPECT_NEAR(static_cast<double>(ete.heure_meridien),
+              static_cast<double>(culmination(soleil, jd_solstice_2000, -20.0L, ete.heure_meridien)), 1.0 / 60);
+  EXPECT_EQ(ete.texte_meridien, format_hm(std::fabs(ete.heure_meridien)));
+
+  const auto hiver = lever_meridien_coucher(entree_pour(soleil, jd_solstice_2000, -70.0L, -20.0L, hauteur_h0_soleil));
+  EXPECT_EQ(hiver.etat_lever, etat_evenement::jamais_leve);
+  EXPECT_EQ(hiver.etat_coucher, etat_evenement::jamais_leve);
+  EXPECT_EQ(hiver.texte_lever, "jamais visible");
+  EXPECT_EQ(hiver.texte_coucher, "jamais visible");
+  EXPECT_EQ(hiver.etat_meridien, etat_evenement::normal);
+  EXPECT_TRUE(std::isfinite(hiver.heure_meridien));
+}
+
+TEST(LeverCoucher, SoleilALEquateurALEquinoxeSymetrique) {
+  // The Sun crosses 0 h of right ascension that very day: 359.1°, 0.0°, 0.9° (about).
+  const auto e = entree_pour(soleil, jd_equinoxe_2000, 0.0L, 0.0L, hauteur_h0_soleil);
+  ASSERT_GT(e.alpha_3j[0], 358.0L);
+  ASSERT_LT(e.alpha_3j[2], 2.0L);
+  const auto r = lever_meridien_coucher(e);
+  EXPECT_NEAR(static_cast<double>(r.heure_coucher - r.heure_lever), 12.1, 0.05);
+  EXPECT_NEAR(static_cast<double>((r.heure_lever + r.heure_coucher) / 2), static_cast<double>(r.heure_meridien),
+              1.0 / 60);
+  // Transit near noon less the equation of time (about 7.5 min): within the day.
+  EXPECT_NEAR(static_cast<double>(r.heure_meridien), 12.12, 0.05);
+  comparer_au_ciel(soleil, jd_equinoxe_2000, 0.0L, 0.0L, hauteur_h0_soleil, 1.0L);
+}
+
+TEST(LeverCoucher, CorpsAChevalSurZeroHeure) {
+  // The middle right ascension just past 0 h, the others on either side: the
+  // interpolation must go through 360°, whatever the longitude.
+  for (long double lon : {0.0L, -2.35L, 71.08L, -150.0L}) {
+    SCOPED_TRACE(static_cast<double>(lon));
+    comparer_au_ciel(soleil, jd_equinoxe_2000, 45.0L, lon, hauteur_h0_soleil, 1.0L);
+    comparer_au_ciel(soleil, jd_equinoxe_2000 + 1, 45.0L, lon, hauteur_h0_soleil, 1.0L);
+  }
+  // A fast body (about 12° a day) with alpha = 354°, 6°, 18°: raw values would
+  // interpolate backwards through 180°.
+  const trajectoire rapide = [](long double jd) {
+    return place{std::fmod(6.0L + 12.0L * (jd - jd_equinoxe_2000) + 3600.0L, 360.0L),
+                 10.0L + 2.0L * (jd - jd_equinoxe_2000)};
+  };
+  for (long double lon : {0.0L, 45.0L, -100.0L}) {
+    SCOPED_TRACE(static_cast<double>(lon));
+    comparer_au_ciel(rapide, jd_equinoxe_2000, 40.0L, lon, hauteur_h0_planete, 1.0L);
+  }
+  // Middle value just below 360°: 348°, 359.9°, 11.8°.
+  const trajectoire avant = [](long double jd) {
+    return place{std::fmod(359.9L + 11.9L * (jd - jd_equinoxe_2000) + 3600.0L, 360.0L), -5.0L};
+  };
+  comparer_au_ciel(avant, jd_equinoxe_2000, 30.0L, 0.0L, hauteur_h0_planete, 1.0L);
+}
+
+TEST(LeverCoucher, LuneAForteDeclinaison) {
+  // Around the 2006 major standstill the Moon reaches ±28.7°. Find days when it is
+  // highest and lowest, then compare with the path at mid and high latitudes.
+  const trajectoire lune = [](long double jd) { return lune_approche(jd).p; };
+  long double jd_nord = 0, jd_sud = 0, dmax = -90, dmin = 90;
+  for (long double jd = 2453980.5L; jd < 2454010.5L; jd += 1) {
+    const long double d = lune(jd).delta;
+    if (d > dmax) { dmax = d; jd_nord = jd; }
+    if (d < dmin) { dmin = d; jd_sud = jd; }
+  }
+  ASSERT_GT(dmax, 28.0L);
+  ASSERT_LT(dmin, -28.0L);
+  for (long double jd : {jd_nord - 1, jd_nord, jd_nord + 1, jd_sud - 1, jd_sud, jd_sud + 1}) {
+    for (long double lat : {45.0L, 55.0L, 60.0L}) {
+      SCOPED_TRACE(static_cast<double>(lat));
+      const long double h0 = hauteur_h0_lune(lune_approche(jd).parallaxe);
+      // At 60°N the Moon meets the horizon at a shallow angle while moving 13° a
+      // day: a single correction would leave it up to two hours off.
+      comparer_au_ciel(lune, jd, lat, -2.35L, h0, 1.0L);
+    }
+  }
+  // Further north the Moon at +28.7° never sets and at -28.7° never rises.
+  const auto nord = lever_meridien_coucher(entree_pour(lune, jd_nord, 68.0L, -20.0L, 0.13L));
+  EXPECT_EQ(nord.etat_lever, etat_evenement::toujours_leve);
+  EXPECT_EQ(nord.texte_coucher, texte_toujours_leve);
+  const auto sud = lever_meridien_coucher(entree_pour(lune, jd_sud, 68.0L, -20.0L, 0.13L));
+  EXPECT_EQ(sud.etat_coucher, etat_evenement::jamais_leve);
+  EXPECT_EQ(sud.texte_lever, texte_jamais_leve);
+}
+
+TEST(LeverCoucher, JamaisDeValeurNonNumerique) {
+  // Every latitude including the poles, declinations up to the poles, any right
+  // ascension and altitudes: finite times and non-empty texts.
+  int cas = 0;
+  for (long double lat = -90; lat <= 90; lat += 7.5L)
+    for (long double dec = -90; dec <= 90; dec += 15)
+      for (long double ra = 0; ra < 360; ra += 59.5L)
+        for (long double h0 : {hauteur_h0_soleil, 0.0L, 0.7L}) {
+          entree_lever_coucher e;
+          e.alpha_3j = {std::fmod(ra + 347, 360.0L), ra, std::fmod(ra + 13, 360.0L)};
+          e.delta_3j = {std::clamp(dec - 5, -90.0L, 90.0L), dec, std::clamp(dec + 5, -90.0L, 90.0L)};
+          e.hauteur_h0 = h0;
+          e.jour_julien = 2451545.0L + 100 * lat;
+          e.site.latitude = std::fabs(lat);
+          e.site.sens_latitude = lat < 0 ? -1 : 1;
+          e.site.longitude = 33;
+          const auto r = lever_meridien_coucher(e);
+          ASSERT_TRUE(std::isfinite(r.heure_meridien) && std::isfinite(r.heure_lever) && std::isfinite(r.heure_coucher))
+              << static_cast<double>(lat) << " " << static_cast<double>(dec) << " " << static_cast<double>(ra);
+          ASSERT_FALSE(r.texte_meridien.empty() || r.texte_lever.empty() || r.texte_coucher.empty());
+          ASSERT_EQ(r.etat_lever, r.etat_coucher);
+          ++cas;
+        }
+  EXPECT_GT(cas, 1000);
+}
+
+TEST(LeverCoucher, EntreesNonNumeriquesSignalees) {
+  auto e = entree_pour(soleil, jd_solstice_2000, 48.85L, -2.35L, hauteur_h0_soleil);
+  e.delta_3j[2] = std::numeric_limits<long double>::quiet_NaN();
+  auto r = lever_meridien_coucher(e);
+  EXPECT_EQ(r.etat_lever, etat_evenement::indetermine);
+  EXPECT_EQ(r.etat_meridien, etat_evenement::indetermine);
+  EXPECT_EQ(r.texte_coucher, texte_indetermine);
+  e = entree_pour(soleil, jd_solstice_2000, 48.85L, -2.35L, hauteur_h0_soleil);
+  e.jour_julien = std::numeric_limits<long double>::infinity();
+  r = lever_meridien_coucher(e);
+  EXPECT_EQ(r.etat_coucher, etat_evenement::indetermine);
+  EXPECT_TRUE(std::isfinite(r.heure_lever));
+}
+
+}  // namespace
+}  // namespace almanax

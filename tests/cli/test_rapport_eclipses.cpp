@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "outils.h"
+
+namespace {
+
+bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+
+}  // namespace
+
+TEST(RapportEclipses, EclipsesDeLune1992_1993) {
+  const auto r = executer_astro({"--rapport", "eclipses", "--debut", "1992", "--fin", "1993"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  // The copy of the box: its title, then the first line with one blank before "à".
+  EXPECT_EQ(r.sortie.rfind("Eclipses \r\n\r\n Le 21 Décembre 1991 à 10h 3", 0), 0u) << r.sortie;
+  EXPECT_TRUE(contient(r.sortie, "s \r\n\r\n Il y a une éclipse de Lune partielle \r\n Magnitude \t0."));
+  EXPECT_TRUE(contient(r.sortie, " Le 29 Novembre 1993  à 6h 2"));
+  EXPECT_TRUE(contient(r.sortie, " Il y a une éclipse de Lune totale \r\n"));
+  EXPECT_TRUE(contient(r.sortie, "\r\n Début de la phase totale   \t"));
+  EXPECT_FALSE(contient(r.sortie, "1994"));
+  EXPECT_EQ(r.sortie.substr(r.sortie.size() - 6), "s \r\n\r\n");
+}
+
+TEST(RapportEclipses, EclipsesDeSoleil) {
+  const auto r = executer_astro({"--rapport", "eclipses", "--debut", "1992", "--fin", "1993", "--type", "solaire"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  EXPECT_EQ(r.sortie.rfind("Eclipses \r\n\r\n Le 04 Janvier 1992 à 23h 0", 0), 0u) << r.sortie;
+  EXPECT_TRUE(contient(r.sortie, "s \r\n\r\n Il y a une éclipse de Soleil annulaire centrale\r\n"
+                                 " Rayon du cône de pénombre du plan fondamental : 0."));
+  // The handbook's eclipse of 1993 May 21: partial, magnitude 0.740 (C locale: a point).
+  const std::size_t mai = r.sortie.find(" Le 21 Mai 1993  à 14h 2");
+  ASSERT_NE(mai, std::string::npos) << r.sortie;
+  EXPECT_EQ(r.sortie.find(" Il y a une éclipse de Soleil partielle non-centrale\r\n", mai),
+            r.sortie.find("\r\n\r\n", mai) + 4);
+  EXPECT_TRUE(contient(r.sortie.substr(mai), "\r\n La magnitude maximale : 0.74\r\n\r\n"));
+}
+
+TEST(RapportEclipses, JsonEnJoursJuliensDEphemerides) {
+  const auto r = executer_astro({"--rapport", "eclipses", "--debut", "1993", "--fin", "1994", "--type", "solaire", "--json"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const std::size_t mai = r.sortie.find("\"k\":-82,");
+  ASSERT_NE(mai, std::string::npos) << r.sortie.substr(0, 300);
+  const std::size_t jde = r.sortie.find("\"jde\":", mai);
+  EXPECT_NEAR(std::strtod(r.sortie.c_str() + jde + 6, nullptr), 2449129.0979, 1.0 / 1440);
+  const std::size_t gamma = r.sortie.find("\"gamma\":", mai);
+  EXPECT_NEAR(std::strtod(r.sortie.c_str() + gamma + 8, nullptr), 1.1348, 1e-4);
+  EXPECT_TRUE(contient(r.sortie, "\"genre\":\"partielle_non_centrale\""));
+
+  const auto l = executer_astro({"--rapport", "eclipses", "--debut", "1973", "--fin", "1974", "--json"});
+  ASSERT_EQ(l.statut, 0) << l.erreurs;
+  const std::size_t juin = l.sortie.find("\"k\":-328.5");
+  ASSERT_NE(juin, std::string::npos);
+  const std::size_t max = l.sortie.find("\"jde\":", juin);
+  const double jde_max = std::strtod(l.sortie.c_str() + max + 6, nullptr);
+  EXPECT_NEAR(jde_max, 2441849.3687, 1.0 / 1440);
+  const std::size_t premier = l.sortie.find("\"premier_contact_penombre_jde\":", juin);
+  EXPECT_NEAR(jde_max - std::strtod(l.sortie.c_str() + premier + 31, nullptr), 101.5 / 1440, 0.2 / 1440);
+  EXPECT_TRUE(contient(l.sortie.substr(juin, 600), "\"premier_contact_ombre_jde\":null"));
+}
+
+TEST(RapportEclipses, ToutLIntervalleDesAnnees) {
+  // Far more lunations than a 16-bit count holds.
+  for (const char* type : {"lunaire", "solaire"}) {
+    const auto r = executer_astro({"--rapport", "eclipses", "--debut", "-4713", "--fin", "9999", "--type", type});
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_TRUE(contient(r.sortie.substr(0, 60), "-471")) << r.sortie.substr(0, 60);
+    const std::size_t derniere = r.sortie.rfind(" Le ");
+    ASSERT_NE(derniere, std::string::npos);
+    EXPECT_TRUE(contient(r.sortie.substr(derniere, 30), " 9999  à ")) << r.sortie.substr(derniere, 40);
+    EXPECT_FALSE(contient(r.sortie, "NAN"));
+    EXPECT_FALSE(contient(r.sortie, " 10000 "));
+  }
+}
+
+TEST(RapportEclipses, ValeursRefusees) {
+  for (const auto& [args, message] : std::initializer_list<std::pair<std::vector<std::string>, std::string>>{
+           {{"--rapport", "eclipses", "--debut", "1995", "--fin", "1990"},
+            "La date de départ doit être inférieure à l'année de fin des recherches."},
+           {{"--rapport", "eclipses", "--debut", "2000", "--fin", "2000"}, "La date de départ doit être inférieure"},
+           {{"--rapport", "eclipses", "--type", "hybride"}, "--type"},
+           {{"--rapport", "eclipses", "--type", "solaire,lunaire"}, "un seul type"},
+           {{"--rapport", "eclipses", "--debut", "-4714"}, "--debut"},
+           {{"--rapport", "eclipses", "--fin", "deux-mille"}, "--fin"},
+       }) {
+    const auto r = executer_astro(args);
+    EXPECT_EQ(r.statut, 2) << message;
+    EXPECT_TRUE(r.sortie.empty());
+    EXPECT_TRUE(contient(r.erreurs, message)) << r.erreurs;
+  }
+}

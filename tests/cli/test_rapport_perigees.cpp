@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "outils.h"
+
+namespace {
+
+bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+
+std::size_t compter(const std::string& texte, const std::string& morceau) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; (i = texte.find(morceau, i)) != std::string::npos; i += morceau.size()) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(RapportPerigees, OrdreDeLaPage1992_1993) {
+  const auto r = executer_astro({"--rapport", "perigees", "--debut", "1992", "--fin", "1993"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  ASSERT_EQ(r.sortie.rfind("Périgées et apogées \r\n\r\nApogée\tLe 6 Janvier 1992 à ", 0), 0u) << r.sortie;
+  const std::size_t l2 = r.sortie.find("\r\n", 30) + 2;
+  EXPECT_EQ(r.sortie.find("Apogée\tLe 2 Février 1992 à ", l2), l2) << r.sortie.substr(l2, 40);
+  const std::size_t l3 = r.sortie.find("\r\n", l2) + 2;
+  EXPECT_EQ(r.sortie.find("Périgée\tLe 19 Janvier 1992 à ", l3), l3) << r.sortie.substr(l3, 40);
+  EXPECT_FALSE(contient(r.sortie, "1991"));
+  EXPECT_FALSE(contient(r.sortie, "1994"));
+  EXPECT_TRUE(contient(r.sortie, "Décembre 1993 à "));
+  EXPECT_EQ(r.sortie.substr(r.sortie.size() - 7), " km\r\n\r\n");
+  EXPECT_GE(compter(r.sortie, "Périgée\t"), 26u);
+  EXPECT_GE(compter(r.sortie, "Apogée\t"), 26u);
+}
+
+TEST(RapportPerigees, ApogeeDOctobre1988) {
+  // The handbook: 1988 October 7 at 20 h 30 m TD, parallax 3240.679" = 54' 00.679".
+  const auto r = executer_astro({"--rapport", "perigees", "--debut", "1988", "--fin", "1989", "--types", "apogée"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const std::size_t p = r.sortie.find("Apogée\tLe 7 Octobre 1988 à 20 h 30 m ");
+  ASSERT_NE(p, std::string::npos) << r.sortie;
+  EXPECT_EQ(r.sortie.find(" s  0° 54' 01\"  4", p), r.sortie.find(" s  ", p)) << r.sortie.substr(p, 80);
+  EXPECT_LT(r.sortie.find(" s  ", p), r.sortie.find("\r\n", p));
+  EXPECT_FALSE(contient(r.sortie, "Périgée\t"));
+
+  const auto j = executer_astro({"--rapport", "perigees", "--debut", "1988", "--fin", "1989", "--json"});
+  ASSERT_EQ(j.statut, 0) << j.erreurs;
+  const std::size_t octobre = j.sortie.find("\"k\":-148.5");
+  ASSERT_NE(octobre, std::string::npos);
+  const std::size_t jde = j.sortie.find("\"jde\":", octobre);
+  EXPECT_NEAR(std::strtod(j.sortie.c_str() + jde + 6, nullptr), 2447442.3543, 1.0 / 1440);
+  const std::size_t par = j.sortie.find("\"parallaxe_secondes\":", octobre);
+  EXPECT_NEAR(std::strtod(j.sortie.c_str() + par + 21, nullptr), 3240.679, 0.002);
+  EXPECT_TRUE(contient(j.sortie, "\"type\":\"perigee\""));
+}
+
+TEST(RapportPerigees, ToutLIntervalleDesAnnees) {
+  const auto r = executer_astro({"--rapport", "perigees", "--debut", "-4713", "--fin", "9999"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const std::size_t premiere = r.sortie.find("\r\n\r\n") + 4;
+  const std::string ligne = r.sortie.substr(premiere, r.sortie.find("\r\n", premiere) - premiere);
+  EXPECT_TRUE(contient(ligne, " Janvier -4713 à ")) << ligne;
+  EXPECT_FALSE(contient(r.sortie, "-4714"));
+  EXPECT_FALSE(contient(r.sortie, " 10000 à "));
+  EXPECT_TRUE(contient(r.sortie, "Décembre 9999 à "));
+  EXPECT_FALSE(contient(r.sortie, "NAN"));
+  EXPECT_GT(compter(r.sortie, "\r\n"), 380000u);
+}
+
+TEST(RapportPerigees, ValeursRefusees) {
+  for (const auto& [args, message] : std::initializer_list<std::pair<std::vector<std::string>, std::string>>{
+           {{"--rapport", "perigees", "--debut", "1993", "--fin", "1993"},
+            "L'année de départ doit être inférieure à l'année de fin des recherches."},
+           {{"--rapport", "perigees", "--debut", "1995", "--fin", "1990"}, "L'année de départ doit être inférieure"},
+           {{"--rapport", "perigees", "--debut", "9999"}, "--debut"},
+           {{"--rapport", "perigees", "--fin", "10000"}, "--fin"},
+           {{"--rapport", "perigees", "--types", "lune"}, "--types"},
+       }) {
+    const auto r = executer_astro(args);
+    EXPECT_EQ(r.statut, 2) << message;
+    EXPECT_TRUE(r.sortie.empty());
+    EXPECT_TRUE(contient(r.erreurs, message)) << r.erreurs;
+  }
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "calcul/phenomene.h"
+#include "outils.h"
+
+using namespace almanax;
+
+namespace {
+
+std::vector<std::string> lignes_du_texte(const std::string& texte) {
+  std::vector<std::string> l;
+  std::size_t debut = 0;
+  for (std::size_t p; (p = texte.find("\r\n", debut)) != std::string::npos; debut = p + 2)
+    l.push_back(texte.substr(debut, p - debut));
+  return l;
+}
+
+// The "jde" of the JSON row whose date text is `date`.
+double jde_de_la_ligne(const std::string& json, const std::string& date) {
+  const std::regex r("\"jde\":([-0-9.e+]+),\"date\":\"" + date + "\"");
+  std::smatch m;
+  if (!std::regex_search(json, m, r)) return NAN;
+  return std::stod(m[1]);
+}
+
+}  // namespace
+
+TEST(RapportPhenomenes, TexteExactDeLaCopie) {
+  const auto r = executer_astro({"--rapport", "phenomenes", "--debut", "1993", "--fin", "1994", "--planetes", "mercure"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  EXPECT_TRUE(r.erreurs.empty());
+  EXPECT_EQ(r.sortie.rfind("Phénomènes Planétaires \r\n\r\n", 0), 0u) << r.sortie;
+  EXPECT_NE(r.sortie.find("\r\nMercure\tConjonction inférieureLe  6 Novembre 1993 à 3 h \r\n"), std::string::npos)
+      << r.sortie;
+  ASSERT_GE(r.sortie.size(), 4u);
+  EXPECT_EQ(r.sortie.substr(r.sortie.size() - 4), "\r\n\r\n");
+
+  // The same text as the page's copy of the same search.
+  recherche_phenomenes q;
+  q.premiere_annee = 1993;
+  q.derniere_annee = 1994;
+  q.planetes = {true, false, false, false, false, false, false};
+  std::vector<ligne_liste> lignes;
+  for (const phenomene_trouve& t : phenomenes_planetaires(q).lignes) lignes.push_back(ligne_du_phenomene(t));
+  EXPECT_EQ(r.sortie, copie_phenomenes(lignes));
+  EXPECT_EQ(lignes.size(), 13u);  // about 3.2 of each conjunction a year
+}
+
+TEST(RapportPhenomenes, PlanetesTrieesVenusApresUranus) {
+  const auto r = executer_astro({"--rapport", "phenomenes", "--debut", "1992", "--fin", "1995"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  std::vector<std::string> ordre;
+  const std::vector<std::string> l = lignes_du_texte(r.sortie);
+  ASSERT_GT(l.size(), 4u);
+  for (std::size_t i = 2; i + 1 < l.size(); ++i) {
+    const std::string planete = l[i].substr(0, l[i].find('\t'));
+    if (ordre.empty() || ordre.back() != planete) ordre.push_back(planete);
+  }
+  const std::vector<std::string> attendu = {"Jupiter", "Mars", "Mercure", "Neptune", "Saturne", "Uranus", "Vénus"};
+  EXPECT_EQ(ordre, attendu);
+}
+
+TEST(RapportPhenomenes, JsonEnJoursJuliensDesEphemerides) {
+  const auto r = executer_astro(
+      {"--rapport", "phenomenes", "--debut", "1993", "--fin", "1994", "--planetes", "Mercure,Saturne", "--json"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  EXPECT_EQ(r.sortie.rfind("{\"rapport\":\"phenomenes\"", 0), 0u);
+  EXPECT_NEAR(jde_de_la_ligne(r.sortie, " 6 Novembre 1993 à 3 h "), 2449297.645, 1.0 / 1440);
+  EXPECT_NE(r.sortie.find("\"instant\":{\"jour\":6,\"mois\":11,\"annee\":1993,\"heure\":3,\"minute\":28,"),
+            std::string::npos);
+  EXPECT_NE(r.sortie.find("\"planetes\":[\"Mercure\",\"Saturne\"]"), std::string::npos);
+  EXPECT_NE(r.sortie.find("\"debut\":1993,\"fin\":1994"), std::string::npos);
+}
+
+TEST(RapportPhenomenes, ValeursRefusees) {
+  const std::vector<std::vector<std::string>> mauvais = {
+      {"--debut", "1993", "--fin", "1993"},  {"--debut", "1994", "--fin", "1993"}, {"--debut", "-4714"},
+      {"--debut", "1993", "--fin", "10000"}, {"--debut", "mil"},                  {"--planetes", "Pluton"},
+      {"--planetes", "Terre"},               {"--phenomene", "opposition"},
+  };
+  for (const auto& options : mauvais) {
+    std::vector<std::string> args = {"--rapport", "phenomenes"};
+    args.insert(args.end(), options.begin(), options.end());
+    const auto r = executer_astro(args);
+    EXPECT_EQ(r.statut, 2) << options[0];
+    EXPECT_TRUE(r.sortie.empty()) << options[0];
+    EXPECT_EQ(r.erreurs.rfind("astro : ", 0), 0u) << r.erreurs;
+  }
+  const auto r = executer_astro({"--rapport", "phenomenes", "--debut", "2000", "--fin", "2000"});
+  EXPECT_NE(r.erreurs.find("L'année de départ doit être inférieure à l'année de fin des recherches."),
+            std::string::npos);
+}
+
+TEST(RapportPhenomenes, ToutesLesAnneesDeLaPage) {
+  const auto r = executer_astro({"--rapport", "phenomenes", "--debut", "-4713", "--fin", "9999"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const std::vector<std::string> l = lignes_du_texte(r.sortie);
+  // 14712 years: about 3.2 conjunctions of each kind a year for Mercury alone.
+  ASSERT_GT(l.size(), 200000u);
+  const std::regex forme("(Jupiter|Mars|Mercure|Neptune|Saturne|Uranus|Vénus)\t[A-Za-zéè ]+Le  [0-9]{1,2} "
+                         "[A-Za-zéû]+ -?[0-9]{1,4} à [0-9]{1,2} h ");
+  for (std::size_t i = 2; i + 1 < l.size(); i += 997) EXPECT_TRUE(std::regex_match(l[i], forme)) << l[i];
+  EXPECT_NE(r.sortie.find("Le  4 Janvier -4713 à 7 h "), std::string::npos);  // the very first weeks
+  EXPECT_EQ(r.sortie.find("nan"), std::string::npos);
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "donnees/reglages.h"
+
+using almanax::reglages;
+
+namespace {
+
+class Reglages : public ::testing::Test {
+ protected:
+  QSettings ouvrir() const { return QSettings(dossier.filePath("almanax.ini"), QSettings::IniFormat); }
+  QTemporaryDir dossier;
+};
+
+reglages differents() {
+  reglages r;
+  r.site = 12;
+  r.comete = 4;
+  r.onglet = true;
+  r.onglet2 = false;
+  r.menu = false;
+  r.menu2 = true;
+  r.heure_actuelle = false;
+  r.date_du_jour = false;
+  r.midi = false;
+  r.minuit = true;
+  r.gauche = -20;
+  r.haut = 35;
+  r.hauteur = 600;
+  r.largeur = 900;
+  return r;
+}
+
+}  // namespace
+
+TEST_F(Reglages, WrittenUnderTheirNamesAndReadBack) {
+  {
+    QSettings s = ouvrir();
+    EXPECT_FALSE(almanax::reglages_presents(s));
+    almanax::ecrire_reglages(s, differents());
+  }
+  QSettings s = ouvrir();
+  EXPECT_TRUE(almanax::reglages_presents(s));
+  QStringList cles = s.allKeys();
+  cles.sort();
+  QStringList attendues{"Site",         "Comète",         "Onglet",       "Onglet2", "Menu",
+                        "Menu2",        "Heure actuelle", "Date du jour", "Midi",    "Minuit",
+                        "Gauche",       "Haut",           "Hauteur",      "Largeur"};
+  attendues.sort();
+  EXPECT_EQ(cles, attendues);
+  EXPECT_EQ(s.value("Comète").toInt(), 4);
+  EXPECT_EQ(almanax::lire_reglages(s, reglages{}), differents());
+}
+
+TEST_F(Reglages, MissingOrUnreadableValuesKeepTheDefaults) {
+  {
+    QSettings s = ouvrir();
+    s.setValue("Site", "abc");
+    s.setValue("Comète", "7");
+    s.setValue("Midi", "peut-être");
+    s.setValue("Minuit", "peut-être");
+    s.setValue("Heure actuelle", "false");
+    s.setValue("Largeur", "99999999999");
+    s.setValue("Hauteur", 480);
+  }
+  QSettings s = ouvrir();
+  reglages defauts;
+  defauts.largeur = 820;
+  defauts.hauteur = 660;
+  const reglages r = almanax::lire_reglages(s, defauts);
+  EXPECT_EQ(r.site, 172);
+  EXPECT_EQ(r.comete, 7);
+  EXPECT_TRUE(r.midi);
+  EXPECT_FALSE(r.minuit);
+  EXPECT_FALSE(r.heure_actuelle);
+  EXPECT_TRUE(r.date_du_jour);
+  EXPECT_EQ(r.largeur, 820);
+  EXPECT_EQ(r.hauteur, 480);
+}
+
+TEST_F(Reglages, ExclusivePairsStayExclusive) {
+  {
+    QSettings s = ouvrir();
+    s.setValue("Onglet", true);
+    s.setValue("Onglet2", true);  // both on: meaningless
+    s.setValue("Menu", false);
+    s.setValue("Menu2", false);   // both off: meaningless
+    s.setValue("Midi", false);
+    s.setValue("Minuit", true);
+  }
+  QSettings s = ouvrir();
+  const reglages r = almanax::lire_reglages(s, reglages{});
+  EXPECT_FALSE(r.onglet);
+  EXPECT_TRUE(r.onglet2);
+  EXPECT_TRUE(r.menu);
+  EXPECT_FALSE(r.menu2);
+  EXPECT_FALSE(r.midi);
+  EXPECT_TRUE(r.minuit);
+}
