@@ -7,38 +7,16 @@
 #include <chrono>
 #include <ctime>
 #include <exception>
+#include <locale>
 #include <ostream>
+
+#include "calcul/tri_francais.h"
 
 namespace almanax::cli {
 
 namespace {
 
 std::string guillemets(std::string_view s) { return "« " + std::string(s) + " »"; }
-
-// Lower case with the French accents folded, for tolerant name matching.
-std::string replier(std::string_view s) {
-  static const std::pair<std::string_view, char> accents[] = {
-      {"é", 'e'}, {"è", 'e'}, {"ê", 'e'}, {"ë", 'e'}, {"É", 'e'}, {"È", 'e'}, {"Ê", 'e'},
-      {"à", 'a'}, {"â", 'a'}, {"ä", 'a'}, {"À", 'a'}, {"Â", 'a'}, {"î", 'i'}, {"ï", 'i'},
-      {"Î", 'i'}, {"ô", 'o'}, {"ö", 'o'}, {"Ô", 'o'}, {"ù", 'u'}, {"û", 'u'}, {"ü", 'u'},
-      {"Û", 'u'}, {"ç", 'c'}, {"Ç", 'c'}};
-  std::string r;
-  for (std::size_t i = 0; i < s.size();) {
-    bool trouve = false;
-    for (const auto& [a, c] : accents)
-      if (s.substr(i, a.size()) == a) {
-        r += c;
-        i += a.size();
-        trouve = true;
-        break;
-      }
-    if (!trouve) {
-      const char c = s[i++];
-      r += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-  }
-  return r;
-}
 
 bool lire_entier(std::string_view s, long long& v) {
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
@@ -158,7 +136,7 @@ std::vector<std::string> arguments::liste(std::string_view nom, const std::vecto
     const std::string_view element = s.substr(0, p);
     bool trouve = false;
     for (const auto& x : permis)
-      if (replier(x) == replier(element)) {
+      if (cle_francaise(x) == cle_francaise(element)) {
         r.push_back(x);
         trouve = true;
         break;
@@ -178,6 +156,15 @@ std::vector<std::string> arguments::liste(std::string_view nom, const std::vecto
 void arguments::verifier_tout_lu() const {
   for (const auto& [k, v] : valeurs_)
     if (!lus_.count(k)) throw erreur_option("Option inconnue pour ce rapport : " + option(k) + ".");
+}
+
+std::string separateur_decimal() {
+  try {
+    const std::locale loc("");
+    return std::string(1, std::use_facet<std::numpunct<char>>(loc).decimal_point());
+  } catch (const std::exception&) {
+    return ".";  // unknown locale in the environment: the C one
+  }
 }
 
 date_jma aujourd_hui() {

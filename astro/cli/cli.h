@@ -73,6 +73,9 @@ struct rapport {
   resultat (*executer)(arguments&);
 };
 
+// The decimal separator of the user's locale: the reports write numbers as the pages do.
+std::string separateur_decimal();
+
 // Today's date and time, the window's start-up date (historical year).
 date_jma aujourd_hui();
 heure_hms maintenant();

@@ -1,6 +1,5 @@
 // `astro --rapport eclipses`: one search of the "Eclipses" page into its empty box,
 // printed as the page's "&Copie" report.
-#include <locale>
 
 #include "calcul/eclipses.h"
 #include "cli/cli.h"
@@ -9,15 +8,6 @@ namespace almanax::cli {
 
 namespace {
 
-// The decimal separator of the user's locale (the page writes its magnitudes with it).
-std::string separateur_decimal() {
-  try {
-    const std::locale loc("");
-    return std::string(1, std::use_facet<std::numpunct<char>>(loc).decimal_point());
-  } catch (const std::exception&) {
-    return ".";  // unknown locale in the environment: the C one
-  }
-}
 
 const char* nom_genre(const eclipse_trouvee& e) {
   if (e.type == type_eclipses::lune) {

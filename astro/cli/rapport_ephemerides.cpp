@@ -1,44 +1,20 @@
 // `astro --rapport ephemerides`: the "Éphémérides" page for one planet, date, time
 // and site, printed as its "&Copie" report with every box checked.
-#include <locale>
 #include <optional>
 
 #include "calcul/ephemerides.h"
 #include "calcul/rapport.h"
 #include "cli/cli.h"
+#include "cli/json_lever_coucher.h"
 
 namespace almanax::cli {
 
 namespace {
 
-// The decimal separator of the user's locale (the page writes numbers with it).
-std::string separateur_locale() {
-  try {
-    const std::locale loc("");
-    return std::string(1, std::use_facet<std::numpunct<char>>(loc).decimal_point());
-  } catch (const std::exception&) {
-    return ".";  // unknown locale in the environment: the C one
-  }
-}
 
 json::valeur ou_nul(const std::optional<long double>& v) { return v ? json::valeur(*v) : json::valeur(); }
 
-const char* nom_etat(etat_evenement e) {
-  switch (e) {
-    case etat_evenement::normal: return "normal";
-    case etat_evenement::toujours_leve: return "toujours_leve";
-    case etat_evenement::jamais_leve: return "jamais_leve";
-    case etat_evenement::indetermine: return "indetermine";
-  }
-  return "indetermine";
-}
 
-json::valeur json_evenement(long double heure, etat_evenement e) {
-  json::valeur v = json::valeur::nouvel_objet();
-  v.ajouter("etat", nom_etat(e));
-  v.ajouter("heure", e == etat_evenement::normal ? json::valeur(heure) : json::valeur());
-  return v;
-}
 
 json::valeur json_textes(const resultat_ephemerides& r) {
   json::valeur t = json::valeur::nouvel_objet();
@@ -123,9 +99,7 @@ json::valeur json_resultat(const resultat_ephemerides& r, const site_nomme& site
 
   if (r.lever_coucher) {
     const sortie_lever_coucher& lc = *r.lever_coucher;
-    j.ajouter("lever", json_evenement(lc.heure_lever, lc.etat_lever));
-    j.ajouter("meridien", json_evenement(lc.heure_meridien, lc.etat_meridien));
-    j.ajouter("coucher", json_evenement(lc.heure_coucher, lc.etat_coucher));
+    ajouter_lever_coucher(j, lc);
     json::valeur a = json::valeur::nouveau_tableau(), d = json::valeur::nouveau_tableau();
     for (int k = 0; k < 3; ++k) {
       a.pousser(r.position.alpha_3j[k]);
@@ -161,7 +135,7 @@ resultat rapport_ephemerides(arguments& a) {
   e.instant.seconde = h.seconde;
   const site_nomme site = a.site();
   e.site = site_courant_de(site);
-  e.separateur = separateur_locale();
+  e.separateur = separateur_decimal();
 
   const resultat_ephemerides r = calcul_ephemerides(e);
   resultat res;

@@ -16,7 +16,7 @@ resultat rapport_perihelies(arguments& a) {
   r.premiere_annee = debut;
   r.derniere_annee = fin;
   r.planetes = planetes_choisies<nombre_planetes_perihelie>(a, noms, choisies);
-  const resultat_perihelies res = perihelies_aphelies(r, separateur_du_lieu());
+  const resultat_perihelies res = perihelies_aphelies(r, separateur_decimal());
   if (!res.message.empty()) throw erreur_option(res.message);
 
   std::vector<ligne_liste> lignes;

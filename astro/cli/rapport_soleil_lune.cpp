@@ -1,42 +1,17 @@
 // `astro --rapport soleil-lune`: the "Soleil, Lune" page for one date, time and site,
 // printed as its "&Copie" report with every box checked.
-#include <locale>
 
 #include "calcul/rapport.h"
 #include "calcul/soleil_lune.h"
 #include "cli/cli.h"
+#include "cli/json_lever_coucher.h"
 
 namespace almanax::cli {
 
 namespace {
 
-// The decimal separator of the user's locale (the page writes numbers with it).
-std::string separateur_du_lieu() {
-  try {
-    const std::locale loc("");
-    return std::string(1, std::use_facet<std::numpunct<char>>(loc).decimal_point());
-  } catch (const std::exception&) {
-    return ".";  // unknown locale in the environment: the C one
-  }
-}
 
-const char* nom_etat(etat_evenement e) {
-  switch (e) {
-    case etat_evenement::normal: return "normal";
-    case etat_evenement::toujours_leve: return "toujours_leve";
-    case etat_evenement::jamais_leve: return "jamais_leve";
-    case etat_evenement::indetermine: return "indetermine";
-  }
-  return "indetermine";
-}
 
-json::valeur json_evenement(long double heure, etat_evenement e, const std::string& texte) {
-  json::valeur v = json::valeur::nouvel_objet();
-  v.ajouter("etat", nom_etat(e));
-  v.ajouter("heure", e == etat_evenement::normal ? json::valeur(heure) : json::valeur());
-  v.ajouter("texte", texte);
-  return v;
-}
 
 // A raw number with the text the page shows for it.
 json::valeur nombre_et_texte(long double valeur, const std::string& texte) {
@@ -52,11 +27,6 @@ json::valeur json_trois_jours(const std::array<long double, 3>& x) {
   return t;
 }
 
-void ajouter_lever_coucher(json::valeur& j, const sortie_lever_coucher& lc) {
-  j.ajouter("lever", json_evenement(lc.heure_lever, lc.etat_lever, lc.texte_lever));
-  j.ajouter("meridien", json_evenement(lc.heure_meridien, lc.etat_meridien, lc.texte_meridien));
-  j.ajouter("coucher", json_evenement(lc.heure_coucher, lc.etat_coucher, lc.texte_coucher));
-}
 
 json::valeur json_soleil(const ephemeride_soleil& s) {
   json::valeur j = json::valeur::nouvel_objet();
@@ -121,7 +91,7 @@ resultat rapport_soleil_lune(arguments& a) {
   instant.seconde = h.seconde;
   const site_nomme site = a.site();
 
-  const resultat_soleil_lune r = calcul_soleil_lune(instant, site_courant_de(site), separateur_du_lieu());
+  const resultat_soleil_lune r = calcul_soleil_lune(instant, site_courant_de(site), separateur_decimal());
 
   resultat res;
   res.texte = copie_soleil_lune(r, cases_soleil_lune{}, champs_bloc_date_de(instant), champs_du_site(site));

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <locale>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,14 +50,5 @@ inline json::valeur liste_json(const std::vector<std::string>& noms) {
   return v;
 }
 
-// The decimal separator of the user's locale (the pages write their numbers with it).
-inline std::string separateur_du_lieu() {
-  try {
-    const std::locale loc("");
-    return std::string(1, std::use_facet<std::numpunct<char>>(loc).decimal_point());
-  } catch (const std::exception&) {
-    return ".";  // unknown locale in the environment: the C one
-  }
-}
 
 }  // namespace almanax::cli
