@@ -92,13 +92,15 @@ resultat_bornage borner_dates(const triples_dates& saisie) {
     // Every test reads the values as typed: a corrected month or year does not
     // change the month length used for the day.
     const int n = jours_du_mois(mois, annee);
+    // Whole strings are moved in: assigning short literals here trips a false
+    // -Wrestrict of the compiler at -O3.
     triple_date& sortie = *r.triples[t];
     if (jour > n) sortie.jour = std::to_string(n);
-    if (jour < 1) sortie.jour = "1";
-    if (mois > 12) sortie.mois = "12";
-    if (mois <= 0) sortie.mois = "1";
-    if (annee > 10000) sortie.annee = "10000";
-    if (annee < -4713) sortie.annee = "-4713";
+    if (jour < 1) sortie.jour = std::string("1");
+    if (mois > 12) sortie.mois = std::string("12");
+    if (mois <= 0) sortie.mois = std::string("1");
+    if (annee > 10000) sortie.annee = std::string("10000");
+    if (annee < -4713) sortie.annee = std::string("-4713");
   }
   return r;
 }

@@ -196,7 +196,15 @@ void aide(std::ostream& out) {
          "Les rapports s'écrivent avec des fins de ligne CR LF et une tabulation entre libellé et valeur.\n\n"
          "Rapports :\n";
   for (const auto& r : rapports()) {
-    out << "\n  " << r.nom << " — " << r.resume << "\n" << r.options;
+    out << "\n  " << r.nom << " — " << r.resume << "\n";
+    // Options one step further in than the report's name.
+    std::string_view o = r.options;
+    while (!o.empty()) {
+      const auto fin = o.find('\n');
+      out << "  " << o.substr(0, fin) << "\n";
+      if (fin == std::string_view::npos) break;
+      o.remove_prefix(fin + 1);
+    }
   }
 }
 
