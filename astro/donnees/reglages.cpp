@@ -40,7 +40,9 @@ void lire_paire(const QSettings& s, const char* cle1, const char* cle2, bool& un
 
 }  // namespace
 
-bool reglages_presents(const QSettings& s) { return !s.allKeys().isEmpty(); }
+bool reglages_presents(const QSettings& s) {
+  return !s.allKeys().isEmpty();
+}
 
 reglages lire_reglages(const QSettings& s, const reglages& defauts) {
   reglages r = defauts;

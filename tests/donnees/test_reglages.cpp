@@ -46,9 +46,8 @@ TEST_F(Reglages, WrittenUnderTheirNamesAndReadBack) {
   EXPECT_TRUE(almanax::reglages_presents(s));
   QStringList cles = s.allKeys();
   cles.sort();
-  QStringList attendues{"Site",         "Comète",         "Onglet",       "Onglet2", "Menu",
-                        "Menu2",        "Heure actuelle", "Date du jour", "Midi",    "Minuit",
-                        "Gauche",       "Haut",           "Hauteur",      "Largeur"};
+  QStringList attendues{"Site",         "Comète", "Onglet", "Onglet2", "Menu", "Menu2",   "Heure actuelle",
+                        "Date du jour", "Midi",   "Minuit", "Gauche",  "Haut", "Hauteur", "Largeur"};
   attendues.sort();
   EXPECT_EQ(cles, attendues);
   EXPECT_EQ(s.value("Comète").toInt(), 4);
@@ -87,7 +86,7 @@ TEST_F(Reglages, ExclusivePairsStayExclusive) {
     s.setValue("Onglet", true);
     s.setValue("Onglet2", true);  // both on: meaningless
     s.setValue("Menu", false);
-    s.setValue("Menu2", false);   // both off: meaningless
+    s.setValue("Menu2", false);  // both off: meaningless
     s.setValue("Midi", false);
     s.setValue("Minuit", true);
   }

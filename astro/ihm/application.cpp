@@ -1,0 +1,98 @@
+#include "ihm/application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <ostream>
+
+#include "ihm/a_propos.h"
+#include "ihm/fenetre_principale.h"
+#include "ihm/messages.h"
+#include "ihm/onglets.h"
+#include "ihm/page.h"
+
+namespace almanax::ihm {
+
+namespace {
+
+// Nobody is there to answer a box while the pictures are taken: the messages go to
+// the error stream and confirmations are declined.
+class MessagesFlux : public Messages {
+ public:
+  explicit MessagesFlux(std::ostream& flux) : flux_(flux) {}
+  void erreur(const QString& texte, const QString& titre) override { ecrire(texte, titre); }
+  void information(const QString& texte, const QString& titre) override { ecrire(texte, titre); }
+  bool confirmer(const QString& texte, const QString& titre) override {
+    ecrire(texte, titre);
+    return false;
+  }
+
+ private:
+  void ecrire(const QString& texte, const QString& titre) {
+    flux_ << "astro : " << titre.toStdString() << " : " << texte.toStdString() << "\n";
+  }
+  std::ostream& flux_;
+};
+
+}  // namespace
+
+int executer_fenetre(int& argc, char** argv, std::ostream& erreur) {
+  // Without a display the window system would stop the program with its own
+  // English message; say it in French and point to what works without one.
+  const bool plateforme_choisie = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+  if (!plateforme_choisie && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    erreur << "astro : aucun affichage n'est disponible pour ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY).\n"
+              "Sans affichage, utilisez la ligne de commande (astro --help) ou astro --capture DOSSIER.\n";
+    return 2;
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Almanax"));
+  QApplication::setWindowIcon(icone_almanax());
+  FenetrePrincipale fenetre;
+  fenetre.show();
+  return QApplication::exec();
+}
+
+int executer_capture(int& argc, char** argv, const QString& dossier, std::ostream& erreur) {
+  auto refus = [&erreur, &dossier](const char* raison) {
+    erreur << "astro : le dossier « " << QDir::toNativeSeparators(dossier).toStdString() << " » " << raison << ".\n";
+    return 2;
+  };
+  if (dossier.isEmpty()) {
+    erreur << "astro : --capture attend le dossier où enregistrer les images.\n";
+    return 2;
+  }
+  const QFileInfo info(dossier);
+  if (info.exists() && !info.isDir()) return refus("n'est pas un dossier");
+  if (!info.exists() && !QDir().mkpath(dossier)) return refus("n'a pas pu être créé");
+  if (!QFileInfo(dossier).isWritable()) return refus("n'est pas accessible en écriture");
+
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  MessagesFlux messages(erreur);
+  DialoguesEnregistres dialogues;
+  FenetrePrincipale::parametres p;
+  p.messages = &messages;
+  p.dialogues = &dialogues;
+  p.reglages = false;
+  p.creer_fichiers = false;
+  FenetrePrincipale fenetre(p);
+  fenetre.show();
+  QApplication::processEvents();
+
+  const QDir d(dossier);
+  for (Page* page : fenetre.pages()) {
+    fenetre.onglet()->setCurrentIndex(fenetre.onglet()->indexOf(page));
+    QApplication::processEvents();
+    const QString fichier = d.filePath(page->nom_capture() + QStringLiteral(".png"));
+    if (!fenetre.grab().toImage().save(fichier, "PNG")) {
+      erreur << "astro : impossible d'écrire l'image « " << QDir::toNativeSeparators(fichier).toStdString() << " ».\n";
+      return 2;
+    }
+  }
+  return 0;
+}
+
+}  // namespace almanax::ihm

@@ -1,0 +1,158 @@
+// The main window: the sixteen pages in the tab control `onglet`, the menus and their
+// shortcuts, the status-bar clock, the settings kept between runs, help and the about
+// box. It gives the pages what they share (messages, dialogs, start-up date, options,
+// current site) through the Contexte interface.
+#pragma once
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QRect>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "donnees/reglages.h"
+#include "ihm/contexte.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSettings;
+class QTimer;
+
+namespace almanax::ihm {
+
+class APropos;
+class Dialogues;
+class FenetreAide;
+class Messages;
+class Onglets;
+class Page;
+class PageCometes;
+class PageDates;
+class PageEclipses;
+class PageEphemerides;
+class PageEquationTemps;
+class PageImpression;
+class PageOptions;
+class PagePerigeeApogee;
+class PagePerihelie;
+class PagePhases;
+class PagePhenomenes;
+class PagePlanetariumGeo;
+class PagePlanetariumHelio;
+class PagePrecession;
+class PageSatellites;
+class PageSoleilLune;
+
+// The window's size and position when no setting gives them.
+inline constexpr int largeur_conception = 820;
+inline constexpr int hauteur_conception = 660;
+inline constexpr int gauche_conception = 40;
+inline constexpr int haut_conception = 40;
+
+// Whether a window at `fenetre` can be seen and grabbed on one of the screens: a
+// stored geometry that would put it off every screen is ignored.
+bool geometrie_visible(const QRect& fenetre, const QList<QRect>& ecrans);
+
+// The three texts of the status-bar clock at that instant: the Julian day with six
+// decimals (the locale's separator), "samedi 1 Janvier 2000", the time "21:04:05".
+std::array<QString, 3> textes_horloge(const QDateTime& instant, const QString& separateur);
+
+class FenetrePrincipale : public QMainWindow, public Contexte {
+  Q_OBJECT
+
+ public:
+  struct parametres {
+    Messages* messages = nullptr;    // nothing: the real message boxes
+    Dialogues* dialogues = nullptr;  // nothing: the real dialogs
+    // Read the settings store at start-up and write it at close. Off for the pictures
+    // of --capture, which show the window as on a first start and write nothing.
+    bool reglages = true;
+    // Write the bundled villes.dat into the working directory when it is missing.
+    bool creer_fichiers = true;
+  };
+
+  FenetrePrincipale();
+  explicit FenetrePrincipale(const parametres& p, QWidget* parent = nullptr);
+  ~FenetrePrincipale() override;
+
+  // Contexte
+  Messages& messages() override { return *messages_; }
+  Dialogues& dialogues() override { return *dialogues_; }
+  date_jma date_de_demarrage() const override { return demarrage_; }
+  options_dates options() const override;
+  QTime heure_presente() const override;
+  site_courant site() const override;
+  champs_site site_affiche() const override;
+  void borner_dates() override;
+  void valider_annees() override;
+  void ajouter_rapport(const QString& rapport) override;
+
+  Onglets* onglet() const { return onglet_; }
+  const std::vector<Page*>& pages() const { return pages_; }
+  Page* page(const QString& nom) const;
+  PageOptions* page_options() const { return options_; }
+  FenetreAide* fenetre_aide() const { return aide_; }
+  // The seven menus, in menu-bar order.
+  const std::array<QMenu*, 7>& menus() const { return menus_; }
+  // The settings as the window would write them now.
+  reglages reglages_actuels() const;
+
+ public slots:
+  void ongletChange(int index);
+  void rmnClick();
+  void Fin1Click();
+  void Aide2Click();
+  void Index1Click();
+  void Apropos1Click();
+  void horloge();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void creer_pages();
+  void creer_menus();
+  void creer_barre_etat();
+  reglages lire_reglages_au_demarrage();
+  void sequence_de_demarrage();
+  void afficher_page(Page* p);
+
+  std::unique_ptr<Messages> messages_propres_;
+  std::unique_ptr<Dialogues> dialogues_propres_;
+  Messages* messages_;
+  Dialogues* dialogues_;
+  std::unique_ptr<QSettings> reglages_;
+
+  Onglets* onglet_ = nullptr;
+  std::vector<Page*> pages_;
+  PageEphemerides* ephemeride_ = nullptr;
+  PageSoleilLune* soleil_ = nullptr;
+  PagePhases* phases_lune_ = nullptr;
+  PagePerigeeApogee* peri_apog_ = nullptr;
+  PageSatellites* sat_jup_ = nullptr;
+  PageEquationTemps* equation_du_temps_ = nullptr;
+  PageEclipses* eclipses_ = nullptr;
+  PagePhenomenes* phepla_ = nullptr;
+  PagePerihelie* periaphe_ = nullptr;
+  PagePlanetariumHelio* plan_helio_ = nullptr;
+  PagePlanetariumGeo* plan_geo_ = nullptr;
+  PageCometes* tcomete_ = nullptr;
+  PagePrecession* prec_equi_ = nullptr;
+  PageDates* tdates_ = nullptr;
+  PageImpression* print_all_ = nullptr;
+  PageOptions* options_ = nullptr;
+
+  std::array<QMenu*, 7> menus_{};
+  std::array<QLabel*, 3> panneaux_{};
+  QTimer* horloge_ = nullptr;
+  FenetreAide* aide_ = nullptr;
+  APropos* a_propos_ = nullptr;
+  date_jma demarrage_;
+  bool demarree_ = false;
+};
+
+}  // namespace almanax::ihm

@@ -1,0 +1,76 @@
+#include "ihm/filtres.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <array>
+
+#include "calcul/calendrier.h"
+#include "ihm/edition_spin.h"
+
+namespace almanax::ihm {
+
+std::optional<char32_t> caractere_tape(const QKeyEvent& e) {
+  if (e.key() == Qt::Key_Backspace) return U'\b';
+  const Qt::KeyboardModifiers mods = e.modifiers();
+  if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
+    return static_cast<char32_t>(e.key() - Qt::Key_A + 1);
+  const QString texte = e.text();
+  if (texte.isEmpty()) return std::nullopt;
+  const char32_t c = texte.toUcs4().value(0);
+  if (c < 0x20 || c == 0x7f) return std::nullopt;  // Tab, Enter, Escape, Delete
+  return c;
+}
+
+FiltreTouches* FiltreTouches::partage(filtre genre) {
+  // Owned by the application; a new application gets new filters.
+  static std::array<QPointer<FiltreTouches>, 4> filtres{};
+  QPointer<FiltreTouches>& f = filtres[static_cast<std::size_t>(genre)];
+  if (!f) f = new FiltreTouches(genre, QCoreApplication::instance());
+  return f.data();
+}
+
+void FiltreTouches::installer(QWidget* edition, filtre genre) {
+  if (edition) edition->installEventFilter(partage(genre));
+}
+
+namespace {
+
+QLineEdit* edition_de(QObject* objet) {
+  if (auto* s = qobject_cast<EditionSpin*>(objet)) return s->edition();
+  return qobject_cast<QLineEdit*>(objet);
+}
+
+}  // namespace
+
+bool FiltreTouches::eventFilter(QObject* objet, QEvent* evenement) {
+  if (evenement->type() != QEvent::KeyPress) return false;
+  const auto* e = static_cast<QKeyEvent*>(evenement);
+  const std::optional<char32_t> c = caractere_tape(*e);
+  if (!c) return false;
+  switch (genre_) {
+    case filtre::chiffres:
+      return !touche_chiffre_acceptee(*c);
+    case filtre::annee:
+      return !touche_annee_acceptee(*c);
+    case filtre::nord_sud:
+    case filtre::est_ouest: {
+      // A hemisphere letter replaces the one shown; nothing else gets in, not even
+      // backspace, so the edit always holds a letter.
+      const char32_t a = genre_ == filtre::nord_sud ? U'N' : U'E';
+      const char32_t b = genre_ == filtre::nord_sud ? U'S' : U'O';
+      const char32_t maj = (*c >= U'a' && *c <= U'z') ? *c - 32 : *c;
+      if (maj == a || maj == b) {
+        if (QLineEdit* edit = edition_de(objet)) {
+          edit->selectAll();
+          edit->insert(QString(QChar(static_cast<char16_t>(maj))));
+        }
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace almanax::ihm

@@ -1,0 +1,114 @@
+// Every message box and every print or save dialog of the window goes through these
+// interfaces: the boxes shown to the user, or recorders for the tests, so that no
+// test ever waits on a modal dialog.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "calcul/validation.h"
+
+class QPrinter;
+class QWidget;
+
+namespace almanax::ihm {
+
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  // French text and caption, error icon, one OK button.
+  virtual void erreur(const QString& texte, const QString& titre) = 0;
+  // Same with the information icon.
+  virtual void information(const QString& texte, const QString& titre) = 0;
+  // OK and Cancel, information icon (the confirmation before a deletion); true on OK.
+  virtual bool confirmer(const QString& texte, const QString& titre) = 0;
+
+  // A message built by the computations (calcul/validation.h).
+  void montrer(const message_boite& m);
+};
+
+// The real boxes, modal over `parent`.
+class MessagesBoites : public Messages {
+ public:
+  explicit MessagesBoites(QWidget* parent = nullptr) : parent_(parent) {}
+  void erreur(const QString& texte, const QString& titre) override;
+  void information(const QString& texte, const QString& titre) override;
+  bool confirmer(const QString& texte, const QString& titre) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// Keeps every message in order; confirmations answer `reponse`.
+class MessagesEnregistres : public Messages {
+ public:
+  enum class genre { erreur, information, confirmation };
+  struct message {
+    genre type;
+    QString texte;
+    QString titre;
+  };
+
+  void erreur(const QString& texte, const QString& titre) override;
+  void information(const QString& texte, const QString& titre) override;
+  bool confirmer(const QString& texte, const QString& titre) override;
+
+  std::vector<message> recus;
+  bool reponse = true;
+};
+
+// The print dialog, the picture-save dialog and the modal boxes of the window.
+class Dialogues {
+ public:
+  virtual ~Dialogues() = default;
+  // The print dialog; when the user confirms, prints `texte` as one document titled
+  // `titre`. false when cancelled.
+  virtual bool imprimer(QWidget* parent, const QString& texte, const QString& titre) = 0;
+  // The picture-save dialog (filter "Bitmaps (*.bmp)", default extension "bmp") titled
+  // `titre`; the chosen file, or nothing when cancelled.
+  virtual std::optional<QString> fichier_image(QWidget* parent, const QString& titre) = 0;
+  // Shows a dialog modally (the about box).
+  virtual void montrer_modal(QDialog& dialogue) = 0;
+};
+
+// The distance between tab stops of the reports' text, on screen and on paper, so
+// that values line up after their labels.
+inline constexpr int tabulation_rapports = 150;
+
+// Prints `texte` (plain text, CR LF or LF line ends, tabs) on `imprimante` as one
+// document titled `titre`: what the print dialog does once the user confirms.
+void imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre);
+
+class DialoguesQt : public Dialogues {
+ public:
+  bool imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
+  std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
+  void montrer_modal(QDialog& dialogue) override;
+};
+
+// Records the requests; answers with the values set by the test.
+class DialoguesEnregistres : public Dialogues {
+ public:
+  bool imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
+  std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
+  void montrer_modal(QDialog& dialogue) override;
+
+  struct impression {
+    QString texte;
+    QString titre;
+  };
+  std::vector<impression> impressions;
+  bool accepter_impression = true;
+  std::vector<QString> titres_images;
+  std::optional<QString> fichier_choisi;  // nothing: the user cancels
+  std::vector<QString> modaux;            // window titles of the dialogs shown
+};
+
+// Asks for a file with the picture-save dialog and saves `image` there as a bitmap.
+// A file that cannot be written gets a French error message. true when saved.
+bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image, const QString& titre);
+
+}  // namespace almanax::ihm

@@ -1,0 +1,60 @@
+// One tab page of the main window. Each page owns its controls and handlers; the
+// window only calls the hooks below: its compute, copy and clear buttons (start-up
+// sequence, "Maintenant"), the start-up date and time, and the animation stop.
+#pragma once
+
+#include <QTime>
+#include <QWidget>
+
+#include "ihm/contexte.h"
+
+class QTimeEdit;
+
+namespace almanax::ihm {
+
+// The time a "Maintenant" button sets: noon or midnight as chosen, or the present
+// time when "Maintenant heure" is checked (that wins); with neither option, the time
+// the picker holds.
+QTime heure_du_bouton_maintenant(const options_dates& o, QTime presente, QTime actuelle);
+
+class Page : public QWidget {
+  Q_OBJECT
+
+ public:
+  // nom: the page's object name ("ephemeride"); legende: the tab's caption; capture:
+  // the picture's file name without extension ("01-ephemerides").
+  Page(Contexte& contexte, const QString& nom, const QString& legende, const QString& capture,
+       QWidget* parent = nullptr);
+
+  const QString& legende() const { return legende_; }
+  const QString& nom_capture() const { return capture_; }
+
+  // The page's compute button ("OK"): recomputes the page from its fields.
+  virtual void calculer() {}
+  // Its "&Copie" and "&Efface" buttons, for the start-up sequence.
+  virtual void copier() {}
+  virtual void effacer() {}
+  // The button that gets the focus when the page is shown; none on pages without one.
+  virtual QWidget* bouton_calcul() const { return nullptr; }
+  // Stops a running animation (change of page, window deactivated).
+  virtual void arreter_animation() {}
+  // Start-up: the date spins take the start-up date (historical year), whatever the
+  // options; when "Maintenant heure" is checked, the time pickers take the present time.
+  virtual void poser_date_de_demarrage(const date_jma& /*date*/) {}
+  virtual void poser_heure_de_demarrage(const QTime& /*heure*/) {}
+
+ protected:
+  // The "Maintenant" button of the page: the time picker gets noon, midnight or the
+  // present time as the options say; with "Maintenant date" the date spins get the
+  // start-up date; then the page recomputes, unless `recalculer` is false (the Dates
+  // page only sets its fields).
+  void maintenant(QTimeEdit* heure, bool recalculer = true);
+
+  Contexte& contexte_;
+
+ private:
+  QString legende_;
+  QString capture_;
+};
+
+}  // namespace almanax::ihm

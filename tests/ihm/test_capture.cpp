@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+
+#include "ihm/fenetre_principale.h"
+#include "outils_ihm.h"
+
+using namespace almanax::ihm::test;
+
+namespace {
+
+struct sortie {
+  int statut = -1;
+  QByteArray out, err;
+};
+
+sortie astro(const QStringList& arguments, const QString& dossier, bool sans_affichage = false) {
+  QProcess p;
+  p.setWorkingDirectory(dossier);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("QT_QPA_PLATFORM");  // --capture chooses the offscreen platform itself
+  if (sans_affichage) {
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+  }
+  p.setProcessEnvironment(env);
+  p.start(QStringLiteral(ASTRO_EXE), arguments);
+  if (!p.waitForFinished(60000)) return {};
+  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+}  // namespace
+
+TEST(Capture, OnePicturePerPage) {
+  DossierTravail d;
+  vider_reglages();
+  const sortie s = astro({"--capture", "images"}, d.dossier());
+  ASSERT_EQ(s.statut, 0) << s.err.toStdString();
+  const QStringList attendus{"01-ephemerides.png",
+                             "02-soleil-lune.png",
+                             "03-phases-lune.png",
+                             "04-perigee-apogee.png",
+                             "05-satellites-joviens.png",
+                             "06-equation-du-temps.png",
+                             "07-eclipses.png",
+                             "08-phenomenes-planetaires.png",
+                             "09-perihelie-aphelie.png",
+                             "10-planetarium-heliocentrique.png",
+                             "11-planetarium-geocentrique.png",
+                             "12-cometes.png",
+                             "13-precession.png",
+                             "14-dates.png",
+                             "15-impression.png",
+                             "16-options.png"};
+  const QDir images(d.chemin("images"));
+  EXPECT_EQ(images.entryList(QDir::Files, QDir::Name), attendus);
+  QImage premiere, derniere;
+  for (const QString& f : attendus) {
+    const QImage i(images.filePath(f));
+    ASSERT_FALSE(i.isNull()) << f.toStdString();
+    EXPECT_EQ(i.size(), QSize(almanax::ihm::largeur_conception, almanax::ihm::hauteur_conception)) << f.toStdString();
+    if (premiere.isNull()) premiere = i;
+    derniere = i;
+  }
+  EXPECT_NE(premiere, derniere);  // each picture shows its own page
+  // As on a first start, but nothing written: no sites file, no settings.
+  EXPECT_FALSE(QFile::exists(d.chemin("villes.dat")));
+  const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+  ASSERT_FALSE(config.isEmpty());
+  EXPECT_FALSE(QDir(config + "/Quillory").exists());
+  EXPECT_TRUE(s.out.isEmpty());
+}
+
+TEST(Capture, BadFolderIsRefused) {
+  DossierTravail d;
+  ecrire_fichier(d.chemin("fichier"), "x");
+  const sortie s = astro({"--capture", "fichier"}, d.dossier());
+  EXPECT_EQ(s.statut, 2);
+  EXPECT_TRUE(QString::fromUtf8(s.err).contains("n'est pas un dossier")) << s.err.toStdString();
+  EXPECT_TRUE(s.out.isEmpty());
+  EXPECT_EQ(lire_fichier(d.chemin("fichier")), "x");
+
+  const sortie sans = astro({"--capture"}, d.dossier());
+  EXPECT_EQ(sans.statut, 2);
+  EXPECT_TRUE(QString::fromUtf8(sans.err).contains("--capture attend le dossier"));
+
+  const sortie trop = astro({"--capture", "images", "--json"}, d.dossier());
+  EXPECT_EQ(trop.statut, 2);
+  EXPECT_TRUE(QString::fromUtf8(trop.err).contains("argument inattendu"));
+  EXPECT_FALSE(QFile::exists(d.chemin("images")));
+}
+
+TEST(Demarrage, NoDisplayToOpenTheWindowOn) {
+  DossierTravail d;
+  const sortie s = astro({}, d.dossier(), true);
+  EXPECT_EQ(s.statut, 2);
+  EXPECT_TRUE(QString::fromUtf8(s.err).contains("aucun affichage")) << s.err.toStdString();
+  // --capture needs none.
+  EXPECT_EQ(astro({"--capture", "images"}, d.dossier(), true).statut, 0);
+}

@@ -1,0 +1,409 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <memory>
+
+#include "calcul/formats.h"
+#include "donnees/reglages.h"
+#include "ihm/aide.h"
+#include "ihm/fenetre_principale.h"
+#include "ihm/onglets.h"
+#include "ihm/page.h"
+#include "ihm/page_options.h"
+#include "outils_ihm.h"
+
+using almanax::ihm::DialoguesEnregistres;
+using almanax::ihm::FenetrePrincipale;
+using almanax::ihm::MessagesEnregistres;
+using namespace almanax::ihm::test;
+
+namespace {
+
+class Fenetre : public ::testing::Test {
+ protected:
+  void SetUp() override { vider_reglages(); }
+  void TearDown() override { vider_reglages(); }
+
+  std::unique_ptr<FenetrePrincipale> ouvrir() {
+    FenetrePrincipale::parametres p;
+    p.messages = &messages;
+    p.dialogues = &dialogues;
+    return std::make_unique<FenetrePrincipale>(p);
+  }
+  static QString page_courante(const FenetrePrincipale& f) { return f.onglet()->currentWidget()->objectName(); }
+  template <class T>
+  static T* w(const FenetrePrincipale& f, const char* nom) {
+    T* t = f.findChild<T*>(QString::fromLatin1(nom));
+    EXPECT_NE(t, nullptr) << nom;
+    return t;
+  }
+  // The pages that do not fit the window at its design size (they make it grow).
+  static std::string pages_trop_grandes(const FenetrePrincipale& f) {
+    const QSize conception(almanax::ihm::largeur_conception, almanax::ihm::hauteur_conception);
+    const QSize exces = f.size() - conception;
+    const QSize zone = f.onglet()->widget(0)->parentWidget()->size() - exces;
+    std::string liste = "pages plus grandes que la place disponible " + std::to_string(zone.width()) + " x " +
+                        std::to_string(zone.height()) + " :";
+    for (const almanax::ihm::Page* p : f.pages()) {
+      const QSize m = p->minimumSizeHint();
+      if (m.width() > zone.width() || m.height() > zone.height())
+        liste += " " + p->objectName().toStdString() + " (" + std::to_string(m.width()) + " x " +
+                 std::to_string(m.height()) + ")";
+    }
+    return liste;
+  }
+  static QVariant reglage(const char* cle) {
+    QSettings s(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
+    return s.value(QString::fromUtf8(cle));
+  }
+
+  DossierTravail dossier;
+  MessagesEnregistres messages;
+  DialoguesEnregistres dialogues;
+};
+
+struct page_attendue {
+  const char* nom;
+  const char* legende;
+};
+
+const page_attendue pages_attendues[] = {
+    {"ephemeride", "Éphémérides"},
+    {"soleil", "Soleil, Lune"},
+    {"phases_lune", "Phases de la Lune"},
+    {"peri_apog", "Péri. et Apogée"},
+    {"sat_jup", "Sat. joviens"},
+    {"equation_du_temps", "Equa. Temps"},
+    {"eclipses", "Eclipses"},
+    {"phepla", "Phénomènes Planétaires"},
+    {"periaphe", "Péri. et Aphélie"},
+    {"plan_helio", "Plan. héliocentrique"},
+    {"plan_geo", "Plan. géocentrique"},
+    {"tcomete", "Comètes"},
+    {"prec_equi", "Préc. des Equinoxes"},
+    {"tdates", "Dates"},
+    {"print_all", "Impression"},
+    {"toptions", "Options"},
+};
+
+}  // namespace
+
+TEST_F(Fenetre, SixteenPagesInOrder) {
+  auto f = ouvrir();
+  EXPECT_EQ(f->windowTitle(), "Almanax 2.0");
+  EXPECT_EQ(f->onglet()->objectName(), "onglet");
+  ASSERT_EQ(f->onglet()->count(), 16);
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(f->onglet()->widget(i)->objectName(), pages_attendues[i].nom);
+    EXPECT_EQ(f->onglet()->legende(i), QString::fromUtf8(pages_attendues[i].legende));
+  }
+  // One picture per page for --capture, named after the page and numbered in order.
+  QStringList noms;
+  for (const almanax::ihm::Page* p : f->pages()) noms << p->nom_capture();
+  EXPECT_EQ(noms.size(), 16);
+  EXPECT_EQ(noms.front(), "01-ephemerides");
+  EXPECT_EQ(noms.back(), "16-options");
+  EXPECT_EQ(QSet<QString>(noms.begin(), noms.end()).size(), 16);
+  for (int i = 0; i < 16; ++i) EXPECT_TRUE(noms[i].startsWith(QString("%1-").arg(i + 1, 2, 10, QChar('0'))));
+}
+
+TEST_F(Fenetre, MenusItemsAndShortcuts) {
+  auto f = ouvrir();
+  // Each menu: its title, then its items as "caption|shortcut", "-" for a separator.
+  const std::vector<std::pair<QString, QStringList>> attendu = {
+      {"&Exit", {"Fin|Ctrl+F4"}},
+      {"&Planètes", {"Éphémérides|Ctrl+E", "Périhélie et Aphélie|Ctrl+A", "Phénomènes Planétaires|Ctrl+P"}},
+      {"&Lune", {"Éphémérides|Ctrl+M", "Éclipses|Ctrl+C", "Phases|Ctrl+S", "Périgées et apogées|Ctrl+R"}},
+      {"&Soleil", {"Éphémérides|Ctrl+I", "Éclipses|Ctrl+L"}},
+      {"Planétarium", {"Géocentrique|Ctrl+G", "Héliocentrique|Ctrl+H"}},
+      {"Divers",
+       {"Comètes|Ctrl+T", "Précession des équinoxes|Ctrl+Q", "Satellites joviens|Ctrl+J", "Dates|Ctrl+Z",
+        "Équation du temps|Ctrl+U", "-", "Options|F2", "Impression|F3"}},
+      {"?", {"Aide|F1", "Index|Ctrl+F1", "-", "A propos...|Ctrl+O"}},
+  };
+  const QList<QAction*> barre = f->menuBar()->actions();
+  ASSERT_EQ(barre.size(), 7);
+  const char* noms[] = {"Fichier1", "Plantes1", "Lune1", "Soleil1", "Plantarium1", "Divers1", "Aide1"};
+  for (int i = 0; i < 7; ++i) {
+    QMenu* m = barre[i]->menu();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->objectName(), noms[i]);
+    EXPECT_EQ(m->title(), attendu[i].first);
+    QStringList items;
+    for (QAction* a : m->actions())
+      items << (a->isSeparator() ? QString("-") : a->text() + "|" + a->shortcut().toString(QKeySequence::PortableText));
+    EXPECT_EQ(items, attendu[i].second) << noms[i];
+  }
+}
+
+TEST_F(Fenetre, ShortcutsOpenTheirPages) {
+  auto f = ouvrir();
+  ASSERT_TRUE(activer(*f));
+  const std::vector<std::tuple<int, Qt::KeyboardModifiers, const char*>> cas = {
+      {Qt::Key_E, Qt::ControlModifier, "ephemeride"}, {Qt::Key_A, Qt::ControlModifier, "periaphe"},
+      {Qt::Key_P, Qt::ControlModifier, "phepla"},     {Qt::Key_M, Qt::ControlModifier, "soleil"},
+      {Qt::Key_C, Qt::ControlModifier, "eclipses"},   {Qt::Key_S, Qt::ControlModifier, "phases_lune"},
+      {Qt::Key_R, Qt::ControlModifier, "peri_apog"},  {Qt::Key_I, Qt::ControlModifier, "soleil"},
+      {Qt::Key_L, Qt::ControlModifier, "eclipses"},   {Qt::Key_G, Qt::ControlModifier, "plan_geo"},
+      {Qt::Key_H, Qt::ControlModifier, "plan_helio"}, {Qt::Key_T, Qt::ControlModifier, "tcomete"},
+      {Qt::Key_Q, Qt::ControlModifier, "prec_equi"},  {Qt::Key_J, Qt::ControlModifier, "sat_jup"},
+      {Qt::Key_Z, Qt::ControlModifier, "tdates"},     {Qt::Key_U, Qt::ControlModifier, "equation_du_temps"},
+      {Qt::Key_F2, Qt::NoModifier, "toptions"},       {Qt::Key_F3, Qt::NoModifier, "print_all"},
+  };
+  for (const auto& [touche, mods, page] : cas) {
+    // Start from another page each time, with the focus out of any edit.
+    f->onglet()->setCurrentIndex(page == QString("ephemeride") ? 1 : 0);
+    f->onglet()->barre()->setFocus();
+    QTest::keyClick(f.get(), static_cast<Qt::Key>(touche), mods);
+    EXPECT_EQ(page_courante(*f), page) << QKeySequence(touche | mods).toString().toStdString();
+  }
+}
+
+TEST_F(Fenetre, HelpAndAboutFromTheirKeys) {
+  auto f = ouvrir();
+  ASSERT_TRUE(activer(*f));
+  QTest::keyClick(f.get(), Qt::Key_F1);
+  ASSERT_NE(f->fenetre_aide(), nullptr);
+  EXPECT_TRUE(f->fenetre_aide()->isVisible());
+  EXPECT_EQ(f->fenetre_aide()->navigateur()->source().fileName(), "Almanax2.HLP");
+  EXPECT_FALSE(f->fenetre_aide()->navigateur()->toPlainText().isEmpty());
+  ASSERT_TRUE(activer(*f));
+  QTest::keyClick(f.get(), Qt::Key_F1, Qt::ControlModifier);
+  EXPECT_EQ(f->fenetre_aide()->navigateur()->source().fileName(), "index.HLP");
+
+  ASSERT_TRUE(activer(*f));
+  QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(dialogues.modaux, std::vector<QString>{"A propos"});
+  auto* boite = f->findChild<QDialog*>("AboutBox");
+  ASSERT_NE(boite, nullptr);
+  QStringList textes;
+  for (const QLabel* l : boite->findChildren<QLabel*>())
+    if (!l->text().isEmpty()) textes << l->text();
+  EXPECT_TRUE(textes.contains("Almanax"));
+  EXPECT_TRUE(textes.contains("Version"));
+  EXPECT_TRUE(textes.contains("2.0"));
+}
+
+TEST_F(Fenetre, FirstStartWritesTheDefaults) {
+  auto f = ouvrir();
+  EXPECT_EQ(reglage("Site").toInt(), 172);
+  EXPECT_EQ(reglage("Comète").toInt(), 0);
+  EXPECT_EQ(reglage("Onglet").toBool(), false);
+  EXPECT_EQ(reglage("Onglet2").toBool(), true);
+  EXPECT_EQ(reglage("Menu").toBool(), true);
+  EXPECT_EQ(reglage("Menu2").toBool(), false);
+  EXPECT_EQ(reglage("Heure actuelle").toBool(), true);
+  EXPECT_EQ(reglage("Date du jour").toBool(), true);
+  EXPECT_EQ(reglage("Midi").toBool(), true);
+  EXPECT_EQ(reglage("Minuit").toBool(), false);
+  EXPECT_EQ(reglage("Largeur").toInt(), almanax::ihm::largeur_conception);
+  EXPECT_EQ(reglage("Hauteur").toInt(), almanax::ihm::hauteur_conception);
+  EXPECT_EQ(reglage("Gauche").toInt(), almanax::ihm::gauche_conception);
+  EXPECT_EQ(reglage("Haut").toInt(), almanax::ihm::haut_conception);
+  f->show();
+  EXPECT_EQ(f->size(), QSize(almanax::ihm::largeur_conception, almanax::ihm::hauteur_conception))
+      << pages_trop_grandes(*f);
+  // The missing sites file is written from the bundled list; its entry 172 is Paris.
+  EXPECT_TRUE(QFile::exists(dossier.chemin("villes.dat")));
+  EXPECT_EQ(w<QListWidget>(*f, "cb_nom")->currentRow(), 172);
+  EXPECT_EQ(w<QLabel>(*f, "lsitedef")->text(), "Paris");
+  EXPECT_NEAR(static_cast<double>(f->site().latitude_signee()), 48.85, 1e-9);
+  EXPECT_NEAR(static_cast<double>(f->site().longitude_signee()), -2.35, 1e-9);
+  EXPECT_TRUE(messages.recus.empty());
+}
+
+TEST_F(Fenetre, HiddenMenusStayHiddenAndTheirShortcutsWork) {
+  {
+    auto f = ouvrir();
+    w<QRadioButton>(*f, "rmn")->click();
+    for (QMenu* m : f->menus()) EXPECT_FALSE(m->menuAction()->isVisible());
+    f->close();
+  }
+  EXPECT_EQ(reglage("Menu").toBool(), false);
+  EXPECT_EQ(reglage("Menu2").toBool(), true);
+  auto f = ouvrir();
+  EXPECT_TRUE(w<QRadioButton>(*f, "rmn")->isChecked());
+  ASSERT_TRUE(activer(*f));
+  EXPECT_FALSE(f->menuBar()->isVisible());
+  for (QMenu* m : f->menus()) EXPECT_FALSE(m->menuAction()->isVisible());
+  f->onglet()->setCurrentIndex(5);
+  f->onglet()->barre()->setFocus();
+  QTest::keyClick(f.get(), Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(page_courante(*f), "ephemeride");
+  QTest::keyClick(f.get(), Qt::Key_F2);
+  EXPECT_EQ(page_courante(*f), "toptions");
+  // And back.
+  w<QRadioButton>(*f, "rmo")->click();
+  EXPECT_TRUE(f->menuBar()->isVisibleTo(f.get()));
+  for (QMenu* m : f->menus()) EXPECT_TRUE(m->menuAction()->isVisible());
+}
+
+TEST_F(Fenetre, OptionsComeBackAfterARestart) {
+  almanax::reglages avant;
+  {
+    auto f = ouvrir();
+    w<QRadioButton>(*f, "ro1")->click();
+    w<QRadioButton>(*f, "minuit")->click();
+    w<QCheckBox>(*f, "nowt")->setChecked(false);
+    w<QCheckBox>(*f, "nowd")->setChecked(false);
+    auto* liste = w<QListWidget>(*f, "cb_nom");
+    liste->setCurrentRow(10);  // "OK" is checked: the site clicked becomes the default
+    f->page_options()->set_index_comete_defaut(3);
+    f->move(100, 120);
+    f->resize(760, 580);
+    avant = f->reglages_actuels();
+    f->close();
+  }
+  EXPECT_EQ(avant.site, 10);
+  auto f = ouvrir();
+  const almanax::reglages apres = f->reglages_actuels();
+  EXPECT_EQ(apres, avant);
+  EXPECT_TRUE(apres.onglet);
+  EXPECT_TRUE(apres.minuit);
+  EXPECT_FALSE(apres.heure_actuelle);
+  EXPECT_EQ(apres.comete, 3);
+  EXPECT_EQ(f->size(), QSize(760, 580));
+  EXPECT_EQ(w<QListWidget>(*f, "cb_nom")->currentRow(), 10);
+  EXPECT_EQ(f->onglet()->barre()->nombreRangees(), 1);
+}
+
+TEST_F(Fenetre, StoredGeometryOffEveryScreenIsIgnored) {
+  {
+    QSettings s(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
+    almanax::reglages r;
+    r.gauche = 30000;
+    r.haut = -30000;
+    r.largeur = 700;
+    r.hauteur = 500;
+    r.minuit = true;
+    r.midi = false;
+    almanax::ecrire_reglages(s, r);
+  }
+  auto f = ouvrir();
+  EXPECT_EQ(f->pos(), QPoint(almanax::ihm::gauche_conception, almanax::ihm::haut_conception));
+  EXPECT_EQ(f->size(), QSize(almanax::ihm::largeur_conception, almanax::ihm::hauteur_conception));
+  EXPECT_TRUE(w<QRadioButton>(*f, "minuit")->isChecked());  // the rest is read
+}
+
+TEST(GeometrieVisible, SomeOfTheTopOnAScreen) {
+  const QList<QRect> deux{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+  EXPECT_TRUE(almanax::ihm::geometrie_visible(QRect(40, 40, 820, 660), deux));
+  EXPECT_TRUE(almanax::ihm::geometrie_visible(QRect(2500, 100, 820, 660), deux));  // second screen
+  EXPECT_TRUE(almanax::ihm::geometrie_visible(QRect(-700, 10, 820, 660), deux));   // partly off, grabbable
+  EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(4000, 100, 820, 660), deux));
+  EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(100, 1070, 820, 660), deux));  // title bar below
+  EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(100, -500, 820, 660), deux));  // title bar above
+  EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(40, 40, 0, 660), deux));
+  EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(40, 40, 820, 660), {}));
+}
+
+TEST(Horloge, StatusBarTexts) {
+  const auto t = almanax::ihm::textes_horloge(QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0)), ",");
+  EXPECT_EQ(t[0], "2451545,000000");
+  EXPECT_EQ(t[1], "samedi 1 Janvier 2000");
+  EXPECT_EQ(t[2], "12:00:00");
+  const auto u = almanax::ihm::textes_horloge(QDateTime(QDate(1582, 10, 15), QTime(6, 0, 0)), ".");
+  EXPECT_EQ(u[0], "2299160.750000");
+  EXPECT_EQ(u[1], "vendredi 15 Octobre 1582");
+  EXPECT_EQ(u[2], "06:00:00");
+}
+
+TEST_F(Fenetre, ClockRunsInTheStatusBar) {
+  auto f = ouvrir();
+  auto* minuteur = w<QTimer>(*f, "horloge");
+  EXPECT_EQ(minuteur->interval(), 999);
+  EXPECT_TRUE(minuteur->isActive());
+  EXPECT_TRUE(QRegularExpression("^\\d{7},\\d{6}$").match(w<QLabel>(*f, "panneau_jour_julien")->text()).hasMatch());
+  const QDate j = QDate::currentDate();
+  EXPECT_TRUE(w<QLabel>(*f, "panneau_date")
+                  ->text()
+                  .endsWith(QString(" %1 ").arg(j.day()) + QString::fromStdString(almanax::nom_du_mois(j.month())) +
+                            QString(" %1").arg(j.year())));
+  EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(w<QLabel>(*f, "panneau_heure")->text()).hasMatch());
+}
+
+TEST_F(Fenetre, TabsOnOneOrSeveralRows) {
+  auto f = ouvrir();
+  f->show();
+  auto* barre = f->onglet()->barre();
+  EXPECT_GT(barre->nombreRangees(), 1);
+  w<QRadioButton>(*f, "ro1")->click();
+  EXPECT_EQ(barre->nombreRangees(), 1);
+  w<QRadioButton>(*f, "ro2")->click();
+  EXPECT_GT(barre->nombreRangees(), 1);
+}
+
+TEST_F(Fenetre, FinClosesAndWritesTheSettings) {
+  auto f = ouvrir();
+  ASSERT_TRUE(activer(*f));
+  w<QRadioButton>(*f, "minuit")->click();
+  QTest::keyClick(f.get(), Qt::Key_F4, Qt::ControlModifier);
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_EQ(reglage("Minuit").toBool(), true);
+  EXPECT_EQ(reglage("Midi").toBool(), false);
+}
+
+TEST_F(Fenetre, WithoutSettingsStoreNothingIsWritten) {
+  FenetrePrincipale::parametres p;
+  p.messages = &messages;
+  p.dialogues = &dialogues;
+  p.reglages = false;
+  p.creer_fichiers = false;
+  {
+    FenetrePrincipale f(p);
+    EXPECT_EQ(f.page_options()->index_site_defaut(), 172);
+    f.close();
+  }
+  QSettings s(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
+  EXPECT_TRUE(s.allKeys().isEmpty());
+  EXPECT_FALSE(QFile::exists(dossier.chemin("villes.dat")));
+}
+
+TEST(AideFichiers, EveryPageHasItsSectionAndEveryLinkLeadsSomewhere) {
+  QFile f(":/aide/Almanax2.HLP"), g(":/aide/index.HLP");
+  almanax::ihm::FenetreAide aide;  // registers the resources
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(g.open(QIODevice::ReadOnly));
+  const QString principal = QString::fromUtf8(f.readAll());
+  const QString index = QString::fromUtf8(g.readAll());
+  const QRegularExpression id("(?:id|name)=\"([^\"]+)\"");
+  auto ancres_de = [&id](const QString& texte) {
+    QSet<QString> a;
+    for (auto m = id.globalMatch(texte); m.hasNext();) a.insert(m.next().captured(1));
+    return a;
+  };
+  const QMap<QString, QSet<QString>> ancres{{"Almanax2.HLP", ancres_de(principal)}, {"index.HLP", ancres_de(index)}};
+  // A section for each page, titled with the page's caption.
+  for (const page_attendue& p : pages_attendues) {
+    const QRegularExpression titre(QString("<h2><a name=\"%1\"></a>([^<]*)</h2>").arg(p.nom));
+    const auto m = titre.match(principal);
+    ASSERT_TRUE(m.hasMatch()) << p.nom;
+    EXPECT_TRUE(m.captured(1).contains(QString::fromUtf8(p.legende))) << p.nom;
+  }
+  // Every link of both files points to an anchor that exists.
+  const QRegularExpression lien("href=\"([^\"]*)\"");
+  int liens = 0;
+  for (const auto& [nom, texte] : {std::pair<QString, QString>{"Almanax2.HLP", principal}, {"index.HLP", index}}) {
+    for (auto m = lien.globalMatch(texte); m.hasNext();) {
+      const QString cible = m.next().captured(1);
+      ++liens;
+      const qsizetype diese = cible.indexOf('#');
+      const QString fichier = diese < 0 ? cible : (diese == 0 ? nom : cible.left(diese));
+      ASSERT_TRUE(ancres.contains(fichier)) << cible.toStdString();
+      if (diese >= 0) {
+        EXPECT_TRUE(ancres[fichier].contains(cible.mid(diese + 1))) << cible.toStdString();
+      }
+    }
+  }
+  EXPECT_GT(liens, 30);
+}

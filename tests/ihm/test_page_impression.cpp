@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimeEdit>
+#include <memory>
+
+#include "ihm/fenetre_principale.h"
+#include "ihm/page_ephemerides.h"
+#include "ihm/page_impression.h"
+#include "ihm/page_soleil_lune.h"
+#include "outils_pages.h"
+
+using almanax::ihm::DialoguesEnregistres;
+using almanax::ihm::FenetrePrincipale;
+using almanax::ihm::MessagesEnregistres;
+using almanax::ihm::PageEphemerides;
+using almanax::ihm::PageImpression;
+using almanax::ihm::PageSoleilLune;
+using namespace almanax::ihm::test;
+
+namespace {
+
+// The print dialog confirmed at once: the document goes to a PDF file.
+class DialoguesPdf : public DialoguesEnregistres {
+ public:
+  explicit DialoguesPdf(QString fichier) : fichier_(std::move(fichier)) {}
+  bool imprimer(QWidget* parent, const QString& texte, const QString& titre) override {
+    DialoguesEnregistres::imprimer(parent, texte, titre);
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(fichier_);
+    almanax::ihm::imprimer_document(imprimante, texte, titre);
+    return true;
+  }
+
+ private:
+  QString fichier_;
+};
+
+class ContextePdf : public ContexteTest {
+ public:
+  explicit ContextePdf(const QString& fichier) : pdf(fichier) {}
+  almanax::ihm::Dialogues& dialogues() override { return pdf; }
+  DialoguesPdf pdf;
+};
+
+// The text of a PDF file and its title, read by the poppler tools when installed.
+struct lecture_pdf {
+  bool outils = false;
+  QString texte;
+  QString titre;
+};
+
+lecture_pdf lire_pdf(const QString& fichier) {
+  lecture_pdf l;
+  const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+  const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+  if (pdftotext.isEmpty() || pdfinfo.isEmpty()) return l;
+  l.outils = true;
+  QProcess p;
+  p.start(pdftotext, {"-layout", "-enc", "UTF-8", fichier, "-"});
+  p.waitForFinished(30000);
+  l.texte = QString::fromUtf8(p.readAllStandardOutput());
+  p.start(pdfinfo, {"-enc", "UTF-8", fichier});
+  p.waitForFinished(30000);
+  for (const QString& ligne : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+    if (ligne.startsWith("Title:")) l.titre = ligne.mid(6).trimmed();
+  return l;
+}
+
+// Every line of the report is in the PDF's text, its label and value on one line in
+// that order (the tab becomes white space on paper).
+void verifier_rapport_imprime(const QString& rapport, const QString& texte_pdf) {
+  for (const QString& ligne : rapport.split("\r\n", Qt::SkipEmptyParts)) {
+    QStringList morceaux;
+    for (const QString& m : ligne.split('\t')) morceaux << QRegularExpression::escape(m.simplified());
+    const QRegularExpression motif(morceaux.join("\\s+"));
+    EXPECT_TRUE(motif.match(texte_pdf).hasMatch()) << ligne.toStdString();
+  }
+}
+
+const QString rapport_1 = QStringLiteral("Vénus\r\n\r\nLongitude héliocentrique \t26 ° 06 ' 51 ''\r\n");
+const QString rapport_2 = QStringLiteral("Soleil \r\n\r\nLever \t6 h 27 m\r\n\r\n");
+
+}  // namespace
+
+TEST(PageImpression, AppendsReportsAsTheyStand) {
+  ContexteTest c;
+  PageImpression p(c);
+  auto* recp = controle<QPlainTextEdit>(p, "recp");
+  EXPECT_TRUE(recp->isReadOnly());
+  EXPECT_EQ(recp->tabStopDistance(), 150);
+  EXPECT_EQ(controle<QPushButton>(p, "btcp_erase")->text(), "&Efface");
+  EXPECT_EQ(controle<QPushButton>(p, "bt_imprim")->text(), "&Impression");
+
+  p.ajouter(rapport_1);
+  p.ajouter(rapport_2);
+  p.ajouter(rapport_1);
+  EXPECT_EQ(p.texte(), rapport_1 + rapport_2 + rapport_1);
+  // The box shows one paragraph per line, tabs kept.
+  QString vu = p.texte();
+  vu.replace("\r\n", "\n");
+  EXPECT_EQ(recp->toPlainText(), vu);
+
+  // The user cannot type into it.
+  ASSERT_TRUE(activer(p));
+  recp->setFocus();
+  QTest::keyClicks(recp, "abc");
+  QTest::keyClick(recp, Qt::Key_Backspace);
+  EXPECT_EQ(recp->toPlainText(), vu);
+
+  controle<QPushButton>(p, "btcp_erase")->click();
+  EXPECT_TRUE(p.texte().isEmpty());
+  EXPECT_TRUE(recp->toPlainText().isEmpty());
+  p.ajouter(rapport_2);
+  EXPECT_EQ(p.texte(), rapport_2);
+}
+
+TEST(PageImpression, PrintsTheWholeTextAsOneTitledDocument) {
+  ContexteTest c;
+  PageImpression p(c);
+  p.ajouter(rapport_1);
+  p.ajouter(rapport_2);
+  controle<QPushButton>(p, "bt_imprim")->click();
+  ASSERT_EQ(c.dialogues_.impressions.size(), 1u);
+  EXPECT_EQ(c.dialogues_.impressions[0].texte, rapport_1 + rapport_2);
+  EXPECT_EQ(c.dialogues_.impressions[0].titre, "Données astronomiques");
+  // Cancelling the dialog leaves everything as it was.
+  c.dialogues_.accepter_impression = false;
+  controle<QPushButton>(p, "bt_imprim")->click();
+  EXPECT_EQ(c.dialogues_.impressions.size(), 2u);
+  EXPECT_EQ(p.texte(), rapport_1 + rapport_2);
+}
+
+TEST(PageImpression, PrintToPdf) {
+  DossierTravail d;
+  const QString fichier = d.chemin("rapport.pdf");
+  ContextePdf c(fichier);
+  PageImpression p(c);
+  p.ajouter(rapport_1);
+  p.ajouter(rapport_2);
+  p.bt_imprimClick();
+  ASSERT_TRUE(QFileInfo::exists(fichier));
+  EXPECT_TRUE(lire_fichier(fichier).startsWith("%PDF-"));
+  const lecture_pdf l = lire_pdf(fichier);
+  if (!l.outils) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are needed to read the PDF back";
+  EXPECT_EQ(l.titre, "Données astronomiques");
+  verifier_rapport_imprime(rapport_1 + rapport_2, l.texte);
+  EXPECT_FALSE(l.texte.contains("Mercure"));
+}
+
+// The whole window: both pages computed at start-up for the start-up date, their
+// copies collected on the "Impression" page, printed to a PDF.
+TEST(PagesFenetre, StartUpCopyThenPrint) {
+  DossierTravail d;
+  vider_reglages();
+  MessagesEnregistres messages;
+  DialoguesPdf dialogues(d.chemin("donnees.pdf"));
+  FenetrePrincipale::parametres parametres;
+  parametres.messages = &messages;
+  parametres.dialogues = &dialogues;
+  auto f = std::make_unique<FenetrePrincipale>(parametres);
+  EXPECT_TRUE(messages.recus.empty());
+
+  auto* eph = qobject_cast<PageEphemerides*>(f->page("ephemeride"));
+  auto* sol = qobject_cast<PageSoleilLune*>(f->page("soleil"));
+  auto* imp = qobject_cast<PageImpression*>(f->page("print_all"));
+  ASSERT_TRUE(eph && sol && imp);
+  const QDate aujourdhui = QDate::currentDate();
+  for (const auto& [page, jour, mois, an] : {std::tuple<QWidget*, const char*, const char*, const char*>{
+                                                 eph, "e_jour", "e_mois", "e_an"},
+                                             {sol, "jour_sol", "mois_sol", "an_sol"}}) {
+    EXPECT_EQ(texte_edition(*page, jour), QString::number(aujourdhui.day()));
+    EXPECT_EQ(texte_edition(*page, mois), QString::number(aujourdhui.month()));
+    EXPECT_EQ(texte_edition(*page, an), QString::number(aujourdhui.year()));
+  }
+  // Computed for that date and the time the pickers show.
+  const QTime h = controle<QTimeEdit>(*eph, "e_temps")->time();
+  const double attendu = QDate(aujourdhui).toJulianDay() - 0.5 + h.msecsSinceStartOfDay() / 86400000.0;
+  EXPECT_NEAR(static_cast<double>(eph->resultat().jour_julien), attendu, 1e-5);
+  EXPECT_FALSE(etiquette(*eph, "l_alpha").isEmpty());
+  EXPECT_FALSE(etiquette(*sol, "long_g_sol").isEmpty());
+  EXPECT_FALSE(etiquette(*sol, "long_lune").isEmpty());
+  EXPECT_EQ(sol->resultat().lune.jour_julien, sol->resultat().jour_julien);
+  EXPECT_TRUE(imp->texte().isEmpty());  // cleared at the end of the start-up
+
+  controle<QPushButton>(*eph, "copy_eph")->click();
+  const QString premier = imp->texte();
+  controle<QPushButton>(*sol, "copy_sol")->click();
+  ASSERT_FALSE(premier.isEmpty());
+  EXPECT_TRUE(premier.startsWith("Vénus\r\n\r\nLe "));
+  EXPECT_TRUE(premier.contains("A Paris\t"));  // the default site of the window
+  EXPECT_TRUE(imp->texte().startsWith(premier));
+  EXPECT_TRUE(imp->texte().mid(premier.size()).contains("Lune \r\n\r\n"));
+
+  controle<QPushButton>(*imp, "bt_imprim")->click();
+  ASSERT_EQ(dialogues.impressions.size(), 1u);
+  EXPECT_EQ(dialogues.impressions[0].texte, imp->texte());
+  EXPECT_EQ(dialogues.impressions[0].titre, "Données astronomiques");
+  const lecture_pdf l = lire_pdf(d.chemin("donnees.pdf"));
+  if (!l.outils) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are needed to read the PDF back";
+  verifier_rapport_imprime(imp->texte(), l.texte);
+  f.reset();
+  vider_reglages();
+}

@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <memory>
+
+#include "ihm/edition_spin.h"
+#include "ihm/page_options.h"
+#include "outils_ihm.h"
+
+using almanax::ihm::EditionSpin;
+using almanax::ihm::MessagesEnregistres;
+using almanax::ihm::PageOptions;
+using namespace almanax::ihm::test;
+
+namespace {
+
+// Values chosen to be exact in binary, so degrees, minutes and seconds are certain.
+const QByteArray quatre_sites =
+    "45.75 -4.5 Lyon\r\n"
+    "43.25 -5.25 Marseille\r\n"
+    "48.5 -2.25 Paris\r\n"
+    "43.5 -1.25 Toulouse\r\n";
+
+class PageSites : public ::testing::Test {
+ protected:
+  void charger(long long index, const QByteArray& contenu = quatre_sites) {
+    ecrire_fichier(fichier(), contenu);
+    page = std::make_unique<PageOptions>(contexte);
+    page->charger_sites(dossier.dossier(), index);
+  }
+  QString fichier() const { return dossier.chemin("villes.dat"); }
+  QByteArray contenu() const { return lire_fichier(fichier()); }
+  template <class T>
+  T* w(const char* nom) const {
+    T* t = page->findChild<T*>(QString::fromLatin1(nom));
+    EXPECT_NE(t, nullptr) << nom;
+    return t;
+  }
+  EditionSpin* spin(const char* nom) const { return w<EditionSpin>(nom); }
+  QString texte(const char* nom) const { return spin(nom)->edition()->text(); }
+  QPushButton* bouton(const char* nom) const { return w<QPushButton>(nom); }
+  QListWidget* liste() const { return w<QListWidget>("cb_nom"); }
+  // A click in the list, as the user makes it.
+  void cliquer(int ligne) {
+    liste()->setCurrentRow(ligne);
+    emit liste()->itemClicked(liste()->item(ligne));
+  }
+  void saisir_site(const QString& nom, int ld, int lm, int ls, const char* ns, int od, int om, int os, const char* eo) {
+    bouton("new_site")->click();
+    w<QLineEdit>("e_location")->setText(nom);
+    spin("e_lat")->setPosition(ld);
+    spin("e_lat2")->setPosition(lm);
+    spin("e_lat3")->setPosition(ls);
+    spin("e_lat4")->edition()->setText(ns);
+    spin("e_lon")->setPosition(od);
+    spin("e_lon2")->setPosition(om);
+    spin("e_lon3")->setPosition(os);
+    spin("e_lon4")->edition()->setText(eo);
+  }
+  std::vector<QString> noms() const {
+    std::vector<QString> n;
+    for (int i = 0; i < liste()->count(); ++i) n.push_back(liste()->item(i)->text());
+    return n;
+  }
+
+  DossierTravail dossier;
+  ContexteTest contexte;
+  std::unique_ptr<PageOptions> page;
+};
+
+}  // namespace
+
+TEST_F(PageSites, LoadingMakesTheDefaultSiteCurrent) {
+  charger(2);
+  EXPECT_EQ(liste()->count(), 4);
+  EXPECT_EQ(liste()->currentRow(), 2);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Paris");
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
+  EXPECT_EQ(page->index_site_defaut(), 2);
+  EXPECT_EQ(texte("e_lat"), "48");
+  EXPECT_EQ(texte("e_lat2"), "30");
+  EXPECT_EQ(texte("e_lat3"), "0");
+  EXPECT_EQ(texte("e_lat4"), "N");
+  EXPECT_EQ(texte("e_lon"), "2");
+  EXPECT_EQ(texte("e_lon2"), "15");
+  EXPECT_EQ(texte("e_lon4"), "E");
+  const almanax::site_courant s = page->site();
+  EXPECT_EQ(s.latitude, 48.5L);
+  EXPECT_EQ(s.sens_latitude, 1);
+  EXPECT_EQ(s.longitude, 2.25L);
+  EXPECT_EQ(s.sens_longitude, -1);
+  EXPECT_FALSE(bouton("save_site")->isEnabled());
+  EXPECT_FALSE(bouton("modif_site")->isEnabled());
+  EXPECT_TRUE(bouton("erase_site")->isEnabled());
+  EXPECT_TRUE(contexte.messages_.recus.empty());
+}
+
+TEST_F(PageSites, DefaultIndexBeyondTheListGivesTheFirstSite) {
+  charger(172);
+  EXPECT_EQ(liste()->currentRow(), 0);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
+  EXPECT_EQ(page->index_site_defaut(), 0);
+  EXPECT_EQ(page->site().latitude, 45.75L);
+}
+
+TEST_F(PageSites, EmptyListDisablesWhatNeedsASite) {
+  charger(172, QByteArray());
+  EXPECT_EQ(liste()->count(), 0);
+  EXPECT_FALSE(bouton("erase_site")->isEnabled());
+  EXPECT_FALSE(bouton("modif_site")->isEnabled());
+  EXPECT_FALSE(bouton("BitBtn1")->isEnabled());
+  EXPECT_TRUE(bouton("new_site")->isEnabled());
+  bouton("erase_site")->click();
+  bouton("BitBtn1")->click();
+  EXPECT_TRUE(contexte.messages_.recus.empty());
+  EXPECT_EQ(page->index_site_defaut(), 172);  // nothing to replace it with: kept as stored
+
+  saisir_site("Brest", 48, 23, 24, "N", 4, 29, 24, "O");
+  bouton("save_site")->click();
+  EXPECT_EQ(contenu(), "48,39 4,49 Brest\r\n");
+  EXPECT_EQ(noms(), std::vector<QString>{"Brest"});
+  EXPECT_TRUE(bouton("erase_site")->isEnabled());
+}
+
+TEST_F(PageSites, NewSiteStartsFromZero) {
+  charger(2);
+  bouton("new_site")->click();
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Votre site");
+  for (const char* n : {"e_lat", "e_lat2", "e_lat3", "e_lon", "e_lon2", "e_lon3"}) EXPECT_EQ(texte(n), "0") << n;
+  EXPECT_TRUE(bouton("save_site")->isEnabled());
+}
+
+TEST_F(PageSites, DuplicateNameRefusedAndFileUnchanged) {
+  charger(2);
+  ASSERT_TRUE(activer(*page));
+  saisir_site("paris", 1, 2, 3, "N", 4, 5, 6, "E");
+  bouton("save_site")->click();
+  ASSERT_EQ(contexte.messages_.recus.size(), 1u);
+  const auto& m = contexte.messages_.recus[0];
+  EXPECT_EQ(m.type, MessagesEnregistres::genre::erreur);
+  EXPECT_EQ(m.titre, "Site déjà répertorié !");
+  EXPECT_EQ(m.texte, "Un site de ce nom est déjà présent dans la liste. Veuillez le changer");
+  EXPECT_EQ(contenu(), quatre_sites);
+  EXPECT_EQ(liste()->count(), 4);
+  EXPECT_EQ(page->focusWidget(), w<QLineEdit>("e_location"));
+  EXPECT_TRUE(bouton("save_site")->isEnabled());  // the user can change the name and retry
+}
+
+TEST_F(PageSites, SavedSiteIsCutToHundredthsAndInsertedInOrder) {
+  charger(2);
+  saisir_site("Observatoire", 48, 50, 59, "N", 2, 20, 14, "E");
+  bouton("save_site")->click();
+  EXPECT_TRUE(contexte.messages_.recus.empty());
+  EXPECT_EQ(contenu(),
+            "45.75 -4.5 Lyon\r\n"
+            "43.25 -5.25 Marseille\r\n"
+            "48,84 -2,33 Observatoire\r\n"
+            "48.5 -2.25 Paris\r\n"
+            "43.5 -1.25 Toulouse\r\n");
+  EXPECT_EQ(liste()->currentRow(), 2);
+  EXPECT_FALSE(w<QCheckBox>("csitedef")->isChecked());
+  EXPECT_FALSE(bouton("save_site")->isEnabled());
+  // The default site is still Paris, now one place further.
+  EXPECT_EQ(page->index_site_defaut(), 3);
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
+
+  cliquer(2);
+  EXPECT_EQ(texte("e_lat"), "48");
+  EXPECT_EQ(texte("e_lat2"), "50");
+  EXPECT_EQ(texte("e_lat3"), "24");
+  EXPECT_EQ(texte("e_lat4"), "N");
+  EXPECT_EQ(texte("e_lon"), "2");
+  EXPECT_EQ(texte("e_lon2"), "19");
+  EXPECT_EQ(texte("e_lon4"), "E");
+  EXPECT_EQ(page->index_site_defaut(), 3);  // "OK" unchecked: a click does not change the default
+}
+
+TEST_F(PageSites, PointSeparatorInTheCLocale) {
+  QLocale::setDefault(QLocale::c());
+  charger(2);
+  saisir_site("Sud", 33, 0, 0, "S", 70, 30, 0, "O");
+  bouton("save_site")->click();
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  EXPECT_TRUE(contenu().contains("-33.0 70.5 Sud\r\n"));
+}
+
+TEST_F(PageSites, NameWithSpacesReadBackWhole) {
+  charger(2);
+  saisir_site("Le Mans", 48, 0, 0, "N", 0, 12, 0, "O");
+  bouton("save_site")->click();
+  EXPECT_TRUE(contenu().contains("48,0 0,2 Le Mans\r\n"));
+  PageOptions relue(contexte);
+  relue.charger_sites(dossier.dossier(), 2);
+  auto* l = relue.findChild<QListWidget*>("cb_nom");
+  ASSERT_EQ(l->count(), 5);
+  EXPECT_EQ(l->item(0)->text(), "Le Mans");  // "LE" before "LY"
+}
+
+TEST_F(PageSites, ModifyOnlyAfterAChange) {
+  charger(2);
+  ASSERT_TRUE(activer(*page));
+  EXPECT_FALSE(bouton("modif_site")->isEnabled());
+  bouton("modif_site")->click();
+  EXPECT_EQ(contenu(), quatre_sites);
+
+  // Typing into a coordinate edit enables it.
+  spin("e_lat2")->setFocus();
+  QTest::keyClick(spin("e_lat2"), Qt::Key_5);
+  EXPECT_TRUE(bouton("modif_site")->isEnabled());
+  // Applying a site again (texts written by the program) disables it.
+  cliquer(2);
+  EXPECT_FALSE(bouton("modif_site")->isEnabled());
+
+  // An arrow enables it too.
+  spin("e_lat")->stepBy(1);
+  EXPECT_EQ(texte("e_lat"), "49");
+  EXPECT_TRUE(bouton("modif_site")->isEnabled());
+  bouton("modif_site")->click();
+  EXPECT_TRUE(contexte.messages_.recus.empty());
+  EXPECT_EQ(contenu(),
+            "45.75 -4.5 Lyon\r\n"
+            "43.25 -5.25 Marseille\r\n"
+            "49,5 -2,25 Paris\r\n"
+            "43.5 -1.25 Toulouse\r\n");
+  // The current site is the one stored.
+  EXPECT_EQ(page->site().latitude, 49.5L);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Paris");
+  EXPECT_FALSE(bouton("modif_site")->isEnabled());
+}
+
+TEST_F(PageSites, LongitudeLetterTypedCountsOnlyOutsideANewSite) {
+  charger(2);
+  ASSERT_TRUE(activer(*page));
+  spin("e_lon4")->setFocus();
+  QTest::keyClicks(spin("e_lon4"), "o");
+  EXPECT_TRUE(bouton("modif_site")->isEnabled());
+
+  bouton("new_site")->click();  // "Enregistrer" is on: the letter alone is no change
+  spin("e_lon4")->setFocus();
+  QTest::keyClicks(spin("e_lon4"), "e");
+  EXPECT_FALSE(bouton("modif_site")->isEnabled());
+}
+
+TEST_F(PageSites, DeletionAsksAndKeepsTheDefaultSite) {
+  charger(2);
+  w<QCheckBox>("csitedef")->setChecked(false);
+  cliquer(0);
+  contexte.messages_.reponse = false;
+  bouton("erase_site")->click();
+  ASSERT_EQ(contexte.messages_.recus.size(), 1u);
+  const auto& m = contexte.messages_.recus[0];
+  EXPECT_EQ(m.type, MessagesEnregistres::genre::confirmation);
+  EXPECT_EQ(m.titre, "Confirmation ou infirmation avant suppression ");
+  EXPECT_EQ(m.texte, "Voulez-vous vraiment supprimer ce site ?");
+  EXPECT_EQ(contenu(), quatre_sites);
+  EXPECT_EQ(liste()->count(), 4);
+
+  contexte.messages_.reponse = true;
+  bouton("erase_site")->click();
+  EXPECT_EQ(contenu(), "43.25 -5.25 Marseille\r\n48.5 -2.25 Paris\r\n43.5 -1.25 Toulouse\r\n");
+  EXPECT_EQ(noms(), (std::vector<QString>{"Marseille", "Paris", "Toulouse"}));
+  EXPECT_EQ(liste()->currentRow(), 0);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");  // selected, not applied
+  EXPECT_EQ(page->index_site_defaut(), 1);
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
+
+  // The default site itself deleted: the site that takes its place becomes the default.
+  cliquer(1);
+  bouton("erase_site")->click();
+  EXPECT_EQ(page->index_site_defaut(), 1);
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Toulouse");
+  // And the last one: the index stays within the list.
+  cliquer(1);
+  bouton("erase_site")->click();
+  EXPECT_EQ(page->index_site_defaut(), 0);
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Marseille");
+}
+
+TEST_F(PageSites, DefaultSiteButtonComesBackToIt) {
+  charger(3);
+  w<QCheckBox>("csitedef")->setChecked(false);
+  cliquer(0);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
+  bouton("BitBtn1")->click();
+  EXPECT_EQ(liste()->currentRow(), 3);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Toulouse");
+  EXPECT_EQ(page->site().latitude, 43.5L);
+}
+
+TEST_F(PageSites, ClickingASiteWithOkMakesItTheDefault) {
+  charger(3);
+  cliquer(1);
+  EXPECT_EQ(page->index_site_defaut(), 1);
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Marseille");
+  EXPECT_FALSE(bouton("save_site")->isEnabled());
+}
+
+TEST_F(PageSites, HemisphereArrowsTurnTheSigns) {
+  charger(2);
+  spin("e_lat4")->stepBy(1);
+  EXPECT_EQ(texte("e_lat4"), "S");
+  EXPECT_EQ(page->site().sens_latitude, -1);
+  spin("e_lon4")->stepBy(1);
+  EXPECT_EQ(texte("e_lon4"), "O");
+  EXPECT_EQ(page->site().sens_longitude, 1);
+  EXPECT_TRUE(bouton("modif_site")->isEnabled());
+  spin("e_lon4")->stepBy(-1);
+  EXPECT_EQ(texte("e_lon4"), "E");
+  EXPECT_EQ(page->site().sens_longitude, -1);
+  EXPECT_EQ(page->site().latitude, 48.5L);  // magnitudes untouched
+}
+
+TEST_F(PageSites, ClickInALatitudeEditTakesTheSpinsAsTheyStand) {
+  charger(2);
+  ASSERT_TRUE(activer(*page));
+  spin("e_lat")->setPosition(10);
+  spin("e_lat2")->setPosition(30);
+  spin("e_lat3")->setPosition(36);
+  spin("e_lon")->setPosition(3);
+  spin("e_lon2")->setPosition(0);
+  spin("e_lon3")->setPosition(18);
+  spin("e_lat4")->setPosition(1);
+  QTest::mouseClick(spin("e_lat2")->edition(), Qt::LeftButton);
+  const almanax::site_courant s = page->site();
+  EXPECT_NEAR(static_cast<double>(s.latitude), 10.51, 1e-12);  // not cut to hundredths
+  EXPECT_NEAR(static_cast<double>(s.longitude), 3.005, 1e-12);
+  EXPECT_EQ(s.sens_latitude, -1);
+  EXPECT_EQ(s.sens_longitude, -1);
+}
+
+TEST_F(PageSites, CoordinateLeftOutOfRangeOrUnreadable) {
+  charger(2);
+  ASSERT_TRUE(activer(*page));
+  spin("e_lat")->setFocus();
+  spin("e_lat")->edition()->selectAll();
+  QTest::keyClicks(spin("e_lat"), "95");
+  w<QLineEdit>("e_location")->setFocus();
+  EXPECT_EQ(texte("e_lat"), "89");
+  EXPECT_TRUE(bouton("modif_site")->isEnabled());
+
+  spin("e_lon2")->setFocus();
+  spin("e_lon2")->edition()->setText("a1");  // pasted text: the filters let paste through
+  w<QLineEdit>("e_location")->setFocus();
+  EXPECT_EQ(texte("e_lon2"), "15");
+  ASSERT_EQ(contexte.messages_.recus.size(), 1u);
+  EXPECT_EQ(contexte.messages_.recus[0].texte, "« a1 » n'est pas une valeur correcte.");
+  EXPECT_EQ(contexte.messages_.recus[0].titre, "Nombre invalide");
+}
+
+TEST_F(PageSites, MalformedLineReportedAndKept) {
+  charger(0, "45.75 -4.5 Lyon\r\nabc Nulle part\r\n43.25 -5.25 Marseille\r\n");
+  EXPECT_EQ(liste()->count(), 2);
+  ASSERT_EQ(contexte.messages_.recus.size(), 1u);
+  EXPECT_TRUE(contexte.messages_.recus[0].texte.contains("Ligne 2"));
+  EXPECT_EQ(contexte.messages_.recus[0].titre, "Fichier des sites");
+  saisir_site("Nantes", 47, 13, 0, "N", 1, 33, 0, "E");
+  bouton("save_site")->click();
+  EXPECT_TRUE(contenu().contains("abc Nulle part"));  // nothing the user wrote is lost
+  EXPECT_TRUE(contenu().contains("Nantes"));
+}
+
+TEST_F(PageSites, MissingFileGetsTheBundledList) {
+  page = std::make_unique<PageOptions>(contexte);
+  page->charger_sites(dossier.dossier(), 172);
+  ASSERT_GT(liste()->count(), 172);
+  EXPECT_EQ(liste()->currentRow(), 172);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Paris");
+  EXPECT_TRUE(QFile::exists(fichier()));
+}
+
+TEST(PageOptionsReglages, DateAndAppearanceOptions) {
+  ContexteTest contexte;
+  PageOptions page(contexte);
+  // The form's defaults.
+  const almanax::ihm::options_dates d = page.options();
+  EXPECT_TRUE(d.heure_actuelle);
+  EXPECT_TRUE(d.date_du_jour);
+  EXPECT_TRUE(d.midi);
+  EXPECT_FALSE(d.minuit);
+  EXPECT_FALSE(page.onglets_une_rangee());
+  EXPECT_TRUE(page.menus_visibles());
+  EXPECT_TRUE(page.findChild<QCheckBox*>("ccomdef")->isChecked());
+  EXPECT_NE(page.findChild<QLabel*>("lcomdef"), nullptr);
+
+  page.set_options({false, true, false, true});
+  const almanax::ihm::options_dates o = page.options();
+  EXPECT_FALSE(o.heure_actuelle);
+  EXPECT_TRUE(o.minuit);
+  EXPECT_FALSE(o.midi);
+
+  QSignalSpy apparence(&page, &PageOptions::apparenceChangee);
+  page.findChild<QRadioButton*>("rmn")->click();
+  page.findChild<QRadioButton*>("ro1")->click();
+  EXPECT_EQ(apparence.count(), 2);
+  EXPECT_FALSE(page.menus_visibles());
+  EXPECT_TRUE(page.onglets_une_rangee());
+}
