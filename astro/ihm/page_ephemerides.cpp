@@ -148,7 +148,7 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
     auto* haut = new QHBoxLayout;
     haut->addLayout(saisie);
     haut->addWidget(g_planetes);
-    haut->addWidget(g_copier);
+    haut->addWidget(g_apparence);
     haut->addStretch(1);
 
     auto* gauche = new QVBoxLayout;
@@ -157,14 +157,11 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
     gauche->addStretch(1);
     auto* droite = new QVBoxLayout;
     droite->addWidget(g_divers);
+    droite->addWidget(g_copier);
     droite->addStretch(1);
-    auto* image = new QVBoxLayout;
-    image->addWidget(g_apparence);
-    image->addStretch(1);
     auto* bas = new QHBoxLayout;
-    bas->addLayout(gauche, 5);
-    bas->addLayout(droite, 4);
-    bas->addLayout(image, 0);
+    bas->addLayout(gauche, 1);
+    bas->addLayout(droite, 1);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(haut);
@@ -219,7 +216,8 @@ void PageEphemerides::afficher() {
   for (const auto& [etiquette, texte] : etiquettes_) etiquette->setText(QString::fromStdString(r.*texte));
   gr_el_or_->setVisible(r.elements_visibles);
   const QColor face = palette().color(QPalette::Window);
-  image_ = r.image_vide ? image_vide(face) : image_phase(r.pourcentage, QColor(r.couleur.r, r.couleur.g, r.couleur.b), face);
+  image_ =
+      r.image_vide ? image_vide(face) : image_phase(r.pourcentage, QColor(r.couleur.r, r.couleur.g, r.couleur.b), face);
   montrer_image(pb_plan_, image_);
 }
 

@@ -71,9 +71,9 @@ void afficher(const Resultat& r, const std::vector<std::pair<QLabel*, std::strin
 }  // namespace
 
 PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
-    : Page(contexte, QStringLiteral("soleil"), QStringLiteral("Soleil, Lune"), QStringLiteral("02-soleil-lune"), parent),
-      date_({"jour_sol", "up_jour_sol", "mois_sol", "up_mois_sol", "an_sol", "up_an_sol"}, {13, 10, 1992}, true,
-            this) {
+    : Page(contexte, QStringLiteral("soleil"), QStringLiteral("Soleil, Lune"), QStringLiteral("02-soleil-lune"),
+           parent),
+      date_({"jour_sol", "up_jour_sol", "mois_sol", "up_mois_sol", "an_sol", "up_an_sol"}, {13, 10, 1992}, true, this) {
   // ---- Date, time and the buttons ------------------------------------------------------
   heure_sol_ = selecteur_heure("heure_sol", this);
   b_soleil_ = bouton("b_soleil", QStringLiteral("&OK"), this);
@@ -120,9 +120,8 @@ PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
   pb_lune_ = cadre_image("pb_lune", cote_phase, cote_phase, GroupBox4);
   {
     const int rangs = static_cast<int>(std::size(lignes_lune));
-    grille_lune->setColumnMinimumWidth(2, 12);
-    grille_lune->addWidget(new QLabel(QStringLiteral("Apparence de la Lune"), GroupBox4), 0, 3, Qt::AlignHCenter);
-    grille_lune->addWidget(pb_lune_, 1, 3, rangs - 1, 1, Qt::AlignHCenter | Qt::AlignTop);
+    grille_lune->addWidget(new QLabel(QStringLiteral("Apparence de la Lune"), GroupBox4), rangs, 0, Qt::AlignTop);
+    grille_lune->addWidget(pb_lune_, rangs, 1, Qt::AlignRight);
   }
 
   // ---- Layout --------------------------------------------------------------------------
@@ -196,8 +195,8 @@ void PageSoleilLune::b_soleilClick() {
 void PageSoleilLune::b_luneClick() {
   // The date and time of the Sun's part of the page, which has just shown them.
   const instant_saisi instant = instant_a_calculer();
-  resultat_.lune = ephemeride_de_la_lune(jour_julien_saisi(instant), contexte_.site(),
-                                         QLocale().decimalPoint().toStdString());
+  resultat_.lune =
+      ephemeride_de_la_lune(jour_julien_saisi(instant), contexte_.site(), QLocale().decimalPoint().toStdString());
   afficher(resultat_.lune, etiquettes_lune_);
   image_ = image_phase(resultat_.lune.fraction_arrondie, Qt::black, palette().color(QPalette::Window));
   montrer_image(pb_lune_, image_);

@@ -6,7 +6,6 @@
 #include "ihm/dessin_phase.h"
 
 using almanax::ihm::image_phase;
-using almanax::ihm::image_vide;
 using almanax::ihm::remplir;
 
 namespace {
@@ -139,10 +138,4 @@ TEST(ImagePhase, CrescentAndGibbousDiffer) {
   EXPECT_TRUE(blanc(gibbeux, 90, 50));
   // The solid strokes carry the colour asked for.
   EXPECT_GT(compter(croissant, rouge, 50, 99), 100);
-}
-
-TEST(ImagePhase, BlankPicture) {
-  const QImage v = image_vide(face);
-  EXPECT_EQ(v.size(), QSize(100, 100));
-  EXPECT_EQ(compter(v, face), 100 * 100);
 }

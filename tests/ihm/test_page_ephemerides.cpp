@@ -136,7 +136,7 @@ TEST_F(PageEphemeridesTest, LabelsAndCopyEqualTheCommandLine) {
   choisir(p, 4);  // Jupiter
   calculer(p, "5", "3", "2021", QTime(21, 30, 15));
   const QStringList arguments{"--rapport", "ephemerides", "--planete", "Jupiter", "--date", "05/03/2021",
-                              "--heure", "21:30:15", "--lat", "48.8333", "--lon", "2.35"};
+                              "--heure",   "21:30:15",    "--lat",     "48.8333", "--lon",  "2.35"};
   const QJsonObject json = QJsonDocument::fromJson(ligne_de_commande(arguments + QStringList{"--json"})).object();
   const QJsonObject textes = json.value("resultat").toObject().value("textes").toObject();
   ASSERT_EQ(textes.size(), static_cast<int>(std::size(etiquettes))) << json.keys().join(",").toStdString();
@@ -162,14 +162,14 @@ TEST_F(PageEphemeridesTest, DateSpinsNormaliseAndRecompute) {
     long double jour_julien;  // of the date reached, at 0 h
   };
   const pas pas_[] = {
-      {{31, 1, 2023}, jour, +1, {1, 2, 2023}, 2459976.5L},      // across a month
-      {{1, 3, 2024}, jour, -1, {29, 2, 2024}, 2460369.5L},      // back into a leap February
-      {{31, 12, 1999}, jour, +1, {1, 1, 2000}, 2451544.5L},     // across a year
-      {{1, 1, 2000}, mois, -1, {1, 12, 1999}, 2451513.5L},      // month below January
-      {{1, 12, 1999}, mois, +1, {1, 1, 2000}, 2451544.5L},      // month past December
-      {{1, 1, 1}, an, -1, {1, 1, -1}, 1721057.5L},              // no year 0, going back
-      {{1, 1, -1}, an, +1, {1, 1, 1}, 1721423.5L},              // nor going forward
-      {{15, 10, 1582}, jour, -1, {4, 10, 1582}, 2299159.5L},    // over the Gregorian reform
+      {{31, 1, 2023}, jour, +1, {1, 2, 2023}, 2459976.5L},    // across a month
+      {{1, 3, 2024}, jour, -1, {29, 2, 2024}, 2460369.5L},    // back into a leap February
+      {{31, 12, 1999}, jour, +1, {1, 1, 2000}, 2451544.5L},   // across a year
+      {{1, 1, 2000}, mois, -1, {1, 12, 1999}, 2451513.5L},    // month below January
+      {{1, 12, 1999}, mois, +1, {1, 1, 2000}, 2451544.5L},    // month past December
+      {{1, 1, 1}, an, -1, {1, 1, -1}, 1721057.5L},            // no year 0, going back
+      {{1, 1, -1}, an, +1, {1, 1, 1}, 1721423.5L},            // nor going forward
+      {{15, 10, 1582}, jour, -1, {4, 10, 1582}, 2299159.5L},  // over the Gregorian reform
       {{4, 10, 1582}, jour, +1, {15, 10, 1582}, 2299160.5L},
   };
   for (const pas& s : pas_) {
@@ -253,8 +253,9 @@ TEST_F(PageEphemeridesTest, CopyAppendsEachTimeAndOnlyTheCheckedBlocks) {
   ASSERT_EQ(c.rapports.size(), 2u);
   EXPECT_EQ(c.rapports[0], c.rapports[1]);
   const QString& r = c.rapports[0];
-  EXPECT_TRUE(r.startsWith("Vénus\r\n\r\nLe 20 Décembre 1992 à 00:00:00\r\nA Votre site\t48° 49' 59\" N, 2° 21' 0\" O"
-                           "\r\n\r\n"))
+  EXPECT_TRUE(
+      r.startsWith("Vénus\r\n\r\nLe 20 Décembre 1992 à 00:00:00\r\nA Votre site\t48° 49' 59\" N, 2° 21' 0\" O"
+                   "\r\n\r\n"))
       << r.toStdString();
   EXPECT_TRUE(r.contains("Ascension droite \t21 h 04 m 41 s\r\n"));
   EXPECT_TRUE(r.contains("Longitude moyenne \t" + etiquette(p, "lmp") + "\r\n"));

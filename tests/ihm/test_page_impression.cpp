@@ -173,9 +173,9 @@ TEST(PagesFenetre, StartUpCopyThenPrint) {
   auto* imp = qobject_cast<PageImpression*>(f->page("print_all"));
   ASSERT_TRUE(eph && sol && imp);
   const QDate aujourdhui = QDate::currentDate();
-  for (const auto& [page, jour, mois, an] : {std::tuple<QWidget*, const char*, const char*, const char*>{
-                                                 eph, "e_jour", "e_mois", "e_an"},
-                                             {sol, "jour_sol", "mois_sol", "an_sol"}}) {
+  for (const auto& [page, jour, mois, an] :
+       {std::tuple<QWidget*, const char*, const char*, const char*>{eph, "e_jour", "e_mois", "e_an"},
+        {sol, "jour_sol", "mois_sol", "an_sol"}}) {
     EXPECT_EQ(texte_edition(*page, jour), QString::number(aujourdhui.day()));
     EXPECT_EQ(texte_edition(*page, mois), QString::number(aujourdhui.month()));
     EXPECT_EQ(texte_edition(*page, an), QString::number(aujourdhui.year()));

@@ -86,8 +86,7 @@ TEST_F(PageSoleilLuneTest, TypedInputsToBothGroups) {
   EXPECT_EQ(etiquette(p, "dist_t_sol"), "0,99761");
   EXPECT_EQ(etiquette(p, "long_a_sol"), "199 ° 54 '  22 ''");
 
-  const almanax::resultat_soleil_lune attendu =
-      almanax::calcul_soleil_lune({{13, 10, 1992}, 0, 0, 0, 0}, c.site_, ",");
+  const almanax::resultat_soleil_lune attendu = almanax::calcul_soleil_lune({{13, 10, 1992}, 0, 0, 0, 0}, c.site_, ",");
   for (const auto& [nom, texte] : etiquettes_soleil) {
     EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.soleil.*texte) << nom;
     EXPECT_FALSE(etiquette(p, nom).isEmpty()) << nom;
@@ -105,8 +104,8 @@ TEST_F(PageSoleilLuneTest, LabelsAndCopyEqualTheCommandLine) {
   DossierTravail d;
   PageSoleilLune p(c);
   calculer(p, "22", "6", "2024", QTime(1, 5, 30));
-  const QByteArray sortie = ligne_de_commande({"--rapport", "soleil-lune", "--date", "22/06/2024", "--heure",
-                                               "01:05:30", "--lat", "48.8333", "--lon", "2.35"});
+  const QByteArray sortie = ligne_de_commande(
+      {"--rapport", "soleil-lune", "--date", "22/06/2024", "--heure", "01:05:30", "--lat", "48.8333", "--lon", "2.35"});
   p.copy_solClick();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_EQ(c.rapports[0].toUtf8(), sortie);
