@@ -51,15 +51,10 @@ void calendrier_du_jour(date_de_calcul& d, const termes_julien& t) {
   d.rang_du_jour = entier_sature<std::int32_t>(n);
 }
 
-// Historical year (no year 0) <-> astronomical year (year 0 = 1 BC).
-long long vers_astronomique(long long annee) {
-  return annee < 1 ? annee + 1 : annee;
-}
-long double vers_historique(long double annee) {
-  return annee < 1 ? annee - 1 : annee;
-}
-
 }  // namespace
+
+long long annee_astronomique(long long annee) { return annee < 1 ? annee + 1 : annee; }
+long long annee_historique(long long annee) { return annee < 1 ? annee - 1 : annee; }
 
 void julien(date_de_calcul& d) {
   d.heure_r = d.heure;
@@ -172,10 +167,10 @@ date_jma normaliser_date(date_jma saisie, sens_pas sens) {
   date_de_calcul d;
   d.jour = static_cast<long double>(j);
   d.mois = static_cast<long double>(m);
-  d.annee = static_cast<long double>(vers_astronomique(a));
+  d.annee = static_cast<long double>(annee_astronomique(a));
   julien(d);
   date_calendaire(d);
-  return {entier_sature<int>(d.jour), entier_sature<int>(d.mois), entier_sature<int>(vers_historique(d.annee))};
+  return {entier_sature<int>(d.jour), entier_sature<int>(d.mois), entier_sature<int>(annee_historique(entier_sature<long long>(d.annee)))};
 }
 
 int verifier_jour(int jour, int mois, int annee) {

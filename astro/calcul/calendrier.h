@@ -22,6 +22,11 @@ struct date_de_calcul {
   std::int32_t rang_du_jour = 0;  // 1..366
 };
 
+// Historical years (no year 0, as the pages show them) <-> astronomical years (year 0
+// = 1 BC, as the computations count them).
+long long annee_astronomique(long long annee_historique);
+long long annee_historique(long long annee_astronomique);
+
 // Julian day, weekday name, leap factor and day of the year from the date and time.
 void julien(date_de_calcul& d);
 // The calendar part of julien: weekday name, leap factor and day of the year only.

@@ -10,8 +10,22 @@ namespace almanax {
 
 namespace {
 
-int vers_astronomique(int annee_historique) { return annee_historique < 0 ? annee_historique + 1 : annee_historique; }
-int vers_historique(int annee_astronomique) { return annee_astronomique < 1 ? annee_astronomique - 1 : annee_astronomique; }
+int vers_astronomique(int annee) { return static_cast<int>(annee_astronomique(annee)); }
+int vers_historique(int annee) { return static_cast<int>(annee_historique(annee)); }
+
+// The date record of a typed instant, with its Julian day.
+date_de_calcul date_saisie(const instant_saisi& instant) {
+  date_de_calcul d;
+  d.jour = instant.date.jour;
+  d.mois = instant.date.mois;
+  d.annee = vers_astronomique(instant.date.annee);
+  d.heure = static_cast<std::uint16_t>(instant.heure);
+  d.minute = static_cast<std::uint16_t>(instant.minute);
+  d.seconde = static_cast<std::uint16_t>(instant.seconde);
+  d.milliseconde = static_cast<std::uint16_t>(instant.milliseconde);
+  julien(d);
+  return d;
+}
 
 // Periodic terms of the equinox and solstice instants: A, B (deg), C (deg per Julian century).
 struct terme_saison {
@@ -56,16 +70,19 @@ std::string texte_saison(long double jde) {
 
 }  // namespace
 
+long double jour_julien_saisi(const instant_saisi& instant) { return date_saisie(instant).jour_julien; }
+
+champs_bloc_date champs_bloc_date_de(const instant_saisi& instant) {
+  champs_bloc_date c;
+  c.jour = std::to_string(instant.date.jour);
+  c.mois = instant.date.mois;
+  c.annee = std::to_string(instant.date.annee);
+  c.heure = texte_heure(instant.heure, instant.minute, instant.seconde);
+  return c;
+}
+
 jour_de_date calculer_jour(const instant_saisi& instant) {
-  date_de_calcul d;
-  d.jour = instant.date.jour;
-  d.mois = instant.date.mois;
-  d.annee = vers_astronomique(instant.date.annee);
-  d.heure = static_cast<std::uint16_t>(instant.heure);
-  d.minute = static_cast<std::uint16_t>(instant.minute);
-  d.seconde = static_cast<std::uint16_t>(instant.seconde);
-  d.milliseconde = static_cast<std::uint16_t>(instant.milliseconde);
-  julien(d);
+  date_de_calcul d = date_saisie(instant);
   jour_de_la_semaine(d);
   jour_de_date r;
   r.jour_julien = d.jour_julien;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calcul/calendrier.h"
+#include "calcul/rapport.h"
 
 namespace almanax {
 
@@ -40,6 +41,10 @@ struct resultat_dates {
   std::string texte_bissextile;      // ": Bissextile" / ": Non bissextile"
 };
 
+// Julian day of a date (historical year) and clock time as a page holds them.
+long double jour_julien_saisi(const instant_saisi& instant);
+// The copies' date block for a typed instant.
+champs_bloc_date champs_bloc_date_de(const instant_saisi& instant);
 // Weekday and day of the year of one date and time (the Julian day with it).
 jour_de_date calculer_jour(const instant_saisi& instant);
 // " L'intervalle entre ces deux dates est de : ..." for a number of days >= 0.

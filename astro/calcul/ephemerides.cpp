@@ -254,7 +254,7 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   const planete p = entree.p;
   const std::string_view sep = entree.separateur;
   r.p = p;
-  const long double jd = calculer_jour(entree.instant).jour_julien;
+  const long double jd = jour_julien_saisi(entree.instant);
   r.jour_julien = jd;
 
   // Orbital elements (from the Julian day only).

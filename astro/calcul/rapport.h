@@ -21,6 +21,15 @@ std::string texte_heure(int heure, int minute, int seconde);
 // "Le 20 Décembre 1992 à 00:00:00" + CR LF. jour and annee are the edits' texts.
 std::string bloc_date(std::string_view jour, long double mois, std::string_view annee, std::string_view heure);
 
+// What the date block shows: the day and year edits' texts, the month spin's
+// position and the clock text.
+struct champs_bloc_date {
+  std::string jour;
+  long double mois = 1;
+  std::string annee;
+  std::string heure;
+};
+
 // "A Paris" TAB "48° 50' 24\" N, 2° 21' 00\" E" + CR LF + CR LF.
 std::string bloc_site(const champs_site& s);
 

@@ -5,19 +5,6 @@
 
 namespace almanax {
 
-long double jour_julien_saisi(const instant_saisi& instant) {
-  date_de_calcul d;
-  d.jour = instant.date.jour;
-  d.mois = instant.date.mois;
-  d.annee = instant.date.annee < 1 ? instant.date.annee + 1 : instant.date.annee;
-  d.heure = static_cast<std::uint16_t>(instant.heure);
-  d.minute = static_cast<std::uint16_t>(instant.minute);
-  d.seconde = static_cast<std::uint16_t>(instant.seconde);
-  d.milliseconde = static_cast<std::uint16_t>(instant.milliseconde);
-  julien(d);
-  return d.jour_julien;
-}
-
 resultat_soleil_lune calcul_soleil_lune(const instant_saisi& instant, const site_courant& site,
                                         std::string_view separateur) {
   resultat_soleil_lune r;
@@ -27,15 +14,6 @@ resultat_soleil_lune calcul_soleil_lune(const instant_saisi& instant, const site
   // The Moon is always computed for the Sun's instant, so both groups agree.
   r.lune = ephemeride_de_la_lune(r.jour_julien, site, separateur);
   return r;
-}
-
-champs_bloc_date champs_bloc_date_de(const instant_saisi& instant) {
-  champs_bloc_date c;
-  c.jour = std::to_string(instant.date.jour);
-  c.mois = instant.date.mois;
-  c.annee = std::to_string(instant.date.annee);
-  c.heure = texte_heure(instant.heure, instant.minute, instant.seconde);
-  return c;
 }
 
 std::string bloc_soleil(const ephemeride_soleil& s) {

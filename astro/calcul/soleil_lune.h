@@ -23,10 +23,6 @@ struct resultat_soleil_lune {
 resultat_soleil_lune calcul_soleil_lune(const instant_saisi& instant, const site_courant& site,
                                         std::string_view separateur);
 
-// Julian day of a date typed on a page (historical year: below 1 it is shifted to
-// the astronomical numbering) with its clock time.
-long double jour_julien_saisi(const instant_saisi& instant);
-
 // The four check boxes of the copy, all checked by default.
 struct cases_soleil_lune {
   bool c_dts = true;   // "Date et heure"
@@ -34,16 +30,6 @@ struct cases_soleil_lune {
   bool c_ss = true;    // "Soleil"
   bool c_lls = true;   // "Lune"
 };
-
-// What the date block shows: the day and year edits' texts, the month spin's
-// position and the clock text.
-struct champs_bloc_date {
-  std::string jour;
-  long double mois = 1;
-  std::string annee;
-  std::string heure;
-};
-champs_bloc_date champs_bloc_date_de(const instant_saisi& instant);
 
 // The report appended by "&Copie": the checked blocks in page order, then one more
 // CR LF (so nothing checked gives one empty line).

@@ -97,8 +97,7 @@ date_jma arguments::date(std::string_view nom, date_jma defaut) {
   if (a == 0) throw erreur("l'année 0 n'existe pas : après -1 vient 1");
   if (a < -4713 || a > 9999) throw erreur("année de -4713 à 9999");
   if (m < 1 || m > 12) throw erreur("mois de 1 à 12");
-  const long long astro = a < 0 ? a + 1 : a;
-  const int n = jours_du_mois(static_cast<int>(m), astro);
+  const int n = jours_du_mois(static_cast<int>(m), annee_astronomique(a));
   if (j < 1 || j > n) throw erreur("jour de 1 à " + std::to_string(n) + " pour ce mois");
   if (a == 1582 && m == 10 && j >= 5 && j <= 14) throw erreur("du 5 au 14 octobre 1582 n'existent pas");
   return {static_cast<int>(j), static_cast<int>(m), static_cast<int>(a)};

@@ -139,9 +139,8 @@ resultat rapport_ephemerides(arguments& a) {
 
   const resultat_ephemerides r = calcul_ephemerides(e);
   resultat res;
-  res.texte = copie_ephemerides(r, cases_ephemerides{}, std::to_string(e.instant.date.jour), e.instant.date.mois,
-                                std::to_string(e.instant.date.annee), texte_heure(h.heure, h.minute, h.seconde),
-                                champs_du_site(site));
+  const champs_bloc_date d = champs_bloc_date_de(e.instant);
+  res.texte = copie_ephemerides(r, cases_ephemerides{}, d.jour, d.mois, d.annee, d.heure, champs_du_site(site));
   res.donnees = json_resultat(r, site);
   return res;
 }
