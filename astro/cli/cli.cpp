@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "calcul/tri_francais.h"
+#include "calcul/validation.h"
 
 namespace almanax::cli {
 
@@ -18,24 +19,17 @@ namespace {
 
 std::string guillemets(std::string_view s) { return "« " + std::string(s) + " »"; }
 
+// Numbers are read as the pages read their fields: "," or "." as decimal point.
 bool lire_entier(std::string_view s, long long& v) {
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty()) return false;
-  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  return ec == std::errc() && p == s.data() + s.size();
+  const std::optional<int> x = entier_du_texte(s);
+  if (x) v = *x;
+  return x.has_value();
 }
 
-bool lire_reel(std::string s, long double& v) {
-  for (char& c : s)
-    if (c == ',') c = '.';
-  if (!s.empty() && s.front() == '+') s.erase(0, 1);
-  if (s.empty()) return false;
-  // strtold would follow the process locale; the command line always reads "." after the swap.
-  double d = 0;
-  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), d);
-  if (ec != std::errc() || p != s.data() + s.size()) return false;
-  v = d;
-  return std::isfinite(d);
+bool lire_reel(std::string_view s, long double& v) {
+  const std::optional<long double> x = reel_du_texte(s);
+  if (x) v = *x;
+  return x.has_value();
 }
 
 std::string option(std::string_view nom) { return "--" + std::string(nom); }
