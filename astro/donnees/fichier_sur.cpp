@@ -1,0 +1,146 @@
+#include "donnees/fichier_sur.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace almanax {
+
+namespace {
+
+std::string nom_affiche(const QString& chemin) {
+  return QDir::toNativeSeparators(chemin).toStdString();
+}
+
+// The cause of the last system error, in French for the usual ones.
+std::string cause_systeme(int e) {
+  switch (e) {
+    case ENOSPC: return "le disque est plein";
+    case EDQUOT: return "le quota d'espace disque est atteint";
+    case EFBIG: return "le fichier dépasse la taille permise";
+    case EACCES:
+    case EPERM: return "l'accès est refusé";
+    case EROFS: return "le système de fichiers est en lecture seule";
+    case ENOENT: return "le dossier n'existe pas";
+    case EIO: return "erreur d'entrée-sortie du disque";
+    case 0: return "cause inconnue";
+    default: return std::string("erreur système ") + std::to_string(e) + " (" + std::strerror(e) + ")";
+  }
+}
+
+}  // namespace
+
+std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu) {
+  const std::string nom = nom_affiche(chemin);
+  const QFileInfo info(chemin);
+  if (info.exists() && !info.isFile())
+    return "Le fichier " + nom + " n'a pas été écrit : ce n'est pas un fichier ordinaire.";
+  if (!QFileInfo(info.absolutePath()).isDir())
+    return "Le fichier " + nom + " n'a pas été écrit : le dossier " + nom_affiche(info.absolutePath()) +
+           " n'existe pas.";
+
+  QSaveFile f(chemin);
+  errno = 0;
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const int e = errno;
+    return "Le fichier " + nom + " n'a pas été écrit : impossible de créer un fichier dans son dossier (" +
+           cause_systeme(e == 0 ? EACCES : e) + ").";
+  }
+  qint64 ecrit = 0;
+  while (ecrit < contenu.size()) {
+    errno = 0;
+    const qint64 n = f.write(contenu.constData() + ecrit, contenu.size() - ecrit);
+    if (n <= 0) {
+      const int e = errno;
+      f.cancelWriting();
+      return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e == 0 ? ENOSPC : e) +
+             ".";
+    }
+    ecrit += n;
+  }
+  errno = 0;
+  if (!f.flush() || f.size() != contenu.size()) {
+    const int e = errno;
+    f.cancelWriting();
+    return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e == 0 ? ENOSPC : e) +
+           ".";
+  }
+  errno = 0;
+  if (!f.commit()) {
+    const int e = errno;
+    return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e) + ".";
+  }
+  // What is on disk now must be what was meant: a toolkit that reports success after
+  // a failed flush is caught here (the rename is done, but the size tells).
+  if (QFileInfo(chemin).size() != contenu.size())
+    return "Le fichier " + nom + " est incomplet après l'écriture : " + cause_systeme(ENOSPC) + ".";
+  return {};
+}
+
+lecture_fichier lire_fichier_sur(const QString& chemin, qint64 taille_max) {
+  lecture_fichier r;
+  const std::string nom = nom_affiche(chemin);
+  const QByteArray local = QFile::encodeName(chemin);
+  struct stat st {};
+  if (::stat(local.constData(), &st) != 0) {
+    if (errno == ENOENT) {
+      r.absent = true;
+    } else {
+      r.erreur = "Le fichier " + nom + " ne peut pas être lu : " + cause_systeme(errno) + ".";
+    }
+    return r;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    r.erreur = "Le fichier " + nom + " n'est pas lu : ce n'est pas un fichier ordinaire.";
+    return r;
+  }
+  if (st.st_size > taille_max) {
+    r.erreur = "Le fichier " + nom + " n'est pas lu : sa taille (" + std::to_string(st.st_size) +
+               " octets) dépasse la limite de " + std::to_string(taille_max) + " octets.";
+    return r;
+  }
+  // O_NONBLOCK: should the name have become a FIFO since the check, opening it
+  // does not wait for a writer.
+  const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    r.erreur = "Le fichier " + nom + " ne peut pas être lu : " + cause_systeme(errno) + ".";
+    return r;
+  }
+  struct stat st2 {};
+  if (::fstat(fd, &st2) != 0 || !S_ISREG(st2.st_mode)) {
+    ::close(fd);
+    r.erreur = "Le fichier " + nom + " n'est pas lu : ce n'est pas un fichier ordinaire.";
+    return r;
+  }
+  QByteArray octets;
+  char tampon[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, tampon, sizeof tampon);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int e = errno;
+      ::close(fd);
+      r.erreur = "Le fichier " + nom + " ne peut pas être lu : " + cause_systeme(e) + ".";
+      return r;
+    }
+    if (n == 0) break;
+    if (octets.size() + n > taille_max) {
+      ::close(fd);
+      r.erreur = "Le fichier " + nom + " n'est pas lu : il dépasse la limite de " + std::to_string(taille_max) +
+                 " octets.";
+      return r;
+    }
+    octets.append(tampon, n);
+  }
+  ::close(fd);
+  r.octets = std::move(octets);
+  return r;
+}
+
+}  // namespace almanax
