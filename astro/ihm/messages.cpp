@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "ihm/image_sauvee.h"
+
 namespace almanax::ihm {
 
 void Messages::montrer(const message_boite& m) {
@@ -80,9 +82,15 @@ void imprimer_document(QPrinter& imprimante, const QString& texte, const QString
 }
 
 std::optional<QString> DialoguesQt::fichier_image(QWidget* parent, const QString& titre) {
-  QFileDialog dialogue(parent, titre, QString(), QStringLiteral("Bitmaps (*.bmp)"));
+  const QString bmp = QStringLiteral("Bitmaps (*.bmp)");
+  const QString png = QStringLiteral("Images PNG (*.png)");
+  QFileDialog dialogue(parent, titre, QString(), bmp + QStringLiteral(";;") + png);
   dialogue.setAcceptMode(QFileDialog::AcceptSave);
   dialogue.setDefaultSuffix(QStringLiteral("bmp"));
+  // A name typed without extension takes that of the filter shown.
+  QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, [&dialogue, png](const QString& filtre) {
+    dialogue.setDefaultSuffix(filtre == png ? QStringLiteral("png") : QStringLiteral("bmp"));
+  });
   if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
   return dialogue.selectedFiles().front();
 }
@@ -107,14 +115,7 @@ void DialoguesEnregistres::montrer_modal(QDialog& dialogue) {
 
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image,
                   const QString& titre) {
-  const std::optional<QString> fichier = dialogues.fichier_image(parent, titre);
-  if (!fichier) return false;
-  if (!image.save(*fichier, "BMP")) {
-    messages.erreur(QStringLiteral("Impossible d'enregistrer l'image dans le fichier %1.").arg(*fichier),
-                    QStringLiteral("Erreur d'écriture"));
-    return false;
-  }
-  return true;
+  return enregistrer_image(dialogues, messages, parent, image, titre);
 }
 
 }  // namespace almanax::ihm

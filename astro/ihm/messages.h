@@ -67,8 +67,8 @@ class Dialogues {
   // The print dialog; when the user confirms, prints `texte` as one document titled
   // `titre`. false when cancelled.
   virtual bool imprimer(QWidget* parent, const QString& texte, const QString& titre) = 0;
-  // The picture-save dialog (filter "Bitmaps (*.bmp)", default extension "bmp") titled
-  // `titre`; the chosen file, or nothing when cancelled.
+  // The picture-save dialog titled `titre`: filter "Bitmaps (*.bmp)" first (default
+  // extension "bmp"), PNG offered beside it; the chosen file, or nothing when cancelled.
   virtual std::optional<QString> fichier_image(QWidget* parent, const QString& titre) = 0;
   // Shows a dialog modally (the about box).
   virtual void montrer_modal(QDialog& dialogue) = 0;
@@ -107,8 +107,7 @@ class DialoguesEnregistres : public Dialogues {
   std::vector<QString> modaux;            // window titles of the dialogs shown
 };
 
-// Asks for a file with the picture-save dialog and saves `image` there as a bitmap.
-// A file that cannot be written gets a French error message. true when saved.
+// The older name of enregistrer_image (ihm/image_sauvee.h), kept for its callers.
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image, const QString& titre);
 
 }  // namespace almanax::ihm
