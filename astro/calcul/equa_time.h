@@ -1,0 +1,53 @@
+// The equation of time (apparent minus mean solar time): its value for a date and its
+// curve over a year as the "Equa. Temps" page draws it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calcul/calendrier.h"
+
+namespace almanax {
+
+// E in minutes of time for T in Julian centuries from J2000.0: Smart's series in
+// y = tan²(ε/2) with the mean obliquity, the Sun's mean longitude and anomaly and the
+// eccentricity of the Earth's orbit.
+long double valeur_equation_du_temps(long double T);
+
+// The picture's geometry for an image control of l × h pixels (400 × 350 as designed).
+inline constexpr int equa_largeur = 400;
+inline constexpr int equa_hauteur = 350;
+
+// One column of the curve: x in pixels (one day per pixel), y in pixels (6 pixels per
+// minute, zero line at y = 130), E in minutes at noon of that day.
+struct point_equation {
+  int x = 0;
+  int y = 0;
+  long double minutes = 0;
+};
+
+struct courbe_equation_du_temps {
+  int annee = 0;              // the year as the page shows it (historical)
+  long double jour_julien = 0;  // 0 h on 1 January of that year
+  int largeur_equa = equa_largeur, hauteur_equa = equa_hauteur;  // the image control
+  int largeur = 0, hauteur = 0;  // the working picture: control width + 36, height - 40
+  std::vector<point_equation> points;  // columns x = 30 .. largeur + 4, in order
+};
+
+// The curve of a year (historical numbering, no year 0) for an image control of
+// largeur × hauteur pixels. Columns past the picture's right edge are kept: the
+// drawing clips them.
+courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = equa_largeur, int hauteur = equa_hauteur);
+
+// The value for one day at 0 h (historical year): the page's l_equa line.
+struct equation_du_jour {
+  date_jma date;              // as shown by the page (historical year)
+  long double jour_julien = 0;
+  long double minutes = 0;    // E in minutes of time
+  int minutes_entieres = 0;   // whole minutes towards zero
+  int secondes = 0;           // 0..59, always positive
+  std::string l_equa;         // "le 13 Octobre 1992 : 13 m 43 s "
+};
+equation_du_jour equation_du_temps_du_jour(const date_jma& date);
+
+}  // namespace almanax
