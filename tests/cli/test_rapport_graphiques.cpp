@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "outils.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+
+std::vector<std::string> lignes(const std::string& t) {
+  std::vector<std::string> r;
+  std::size_t debut = 0;
+  for (std::size_t p; (p = t.find("\r\n", debut)) != std::string::npos; debut = p + 2) r.push_back(t.substr(debut, p - debut));
+  return r;
+}
+
+// A fresh working folder for one test.
+fs::path dossier_vide(const std::string& nom) {
+  const fs::path d = fs::temp_directory_path() / ("almanax-graphiques-" + nom + "-" + std::to_string(getpid()));
+  fs::remove_all(d);
+  fs::create_directories(d);
+  return d;
+}
+
+}  // namespace
+
+TEST(RapportEquationTemps, LineAndJson) {
+  auto r = executer_astro({"--rapport", "equation-temps", "--date", "11/02/1992"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  EXPECT_EQ(r.sortie, "le 11 Février 1992 : -14 m 17 s \r\n");
+
+  r = executer_astro({"--rapport", "equation-temps", "--date", "13/10/1992", "--json"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  EXPECT_TRUE(contient(r.sortie, "\"l_equa\":\"le 13 Octobre 1992 : 13 m 43 s \"")) << r.sortie;
+  EXPECT_TRUE(contient(r.sortie, "\"minutes\":13.71")) << r.sortie;
+  // One value a day: 366 in a leap year, the first at noon on 1 January (-3.29 minutes).
+  const std::size_t debut = r.sortie.find("\"minutes\":[");
+  ASSERT_NE(debut, std::string::npos);
+  const std::string courbe = r.sortie.substr(debut, r.sortie.find(']', debut) - debut);
+  EXPECT_EQ(std::count(courbe.begin(), courbe.end(), ','), 365);
+  EXPECT_TRUE(contient(courbe, "[-3.29")) << courbe.substr(0, 40);
+}
+
+TEST(RapportSatellites, MonthInstantAndJson) {
+  auto r = executer_astro({"--rapport", "satellites", "--mois", "1", "--annee", "1994"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const auto l = lignes(r.sortie);
+  ASSERT_EQ(l.size(), 2u + 32u);  // title, header, days 0..31 of the chart
+  EXPECT_EQ(l[1], "Date\tIo\tEurope\tGanymède\tCallisto");
+  EXPECT_EQ(l[2].substr(0, 11), "31/12/1993\t");
+  EXPECT_EQ(l.back().substr(0, 11), "31/01/1994\t");
+
+  // The handbook's worked instant, 1992 December 16 at 0 h.
+  r = executer_astro({"--rapport", "satellites", "--date", "16/12/1992", "--heure", "00:00", "--json"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  EXPECT_TRUE(contient(r.sortie, "16/12/1992\\t00:00\\t-3.46\\t7.43\\t1.23\\t7.08")) << r.sortie;
+  for (const char* cle : {"\"jour_julien\":2448972.5", "\"io\":-3.45", "\"europe\":7.43", "\"ganymede\":1.23",
+                          "\"callisto\":7.07"})
+    EXPECT_TRUE(contient(r.sortie, cle)) << cle;
+
+  r = executer_astro({"--rapport", "satellites", "--date", "16/12/1992", "--mois", "1"});
+  EXPECT_EQ(r.statut, 2);
+  EXPECT_TRUE(r.sortie.empty());
+  EXPECT_TRUE(contient(r.erreurs, "--mois")) << r.erreurs;
+}
+
+// The pictures are drawn without a window, at the design size, in the format of the
+// extension, and nothing else is written in the working folder.
+TEST(RapportImages, WrittenByExtension) {
+  const fs::path d = dossier_vide("images");
+  auto r = executer_astro({"--rapport", "satellites", "--mois", "1", "--annee", "1994", "--image", "jupiter.png"}, d);
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  QImage sat((d / "jupiter.png").c_str(), "PNG");
+  ASSERT_EQ(sat.size(), QSize(768, 434));
+  EXPECT_EQ(sat.pixelColor(3, 192), QColor(255, 255, 0));  // Jupiter
+  EXPECT_EQ(sat.pixelColor(400, 1), QColor(Qt::black));    // frame
+  int callisto = 0;
+  for (int x = 0; x < 768; ++x)
+    for (int y = 0; y < 434; ++y) callisto += sat.pixelColor(x, y) == QColor(0, 128, 0);
+  EXPECT_GT(callisto, 500);
+
+  r = executer_astro({"--rapport", "equation-temps", "--date", "13/10/1992", "--image", "courbe"}, d);
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  std::ifstream f(d / "courbe", std::ios::binary);
+  char debut[2] = {};
+  f.read(debut, 2);
+  EXPECT_EQ(std::string(debut, 2), "BM");
+  const QImage eq((d / "courbe").c_str(), "BMP");
+  ASSERT_EQ(eq.size(), QSize(400, 350));
+  EXPECT_EQ(eq.pixelColor(30 + 307, 31), QColor(Qt::red));
+
+  std::vector<std::string> fichiers;
+  for (const auto& e : fs::directory_iterator(d)) fichiers.push_back(e.path().filename().string());
+  std::sort(fichiers.begin(), fichiers.end());
+  EXPECT_EQ(fichiers, (std::vector<std::string>{"courbe", "jupiter.png", "stderr.txt", "stdout.txt"}));
+  fs::remove_all(d);
+}
+
+TEST(RapportImages, FailureSaysWhyAndKeepsTheOldFile) {
+  const fs::path d = dossier_vide("echec");
+  { std::ofstream(d / "ancienne.bmp") << "ancienne"; }
+  fs::create_directories(d / "dossier.png");
+  const struct {
+    std::string fichier, message;
+  } cas[] = {{"absent/image.png", "n'existe pas"}, {"dossier.png", "fichier ordinaire"}, {"", "--image"}};
+  for (const auto& c : cas) {
+    const auto r = executer_astro({"--rapport", "equation-temps", "--date", "1/1/2000", "--image", c.fichier}, d);
+    EXPECT_EQ(r.statut, 2) << c.fichier;
+    EXPECT_TRUE(r.sortie.empty()) << r.sortie;
+    EXPECT_TRUE(contient(r.erreurs, c.message)) << r.erreurs;
+  }
+  std::ifstream f(d / "ancienne.bmp");
+  std::string reste;
+  f >> reste;
+  EXPECT_EQ(reste, "ancienne");
+  EXPECT_TRUE(fs::is_directory(d / "dossier.png"));
+  fs::remove_all(d);
+}
