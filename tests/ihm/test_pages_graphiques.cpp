@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "ihm/fenetre_principale.h"
 #include "ihm/page_equation_temps.h"
 #include "ihm/page_satellites.h"
 #include "outils_pages.h"
@@ -126,4 +127,31 @@ TEST(PageSatellites, ChartCheckBoxesAndSpins) {
   controle<QPushButton>(p, "imp_sat")->click();
   EXPECT_EQ(c.dialogues_.titres_images, std::vector<QString>{"Configuration des satelites joviens"});
   EXPECT_EQ(QImage(d.chemin("jupiter.bmp")).convertToFormat(QImage::Format_RGB32), seul);
+}
+
+// In the window: both charts are drawn at start-up, the satellites' at the design size,
+// and the satellites' chart follows the window's size.
+TEST(PagesGraphiquesFenetre, StartUpAndResize) {
+  vider_reglages();
+  DossierTravail d;
+  almanax::ihm::MessagesEnregistres messages;
+  almanax::ihm::DialoguesEnregistres dialogues;
+  almanax::ihm::FenetrePrincipale::parametres parametres;
+  parametres.messages = &messages;
+  parametres.dialogues = &dialogues;
+  almanax::ihm::FenetrePrincipale f(parametres);
+  f.show();
+  QCoreApplication::processEvents();
+  auto* sat = f.findChild<PageSatellites*>();
+  auto* equa = f.findChild<PageEquationTemps*>();
+  ASSERT_TRUE(sat && equa);
+  EXPECT_EQ(sat->image().size(), QSize(768, 434));
+  EXPECT_EQ(equa->image().size(), QSize(400, 350));
+  EXPECT_TRUE(etiquette(*equa, "l_equa").startsWith("le "));
+  f.resize(almanax::ihm::largeur_conception + 100, almanax::ihm::hauteur_conception + 60);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(sat->image().size(), QSize(868, 494));
+  EXPECT_EQ(sat->graphique().largeur, 868);
+  f.close();
+  vider_reglages();
 }
