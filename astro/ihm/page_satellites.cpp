@@ -10,6 +10,7 @@
 #include "ihm/controles.h"
 #include "ihm/edition_spin.h"
 #include "ihm/fenetre_principale.h"
+#include "ihm/filtres.h"
 #include "ihm/image_sauvee.h"
 #include "images/graphiques.h"
 
@@ -24,6 +25,8 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
   mois_sat_ = new EditionSpin(QStringLiteral("mois_sat"), QStringLiteral("up_mois_sat"), 1, 12, this);
   mois_sat_->setBoucle(true);
   mois_sat_->setPosition(1);
+  FiltreTouches::installer(an_sat_, filtre::annee);
+  FiltreTouches::installer(mois_sat_, filtre::chiffres);
   c_io_ = case_a_cocher("c_io", QStringLiteral("Io"), true, this);
   c_eu_ = case_a_cocher("c_eu", QStringLiteral("Europe"), true, this);
   c_gan_ = case_a_cocher("c_gan", QStringLiteral("Ganymède"), true, this);
@@ -61,6 +64,7 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
   }
 
   connect(mois_sat_, &EditionSpin::clic, this, &PageSatellites::up_mois_satClick);
+  connect(an_sat_, &EditionSpin::quitte, this, &PageSatellites::anequiExit);
   connect(bt_sat_jovien_, &QPushButton::clicked, this, &PageSatellites::bt_sat_jovienClick);
   connect(imp_sat_, &QPushButton::clicked, this, &PageSatellites::imp_satClick);
 }
@@ -95,6 +99,10 @@ void PageSatellites::bt_sat_jovienClick() {
 
 void PageSatellites::up_mois_satClick(sens_pas) {
   // The month wraps without touching the year; the chart waits for "OK".
+}
+
+void PageSatellites::anequiExit() {
+  contexte_.valider_annees();
 }
 
 void PageSatellites::imp_satClick() {

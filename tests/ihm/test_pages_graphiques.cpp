@@ -123,6 +123,15 @@ TEST(PageSatellites, ChartCheckBoxesAndSpins) {
   EXPECT_EQ(texte_edition(p, "an_sat"), "1994");
   EXPECT_EQ(p.image(), seul);
 
+  // The year takes only year characters and is checked on leaving it.
+  auto* an = controle<EditionSpin>(p, "an_sat");
+  ASSERT_TRUE(activer(p));
+  taper(an, "19a95");
+  EXPECT_EQ(an->edition()->text(), "1995");
+  an->setFocus();
+  controle<QPushButton>(p, "bt_sat_jovien")->setFocus();
+  EXPECT_EQ(c.validations_annees, 1);
+
   c.dialogues_.fichier_choisi = d.chemin("jupiter.bmp");
   controle<QPushButton>(p, "imp_sat")->click();
   EXPECT_EQ(c.dialogues_.titres_images, std::vector<QString>{"Configuration des satelites joviens"});
