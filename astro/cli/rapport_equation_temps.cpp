@@ -16,7 +16,9 @@ resultat rapport_equation_temps(arguments& a) {
   resultat res;
   res.texte = jour.l_equa + "\r\n";
   json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("date", std::to_string(date.jour) + "/" + std::to_string(date.mois) + "/" + std::to_string(date.annee));
+  j.ajouter("jour", date.jour);
+  j.ajouter("mois", date.mois);
+  j.ajouter("annee", date.annee);
   j.ajouter("jour_julien", jour.jour_julien);
   j.ajouter("minutes", jour.minutes);
   j.ajouter("l_equa", jour.l_equa);

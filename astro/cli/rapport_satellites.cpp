@@ -38,6 +38,10 @@ resultat rapport_satellites(arguments& a) {
   resultat res;
   res.texte = texte_satellites(positions, instant, separateur_decimal());
   json::valeur j = json::valeur::nouvel_objet();
+  if (!instant) {
+    j.ajouter("mois", mois);
+    j.ajouter("annee", annee);
+  }
   j.ajouter("unite", "rayons de Jupiter, positifs à l'ouest");
   json::valeur liste = json::valeur::nouveau_tableau();
   for (const positions_satellites& p : positions) {
