@@ -23,6 +23,8 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
   an_sat_->setBoucle(true);
   an_sat_->setPosition(1994);
   mois_sat_ = new EditionSpin(QStringLiteral("mois_sat"), QStringLiteral("up_mois_sat"), 1, 12, this);
+  // Its arrows only move the month, round from 12 to 1 without touching the year; the
+  // chart waits for "OK" (or a resize of the window).
   mois_sat_->setBoucle(true);
   mois_sat_->setPosition(1);
   FiltreTouches::installer(an_sat_, filtre::annee);
@@ -63,7 +65,6 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
     page->addWidget(sat_jov_, 1);
   }
 
-  connect(mois_sat_, &EditionSpin::clic, this, &PageSatellites::up_mois_satClick);
   connect(an_sat_, &EditionSpin::quitte, this, &PageSatellites::anequiExit);
   connect(bt_sat_jovien_, &QPushButton::clicked, this, &PageSatellites::bt_sat_jovienClick);
   connect(imp_sat_, &QPushButton::clicked, this, &PageSatellites::imp_satClick);
@@ -95,10 +96,6 @@ void PageSatellites::bt_sat_jovienClick() {
                                         c_cal_->isChecked()};
   image_ = image_satellites(graphique_, dessines);
   montrer_image(sat_jov_, image_);
-}
-
-void PageSatellites::up_mois_satClick(sens_pas) {
-  // The month wraps without touching the year; the chart waits for "OK".
 }
 
 void PageSatellites::anequiExit() {

@@ -31,7 +31,6 @@ class PageSatellites : public Page {
 
  public slots:
   void bt_sat_jovienClick();
-  void up_mois_satClick(almanax::sens_pas sens);
   void anequiExit();
   void imp_satClick();
 
