@@ -165,20 +165,9 @@ void PageDates::poser_heure_de_demarrage(const QTime& heure) {
   dh1_->setTime(heure);
 }
 
-instant_saisi PageDates::instant(ChampsDate& date, const QTimeEdit* heure) {
-  instant_saisi i;
-  i.date = date.date_a_calculer();
-  const QTime h = heure->time();
-  i.heure = h.hour();
-  i.minute = h.minute();
-  i.seconde = h.second();
-  i.milliseconde = h.msec();
-  return i;
-}
-
 void PageDates::b_dateClick() {
-  const instant_saisi premier = instant(date1_, dh_);
-  const instant_saisi second = instant(date2_, dh1_);
+  const instant_saisi premier = date1_.instant_a_calculer(dh_);
+  const instant_saisi second = date2_.instant_a_calculer(dh1_);
   // There is no year 0: a typed 0 is computed, and shown, as the year 1.
   int annee = an_sols_->position();
   if (annee == 0) annee = 1;

@@ -39,8 +39,6 @@ class PageDates : public Page {
   void BitBtn10Click();
 
  private:
-  instant_saisi instant(ChampsDate& date, const QTimeEdit* heure);
-
   ChampsDate date1_;
   ChampsDate date2_;
   QTimeEdit* dh_ = nullptr;
