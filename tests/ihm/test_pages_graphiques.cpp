@@ -24,70 +24,51 @@ int compter(const QImage& image, const QColor& couleur) {
 
 }  // namespace
 
-TEST(PageEquationTemps, ComputesDrawsAndSaves) {
+TEST(PageEquationTemps, ComputesDrawsSavesAndSteps) {
   DossierTravail d;
   ContexteTest c;
   PageEquationTemps p(c);
-  EXPECT_EQ(texte_edition(p, "equa_jour"), "13");
-  EXPECT_EQ(texte_edition(p, "equa_mois"), "10");
-  EXPECT_EQ(texte_edition(p, "equa_an"), "1992");
-  controle<QPushButton>(p, "bt_equa_time")->click();
+  controle<QPushButton>(p, "bt_equa_time")->click();  // the fields' defaults: 13/10/1992
   EXPECT_EQ(etiquette(p, "l_equa"), "le 13 Octobre 1992 : 13 m 43 s ");
-  const QImage& image = p.image();
+  const QImage image = p.image();
   ASSERT_EQ(image.size(), QSize(400, 350));
   EXPECT_EQ(image.pixelColor(399, 309), QColor(Qt::black));   // the frame's bottom right corner
   EXPECT_EQ(image.pixelColor(30 + 307, 31), QColor(Qt::red));  // the November maximum
   EXPECT_EQ(image.pixelColor(30 + 307, 29), QColor(Qt::white));
-
   c.dialogues_.fichier_choisi = d.chemin("courbe.png");
   controle<QPushButton>(p, "save_tmps")->click();
   EXPECT_EQ(c.dialogues_.titres_images, std::vector<QString>{"Équation du temps"});
   EXPECT_EQ(QImage(d.chemin("courbe.png")), image);
-}
 
-TEST(PageEquationTemps, DayFieldAndDateStep) {
-  ContexteTest c;
-  PageEquationTemps p(c);
-  p.calculer();
-  const QString avant = etiquette(p, "l_equa");
+  // Typed days are held within the month as they are typed...
   auto* jour = controle<EditionSpin>(p, "equa_jour");
   auto* mois = controle<EditionSpin>(p, "equa_mois");
-  auto* an = controle<EditionSpin>(p, "equa_an");
-
-  // Typed days are held within the month as they are typed.
   taper(mois, "2");
   taper(jour, "31");
   EXPECT_EQ(jour->edition()->text(), "29");  // 1992 is a leap year
   taper(jour, "0");
   EXPECT_EQ(jour->edition()->text(), "1");
-
-  // The arrows carry past the month's end; the curve waits for OK.
+  // ...but the arrows carry past the month's end, and the curve waits for OK.
   taper(mois, "10");
   taper(jour, "31");
   jour->stepBy(1);
   EXPECT_EQ(jour->edition()->text(), "1");
   EXPECT_EQ(mois->edition()->text(), "11");
-  mois->stepBy(-1);
-  mois->stepBy(-1);
-  EXPECT_EQ(mois->edition()->text(), "9");
-  an->stepBy(-1);
-  EXPECT_EQ(an->edition()->text(), "1991");
-  EXPECT_EQ(etiquette(p, "l_equa"), avant);
+  EXPECT_EQ(etiquette(p, "l_equa"), "le 13 Octobre 1992 : 13 m 43 s ");
+  EXPECT_EQ(p.image(), image);
   controle<QPushButton>(p, "bt_equa_time")->click();
-  EXPECT_EQ(etiquette(p, "l_equa").left(21), "le 1 Septembre 1991 :");
+  EXPECT_EQ(etiquette(p, "l_equa").left(21), "le 1 Novembre 1992 : ");
 }
 
 TEST(PageSatellites, ChartCheckBoxesAndSpins) {
   DossierTravail d;
   ContexteTest c;
   PageSatellites p(c);
-  EXPECT_EQ(texte_edition(p, "mois_sat"), "1");
-  EXPECT_EQ(texte_edition(p, "an_sat"), "1994");
-  p.calculer();
+  p.calculer();  // the spins' defaults: January 1994
   const QImage tous = p.image();
   ASSERT_EQ(tous.size(), QSize(768, 434));
   const QColor io(255, 0, 0), europe(0, 0, 255), ganymede(128, 0, 0), callisto(0, 128, 0);
-  for (const QColor& couleur : {europe, ganymede, callisto}) EXPECT_GT(compter(tous, couleur), 300) << couleur.name().toStdString();
+  for (const QColor& couleur : {europe, ganymede, callisto}) EXPECT_GT(compter(tous, couleur), 300);
   EXPECT_EQ(tous.pixelColor(767, 200), QColor(Qt::black));       // frame, right side
   EXPECT_EQ(tous.pixelColor(24 * 5, 8), QColor(192, 192, 192));  // a day line, solid at the top
 
@@ -117,15 +98,6 @@ TEST(PageSatellites, ChartCheckBoxesAndSpins) {
   EXPECT_EQ(mois->edition()->text(), "1");
   EXPECT_EQ(texte_edition(p, "an_sat"), "1994");
   EXPECT_EQ(p.image(), seul);
-
-  // The year takes only year characters and is checked on leaving it.
-  auto* an = controle<EditionSpin>(p, "an_sat");
-  ASSERT_TRUE(activer(p));
-  taper(an, "19a95");
-  EXPECT_EQ(an->edition()->text(), "1995");
-  an->setFocus();
-  controle<QPushButton>(p, "bt_sat_jovien")->setFocus();
-  EXPECT_EQ(c.validations_annees, 1);
 
   c.dialogues_.fichier_choisi = d.chemin("jupiter.bmp");
   controle<QPushButton>(p, "imp_sat")->click();
