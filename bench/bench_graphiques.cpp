@@ -1,23 +1,13 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "calcul/equa_time.h"
 #include "calcul/satellites.h"
-#include "images/graphiques.h"
+#include "dessin/dessin_graphiques.h"
+#include "dessin/image_fichier.h"
 
 namespace {
 
 using namespace almanax;
-
-// The drawings need the toolkit's fonts: one offscreen application for the process.
-void application() {
-  static int argc = 3;
-  static char nom[] = "bench", option[] = "-platform", plateforme[] = "offscreen";
-  static char* argv[] = {nom, option, plateforme, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  benchmark::DoNotOptimize(app);
-}
 
 // The year's curve of the "Equa. Temps" page: 411 values of the equation of time.
 void BM_CourbeEquationTemps(benchmark::State& state) {
@@ -29,10 +19,10 @@ void BM_CourbeEquationTemps(benchmark::State& state) {
 BENCHMARK(BM_CourbeEquationTemps);
 
 void BM_ImageEquationTemps(benchmark::State& state) {
-  application();
+  dessin::assurer_contexte_dessin();
   const courbe_equation_du_temps c = trace_equation_du_temps(1992);
   for (auto _ : state) {
-    QImage image = image_equation_du_temps(c);
+    QImage image = dessin::image_equation_du_temps(c);
     benchmark::DoNotOptimize(image);
   }
 }
@@ -48,10 +38,10 @@ void BM_GraphiqueSatellites(benchmark::State& state) {
 BENCHMARK(BM_GraphiqueSatellites);
 
 void BM_ImageSatellites(benchmark::State& state) {
-  application();
+  dessin::assurer_contexte_dessin();
   const graphique_satellites g = graphique_des_satellites(1, 1994);
   for (auto _ : state) {
-    QImage image = image_satellites(g);
+    QImage image = dessin::image_satellites(g);
     benchmark::DoNotOptimize(image);
   }
 }

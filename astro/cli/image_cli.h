@@ -10,9 +10,9 @@
 
 namespace almanax::cli {
 
-// When --image is given: draws with `dessiner` and writes the file atomically. A file
-// that cannot be written throws erreur_option with the French reason; an existing file
-// is then left as it was.
+// When --image is given: draws with `dessiner` (in the offscreen drawing context) and
+// writes the file atomically. A file that cannot be written throws erreur_option with
+// the French reason; an existing file is then left as it was.
 void ecrire_image_demandee(arguments& a, const std::function<QImage()>& dessiner);
 
 }  // namespace almanax::cli

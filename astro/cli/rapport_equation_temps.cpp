@@ -3,7 +3,7 @@
 #include "calcul/equa_time.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
-#include "images/graphiques.h"
+#include "dessin/dessin_graphiques.h"
 
 namespace almanax::cli {
 
@@ -11,7 +11,7 @@ resultat rapport_equation_temps(arguments& a) {
   const date_jma date = a.date("date", aujourd_hui());
   const equation_du_jour jour = equation_du_temps_du_jour(date);
   const courbe_equation_du_temps courbe = trace_equation_du_temps(date.annee);
-  ecrire_image_demandee(a, [&] { return image_equation_du_temps(courbe); });
+  ecrire_image_demandee(a, [&] { return dessin::image_equation_du_temps(courbe); });
 
   resultat res;
   res.texte = jour.l_equa + "\r\n";

@@ -5,7 +5,7 @@
 #include "calcul/satellites.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
-#include "images/graphiques.h"
+#include "dessin/dessin_graphiques.h"
 
 namespace almanax::cli {
 
@@ -33,7 +33,7 @@ resultat rapport_satellites(arguments& a) {
   if (!instant)
     for (std::size_t k = 0; k < g.jours.size(); ++k)
       positions.push_back(positions_des_satellites(g.jour_julien + static_cast<long double>(k)));
-  ecrire_image_demandee(a, [&] { return image_satellites(g); });
+  ecrire_image_demandee(a, [&] { return dessin::image_satellites(g); });
 
   resultat res;
   res.texte = texte_satellites(positions, instant, separateur_decimal());

@@ -65,14 +65,14 @@ const rapport table_rapports[] = {
      rapport_perihelies},
     {"equation-temps", "Équation du temps d'un jour ; avec --image, sa courbe sur l'année",
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
-     "  --image FICHIER      enregistre la courbe de l'année (PNG si le nom finit par .png, sinon BMP)\n",
+     "  --image FICHIER      enregistre aussi la courbe de l'année (BMP, ou PNG si le nom finit par .png)\n",
      rapport_equation_temps},
     {"satellites", "Satellites joviens : écart d'Io, Europe, Ganymède et Callisto à Jupiter, en rayons de Jupiter",
      "  --mois MM            mois du graphique, de 1 à 12 : chaque jour du graphique à 0 h (défaut : le mois courant)\n"
      "  --annee AAAA         année du graphique, de -4713 à 9999, prise telle quelle (défaut : l'année courante)\n"
      "  --date JJ/MM/AAAA    ou bien un seul instant : sa date\n"
      "  --heure HH:MM[:SS]   et son heure (défaut : 0 h)\n"
-     "  --image FICHIER      enregistre le graphique du mois (PNG si le nom finit par .png, sinon BMP)\n",
+     "  --image FICHIER      enregistre aussi le graphique du mois (BMP, ou PNG si le nom finit par .png)\n",
      rapport_satellites},
     // --- end of reports ---
 };

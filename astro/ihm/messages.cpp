@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "ihm/image_sauvee.h"
+#include "dessin/image_fichier.h"
 
 namespace almanax::ihm {
 
@@ -115,7 +115,14 @@ void DialoguesEnregistres::montrer_modal(QDialog& dialogue) {
 
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image,
                   const QString& titre) {
-  return enregistrer_image(dialogues, messages, parent, image, titre);
+  const std::optional<QString> fichier = dialogues.fichier_image(parent, titre);
+  if (!fichier) return false;
+  const std::string erreur = dessin::enregistrer_image(image, *fichier);
+  if (!erreur.empty()) {
+    messages.erreur(QString::fromStdString(erreur), QStringLiteral("Erreur d'écriture"));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace almanax::ihm

@@ -9,8 +9,8 @@
 #include "ihm/controles.h"
 #include "ihm/controles_dates.h"
 #include "ihm/edition_spin.h"
-#include "ihm/image_sauvee.h"
-#include "images/graphiques.h"
+#include "ihm/messages.h"
+#include "dessin/dessin_graphiques.h"
 
 namespace almanax::ihm {
 
@@ -64,7 +64,7 @@ void PageEquationTemps::poser_date_de_demarrage(const date_jma& date) {
 
 void PageEquationTemps::bt_equa_timeClick() {
   const date_jma date = date_.date_a_calculer();
-  image_ = image_equation_du_temps(trace_equation_du_temps(date.annee, equa_largeur, equa_hauteur));
+  image_ = dessin::image_equation_du_temps(trace_equation_du_temps(date.annee, equa_largeur, equa_hauteur));
   montrer_image(equa_, image_);
   jour_ = equation_du_temps_du_jour(date);
   l_equa_->setText(QString::fromStdString(jour_.l_equa));
@@ -94,7 +94,7 @@ void PageEquationTemps::anequiExit() {
 }
 
 void PageEquationTemps::save_tmpsClick() {
-  enregistrer_image(contexte_.dialogues(), contexte_.messages(), this, image_, QStringLiteral("Équation du temps"));
+  sauver_image(contexte_.dialogues(), contexte_.messages(), this, image_, QStringLiteral("Équation du temps"));
 }
 
 }  // namespace almanax::ihm

@@ -9,10 +9,10 @@
 
 #include "ihm/controles.h"
 #include "ihm/edition_spin.h"
+#include "ihm/messages.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/filtres.h"
-#include "ihm/image_sauvee.h"
-#include "images/graphiques.h"
+#include "dessin/dessin_graphiques.h"
 
 namespace almanax::ihm {
 
@@ -94,7 +94,7 @@ void PageSatellites::bt_sat_jovienClick() {
   graphique_ = graphique_des_satellites(mois_sat_->position(), an_sat_->position(), taille.width(), taille.height());
   const std::array<bool, 4> dessines = {c_gan_->isChecked(), c_eu_->isChecked(), c_io_->isChecked(),
                                         c_cal_->isChecked()};
-  image_ = image_satellites(graphique_, dessines);
+  image_ = dessin::image_satellites(graphique_, dessines);
   montrer_image(sat_jov_, image_);
 }
 
@@ -103,7 +103,7 @@ void PageSatellites::anequiExit() {
 }
 
 void PageSatellites::imp_satClick() {
-  enregistrer_image(contexte_.dialogues(), contexte_.messages(), this, image_,
+  sauver_image(contexte_.dialogues(), contexte_.messages(), this, image_,
                     QStringLiteral("Configuration des satelites joviens"));
 }
 

@@ -74,27 +74,27 @@ TEST(RapportImages, WrittenByExtension) {
   EXPECT_EQ(sat.pixelColor(3, 192), QColor(255, 255, 0));  // Jupiter
   EXPECT_EQ(sat.pixelColor(0, 60), QColor(0, 128, 0));     // Callisto, 26 radii east
 
-  r = executer_astro({"--rapport", "equation-temps", "--date", "13/10/1992", "--image", "courbe"}, d);
+  r = executer_astro({"--rapport", "equation-temps", "--date", "13/10/1992", "--image", "courbe.bmp"}, d);
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  std::ifstream f(d / "courbe", std::ios::binary);
+  std::ifstream f(d / "courbe.bmp", std::ios::binary);
   char debut[2] = {};
   f.read(debut, 2);
   EXPECT_EQ(std::string(debut, 2), "BM");
-  const QImage eq((d / "courbe").c_str(), "BMP");
+  const QImage eq((d / "courbe.bmp").c_str(), "BMP");
   ASSERT_EQ(eq.size(), QSize(400, 350));
   EXPECT_EQ(eq.pixelColor(30 + 307, 31), QColor(Qt::red));
 
   std::vector<std::string> fichiers;
   for (const auto& e : fs::directory_iterator(d)) fichiers.push_back(e.path().filename().string());
   std::sort(fichiers.begin(), fichiers.end());
-  EXPECT_EQ(fichiers, (std::vector<std::string>{"courbe", "jupiter.png", "stderr.txt", "stdout.txt"}));
+  EXPECT_EQ(fichiers, (std::vector<std::string>{"courbe.bmp", "jupiter.png", "stderr.txt", "stdout.txt"}));
   fs::remove_all(d);
 }
 
 // A file that cannot be written: status 2, the reason, nothing printed.
 TEST(RapportImages, FailureSaysWhy) {
   const fs::path d = dossier_vide("echec");
-  for (const auto& [fichier, message] : {std::pair{"absent/image.png", "n'existe pas"}, {"", "--image"}}) {
+  for (const auto& [fichier, message] : {std::pair{"absent/image.png", "n'existe pas"}, {"image.txt", ".png"}, {"", "--image"}}) {
     const auto r = executer_astro({"--rapport", "equation-temps", "--date", "1/1/2000", "--image", fichier}, d);
     EXPECT_EQ(r.statut, 2) << fichier;
     EXPECT_TRUE(r.sortie.empty()) << r.sortie;

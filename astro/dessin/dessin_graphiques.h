@@ -10,7 +10,7 @@
 #include "calcul/equa_time.h"
 #include "calcul/satellites.h"
 
-namespace almanax {
+namespace almanax::dessin {
 
 // The equation-of-time picture, of the image control's size (400 × 350 as designed):
 // the frame, the minute scale, the month lines and their names, the red curve.
@@ -20,4 +20,4 @@ QImage image_equation_du_temps(const courbe_equation_du_temps& c);
 // curves are drawn, in the order of ordre_satellites (Ganymede, Europa, Io, Callisto).
 QImage image_satellites(const graphique_satellites& g, const std::array<bool, 4>& dessines = {true, true, true, true});
 
-}  // namespace almanax
+}  // namespace almanax::dessin

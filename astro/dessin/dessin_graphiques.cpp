@@ -1,11 +1,11 @@
-#include "images/graphiques.h"
+#include "dessin/dessin_graphiques.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 
-namespace almanax {
+namespace almanax::dessin {
 
 namespace {
 
@@ -124,4 +124,4 @@ QImage image_satellites(const graphique_satellites& g, const std::array<bool, 4>
   return image;
 }
 
-}  // namespace almanax
+}  // namespace almanax::dessin
