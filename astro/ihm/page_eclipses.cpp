@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "calcul/eclipses.h"
@@ -40,6 +42,9 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   ec_res_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ec_res_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ec_res_->setTabStopDistance(tabulation_rapports);
+  affichage_ = new QTimer(this);
+  affichage_->setInterval(0);
+  connect(affichage_, &QTimer::timeout, this, &PageEclipses::afficher_suite);
   auto* efface = bouton("eclip_erase", QStringLiteral("&Efface"), this);
   auto* copie = bouton("imp_ecli", QStringLiteral("&Copie"), this);
   recherche_ = new RechercheFond(this, bt_eclipse_);
@@ -105,26 +110,52 @@ void PageEclipses::chercher(bool synchrone) {
     resultat_eclipses r = recherche_eclipses(premiere, derniere, type, vide, separateur, s);
     return r.interrompue ? std::string() : std::move(r.texte);
   };
-  const std::function<void(std::string&&)> fin = [this](std::string&& t) { ajouter_texte(t); };
+  const std::function<void(std::string&&)> fin = [this, synchrone](std::string&& t) { ajouter_texte(t, synchrone); };
   if (synchrone)
     recherche_->executer(travail, fin);
   else
     recherche_->lancer(travail, fin);
 }
 
-void PageEclipses::ajouter_texte(const std::string& t) {
+void PageEclipses::ajouter_texte(const std::string& t, bool tout_de_suite) {
   if (t.empty()) return;
   texte_ += t;
   // The box shows lines; the text kept for the copy keeps its CR LF.
   QString affiche = QString::fromStdString(t);
   affiche.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (affiche.endsWith(u'\n')) affiche.chop(1);
-  ec_res_->appendPlainText(affiche);
+  a_afficher_ += affiche;
+  if (tout_de_suite) {
+    while (!a_afficher_.isEmpty()) afficher_suite();
+  } else if (!affichage_->isActive()) {
+    affichage_->start();
+  }
+}
+
+void PageEclipses::afficher_suite() {
+  // About 64 KB at a time (some 20 ms of layout), cut after a line.
+  constexpr qsizetype morceau = 65536;
+  qsizetype n = a_afficher_.size() - a_afficher_depuis_;
+  if (n > morceau) {
+    const qsizetype fin_ligne = a_afficher_.lastIndexOf(u'\n', a_afficher_depuis_ + morceau);
+    n = fin_ligne >= a_afficher_depuis_ ? fin_ligne + 1 - a_afficher_depuis_ : morceau;
+  }
+  QTextCursor c(ec_res_->document());
+  c.movePosition(QTextCursor::End);
+  c.insertText(a_afficher_.mid(a_afficher_depuis_, n));
+  a_afficher_depuis_ += n;
+  if (a_afficher_depuis_ >= a_afficher_.size()) {
+    a_afficher_.clear();
+    a_afficher_depuis_ = 0;
+    affichage_->stop();
+  }
 }
 
 void PageEclipses::eclip_eraseClick() {
   // A search under way was asked for a box that is no longer there.
   recherche_->annuler();
+  affichage_->stop();
+  a_afficher_.clear();
+  a_afficher_depuis_ = 0;
   texte_.clear();
   ec_res_->clear();
 }

@@ -10,6 +10,7 @@
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace almanax::ihm {
 
@@ -42,7 +43,10 @@ class PageEclipses : public Page {
 
  private:
   void chercher(bool synchrone);
-  void ajouter_texte(const std::string& t);
+  // The text joins the kept text at once; the box shows it piece by piece, so a
+  // search of thousands of eclipses does not hold the window while it is laid out.
+  void ajouter_texte(const std::string& t, bool tout_de_suite);
+  void afficher_suite();
 
   AnneesRecherche* annees_ = nullptr;
   QPushButton* bt_eclipse_ = nullptr;
@@ -51,6 +55,9 @@ class PageEclipses : public Page {
   QPlainTextEdit* ec_res_ = nullptr;
   RechercheFond* recherche_ = nullptr;
   std::string texte_;
+  QString a_afficher_;          // still to be shown in the box, from a_afficher_depuis_
+  qsizetype a_afficher_depuis_ = 0;
+  QTimer* affichage_ = nullptr;
 };
 
 }  // namespace almanax::ihm

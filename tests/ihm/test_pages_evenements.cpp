@@ -168,7 +168,7 @@ TEST(PagesEvenements, EclipsesTextAccumulatesAsTheReport) {
   EXPECT_EQ(p.texte(), attendu);
   QString vu = QString::fromStdString(attendu);
   vu.replace("\r\n", "\n");
-  EXPECT_EQ(controle<QPlainTextEdit>(p, "ec_res")->toPlainText() + "\n", vu);
+  EXPECT_EQ(controle<QPlainTextEdit>(p, "ec_res")->toPlainText(), vu);
   controle<QPushButton>(p, "imp_ecli")->click();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_EQ(c.rapports[0].toStdString(), copie_eclipses(attendu));
