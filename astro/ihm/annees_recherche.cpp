@@ -55,10 +55,9 @@ bool AnneesRecherche::dans_les_bornes(Messages& messages) const {
   for (EditionSpin* e : {debut_, fin_}) {
     const std::optional<int> a = entier_du_texte(e->edition()->text().toStdString());
     if (a && (*a < e->minimum() || *a > e->maximum())) {
-      messages.erreur(QStringLiteral("Les années de recherche vont de %1 à %2.")
-                          .arg(annee_recherche_min)
-                          .arg(annee_recherche_max),
-                      QStringLiteral("Erreur de date !"));
+      messages.erreur(
+          QStringLiteral("Les années de recherche vont de %1 à %2.").arg(annee_recherche_min).arg(annee_recherche_max),
+          QStringLiteral("Erreur de date !"));
       e->setFocus();
       return false;
     }

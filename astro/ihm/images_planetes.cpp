@@ -17,14 +17,14 @@ struct image_planete {
 };
 
 constexpr std::array<image_planete, 8> images{{
-    {4, qRgb(150, 140, 130)},   // Mercure
-    {5, qRgb(235, 215, 150)},   // Vénus
-    {6, qRgb(205, 80, 45)},     // Mars
-    {7, qRgb(215, 170, 120)},   // Jupiter
-    {8, qRgb(220, 195, 110)},   // Saturne
-    {9, qRgb(130, 210, 220)},   // Uranus
-    {10, qRgb(60, 100, 220)},   // Neptune
-    {12, qRgb(50, 120, 200)},   // Terre
+    {4, qRgb(150, 140, 130)},  // Mercure
+    {5, qRgb(235, 215, 150)},  // Vénus
+    {6, qRgb(205, 80, 45)},    // Mars
+    {7, qRgb(215, 170, 120)},  // Jupiter
+    {8, qRgb(220, 195, 110)},  // Saturne
+    {9, qRgb(130, 210, 220)},  // Uranus
+    {10, qRgb(60, 100, 220)},  // Neptune
+    {12, qRgb(50, 120, 200)},  // Terre
 }};
 
 QIcon dessiner(QRgb couleur) {

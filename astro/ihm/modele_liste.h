@@ -20,9 +20,9 @@ namespace almanax::ihm {
 
 struct colonne_liste {
   QString titre;
-  int largeur = 80;      // pixels at least
+  int largeur = 80;  // pixels at least
   bool centree = false;
-  QString gabarit;       // the widest text expected: the column is made wide enough for it
+  QString gabarit;  // the widest text expected: the column is made wide enough for it
 };
 
 class ModeleListe : public QAbstractTableModel {

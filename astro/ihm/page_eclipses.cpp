@@ -1,8 +1,6 @@
 #include "ihm/page_eclipses.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,26 +47,14 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   auto* copie = bouton("imp_ecli", QStringLiteral("&Copie"), this);
   recherche_ = new RechercheFond(this, bt_eclipse_);
 
-  {
-    auto* saisie = new QGridLayout;
-    annees_->disposer(saisie, 0, QStringLiteral("  A :"));
-    auto* haut = new QHBoxLayout;
-    haut->addLayout(saisie);
-    haut->addSpacing(16);
-    haut->addWidget(type);
-    haut->addSpacing(16);
-    haut->addWidget(bt_eclipse_);
-    haut->addSpacing(16);
-    haut->addWidget(recherche_->barre(), 1);
-    auto* bas = new QHBoxLayout;
-    bas->addStretch(1);
-    bas->addWidget(efface);
-    bas->addWidget(copie);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(haut);
-    page->addWidget(ec_res_, 1);
-    page->addLayout(bas);
-  }
+  disposition_recherche d;
+  d.annees = annees_;
+  d.legende_fin = QStringLiteral("  A :");
+  d.choix = {type};
+  d.resultats = ec_res_;
+  d.efface = efface;
+  d.copie = copie;
+  recherche_->disposer(d);
 
   for (EditionSpin* e : {annees_->debut(), annees_->fin()})
     connect(e, &EditionSpin::quitte, this, &PageEclipses::anequiExit);
@@ -77,9 +63,8 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   connect(efface, &QPushButton::clicked, this, &PageEclipses::eclip_eraseClick);
   connect(copie, &QPushButton::clicked, this, &PageEclipses::imp_ecliClick);
   // While one kind is searched, the other cannot be chosen.
-  connect(recherche_, &RechercheFond::demarree, this, [this] {
-    (o_sol_->isChecked() ? o_lune_ : o_sol_)->setEnabled(false);
-  });
+  connect(recherche_, &RechercheFond::demarree, this,
+          [this] { (o_sol_->isChecked() ? o_lune_ : o_sol_)->setEnabled(false); });
   connect(recherche_, &RechercheFond::arretee, this, [this] {
     o_sol_->setEnabled(true);
     o_lune_->setEnabled(true);
@@ -98,8 +83,9 @@ void PageEclipses::chercher(bool synchrone) {
   if (!annees_->dans_les_bornes(contexte_.messages())) return;
   const long long premiere = annees_->premiere(), derniere = annees_->derniere();
   if (premiere >= derniere) {
-    contexte_.messages().erreur(QStringLiteral("La date de départ doit être inférieure à l'année de fin des recherches."),
-                                QStringLiteral("Erreur de date !"));
+    contexte_.messages().erreur(
+        QStringLiteral("La date de départ doit être inférieure à l'année de fin des recherches."),
+        QStringLiteral("Erreur de date !"));
     annees_->fin()->setFocus();
     return;
   }
@@ -110,11 +96,8 @@ void PageEclipses::chercher(bool synchrone) {
     resultat_eclipses r = recherche_eclipses(premiere, derniere, type, vide, separateur, s);
     return r.interrompue ? std::string() : std::move(r.texte);
   };
-  const std::function<void(std::string&&)> fin = [this, synchrone](std::string&& t) { ajouter_texte(t, synchrone); };
-  if (synchrone)
-    recherche_->executer(travail, fin);
-  else
-    recherche_->lancer(travail, fin);
+  const std::function<void(std::string &&)> fin = [this, synchrone](std::string&& t) { ajouter_texte(t, synchrone); };
+  recherche_->lancer(travail, fin, synchrone);
 }
 
 void PageEclipses::ajouter_texte(const std::string& t, bool tout_de_suite) {

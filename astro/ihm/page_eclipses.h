@@ -55,7 +55,7 @@ class PageEclipses : public Page {
   QPlainTextEdit* ec_res_ = nullptr;
   RechercheFond* recherche_ = nullptr;
   std::string texte_;
-  QString a_afficher_;          // still to be shown in the box, from a_afficher_depuis_
+  QString a_afficher_;  // still to be shown in the box, from a_afficher_depuis_
   qsizetype a_afficher_depuis_ = 0;
   QTimer* affichage_ = nullptr;
 };

@@ -1,11 +1,8 @@
 #include "ihm/page_perigee_apogee.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 #include "calcul/perigee_apogee.h"
 #include "ihm/annees_recherche.h"
@@ -37,27 +34,13 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
   auto* copie = bouton("copy_pa", QStringLiteral("&Copie"), this);
   recherche_ = new RechercheFond(this, bt_ap_);
 
-  {
-    auto* saisie = new QGridLayout;
-    annees_->disposer(saisie, 0);
-    auto* haut = new QHBoxLayout;
-    haut->addLayout(saisie);
-    haut->addSpacing(16);
-    haut->addWidget(cplune_);
-    haut->addWidget(calune_);
-    haut->addSpacing(16);
-    haut->addWidget(bt_ap_);
-    haut->addSpacing(16);
-    haut->addWidget(recherche_->barre(), 1);
-    auto* bas = new QHBoxLayout;
-    bas->addStretch(1);
-    bas->addWidget(efface);
-    bas->addWidget(copie);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(haut);
-    page->addWidget(lvpa_, 1);
-    page->addLayout(bas);
-  }
+  disposition_recherche d;
+  d.annees = annees_;
+  d.choix = {cplune_, calune_};
+  d.resultats = lvpa_;
+  d.efface = efface;
+  d.copie = copie;
+  recherche_->disposer(d);
 
   for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
     connect(e, &EditionSpin::clic, this, &PagePerigeeApogee::up_ap_anClick);
@@ -102,11 +85,8 @@ void PagePerigeeApogee::chercher(bool synchrone) {
     }
     return lignes;
   };
-  const std::function<void(lignes_compactes&&)> fin = [this](lignes_compactes&& l) { modele_->ajouter(std::move(l)); };
-  if (synchrone)
-    recherche_->executer(travail, fin);
-  else
-    recherche_->lancer(travail, fin);
+  const std::function<void(lignes_compactes &&)> fin = [this](lignes_compactes&& l) { modele_->ajouter(std::move(l)); };
+  recherche_->lancer(travail, fin, synchrone);
 }
 
 void PagePerigeeApogee::BitBtn2Click() {

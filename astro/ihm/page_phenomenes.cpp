@@ -10,38 +10,29 @@ namespace almanax::ihm {
 namespace {
 
 PageRecherchePlanetes::trouvees chercher(long long premiere, long long derniere, const std::vector<bool>& planetes,
-                                          const std::string& /*separateur*/, const suivi_recherche& suivi) {
-  recherche_phenomenes r;
-  r.premiere_annee = premiere;
-  r.derniere_annee = derniere;
-  for (std::size_t p = 0; p < r.planetes.size() && p < planetes.size(); ++p) r.planetes[p] = planetes[p];
-  const resultat_phenomenes res = phenomenes_planetaires(r, suivi);
-  PageRecherchePlanetes::trouvees t;
-  t.message = res.message;
-  if (res.interrompue) return t;
-  t.lignes.reserve(res.lignes.size());
-  for (const phenomene_trouve& p : res.lignes) t.lignes.push_back(ModeleListe::compacter(ligne_du_phenomene(p)));
-  return t;
+                                         const std::string& /*separateur*/, const suivi_recherche& suivi) {
+  return PageRecherchePlanetes::chercher_planetes<recherche_phenomenes>(
+      premiere, derniere, planetes, [&](const recherche_phenomenes& d) { return phenomenes_planetaires(d, suivi); },
+      ligne_du_phenomene);
 }
 
 PageRecherchePlanetes::description description_phenomenes() {
-  PageRecherchePlanetes::description d{"phepla",
-                                       QStringLiteral("Phénomènes Planétaires"),
-                                       "08-phenomenes-planetaires",
-                                       {"an_phe", "up_an_phe", "an_phe2", "up_an_phe2"},
-                                       false,
-                                       "b_pheno",
-                                       "pheno",
-                                       "phe_erase",
-                                       "copy_phpl",
-                                       {{QStringLiteral("Planètes"), 75, false, QStringLiteral("Saturne")},
-                                        {QStringLiteral("Phénomènes"), 147, false,
-                                         QStringLiteral("Conjonction supérieure")},
-                                        {QStringLiteral("Dates"), 190, false,
-                                         QStringLiteral(" 30 Septembre -0000 à 00 h ")}},
-                                       {},
-                                       chercher,
-                                       copie_phenomenes};
+  PageRecherchePlanetes::description d{
+      "phepla",
+      QStringLiteral("Phénomènes Planétaires"),
+      "08-phenomenes-planetaires",
+      {"an_phe", "up_an_phe", "an_phe2", "up_an_phe2"},
+      false,
+      "b_pheno",
+      "pheno",
+      "phe_erase",
+      "copy_phpl",
+      {{QStringLiteral("Planètes"), 75, false, QStringLiteral("Saturne")},
+       {QStringLiteral("Phénomènes"), 147, false, QStringLiteral("Conjonction supérieure")},
+       {QStringLiteral("Dates"), 190, false, QStringLiteral(" 30 Septembre -0000 à 00 h ")}},
+      {},
+      chercher,
+      copie_phenomenes};
   const char* const noms[] = {"ph_me", "ph_v", "ph_ma", "ph_j", "ph_s", "ph_u", "ph_n"};
   for (int p = 0; p < nombre_planetes_phenomene; ++p) {
     const auto pl = static_cast<planete_phenomene>(p);
@@ -62,6 +53,5 @@ PagePhenomenes::PagePhenomenes(Contexte& contexte, QWidget* parent)
   connect(efface(), &QPushButton::clicked, this, &PagePhenomenes::phe_eraseClick);
   connect(copie_bouton(), &QPushButton::clicked, this, &PagePhenomenes::copy_phplClick);
 }
-
 
 }  // namespace almanax::ihm

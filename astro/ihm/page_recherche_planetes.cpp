@@ -1,12 +1,10 @@
 #include "ihm/page_recherche_planetes.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 #include "calcul/tri_francais.h"
 #include "ihm/controles.h"
@@ -47,25 +45,13 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   }
   boutons->addStretch(1);
 
-  {
-    auto* saisie = new QGridLayout;
-    annees_->disposer(saisie, 0);
-    auto* haut = new QHBoxLayout;
-    haut->addLayout(saisie);
-    haut->addSpacing(16);
-    haut->addWidget(ok_);
-    haut->addSpacing(16);
-    haut->addWidget(recherche_->barre(), 1);
-    auto* bas = new QHBoxLayout;
-    bas->addStretch(1);
-    bas->addWidget(efface_);
-    bas->addWidget(copie_);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(haut);
-    page->addLayout(boutons);
-    page->addWidget(liste_, 1);
-    page->addLayout(bas);
-  }
+  disposition_recherche disposition;
+  disposition.annees = annees_;
+  disposition.sous_les_annees = boutons;
+  disposition.resultats = liste_;
+  disposition.efface = efface_;
+  disposition.copie = copie_;
+  recherche_->disposer(disposition);
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
 }
 
@@ -90,10 +76,9 @@ void PageRecherchePlanetes::chercher(bool synchrone) {
     return;
   }
   const std::string separateur = QLocale().decimalPoint().toStdString();
-  const std::function<trouvees(const suivi_recherche&)> travail = [=, f = fonction_recherche_](const suivi_recherche& s) {
-    return f(premiere, derniere, choisies, separateur, s);
-  };
-  const std::function<void(trouvees&&)> fin = [this](trouvees&& t) {
+  const std::function<trouvees(const suivi_recherche&)> travail =
+      [=, f = fonction_recherche_](const suivi_recherche& s) { return f(premiere, derniere, choisies, separateur, s); };
+  const std::function<void(trouvees &&)> fin = [this](trouvees&& t) {
     if (!t.message.empty()) {
       contexte_.messages().erreur(QString::fromStdString(t.message), QStringLiteral("Erreur de date !"));
       annees_->fin()->setFocus();
@@ -101,10 +86,7 @@ void PageRecherchePlanetes::chercher(bool synchrone) {
     }
     ajouter_et_trier(std::move(t.lignes));
   };
-  if (synchrone)
-    recherche_->executer(travail, fin);
-  else
-    recherche_->lancer(travail, fin);
+  recherche_->lancer(travail, fin, synchrone);
 }
 
 void PageRecherchePlanetes::ajouter_et_trier(std::vector<std::string>&& lignes) {

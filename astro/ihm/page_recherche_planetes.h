@@ -49,6 +49,24 @@ class PageRecherchePlanetes : public Page {
   // The text of the page's "&Copie" for these rows ("" for none).
   using fonction_copie = std::string (*)(const std::vector<ligne_liste>& lignes);
 
+  // The body of a planet search: the engine's request filled with the years and the
+  // planets, its rows made compact, its message passed on.
+  template <class Demande, class Chercher, class Ligne>
+  static trouvees chercher_planetes(long long premiere, long long derniere, const std::vector<bool>& planetes,
+                                    Chercher chercher, Ligne ligne) {
+    Demande d;
+    d.premiere_annee = premiere;
+    d.derniere_annee = derniere;
+    for (std::size_t p = 0; p < d.planetes.size() && p < planetes.size(); ++p) d.planetes[p] = planetes[p];
+    const auto res = chercher(d);
+    trouvees t;
+    t.message = res.message;
+    if (res.interrompue) return t;
+    t.lignes.reserve(res.lignes.size());
+    for (const auto& l : res.lignes) t.lignes.push_back(ModeleListe::compacter(ligne(l)));
+    return t;
+  }
+
   struct description {
     const char* nom;
     QString legende;

@@ -1,6 +1,8 @@
 #include "ihm/recherche_fond.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -8,6 +10,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+
+#include "ihm/annees_recherche.h"
 
 namespace almanax::ihm {
 
@@ -45,6 +49,28 @@ RechercheFond::RechercheFond(QWidget* page, QPushButton* ok)
   // The window may be destroyed after the event loop: stop the thread before.
   if (auto* app = QCoreApplication::instance())
     connect(app, &QCoreApplication::aboutToQuit, this, &RechercheFond::annuler);
+}
+
+void RechercheFond::disposer(const disposition_recherche& d) {
+  auto* saisie = new QGridLayout;
+  d.annees->disposer(saisie, 0, d.legende_fin);
+  auto* haut = new QHBoxLayout;
+  haut->addLayout(saisie);
+  haut->addSpacing(16);
+  for (QWidget* c : d.choix) haut->addWidget(c);
+  haut->addSpacing(16);
+  if (ok_) haut->addWidget(ok_);
+  haut->addSpacing(16);
+  haut->addWidget(barre_, 1);
+  auto* bas = new QHBoxLayout;
+  bas->addStretch(1);
+  bas->addWidget(d.efface);
+  bas->addWidget(d.copie);
+  auto* page = new QVBoxLayout(qobject_cast<QWidget*>(parent()));
+  page->addLayout(haut);
+  if (d.sous_les_annees) page->addLayout(d.sous_les_annees);
+  page->addWidget(d.resultats, 1);
+  page->addLayout(bas);
 }
 
 RechercheFond::~RechercheFond() {

@@ -6,13 +6,16 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "calcul/recherche.h"
 
+class QLayout;
 class QProgressBar;
 class QPushButton;
 class QThread;
@@ -20,6 +23,21 @@ class QTimer;
 class QWidget;
 
 namespace almanax::ihm {
+
+class AnneesRecherche;
+
+// The layout the search pages share: the years, the page's choices, "&OK" and the
+// progress bar on top; an optional row below them; the results; "&Efface" and
+// "&Copie" at the bottom right.
+struct disposition_recherche {
+  AnneesRecherche* annees = nullptr;
+  QString legende_fin = QStringLiteral("A :");
+  std::vector<QWidget*> choix;
+  QLayout* sous_les_annees = nullptr;
+  QWidget* resultats = nullptr;
+  QPushButton* efface = nullptr;
+  QPushButton* copie = nullptr;
+};
 
 class RechercheFond : public QObject {
   Q_OBJECT
@@ -34,25 +52,26 @@ class RechercheFond : public QObject {
   // page puts it in its layout.
   QWidget* barre() const { return barre_; }
   QProgressBar* progression() const { return progression_; }
+  // Lays the page out (see disposition_recherche), with this search's bar.
+  void disposer(const disposition_recherche& d);
   bool en_cours() const { return fil_ != nullptr; }
 
   // Runs `travail` on a worker thread (a running search is cancelled first); when it
   // returns without having been cancelled, `fin` gets its result on the window's thread.
+  // With `attendre`, both run on the calling thread before lancer returns: the start-up
+  // sequence and the pictures of --capture need the page filled.
   template <class R>
-  void lancer(std::function<R(const suivi_recherche&)> travail, std::function<void(R&&)> fin) {
+  void lancer(std::function<R(const suivi_recherche&)> travail, std::function<void(R&&)> fin, bool attendre = false) {
+    if (attendre) {
+      annuler();
+      fin(travail(suivi_recherche{}));
+      return;
+    }
     auto resultat = std::make_shared<std::optional<R>>();
     demarrer([travail = std::move(travail), resultat](const suivi_recherche& s) { *resultat = travail(s); },
              [fin = std::move(fin), resultat] {
                if (*resultat) fin(std::move(**resultat));
              });
-  }
-
-  // The same on the calling thread, to its end: the start-up sequence and the pictures
-  // of --capture need the page filled when it returns.
-  template <class R>
-  void executer(const std::function<R(const suivi_recherche&)>& travail, const std::function<void(R&&)>& fin) {
-    annuler();
-    fin(travail(suivi_recherche{}));
   }
 
  public slots:

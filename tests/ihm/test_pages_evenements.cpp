@@ -43,7 +43,8 @@ std::vector<ligne_liste> lignes_perigees(long long d, long long f, bool peri = t
   return l;
 }
 
-std::vector<ligne_liste> lignes_phenomenes(long long d, long long f, std::array<bool, 7> planetes = {1, 1, 1, 1, 1, 1, 1}) {
+std::vector<ligne_liste> lignes_phenomenes(long long d, long long f,
+                                           std::array<bool, 7> planetes = {1, 1, 1, 1, 1, 1, 1}) {
   recherche_phenomenes r{d, f, planetes};
   std::vector<ligne_liste> l;
   for (const phenomene_trouve& p : phenomenes_planetaires(r).lignes) l.push_back(ligne_du_phenomene(p));
@@ -89,7 +90,8 @@ TEST(PagesEvenements, PerigeesRowsAndCopyAsTheReport) {
   EXPECT_TRUE(controle<QCheckBox>(p, "cplune")->isChecked());
   EXPECT_TRUE(controle<QCheckBox>(p, "calune")->isChecked());
   const QStringList titres{"Phase", "Date", "Heure", "Parallaxe", "Distance"};
-  for (int i = 0; i < titres.size(); ++i) EXPECT_EQ(p.modele()->headerData(i, Qt::Horizontal, Qt::DisplayRole), titres[i]);
+  for (int i = 0; i < titres.size(); ++i)
+    EXPECT_EQ(p.modele()->headerData(i, Qt::Horizontal, Qt::DisplayRole), titres[i]);
 
   // Nothing copied from an empty list.
   p.copy_paClick();
@@ -194,8 +196,8 @@ TEST(PagesEvenements, YearOrderOutOfRangeAndNothingChosen) {
     QWidget* page;
     const char *debut, *fin;
   };
-  for (const spin& s : {spin{&peri, "p_a_an", "p_a_an2"}, spin{&phe, "an_phe", "an_phe2"},
-                        spin{&hel, "e_an_helie", "e_an_helie2"}}) {
+  for (const spin& s :
+       {spin{&peri, "p_a_an", "p_a_an2"}, spin{&phe, "an_phe", "an_phe2"}, spin{&hel, "e_an_helie", "e_an_helie2"}}) {
     SCOPED_TRACE(s.debut);
     c.messages_.recus.clear();
     poser_annees(*s.page, s.debut, s.fin, 2000, 2001);
