@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 
 #include "calcul/tri_francais.h"
 #include "ihm/controles.h"
