@@ -14,7 +14,7 @@ namespace almanax::ihm {
 enum class filtre {
   chiffres,   // digits, backspace, copy, paste, cut
   annee,      // digits, "+", "-", backspace
-  nord_sud,   // "N" or "S" (typed in either case, shown in capitals)
+  nord_sud,   // "N" or "S" (typed in either case, shown in capitals); no backspace, no delete
   est_ouest,  // "E" or "O"
 };
 

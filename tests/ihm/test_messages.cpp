@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QMessageBox>
 
 #include "ihm/messages.h"
 #include "outils_ihm.h"
@@ -47,4 +51,25 @@ TEST(SauverImage, CancelledSavedOrRefused) {
   ASSERT_EQ(m.recus.size(), 1u);
   EXPECT_EQ(m.recus[0].type, MessagesEnregistres::genre::erreur);
   EXPECT_TRUE(m.recus[0].texte.contains("courbe.bmp"));
+}
+
+TEST(Messages, BoxesAreWideEnoughForTheirCaption) {
+  const QString texte = "Voulez-vous vraiment supprimer ce site ?";
+  for (const QString& titre : {QString("Confirmation ou infirmation avant suppression "), QString("Erreur"),
+                              QString("Site déjà répertorié !")}) {
+    const auto b = almanax::ihm::boite_message(nullptr, QMessageBox::Information, texte, titre, true);
+    b->show();
+    QApplication::processEvents();
+    QFont gras = QApplication::font();
+    gras.setBold(true);
+    // The caption, plus room for the title bar's icon and buttons.
+    EXPECT_GE(b->width(), QFontMetrics(gras).horizontalAdvance(titre) + 100) << titre.toStdString();
+    EXPECT_LE(b->width(), 1000);
+    EXPECT_EQ(b->windowTitle(), titre);
+    QStringList boutons;
+    for (const QAbstractButton* k : b->buttons()) boutons << k->text();
+    boutons.sort();
+    EXPECT_EQ(boutons, (QStringList{"Annuler", "OK"}));
+    b->close();
+  }
 }
