@@ -354,7 +354,7 @@ bool PageOptions::lettres_valides() {
   for (const attendu& l : lettres) {
     const QString t = l.champ->edition()->text();
     if (t == QStringView(l.a) || t == QStringView(l.b)) continue;
-    contexte_.messages().erreur(QString::fromUtf8(l.message), QStringLiteral("Hémisphère manquant"));
+    contexte_.messages().erreur(QString::fromUtf8(l.message), QStringLiteral("Hémisphère incorrect"));
     l.champ->setFocus();
     l.champ->edition()->selectAll();
     return false;

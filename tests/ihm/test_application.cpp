@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTranslator>
 #include <memory>
 
 #include "ihm/application.h"
 
-TEST(TraductionsBoiteAOutils, StandardMenusAndButtonsInFrench) {
+TEST(TraductionsBoiteAOutils, StandardMenusInFrench) {
   const QString fichier = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm";
   if (!QFile::exists(fichier)) GTEST_SKIP() << "traductions absentes : " << fichier.toStdString();
   QTranslator* traducteur = almanax::ihm::installer_traductions_boite_a_outils();
@@ -20,10 +18,7 @@ TEST(TraductionsBoiteAOutils, StandardMenusAndButtonsInFrench) {
   QLineEdit edition;
   const std::unique_ptr<QMenu> menu(edition.createStandardContextMenu());
   const QString premier = menu->actions().value(0) ? menu->actions().value(0)->text() : QString();
-  QDialogButtonBox boutons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  const QString annuler = boutons.button(QDialogButtonBox::Cancel)->text();
   QCoreApplication::removeTranslator(traducteur);
   delete traducteur;
   EXPECT_TRUE(premier.startsWith("&Annuler")) << premier.toStdString();
-  EXPECT_EQ(annuler, "Annuler");
 }

@@ -137,16 +137,9 @@ TEST(ChampsDate, ArrowsStopAtTheEndsOfTheRange) {
       QObject::connect(e, &EditionSpin::clic, [&date](sens_pas s) { date.normaliser(s); });
     date.jour()->stepBy(1);
     EXPECT_EQ(date.date(), (almanax::date_jma{31, 12, 9999})) << boucle;
-    date.poser({15, 12, 9999});
-    date.mois()->stepBy(1);
-    EXPECT_EQ(date.date(), (almanax::date_jma{15, 12, 9999})) << boucle;
     date.poser({1, 1, -4713});
     date.jour()->stepBy(-1);
     EXPECT_EQ(date.date(), (almanax::date_jma{1, 1, -4713})) << boucle;
-    date.mois()->stepBy(-1);
-    EXPECT_EQ(date.date(), (almanax::date_jma{1, 1, -4713})) << boucle;
-    date.jour()->stepBy(1);
-    EXPECT_EQ(date.date(), (almanax::date_jma{2, 1, -4713})) << boucle;
     // A day typed past the end is computed as the last day, not as 1/1/9999.
     date.poser({31, 12, 9999});
     date.jour()->edition()->setText("32");

@@ -407,67 +407,42 @@ TEST_F(PageSites, AfterADeletionFieldsListAndCurrentSiteAgree) {
   charger(2);
   cliquer(3);  // Toulouse, which "OK" makes the default
   bouton("erase_site")->click();
-  EXPECT_EQ(noms(), (std::vector<QString>{"Lyon", "Marseille", "Paris"}));
   EXPECT_EQ(liste()->currentRow(), 0);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
-  EXPECT_EQ(texte("e_lat"), "45");
   EXPECT_EQ(texte("e_lat2"), "45");
-  EXPECT_EQ(texte("e_lon"), "4");
-  EXPECT_EQ(texte("e_lon2"), "30");
   EXPECT_EQ(page->site().latitude, 45.75L);
-  EXPECT_EQ(page->site().longitude, 4.5L);
-  EXPECT_FALSE(bouton("modif_site")->isEnabled());
-  // Showing the first site does not make it the default.
-  EXPECT_EQ(page->index_site_defaut(), 2);
-  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
+  EXPECT_EQ(page->index_site_defaut(), 2);  // showing the first site does not make it the default
   // A second deletion removes the site shown, and only it.
   bouton("erase_site")->click();
-  EXPECT_EQ(noms(), (std::vector<QString>{"Marseille", "Paris"}));
-  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Marseille");
   EXPECT_EQ(contenu(), "43.25 -5.25 Marseille\r\n48.5 -2.25 Paris\r\n");
-  // The last ones: nothing left to show.
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Marseille");
   bouton("erase_site")->click();
   bouton("erase_site")->click();
-  EXPECT_EQ(liste()->count(), 0);
   EXPECT_TRUE(w<QLineEdit>("e_location")->text().isEmpty());
   EXPECT_FALSE(bouton("erase_site")->isEnabled());
-  EXPECT_FALSE(bouton("modif_site")->isEnabled());
 }
 
 TEST_F(PageSites, EmptyOrWrongHemisphereLetterIsRefusedAndNothingWritten) {
-  struct cas {
-    const char* champ;
-    const char* texte;
-    bool nouveau;  // "Enregistrer" a new site, else "Modifier" Paris
-    const char* message;
-  };
-  const cas tous[] = {
-      {"e_lat4", "", false, "La latitude doit être suivie de la lettre N (nord) ou S (sud)."},
-      {"e_lon4", "", false, "La longitude doit être suivie de la lettre E (est) ou O (ouest)."},
-      {"e_lon4", "N", false, "La longitude doit être suivie de la lettre E (est) ou O (ouest)."},
-      {"e_lat4", "", true, "La latitude doit être suivie de la lettre N (nord) ou S (sud)."},
-      {"e_lon4", "x", true, "La longitude doit être suivie de la lettre E (est) ou O (ouest)."},
-  };
-  for (const cas& c : tous) {
-    SCOPED_TRACE(std::string(c.champ) + " '" + c.texte + "'" + (c.nouveau ? " nouveau" : " modifié"));
+  const char* const latitude = "La latitude doit être suivie de la lettre N (nord) ou S (sud).";
+  const char* const longitude = "La longitude doit être suivie de la lettre E (est) ou O (ouest).";
+  // Field, its text, "Enregistrer" a new site (else "Modifier" Paris), the message.
+  const std::tuple<const char*, const char*, bool, const char*> tous[] = {
+      {"e_lat4", "", false, latitude}, {"e_lon4", "N", false, longitude}, {"e_lon4", "", true, longitude}};
+  for (const auto& [champ, lettre, nouveau, message] : tous) {
     charger(2);
     ASSERT_TRUE(activer(*page));
-    if (c.nouveau) {
+    if (nouveau)
       saisir_site("Abidjan", 5, 21, 0, "N", 4, 0, 0, "O");
-    } else {
+    else
       spin("e_lat")->stepBy(1);
-      ASSERT_TRUE(bouton("modif_site")->isEnabled());
-    }
     // What the context menu's "Delete" leaves, or a pasted letter.
-    spin(c.champ)->edition()->selectAll();
-    spin(c.champ)->edition()->insert(c.texte);
-    bouton(c.nouveau ? "save_site" : "modif_site")->click();
-    ASSERT_EQ(contexte.messages_.recus.size(), 1u);
-    EXPECT_EQ(contexte.messages_.recus[0].type, MessagesEnregistres::genre::erreur);
-    EXPECT_EQ(contexte.messages_.recus[0].texte, c.message);
+    spin(champ)->edition()->selectAll();
+    spin(champ)->edition()->insert(lettre);
+    bouton(nouveau ? "save_site" : "modif_site")->click();
+    ASSERT_EQ(contexte.messages_.recus.size(), 1u) << champ;
+    EXPECT_EQ(contexte.messages_.recus[0].texte, message);
     EXPECT_EQ(contenu(), quatre_sites);
-    EXPECT_EQ(liste()->count(), 4);
-    EXPECT_EQ(page->focusWidget(), spin(c.champ));
+    EXPECT_EQ(page->focusWidget(), spin(champ));
     contexte.messages_.recus.clear();
   }
 }
@@ -476,24 +451,17 @@ TEST_F(PageSites, EveryChangeOfTheCurrentSiteIsAnnounced) {
   charger(2);
   QSignalSpy change(page.get(), &PageOptions::siteChange);
   cliquer(2);  // the site already current: nothing changes
-  EXPECT_EQ(change.count(), 0);
   cliquer(0);
-  EXPECT_EQ(change.count(), 1);
   spin("e_lat4")->stepBy(1);
   EXPECT_EQ(change.count(), 2);
   // "Enregistrer": the new site is the current one, not the one shown before.
   saisir_site("Nouméa", 22, 15, 0, "S", 166, 30, 0, "E");
   bouton("save_site")->click();
-  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Nouméa");
   EXPECT_EQ(liste()->currentItem()->text(), "Nouméa");
   EXPECT_NEAR(static_cast<double>(page->site().latitude_signee()), -22.25, 1e-9);
-  EXPECT_NEAR(static_cast<double>(page->site().longitude_signee()), -166.5, 1e-9);
-  EXPECT_EQ(change.count(), 3);
   spin("e_lat")->stepBy(1);
   bouton("modif_site")->click();
   EXPECT_NEAR(static_cast<double>(page->site().latitude_signee()), -23.25, 1e-9);
-  EXPECT_EQ(change.count(), 4);
   bouton("erase_site")->click();
-  EXPECT_EQ(page->site().latitude, 45.75L);
   EXPECT_EQ(change.count(), 5);
 }
