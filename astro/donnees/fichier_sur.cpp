@@ -70,10 +70,13 @@ std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu)
     return "Le fichier " + nom + " n'a pas été écrit : " + nom_affiche(info.absolutePath()) +
            " n'est pas un dossier.";
 
+  // The toolkit refuses to replace a file the user may not write, without a system error.
+  if (info.exists() && !info.isWritable())
+    return "Le fichier " + nom + " n'a pas été écrit : il n'est pas modifiable (lecture seule ou droits insuffisants).";
+
   QSaveFile f(chemin);
   errno = 0;
   if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    // The toolkit refuses a read-only file itself, without a system error.
     const int e = errno == 0 ? EACCES : errno;
     return "Le fichier " + nom + " n'a pas été écrit : impossible de créer un fichier dans son dossier (" +
            cause_systeme(e) + ").";
