@@ -43,8 +43,9 @@ std::string cause_systeme(int e) {
   }
 }
 
-std::string echec_ecriture(const std::string& nom, int e) {
-  return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e) + ".";
+std::string echec_ecriture(const std::string& nom, bool ancien, int e) {
+  return "Le fichier " + nom + (ancien ? " n'a pas été écrit, l'ancien est intact : " : " n'a pas été écrit : ") +
+         cause_systeme(e) + ".";
 }
 
 // Makes the rename itself durable; a failure here changes nothing to the outcome.
@@ -60,7 +61,8 @@ void synchroniser_dossier(const QString& dossier) {
 std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu) {
   const std::string nom = nom_affiche(chemin);
   const QFileInfo info(chemin);
-  if (info.exists() && !info.isFile())
+  const bool ancien = info.exists();
+  if (ancien && !info.isFile())
     return "Le fichier " + nom + " n'a pas été écrit : ce n'est pas un fichier ordinaire.";
   const QFileInfo dossier(info.absolutePath());
   if (!dossier.exists())
@@ -71,7 +73,7 @@ std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu)
            " n'est pas un dossier.";
 
   // The toolkit refuses to replace a file the user may not write, without a system error.
-  if (info.exists() && !info.isWritable())
+  if (ancien && !info.isWritable())
     return "Le fichier " + nom + " n'a pas été écrit : il n'est pas modifiable (lecture seule ou droits insuffisants).";
 
   QSaveFile f(chemin);
@@ -88,7 +90,7 @@ std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu)
     if (n <= 0) {
       const int e = errno == 0 ? ENOSPC : errno;
       f.cancelWriting();
-      return echec_ecriture(nom, e);
+      return echec_ecriture(nom, ancien, e);
     }
     ecrit += n;
   }
@@ -99,14 +101,14 @@ std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu)
   if (fd < 0 || ::fsync(fd) != 0) {
     const int e = fd < 0 ? EIO : errno;
     f.cancelWriting();
-    return echec_ecriture(nom, e);
+    return echec_ecriture(nom, ancien, e);
   }
   if (::fstat(fd, &st) != 0 || st.st_size != contenu.size()) {
     f.cancelWriting();
-    return echec_ecriture(nom, ENOSPC);
+    return echec_ecriture(nom, ancien, ENOSPC);
   }
   errno = 0;
-  if (!f.commit()) return echec_ecriture(nom, errno == 0 ? EIO : errno);
+  if (!f.commit()) return echec_ecriture(nom, ancien, errno == 0 ? EIO : errno);
   synchroniser_dossier(info.absolutePath());
   // The file in place must be the one written (a toolkit that reported success after
   // a failed write would be caught here; the message then says the truth).

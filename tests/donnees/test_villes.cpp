@@ -493,6 +493,7 @@ TEST(Villes, DisquePleinReelRienNEstPerdu) {
   const QByteArray point = QFile::encodeName(d.path());
   if (::mount("tmpfs", point.constData(), "tmpfs", 0, "size=8k") != 0) GTEST_SKIP() << "montage d'un tmpfs refusé ici";
   ecrire(d.filePath("villes.dat"), trois_sites);
+  ASSERT_TRUE(QDir(d.path()).mkdir("vide"));
   fichier_villes f(d.path(), ".");
   f.charger();
   {  // What is left of the disk is taken by another file.
@@ -507,6 +508,12 @@ TEST(Villes, DisquePleinReelRienNEstPerdu) {
       << r.message;
   EXPECT_EQ(lire(d.filePath("villes.dat")), QByteArray(trois_sites));
   EXPECT_EQ(f.taille(), 3u);
+  // No file to create on that disk: the bundled list, in memory, and no empty file left.
+  fichier_villes g(d.filePath("vide"), ".");
+  const auto c = g.charger();
+  EXPECT_NE(c.erreur.find("vide/villes.dat » n'a pas été écrit : le disque est plein."), std::string::npos) << c.erreur;
+  EXPECT_FALSE(QFileInfo::exists(d.filePath("vide/villes.dat")));
+  EXPECT_GT(g.taille(), 250u);
   QFile::remove(d.filePath("plein"));
   EXPECT_TRUE(f.ajouter("Lyon", 45.75L, -4.85L).reussie);
   EXPECT_EQ(lire_villes(lire(d.filePath("villes.dat"))).villes.size(), 4u);
