@@ -50,8 +50,9 @@ struct reglages {
   bool operator==(const reglages&) const = default;
 };
 
-// The files the store reads at opening, most specific first: the user's, then the
-// system's, for the application then for the organization.
+// The files the store reads at opening: in the user's then the system's configuration
+// folders, the application's file and the organization's. (A path moved with
+// QSettings::setPath, as tests do, is not seen here.)
 QStringList fichiers_reglages();
 
 struct ouverture_reglages {

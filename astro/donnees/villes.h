@@ -79,7 +79,7 @@ inline constexpr qint64 taille_max_villes = 16 * 1024 * 1024;
 
 struct lecture_villes {
   std::vector<ville> villes;                 // file order
-  std::vector<std::string> lignes_ignorees;  // malformed lines, byte for byte as read
+  std::vector<std::string> lignes_ignorees;  // malformed lines as read, trailing blanks aside
   std::vector<std::string> avertissements;   // one French message per malformed line
 };
 
