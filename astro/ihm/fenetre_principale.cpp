@@ -99,8 +99,11 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   // 1. Settings: a later start restores them, a first start writes the defaults.
   long long site = reglages{}.site;
   if (p.reglages) {
-    reglages_ = std::make_unique<QSettings>(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
-    if (reglages_presents(*reglages_)) {
+    ouverture_reglages o = ouvrir_reglages();
+    reglages_ = std::move(o.magasin);
+    if (!reglages_) {
+      messages_->erreur(QString::fromStdString(o.avertissement), QStringLiteral("Réglages"));
+    } else if (reglages_presents(*reglages_)) {
       site = lire_reglages_au_demarrage().site;
     } else {
       ecrire_reglages(*reglages_, reglages_actuels());
