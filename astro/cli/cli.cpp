@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <QJsonDocument>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +14,7 @@
 
 #include "calcul/tri_francais.h"
 #include "calcul/validation.h"
+#include "cli/sortie_json.h"
 
 namespace almanax::cli {
 
@@ -253,11 +256,11 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
     if (json) {
-      json::valeur j = json::valeur::nouvel_objet();
-      j.ajouter("rapport", std::string(choisi->nom));
-      j.ajouter("texte", res.texte);
-      j.ajouter("resultat", std::move(res.donnees));
-      out << j.texte() << "\n";
+      const QJsonObject j{{"rapport", chaine_json(choisi->nom)},
+                          {"entrees", res.entrees},
+                          {"resultat", res.donnees},
+                          {"texte", chaine_json(res.texte)}};
+      out << QJsonDocument(j).toJson(QJsonDocument::Compact).toStdString() << "\n";
     } else {
       out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
     }

@@ -2,6 +2,7 @@
 // without opening the window; `--json` prints the same result with raw numbers.
 #pragma once
 
+#include <QJsonObject>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -14,7 +15,6 @@
 
 #include "calcul/calendrier.h"
 #include "calcul/site.h"
-#include "cli/json.h"
 
 namespace almanax::cli {
 
@@ -59,11 +59,12 @@ class arguments {
   std::set<std::string, std::less<>> lus_;
 };
 
-// What a report produces: the exact text of the page's copy (CR LF, tabs) and the
-// same result as JSON with raw numbers.
+// What a report produces: the exact text of the page's copy (CR LF, tabs), the
+// options it read and the same result as JSON with raw numbers (shape: sortie_json.h).
 struct resultat {
   std::string texte;
-  json::valeur donnees;
+  QJsonObject entrees;
+  QJsonObject donnees;
 };
 
 struct rapport {
