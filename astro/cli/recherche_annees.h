@@ -41,8 +41,10 @@ inline instant_saisi instant_des_options(arguments& a, QJsonObject& entrees, std
   i.heure = h.heure;
   i.minute = h.minute;
   i.seconde = h.seconde;
+  i.milliseconde = h.milliseconde;
   entrees[chaine_json(nom_date)] = date_json(i.date);
-  entrees[chaine_json(nom_heure)] = QJsonObject{{"heure", i.heure}, {"minute", i.minute}, {"seconde", i.seconde}};
+  entrees[chaine_json(nom_heure)] =
+      QJsonObject{{"heure", i.heure}, {"minute", i.minute}, {"seconde", i.seconde + i.milliseconde / 1000.0}};
   return i;
 }
 

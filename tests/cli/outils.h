@@ -22,11 +22,16 @@ struct sortie_astro {
   std::string erreurs;  // standard error
 };
 
+// The working directory of the tests' runs, one per test process.
+inline std::filesystem::path dossier_de_test() {
+  return std::filesystem::temp_directory_path() / ("almanax-cli-" + std::to_string(getpid()));
+}
+
 // Runs ASTRO_EXE with the arguments in `dossier` (working directory, created when
-// missing), with a C locale and a private settings scope.
+// missing), with the locale `langue` (the C one by default) and a private settings scope.
 inline sortie_astro executer_astro(const std::vector<std::string>& args,
-                                   const std::filesystem::path& dossier = std::filesystem::temp_directory_path() /
-                                                                          ("almanax-cli-" + std::to_string(getpid()))) {
+                                   const std::filesystem::path& dossier = dossier_de_test(),
+                                   const std::string& langue = "C.UTF-8") {
   std::filesystem::create_directories(dossier);
   const auto out = dossier / "stdout.txt";
   const auto err = dossier / "stderr.txt";
@@ -37,7 +42,7 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
     if (!freopen(out.c_str(), "wb", stdout) || !freopen(err.c_str(), "wb", stderr)) _exit(127);
     setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
     setenv("HOME", dossier.c_str(), 1);
-    setenv("LC_ALL", "C.UTF-8", 1);
+    setenv("LC_ALL", langue.c_str(), 1);
     std::vector<char*> argv;
     std::string exe = ASTRO_EXE;
     argv.push_back(exe.data());

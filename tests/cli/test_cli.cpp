@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "cli/cli.h"
 #include "cli/sortie_json.h"
@@ -36,33 +37,106 @@ TEST(LigneDeCommande, AideEnFrancaisAvecLesRapports) {
 }
 
 TEST(LigneDeCommande, ErreursStatut2MessageFrancaisRienSurLaSortie) {
-  const std::vector<std::vector<std::string>> mauvais = {
-      {"--rapport", "inexistant"},
-      {"--rapport", "dates", "--date1", "32/01/2000"},
-      {"--rapport", "dates", "--date1", "29/02/1900"},
-      {"--rapport", "dates", "--date1", "01/01/0"},
-      {"--rapport", "dates", "--date1", "10/10/1582"},
-      {"--rapport", "dates", "--date1", "2000-01-01"},
-      {"--rapport", "dates", "--heure1", "24:00"},
-      {"--rapport", "dates", "--annee", "abc"},
-      {"--rapport", "dates", "--annee", "5000"},
-      {"--rapport", "dates", "--annee", "0"},
-      {"--rapport", "dates", "--inconnue", "1"},
-      {"--rapport", "dates", "--annee"},
-      {"--rapport", "dates", "--annee", "2000", "--annee", "2001"},
-      {"sans-tirets"},
-      {"--date1", "01/01/2000"},
+  // Each bad command line with a piece of the message that must name the fault.
+  const std::vector<std::pair<std::vector<std::string>, std::string>> mauvais = {
+      {{"--rapport", "inexistant"}, "Rapport inconnu : « inexistant »"},
+      {{"--rapport", "dates", "--date1", "32/01/2000"}, "jour de 1 à 31"},
+      {{"--rapport", "dates", "--date1", "29/02/1900"}, "jour de 1 à 28"},
+      {{"--rapport", "dates", "--date1", "01/01/0"}, "l'année 0 n'existe pas"},
+      {{"--rapport", "dates", "--date1", "0000-01-01"}, "l'année 0 n'existe pas"},
+      {{"--rapport", "dates", "--date1", "10/10/1582"}, "octobre 1582"},
+      {{"--rapport", "dates", "--date1", "1582-10-10"}, "octobre 1582"},
+      {{"--rapport", "dates", "--date1", "2000-13-01"}, "mois de 1 à 12"},
+      {{"--rapport", "dates", "--date1", "2000-01"}, "AAAA-MM-JJ"},
+      {{"--rapport", "dates", "--date1", "2000/01/01"}, "JJ/MM/AAAA"},
+      {{"--rapport", "dates", "--date1", "-1/01/2000"}, "JJ/MM/AAAA"},
+      {{"--rapport", "dates", "--date1", "1 /01/2000"}, "JJ/MM/AAAA"},
+      {{"--rapport", "dates", "--date1", "2000--01-01"}, "AAAA-MM-JJ"},
+      {{"--rapport", "dates", "--heure1", "24:00"}, "Heure invalide pour --heure1"},
+      {{"--rapport", "dates", "--heure1", "-0:-0"}, "« -0:-0 »"},
+      {{"--rapport", "dates", "--heure1", "+1:00"}, "Heure invalide"},
+      {{"--rapport", "dates", "--heure1", "12:30:15."}, "Heure invalide"},
+      {{"--rapport", "dates", "--heure1", "12:30:60"}, "Heure invalide"},
+      {{"--rapport", "dates", "--heure1", "12:30:15:1"}, "Heure invalide"},
+      {{"--rapport", "dates", "--heure1", "12"}, "Heure invalide"},
+      {{"--rapport", "dates", "--annee", "abc"}, "« abc »"},
+      {{"--rapport", "dates", "--annee", "5000"}, "hors limites"},
+      {{"--rapport", "dates", "--annee", "0"}, "l'année 0 n'existe pas"},
+      {{"--rapport", "dates", "--inconnue", "1"}, "Option inconnue pour ce rapport : --inconnue."},
+      {{"--rapport", "dates", "--inconnue"}, "Option inconnue pour ce rapport : --inconnue."},
+      {{"--rapport", "dates", "--inconnue", "--json"}, "Option inconnue pour ce rapport : --inconnue."},
+      {{"--rapport", "dates", "--annee"}, "Valeur manquante pour --annee."},
+      {{"--rapport", "dates", "--date1", "--annee", "2000"}, "Valeur manquante pour --date1."},
+      {{"--rapport", "dates", "--annee", "2000", "--annee", "2001"}, "Option donnée deux fois : --annee."},
+      {{"--rapport", "dates", "--annee", "--annee"}, "Option donnée deux fois : --annee."},
+      {{"--rapport", "dates", "--rapport", "dates"}, "Option donnée deux fois : --rapport."},
+      {{"--rapport=dates", "--rapport", "phases"}, "Option donnée deux fois : --rapport."},
+      {{"--rapport"}, "Valeur manquante pour --rapport."},
+      {{"sans-tirets"}, "Argument inattendu"},
+      {{"--date1", "01/01/2000"}, "Aucun rapport demandé"},
   };
-  for (const auto& a : mauvais) {
+  for (const auto& [a, message] : mauvais) {
     const auto r = lancer(a);
     std::string cmd;
     for (const auto& x : a) cmd += x + " ";
     EXPECT_EQ(r.statut, 2) << cmd;
     EXPECT_TRUE(r.sortie.empty()) << cmd;
     EXPECT_EQ(r.erreurs.rfind("astro : ", 0), 0u) << cmd << r.erreurs;
+    EXPECT_NE(r.erreurs.find(message), std::string::npos) << cmd << r.erreurs;
   }
-  EXPECT_NE(lancer({"--rapport", "dates", "--annee", "abc"}).erreurs.find("« abc »"), std::string::npos);
-  EXPECT_NE(lancer({"--rapport", "dates", "--inconnue", "1"}).erreurs.find("--inconnue"), std::string::npos);
+}
+
+TEST(LigneDeCommande, DatesIsoEtFractionsDeSeconde) {
+  // Year first is the same date as JJ/MM/AAAA, historical years and the program's calendar.
+  const std::pair<const char*, date_jma> dates[] = {
+      {"1992-12-20", {20, 12, 1992}}, {"+1992-12-20", {20, 12, 1992}}, {"-0044-03-15", {15, 3, -44}},
+      {"-44-3-15", {15, 3, -44}},     {"-4713-01-01", {1, 1, -4713}},  {"9999-12-31", {31, 12, 9999}},
+      {"1582-10-04", {4, 10, 1582}},  {"1582-10-15", {15, 10, 1582}},  {"15/03/-44", {15, 3, -44}},
+  };
+  for (const auto& [texte, attendu] : dates) EXPECT_EQ(args({{"d", texte}}).date("d", {}), attendu) << texte;
+  const std::tuple<const char*, int, int, int, int> heures[] = {
+      {"12:30:15.5", 12, 30, 15, 500}, {"12:30:15,25", 12, 30, 15, 250}, {"23:59:59.9999", 23, 59, 59, 999},
+      {"7:05", 7, 5, 0, 0},            {"00:00:00.000", 0, 0, 0, 0},     {"1:2:3", 1, 2, 3, 0},
+  };
+  for (const auto& [texte, h, m, s, ms] : heures) {
+    const heure_hms x = args({{"h", texte}}).heure("h", {});
+    EXPECT_EQ((std::array{x.heure, x.minute, x.seconde, x.milliseconde}), (std::array{h, m, s, ms})) << texte;
+  }
+  // The same instant typed both ways gives the same report; the fraction is in the JSON inputs.
+  const auto jma = executer_astro({"--rapport", "dates", "--date1", "15/03/-44", "--heure1", "12:30:15", "--annee", "2000"});
+  const auto iso =
+      executer_astro({"--rapport", "dates", "--date1", "-0044-03-15", "--heure1", "12:30:15.5", "--annee", "2000"});
+  ASSERT_EQ(iso.statut, 0) << iso.erreurs;
+  EXPECT_EQ(iso.sortie, jma.sortie);
+  const auto json = executer_astro(
+      {"--rapport", "dates", "--date1", "-0044-03-15", "--heure1", "12:30:15.5", "--annee", "2000", "--json"});
+  EXPECT_DOUBLE_EQ(au_chemin(document_json(json), "entrees/heure1/seconde").toDouble(), 15.5);
+  EXPECT_EQ(au_chemin(document_json(json), "entrees/date1/annee").toInt(), -44);
+}
+
+TEST(LigneDeCommande, SeparateurDecimalDeLaLangueCommeLaFenetre) {
+  const std::vector<std::string> a = {"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00",
+                                      "--lat",     "0",           "--lon",  "0"};
+  const std::pair<const char*, const char*> cas[] = {
+      {"C.UTF-8", "Distance à la Terre \t0.99761 UA\r\n"},
+      {"fr_FR.UTF-8", "Distance à la Terre \t0,99761 UA\r\n"},
+      {"en_US.UTF-8", "Distance à la Terre \t0.99761 UA\r\n"},
+  };
+  for (const auto& [langue, attendu] : cas) {
+    const auto r = executer_astro(a, dossier_de_test(), langue);
+    ASSERT_EQ(r.statut, 0) << langue << r.erreurs;
+    EXPECT_NE(r.sortie.find(attendu), std::string::npos) << langue << r.sortie;
+  }
+  // The JSON's raw numbers keep their point whatever the language.
+  auto j = a;
+  j.push_back("--json");
+  const auto r = executer_astro(j, dossier_de_test(), "fr_FR.UTF-8");
+  EXPECT_NEAR(au_chemin(document_json(r), "resultat/soleil/distance_ua/valeur").toDouble(), 0.99761, 1e-5);
+  EXPECT_EQ(au_chemin(document_json(r), "resultat/soleil/distance_ua/texte").toString(), "0,99761");
+  const auto aide = lancer({"--help"});
+  EXPECT_NE(aide.sortie.find("virgule en français"), std::string::npos);
+  EXPECT_NE(aide.sortie.find("AAAA-MM-JJ"), std::string::npos);
+  EXPECT_NE(aide.sortie.find("HH:MM:SS,sss"), std::string::npos);
 }
 
 TEST(LigneDeCommande, OptionsTypees) {
