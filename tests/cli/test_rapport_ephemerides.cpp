@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "outils.h"
@@ -124,4 +126,27 @@ TEST(RapportEphemerides, MauvaisesValeurs) {
   const auto r = executer_astro(cas[0]);
   EXPECT_NE(r.erreurs.find("--planete"), std::string::npos) << r.erreurs;
   EXPECT_NE(r.erreurs.find("Lune"), std::string::npos) << r.erreurs;
+}
+
+TEST(RapportEphemerides, LExempleDeLAideEstCeQueLeProgrammeAffiche) {
+  // The help's example of Venus on 20 December 1992 at 0 h, in French as the help is.
+  const auto r = executer_astro(
+      {"--rapport", "ephemerides", "--planete", "Vénus", "--date", "20/12/1992", "--heure", "00:00", "--site", "Paris"},
+      dossier_de_test(), "fr_FR.UTF-8");
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const auto valeur = [&](const std::string& libelle) {
+    const std::size_t p = r.sortie.find(libelle + " \t");
+    EXPECT_NE(p, std::string::npos) << libelle;
+    const std::size_t debut = p + libelle.size() + 2;
+    return p == std::string::npos ? std::string() : r.sortie.substr(debut, r.sortie.find("\r\n", debut) - debut);
+  };
+  std::ifstream f(AIDE_FICHIER, std::ios::binary);
+  const std::string aide(std::istreambuf_iterator<char>(f), {});
+  const std::size_t exemple = aide.find("Exemple : Vénus le 20 décembre 1992 à 0 h");
+  ASSERT_NE(exemple, std::string::npos);
+  const std::string texte = aide.substr(exemple, aide.find("</p>", exemple) - exemple);
+  const std::string distance = valeur("Distance à la Terre");  // the first one, in AU
+  EXPECT_EQ(distance, "0,9109 UA");
+  EXPECT_NE(texte.find("de " + distance + "."), std::string::npos) << texte;
+  EXPECT_NE(texte.find(valeur("Ascension droite")), std::string::npos) << texte;
 }
