@@ -19,6 +19,8 @@ inline const char* libelle_etat(etat_evenement e) {
       return "Jamais levé";
     case etat_evenement::indetermine:
       return "Indéterminé";
+    case etat_evenement::pas_ce_jour:
+      return "Pas ce jour";
   }
   return "Indéterminé";
 }

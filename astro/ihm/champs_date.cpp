@@ -47,6 +47,17 @@ date_jma ChampsDate::date_a_calculer() {
   return d;
 }
 
+instant_saisi ChampsDate::instant_a_calculer(const QTimeEdit* heure) {
+  instant_saisi i;
+  i.date = date_a_calculer();
+  const QTime h = heure->time();
+  i.heure = h.hour();
+  i.minute = h.minute();
+  i.seconde = h.second();
+  i.milliseconde = h.msec();
+  return i;
+}
+
 void ChampsDate::verifier_jour(Messages& messages) {
   verifier_champ_jour(jour_, mois_, an_, messages);
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "calcul/calendrier.h"
+#include "calcul/dates.h"
 
 class QGridLayout;
 class QTimeEdit;
@@ -52,6 +53,8 @@ class ChampsDate {
   // month's end, month 0 or 13, year 0, a day dropped in October 1582) is normalised
   // forward first and shown, so the fields always show the date computed.
   date_jma date_a_calculer();
+  // That date with the time of the picker `heure` (milliseconds included).
+  instant_saisi instant_a_calculer(const QTimeEdit* heure);
 
   // On leaving the day field: the day limited to its month, a French message when a
   // field holds no whole number.
