@@ -9,7 +9,6 @@
 #include <chrono>
 #include <ctime>
 #include <exception>
-#include <locale>
 #include <ostream>
 
 #include "calcul/tri_francais.h"
@@ -37,6 +36,10 @@ bool lire_reel(std::string_view s, long double& v) {
 }
 
 std::string option(std::string_view nom) { return "--" + std::string(nom); }
+
+erreur_option option_inconnue(std::string_view nom) {
+  return erreur_option("Option inconnue pour ce rapport : " + option(nom) + ".");
+}
 
 // Digits only (no sign, no blank), at most `max` of them.
 bool lire_chiffres(std::string_view s, long long& v, std::size_t max = 9) {
@@ -192,9 +195,9 @@ std::vector<std::string> arguments::liste(std::string_view nom, const std::vecto
 
 void arguments::verifier_tout_lu() const {
   for (const auto& [k, v] : valeurs_)
-    if (!lus_.count(k)) throw erreur_option("Option inconnue pour ce rapport : " + option(k) + ".");
+    if (!lus_.count(k)) throw option_inconnue(k);
   for (const auto& k : sans_valeur_)
-    if (!lus_.count(k)) throw erreur_option("Option inconnue pour ce rapport : " + option(k) + ".");
+    if (!lus_.count(k)) throw option_inconnue(k);
 }
 
 std::string separateur_decimal() { return separateur_decimal_local(); }
@@ -244,6 +247,18 @@ void aide(std::ostream& out) {
       o.remove_prefix(fin + 1);
     }
   }
+}
+
+// Whether the report's help names the option ("--nom" as a whole word).
+bool option_documentee(const rapport& r, std::string_view nom) {
+  const std::string cherche = option(nom);
+  for (std::size_t p = r.options.find(cherche); p != std::string_view::npos; p = r.options.find(cherche, p + 1)) {
+    const std::size_t fin = p + cherche.size();
+    const char c = fin < r.options.size() ? r.options[fin] : ' ';
+    const bool suite_du_nom = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+    if (!suite_du_nom) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -303,6 +318,12 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
       for (const auto& r : rapports()) noms += (noms.empty() ? "" : ", ") + std::string(r.nom);
       throw erreur_option("Rapport inconnu : " + guillemets(*nom_rapport) + " (rapports : " + noms + ").");
     }
+    // Checked before computing, so that a mistyped option never waits for a long search;
+    // after it, the options the report did not read are refused as well.
+    for (const auto& [nom, v] : valeurs)
+      if (!option_documentee(*choisi, nom)) throw option_inconnue(nom);
+    for (const auto& nom : sans_valeur)
+      if (!option_documentee(*choisi, nom)) throw option_inconnue(nom);
     arguments args(std::move(valeurs), std::move(sans_valeur));
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();

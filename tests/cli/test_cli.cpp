@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <chrono>
 #include <cmath>
 #include <sstream>
 #include <tuple>
@@ -84,6 +85,12 @@ TEST(LigneDeCommande, ErreursStatut2MessageFrancaisRienSurLaSortie) {
     EXPECT_EQ(r.erreurs.rfind("astro : ", 0), 0u) << cmd << r.erreurs;
     EXPECT_NE(r.erreurs.find(message), std::string::npos) << cmd << r.erreurs;
   }
+  // A mistyped option is refused before the search it would have waited for.
+  const auto debut = std::chrono::steady_clock::now();
+  const auto r = lancer({"--rapport", "perihelies", "--debut", "-4713", "--fin", "9999", "--planete", "Mars"});
+  EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
+  EXPECT_EQ(r.statut, 2);
+  EXPECT_NE(r.erreurs.find("Option inconnue pour ce rapport : --planete."), std::string::npos) << r.erreurs;
 }
 
 TEST(LigneDeCommande, DatesIsoEtFractionsDeSeconde) {
