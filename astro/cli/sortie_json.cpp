@@ -13,7 +13,9 @@ QString chaine_json(std::string_view utf8) {
 }
 
 QJsonValue nombre_json(long double x) {
-  return std::isfinite(x) ? QJsonValue(static_cast<double>(x)) : QJsonValue(QJsonValue::Null);
+  // Tested as a double: an extended value beyond the double's range is not finite either.
+  const double d = static_cast<double>(x);
+  return std::isfinite(d) ? QJsonValue(d) : QJsonValue(QJsonValue::Null);
 }
 
 QJsonValue nombre_json(const std::optional<long double>& x) {
@@ -69,7 +71,8 @@ void date_civile(std::int64_t jours, std::int64_t& annee, int& mois, int& jour) 
 }  // namespace
 
 QString instant_iso(long double jour_julien) {
-  if (!std::isfinite(jour_julien)) return {};
+  // Beyond some 2.7 billion years the seconds would not fit in 64 bits: no text.
+  if (!std::isfinite(jour_julien) || std::fabs(jour_julien) > 1e12L) return {};
   // Seconds from 1970-01-01T00:00:00 (JD 2440587.5), rounded to the nearest second.
   const auto secondes = static_cast<std::int64_t>(std::llround((jour_julien - 2440587.5L) * 86400.0L));
   std::int64_t jours = secondes / 86400, reste = secondes % 86400;

@@ -185,6 +185,8 @@ TEST(LigneDeCommande, InstantIsoDuJourJulien) {
   };
   for (const auto& [jd, attendu] : cas) EXPECT_EQ(instant_iso(jd).toStdString(), attendu) << static_cast<double>(jd);
   EXPECT_TRUE(instant_iso(std::nanl("")).isEmpty());
+  EXPECT_TRUE(instant_iso(1e300L).isEmpty());
+  EXPECT_TRUE(instant_iso(-1e300L).isEmpty());
   EXPECT_TRUE(evenement_json(INFINITY)["instant"].isNull());
   EXPECT_TRUE(evenement_json(INFINITY)["jde"].isNull());
   EXPECT_EQ(evenement_json(2451545)["echelle"].toString(), "TD");
@@ -206,6 +208,8 @@ TEST(LigneDeCommande, CodesAsciiDesLibelles) {
   const QJsonObject v = valeur_et_texte(std::nullopt, "");
   EXPECT_TRUE(v["valeur"].isNull());
   EXPECT_TRUE(valeur_et_texte(std::nanl(""), "x")["valeur"].isNull());
+  EXPECT_TRUE(nombre_json(1e4000L).isNull());
+  EXPECT_EQ(nombre_json(-0.5L).toDouble(), -0.5);
 }
 
 namespace {
