@@ -3,6 +3,7 @@
 #include "calcul/equa_time.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
+#include "cli/sortie_json.h"
 #include "dessin/dessin_graphiques.h"
 
 namespace almanax::cli {
@@ -15,24 +16,15 @@ resultat rapport_equation_temps(arguments& a) {
 
   resultat res;
   res.texte = jour.l_equa + "\r\n";
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("jour", date.jour);
-  j.ajouter("mois", date.mois);
-  j.ajouter("annee", date.annee);
-  j.ajouter("jour_julien", jour.jour_julien);
-  j.ajouter("minutes", jour.minutes);
-  j.ajouter("l_equa", jour.l_equa);
+  res.entrees["date"] = date_json(date);
+  res.donnees["jour_julien"] = nombre_json(jour.jour_julien);
+  res.donnees["equation_min"] = valeur_et_texte(jour.minutes, jour.l_equa);
   // The curve's days of the year: column 30 + n is noon of day n.
   const int jours = est_bissextile(annee_astronomique(date.annee)) ? 366 : 365;
-  json::valeur valeurs = json::valeur::nouveau_tableau();
+  QJsonArray valeurs;
   for (const point_equation& p : courbe.points)
-    if (p.x > 30 && p.x <= 30 + jours) valeurs.pousser(p.minutes);
-  json::valeur c = json::valeur::nouvel_objet();
-  c.ajouter("annee", date.annee);
-  c.ajouter("heure", "12:00 (midi de chaque jour, du 1er janvier au 31 décembre)");
-  c.ajouter("minutes", std::move(valeurs));
-  j.ajouter("courbe", std::move(c));
-  res.donnees = std::move(j);
+    if (p.x > 30 && p.x <= 30 + jours) valeurs.append(nombre_json(p.minutes));
+  res.donnees["courbe_midi_min"] = valeurs;
   return res;
 }
 

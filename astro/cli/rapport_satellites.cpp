@@ -5,6 +5,8 @@
 #include "calcul/satellites.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
+#include "cli/recherche_annees.h"
+#include "cli/sortie_json.h"
 #include "dessin/dessin_graphiques.h"
 
 namespace almanax::cli {
@@ -15,19 +17,20 @@ resultat rapport_satellites(arguments& a) {
   if (instant && (a.present("mois") || a.present("annee")))
     throw erreur_option("--date et --heure ne se combinent pas avec --mois et --annee.");
 
+  resultat res;
   std::vector<positions_satellites> positions;
   int mois = aujourd.mois, annee = aujourd.annee;
   if (instant) {
-    const date_jma date = a.date("date", aujourd);
-    const heure_hms h = a.heure("heure", {0, 0, 0});
-    positions.push_back(positions_des_satellites(jour_julien_saisi({date, h.heure, h.minute, h.seconde, 0})));
+    const instant_saisi i = instant_des_options(a, res.entrees, "date", "heure", aujourd, {0, 0, 0});
+    positions.push_back(positions_des_satellites(jour_julien_saisi(i)));
     // The chart of --image: the page with the date's month and year in its spins.
-    mois = date.mois;
-    annee = date.annee;
+    mois = i.date.mois;
+    annee = i.date.annee;
   } else {
     // The page's spins: month 1..12, year -4713..9999 taken as it stands.
     mois = static_cast<int>(a.entier("mois", aujourd.mois, 1, 12));
     annee = static_cast<int>(a.entier("annee", aujourd.annee, -4713, 9999));
+    res.entrees = {{"mois", mois}, {"annee", annee}};
   }
   const graphique_satellites g = graphique_des_satellites(mois, annee);
   if (!instant)
@@ -35,26 +38,16 @@ resultat rapport_satellites(arguments& a) {
       positions.push_back(positions_des_satellites(g.jour_julien + static_cast<long double>(k)));
   ecrire_image_demandee(a, [&] { return dessin::image_satellites(g); });
 
-  resultat res;
   res.texte = texte_satellites(positions, instant, separateur_decimal());
-  json::valeur j = json::valeur::nouvel_objet();
-  if (!instant) {
-    j.ajouter("mois", mois);
-    j.ajouter("annee", annee);
-  }
-  j.ajouter("unite", "rayons de Jupiter, positifs à l'ouest");
-  json::valeur liste = json::valeur::nouveau_tableau();
-  for (const positions_satellites& p : positions) {
-    json::valeur v = json::valeur::nouvel_objet();
-    v.ajouter("jour_julien", p.jour_julien);
-    v.ajouter("io", p.io);
-    v.ajouter("europe", p.europe);
-    v.ajouter("ganymede", p.ganymede);
-    v.ajouter("callisto", p.callisto);
-    liste.pousser(std::move(v));
-  }
-  j.ajouter("positions", std::move(liste));
-  res.donnees = std::move(j);
+  // X in Jupiter radii, positive to the west.
+  QJsonArray liste;
+  for (const positions_satellites& p : positions)
+    liste.append(QJsonObject{{"jour_julien", nombre_json(p.jour_julien)},
+                             {"io", nombre_json(p.io)},
+                             {"europe", nombre_json(p.europe)},
+                             {"ganymede", nombre_json(p.ganymede)},
+                             {"callisto", nombre_json(p.callisto)}});
+  res.donnees["positions"] = liste;
   return res;
 }
 

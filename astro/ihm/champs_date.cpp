@@ -32,13 +32,13 @@ void ChampsDate::poser(const date_jma& d) {
 }
 
 void ChampsDate::normaliser(sens_pas sens) {
-  poser(normaliser_date(date(), sens));
+  poser(pas_des_champs_date(date(), sens));
 }
 
 date_jma ChampsDate::date_a_calculer() {
   const date_jma lue = date();
   // A calendar date goes through the normalisation unchanged.
-  const date_jma d = normaliser_date(lue, sens_pas::avant);
+  const date_jma d = pas_des_champs_date(lue, sens_pas::avant);
   // Written back also when only the text differs from the position (a year typed
   // beyond the bounds, a field left empty).
   if (d != lue || texte_champ(jour_) != QString::number(d.jour) || texte_champ(mois_) != QString::number(d.mois) ||

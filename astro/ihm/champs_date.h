@@ -46,7 +46,7 @@ class ChampsDate {
 
   // After an arrow moved one field: month and year carried, year 0 and the days
   // 5..14 October 1582 skipped in the direction of the click, the day brought into
-  // its month; the date is shown again.
+  // its month; the date is shown again. The arrows stop at 1/1/-4713 and 31/12/9999.
   void normaliser(sens_pas sens);
 
   // The date a computation takes. A date the calendar lacks (typed day past the
