@@ -6,7 +6,6 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "outils.h"
@@ -68,8 +67,9 @@ TEST(RapportsGraphiques, TextAndJson) {
 }
 
 // The pictures are drawn without a window, at the design size, in the format of the
-// extension, and nothing else is written in the working folder.
-TEST(RapportImages, WrittenByExtension) {
+// extension, and nothing else is written in the working folder; a file that cannot be
+// written is refused with its reason.
+TEST(RapportImages, WrittenByExtensionOrRefused) {
   const fs::path d = dossier_vide("images");
   auto r = executer_astro({"--rapport", "satellites", "--mois", "1", "--annee", "1994", "--image", "jupiter.png"}, d);
   ASSERT_EQ(r.statut, 0) << r.erreurs;
@@ -80,10 +80,6 @@ TEST(RapportImages, WrittenByExtension) {
 
   r = executer_astro({"--rapport", "equation-temps", "--date", "13/10/1992", "--image", "courbe.bmp"}, d);
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  std::ifstream f(d / "courbe.bmp", std::ios::binary);
-  char debut[2] = {};
-  f.read(debut, 2);
-  EXPECT_EQ(std::string(debut, 2), "BM");
   const QImage eq((d / "courbe.bmp").c_str(), "BMP");
   ASSERT_EQ(eq.size(), QSize(400, 350));
   EXPECT_EQ(eq.pixelColor(30 + 307, 31), QColor(Qt::red));
@@ -92,14 +88,10 @@ TEST(RapportImages, WrittenByExtension) {
   for (const auto& e : fs::directory_iterator(d)) fichiers.push_back(e.path().filename().string());
   std::sort(fichiers.begin(), fichiers.end());
   EXPECT_EQ(fichiers, (std::vector<std::string>{"courbe.bmp", "jupiter.png", "stderr.txt", "stdout.txt"}));
-  fs::remove_all(d);
-}
 
-// A file that cannot be written: status 2, the reason, nothing printed.
-TEST(RapportImages, FailureSaysWhy) {
-  const fs::path d = dossier_vide("echec");
+  // A file that cannot be written: status 2, the reason, nothing printed.
   for (const auto& [fichier, message] : {std::pair{"absent/image.png", "n'existe pas"}, {"image.txt", ".png"}, {"", "--image"}}) {
-    const auto r = executer_astro({"--rapport", "equation-temps", "--date", "1/1/2000", "--image", fichier}, d);
+    r = executer_astro({"--rapport", "equation-temps", "--date", "1/1/2000", "--image", fichier}, d);
     EXPECT_EQ(r.statut, 2) << fichier;
     EXPECT_TRUE(r.sortie.empty()) << r.sortie;
     EXPECT_TRUE(contient(r.erreurs, message)) << r.erreurs;

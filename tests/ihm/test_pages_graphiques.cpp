@@ -34,7 +34,6 @@ TEST(PageEquationTemps, ComputesDrawsSavesAndSteps) {
   ASSERT_EQ(image.size(), QSize(400, 350));
   EXPECT_EQ(image.pixelColor(399, 309), QColor(Qt::black));   // the frame's bottom right corner
   EXPECT_EQ(image.pixelColor(30 + 307, 31), QColor(Qt::red));  // the November maximum
-  EXPECT_EQ(image.pixelColor(30 + 307, 29), QColor(Qt::white));
   c.dialogues_.fichier_choisi = d.chemin("courbe.png");
   controle<QPushButton>(p, "save_tmps")->click();
   EXPECT_EQ(c.dialogues_.titres_images, std::vector<QString>{"Équation du temps"});
