@@ -27,11 +27,11 @@ struct point_equation {
 };
 
 struct courbe_equation_du_temps {
-  int annee = 0;              // the year as the page shows it (historical)
-  long double jour_julien = 0;  // 0 h on 1 January of that year
+  int annee = 0;                                                 // the year as the page shows it (historical)
+  long double jour_julien = 0;                                   // 0 h on 1 January of that year
   int largeur_equa = equa_largeur, hauteur_equa = equa_hauteur;  // the image control
-  int largeur = 0, hauteur = 0;  // the working picture: control width + 36, height - 40
-  std::vector<point_equation> points;  // columns x = 30 .. largeur + 4, in order
+  int largeur = 0, hauteur = 0;                                  // the working picture: control width + 36, height - 40
+  std::vector<point_equation> points;                            // columns x = 30 .. largeur + 4, in order
 };
 
 // The curve of a year (historical numbering, no year 0) for an image control of
@@ -41,12 +41,12 @@ courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = equa_l
 
 // The value for one day at 0 h (historical year): the page's l_equa line.
 struct equation_du_jour {
-  date_jma date;              // as shown by the page (historical year)
+  date_jma date;  // as shown by the page (historical year)
   long double jour_julien = 0;
-  long double minutes = 0;    // E in minutes of time
-  int minutes_entieres = 0;   // whole minutes towards zero
-  int secondes = 0;           // 0..59, always positive
-  std::string l_equa;         // "le 13 Octobre 1992 : 13 m 43 s "
+  long double minutes = 0;   // E in minutes of time
+  int minutes_entieres = 0;  // whole minutes towards zero
+  int secondes = 0;          // 0..59, always positive
+  std::string l_equa;        // "le 13 Octobre 1992 : 13 m 43 s "
 };
 equation_du_jour equation_du_temps_du_jour(const date_jma& date);
 

@@ -10,8 +10,12 @@ namespace almanax {
 
 namespace {
 
-long double sin_d(long double degres) { return std::sin(degres * deg_rad); }
-long double cos_d(long double degres) { return std::cos(degres * deg_rad); }
+long double sin_d(long double degres) {
+  return std::sin(degres * deg_rad);
+}
+long double cos_d(long double degres) {
+  return std::cos(degres * deg_rad);
+}
 
 }  // namespace
 
@@ -50,20 +54,28 @@ positions_satellites positions_des_satellites(long double jour_julien) {
 
 long double offset_satellite(const positions_satellites& p, satellite s) {
   switch (s) {
-    case satellite::io: return p.io;
-    case satellite::europe: return p.europe;
-    case satellite::ganymede: return p.ganymede;
-    case satellite::callisto: return p.callisto;
+    case satellite::io:
+      return p.io;
+    case satellite::europe:
+      return p.europe;
+    case satellite::ganymede:
+      return p.ganymede;
+    case satellite::callisto:
+      return p.callisto;
   }
   return 0;
 }
 
 const char* nom_satellite(satellite s) {
   switch (s) {
-    case satellite::io: return "Io";
-    case satellite::europe: return "Europe";
-    case satellite::ganymede: return "Ganymède";
-    case satellite::callisto: return "Callisto";
+    case satellite::io:
+      return "Io";
+    case satellite::europe:
+      return "Europe";
+    case satellite::ganymede:
+      return "Ganymède";
+    case satellite::callisto:
+      return "Callisto";
   }
   return "";
 }

@@ -43,9 +43,9 @@ struct graphique_satellites {
   int largeur = sat_largeur, hauteur = sat_hauteur;
   long double jour_julien = 0;  // JD0: 0 h of day 0 of the month
   int jours_du_mois = 31;
-  int y_jupiter = 0;     // (h - 50) div 2
-  int echelle = 0;       // pixels per 15 Jupiter radii: (h - 50) div 5
-  int pas_jour = 0;      // Round(w / 32)
+  int y_jupiter = 0;  // (h - 50) div 2
+  int echelle = 0;    // pixels per 15 Jupiter radii: (h - 50) div 5
+  int pas_jour = 0;   // Round(w / 32)
   std::vector<jour_grille> jours;
   // Per point e = 0 .. w div 2: the instant and the four positions; per satellite (in
   // the order of ordre_satellites) the pixel of each point.

@@ -55,7 +55,7 @@ QImage image_equation_du_temps(const courbe_equation_du_temps& c) {
 
   // Month lines; the last one closes the year and has no name.
   static const int mois_x[] = {30, 61, 90, 121, 151, 182, 212, 243, 273, 303, 334, 366, 396};
-  static const char* const mois_noms[] = {"Jan", "Fév", "Mar", "Avr", "Mai", "Jui",
+  static const char* const mois_noms[] = {"Jan",  "Fév", "Mar", "Avr", "Mai", "Jui",
                                           "Juil", "Aoû", "Sep", "Oct", "Nov", "Déc"};
   for (int j = 0; j <= 12; ++j) {
     p.setPen(QPen(Qt::black, 1, Qt::DashDotDotLine));
@@ -101,8 +101,8 @@ QImage image_satellites(const graphique_satellites& g, const std::array<bool, 4>
     const QString numero = QString::number(j.numero);
     const int l = fm_jours.horizontalAdvance(numero);
     p.setPen(Qt::black);
-    p.drawText(QRect(j.x - l / 2 - 1, (h - 50) + fm_jours.height() / 2, l + 2, fm_jours.height()),
-               Qt::AlignCenter, numero);
+    p.drawText(QRect(j.x - l / 2 - 1, (h - 50) + fm_jours.height() / 2, l + 2, fm_jours.height()), Qt::AlignCenter,
+               numero);
   }
   p.setFont(police(14, true));
   const QFontMetrics fm(p.font());

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dessin/dessin_graphiques.h"
 #include "ihm/controles.h"
 #include "ihm/controles_dates.h"
 #include "ihm/edition_spin.h"
 #include "ihm/messages.h"
-#include "dessin/dessin_graphiques.h"
 
 namespace almanax::ihm {
 

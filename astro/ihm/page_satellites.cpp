@@ -7,12 +7,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dessin/dessin_graphiques.h"
 #include "ihm/controles.h"
 #include "ihm/edition_spin.h"
-#include "ihm/messages.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/filtres.h"
-#include "dessin/dessin_graphiques.h"
+#include "ihm/messages.h"
 
 namespace almanax::ihm {
 
@@ -104,7 +104,7 @@ void PageSatellites::anequiExit() {
 
 void PageSatellites::imp_satClick() {
   sauver_image(contexte_.dialogues(), contexte_.messages(), this, image_,
-                    QStringLiteral("Configuration des satelites joviens"));
+               QStringLiteral("Configuration des satelites joviens"));
 }
 
 }  // namespace almanax::ihm

@@ -47,8 +47,7 @@ TEST(Satellites, ElongationsAndPeriods) {
     EXPECT_LE(plus_grand[k], c.rayon_max) << nom_satellite(c.s);
     EXPECT_GE(plus_grand[k], c.rayon_max - 0.08) << nom_satellite(c.s);
     ASSERT_GT(passages[k].size(), 100u);
-    const double periode =
-        static_cast<double>((passages[k].back() - passages[k].front()) / (passages[k].size() - 1));
+    const double periode = static_cast<double>((passages[k].back() - passages[k].front()) / (passages[k].size() - 1));
     EXPECT_NEAR(periode, c.periode, 0.002) << nom_satellite(c.s);
   }
 }

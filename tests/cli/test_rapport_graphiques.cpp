@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QImage>
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -14,12 +14,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
 std::vector<std::string> lignes(const std::string& t) {
   std::vector<std::string> r;
   std::size_t debut = 0;
-  for (std::size_t p; (p = t.find("\r\n", debut)) != std::string::npos; debut = p + 2) r.push_back(t.substr(debut, p - debut));
+  for (std::size_t p; (p = t.find("\r\n", debut)) != std::string::npos; debut = p + 2)
+    r.push_back(t.substr(debut, p - debut));
   return r;
 }
 
@@ -57,7 +60,8 @@ TEST(RapportsGraphiques, TextAndJson) {
   r = executer_astro({"--rapport", "satellites", "--date", "16/12/1992", "--heure", "00:00", "--json"});
   j = document_json(r);
   EXPECT_EQ(au_chemin(j, "resultat/positions/0/jour_julien").toDouble(), 2448972.5);
-  const std::pair<const char*, double> attendus[] = {{"io", -3.44}, {"europe", 7.44}, {"ganymede", 1.24}, {"callisto", 7.08}};
+  const std::pair<const char*, double> attendus[] = {
+      {"io", -3.44}, {"europe", 7.44}, {"ganymede", 1.24}, {"callisto", 7.08}};
   for (const auto& [cle, x] : attendus)
     EXPECT_NEAR(au_chemin(j, std::string("resultat/positions/0/") + cle).toDouble(), x, 0.02) << cle;
 
@@ -90,7 +94,8 @@ TEST(RapportImages, WrittenByExtensionOrRefused) {
   EXPECT_EQ(fichiers, (std::vector<std::string>{"courbe.bmp", "jupiter.png", "stderr.txt", "stdout.txt"}));
 
   // A file that cannot be written: status 2, the reason, nothing printed.
-  for (const auto& [fichier, message] : {std::pair{"absent/image.png", "n'existe pas"}, {"image.txt", ".png"}, {"", "--image"}}) {
+  for (const auto& [fichier, message] :
+       {std::pair{"absent/image.png", "n'existe pas"}, {"image.txt", ".png"}, {"", "--image"}}) {
     r = executer_astro({"--rapport", "equation-temps", "--date", "1/1/2000", "--image", fichier}, d);
     EXPECT_EQ(r.statut, 2) << fichier;
     EXPECT_TRUE(r.sortie.empty()) << r.sortie;

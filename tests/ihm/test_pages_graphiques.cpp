@@ -32,7 +32,7 @@ TEST(PageEquationTemps, ComputesDrawsSavesAndSteps) {
   EXPECT_EQ(etiquette(p, "l_equa"), "le 13 Octobre 1992 : 13 m 43 s ");
   const QImage image = p.image();
   ASSERT_EQ(image.size(), QSize(400, 350));
-  EXPECT_EQ(image.pixelColor(399, 309), QColor(Qt::black));   // the frame's bottom right corner
+  EXPECT_EQ(image.pixelColor(399, 309), QColor(Qt::black));    // the frame's bottom right corner
   EXPECT_EQ(image.pixelColor(30 + 307, 31), QColor(Qt::red));  // the November maximum
   c.dialogues_.fichier_choisi = d.chemin("courbe.png");
   controle<QPushButton>(p, "save_tmps")->click();
