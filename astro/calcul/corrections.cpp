@@ -1,3 +1,4 @@
+#include <planseries/angle.h>
 #include "calcul/corrections.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ void nutation_obliquite(etat_nutation& n) {
   long double somme = 0;
   for (const terme_nutation& k : table_nutation) {
     if (k.c == 0 && k.c_t == 0) continue;
-    somme += (k.c + k.c_t * T) * std::cos(argument_terme(k, n));
+    somme += (k.c + k.c_t * T) * planseries::cos_rapide(argument_terme(k, n));
   }
   n.delta_epsilon = somme * unite_nutation;
 }
@@ -43,7 +44,7 @@ void nutation_obliquite(etat_nutation& n) {
 void nutation_longitude(etat_nutation& n) {
   const long double T = 10.0L * n.t;
   long double somme = 0;
-  for (const terme_nutation& k : table_nutation) somme += (k.s + k.s_t * T) * std::sin(argument_terme(k, n));
+  for (const terme_nutation& k : table_nutation) somme += (k.s + k.s_t * T) * planseries::sin_rapide(argument_terme(k, n));
   n.delta_psi = somme * unite_nutation;
 }
 

@@ -1,5 +1,7 @@
 #include "calcul/lune.h"
 
+#include <planseries/angle.h>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -58,10 +60,10 @@ long double sin_long(const arguments_lunaires& a) {
   long double s = 0;
   for (const auto& t : table_lune_lr) {
     if (t.l == 0) continue;
-    s += t.l * facteur_e(t.m, a.E) * std::sin(argument(a, t.d, t.m, t.mp, t.f));
+    s += t.l * facteur_e(t.m, a.E) * planseries::sin_rapide(argument(a, t.d, t.m, t.mp, t.f));
   }
   // Actions of Venus and Jupiter, and of the flattening of the Earth.
-  s += 3958.0L * std::sin(a.A1) + 1962.0L * std::sin(a.Lp - a.F) + 318.0L * std::sin(a.A2);
+  s += 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) + 318.0L * planseries::sin_rapide(a.A2);
   return s;
 }
 
@@ -69,7 +71,7 @@ long double cos_r(const arguments_lunaires& a) {
   long double s = 0;
   for (const auto& t : table_lune_lr) {
     if (t.r == 0) continue;
-    s += t.r * facteur_e(t.m, a.E) * std::cos(argument(a, t.d, t.m, t.mp, t.f));
+    s += t.r * facteur_e(t.m, a.E) * planseries::cos_rapide(argument(a, t.d, t.m, t.mp, t.f));
   }
   return s;
 }
@@ -78,10 +80,10 @@ long double sin_lat(const arguments_lunaires& a) {
   long double s = 0;
   for (const auto& t : table_lune_b) {
     if (t.b == 0) continue;
-    s += t.b * facteur_e(t.m, a.E) * std::sin(argument(a, t.d, t.m, t.mp, t.f));
+    s += t.b * facteur_e(t.m, a.E) * planseries::sin_rapide(argument(a, t.d, t.m, t.mp, t.f));
   }
-  s += -2235.0L * std::sin(a.Lp) + 382.0L * std::sin(a.A3) + 175.0L * std::sin(a.A1 - a.F) +
-       175.0L * std::sin(a.A1 + a.F) + 127.0L * std::sin(a.Lp - a.Mp) - 115.0L * std::sin(a.Lp + a.Mp);
+  s += -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) + 175.0L * planseries::sin_rapide(a.A1 - a.F) +
+       175.0L * planseries::sin_rapide(a.A1 + a.F) + 127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
   return s;
 }
 

@@ -1,7 +1,9 @@
 // Heliocentric longitude, latitude and radius vector of the eight planets,
 // full and short series, ecliptic and mean equinox of date.
+#include <planseries/angle.h>
 #include <planseries/planseries.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "termes.h"
@@ -9,12 +11,20 @@
 
 namespace planseries {
 
-// The angles are handed to cosl as they are: it reduces arguments of a few
-// 1e5 radians exactly, which a reduction of our own would not do better.
+// The argument is formed and reduced to one turn in extended precision, the cosines
+// taken in double (a block at a time, so that they can go four by four), the products
+// summed in extended precision in table order.
 long double somme(SousSerie termes, long double t) {
+  constexpr std::size_t bloc = 128;
+  double angle[bloc], cosinus[bloc];
   long double s = 0.0L;
-  for (const Terme& terme : termes) {
-    s += terme.a * std::cos(terme.phi + terme.omega * t);
+  for (std::size_t debut = 0; debut < termes.size(); debut += bloc) {
+    const std::size_t n = std::min(bloc, termes.size() - debut);
+    const Terme* terme = termes.data() + debut;
+    for (std::size_t i = 0; i < n; ++i)
+      angle[i] = static_cast<double>(reduire_tour(terme[i].phi + terme[i].omega * t));
+    cosinus_reduits(angle, cosinus, n);
+    for (std::size_t i = 0; i < n; ++i) s += terme[i].a * cosinus[i];
   }
   return s;
 }
