@@ -111,7 +111,7 @@ position_lune position_de_la_lune(const arguments_lunaires& a) {
 position_lune position_de_la_lune(long double T) { return position_de_la_lune(arguments_lunaires_de(T)); }
 
 long double diametre_apparent_lune(long double parallaxe) {
-  return 2.0L * std::asin(rapport_rayon_lune * std::sin(parallaxe * deg_rad)) * rad_deg;
+  return 2.0L * std::asin(rapport_rayon_lune * planseries::sin_rapide(parallaxe * deg_rad)) * rad_deg;
 }
 
 phase_lune phase_de_la_lune(long double T, long double alpha, long double delta, long double distance_km) {
@@ -119,8 +119,8 @@ phase_lune phase_de_la_lune(long double T, long double alpha, long double delta,
   const long double T2 = T * T, T3 = T2 * T;
   const long double L0 = modulo_360(280.46645L + 36000.76983L * T + 0.0003032L * T2);
   const long double M = (357.5291L + 35999.0503L * T - 0.0001559L * T2 - 0.00000048L * T3) * deg_rad;
-  const long double C = (1.9146L - 0.004817L * T - 0.000014L * T2) * std::sin(M) +
-                        (0.019993L - 0.000101L * T) * std::sin(2.0L * M) + 0.00029L * std::sin(3.0L * M);
+  const long double C = (1.9146L - 0.004817L * T - 0.000014L * T2) * planseries::sin_rapide(M) +
+                        (0.019993L - 0.000101L * T) * planseries::sin_rapide(2.0L * M) + 0.00029L * planseries::sin_rapide(3.0L * M);
   phase_lune p;
   p.longitude_soleil = L0 + C;
 
