@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 
 #include "calcul/corrections.h"
 #include "calcul/formats.h"
@@ -56,34 +57,52 @@ arguments_lunaires arguments_lunaires_de(long double T) {
   return a;
 }
 
-long double sin_long(const arguments_lunaires& a) {
+// Sum of coefficient * E^|m| * sin (or cos) of the argument over the rows whose
+// coefficient is not zero, in table order: the arguments reduced to one turn, the
+// sines four at a time.
+template <class Terme, class Coefficient>
+long double somme_lune(std::span<const Terme> table, Coefficient coefficient, const arguments_lunaires& a,
+                       bool cosinus) {
+  constexpr std::size_t max = 64;
+  double angle[max], valeur[max];
+  long double facteur[max];
   long double s = 0;
-  for (const auto& t : table_lune_lr) {
-    if (t.l == 0) continue;
-    s += t.l * facteur_e(t.m, a.E) * planseries::sin_rapide(argument(a, t.d, t.m, t.mp, t.f));
+  std::size_t n = 0;
+  const auto vider = [&] {
+    (cosinus ? planseries::cosinus_reduits : planseries::sinus_reduits)(angle, valeur, n);
+    for (std::size_t i = 0; i < n; ++i) s += facteur[i] * valeur[i];
+    n = 0;
+  };
+  for (const Terme& t : table) {
+    const long double c = coefficient(t);
+    if (c == 0) continue;
+    facteur[n] = c * facteur_e(t.m, a.E);
+    angle[n] = static_cast<double>(planseries::reduire_tour(argument(a, t.d, t.m, t.mp, t.f)));
+    if (++n == max) vider();
   }
+  vider();
+  return s;
+}
+
+long double sin_long(const arguments_lunaires& a) {
+  long double s = somme_lune<terme_lune_lr>(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.l; }, a,
+                                           false);
   // Actions of Venus and Jupiter, and of the flattening of the Earth.
-  s += 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) + 318.0L * planseries::sin_rapide(a.A2);
+  s += 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) +
+       318.0L * planseries::sin_rapide(a.A2);
   return s;
 }
 
 long double cos_r(const arguments_lunaires& a) {
-  long double s = 0;
-  for (const auto& t : table_lune_lr) {
-    if (t.r == 0) continue;
-    s += t.r * facteur_e(t.m, a.E) * planseries::cos_rapide(argument(a, t.d, t.m, t.mp, t.f));
-  }
-  return s;
+  return somme_lune<terme_lune_lr>(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.r; }, a, true);
 }
 
 long double sin_lat(const arguments_lunaires& a) {
-  long double s = 0;
-  for (const auto& t : table_lune_b) {
-    if (t.b == 0) continue;
-    s += t.b * facteur_e(t.m, a.E) * planseries::sin_rapide(argument(a, t.d, t.m, t.mp, t.f));
-  }
-  s += -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) + 175.0L * planseries::sin_rapide(a.A1 - a.F) +
-       175.0L * planseries::sin_rapide(a.A1 + a.F) + 127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
+  long double s =
+      somme_lune<terme_lune_b>(table_lune_b, [](const terme_lune_b& t) -> long double { return t.b; }, a, false);
+  s += -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) +
+       175.0L * planseries::sin_rapide(a.A1 - a.F) + 175.0L * planseries::sin_rapide(a.A1 + a.F) +
+       127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
   return s;
 }
 
