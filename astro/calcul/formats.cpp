@@ -44,6 +44,24 @@ std::vector<element_motif> decouper(std::string_view section) {
 // string of digits without leading zeros ("" for zero); the last `decimales`
 // digits are the decimals.
 std::string chiffres_arrondis(long double v, int decimales) {
+  // Fast path: the value times 10^decimales, exact to 1e-19 relative, gives the same
+  // digits as the two roundings below unless its fraction lies within a hair of one
+  // half, where the 18-digit rounding may decide: then the long way is taken.
+  static constexpr long double puissances[] = {1e0L, 1e1L, 1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                               1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
+  const long double a = std::fabs(v);
+  if (decimales >= 0 && decimales <= 18 && std::isfinite(a)) {
+    const long double y = a * puissances[decimales];
+    if (y < 0x1p53L) {
+      const long double entier = std::floor(y);
+      const long double f = y - entier;
+      if (std::fabs(f - 0.5L) > y * 1e-17L + 1e-15L) {
+        const auto n = static_cast<unsigned long long>(entier) + (f > 0.5L ? 1u : 0u);
+        return n == 0 ? std::string{} : std::to_string(n);
+      }
+    }
+  }
+
   char tampon[64];
   std::snprintf(tampon, sizeof tampon, "%.17Le", std::fabs(v));
   // tampon: "d.ddddddddddddddddde+XX"; the point is the process locale's (a
