@@ -36,6 +36,9 @@ TEST(Precession, ThetaPersei) {
   const resultat_precession r = calcul_precession(e);
   EXPECT_NEAR(r.jour_julien_voulu, 2462088.69L, 1e-5L);
   EXPECT_NEAR(r.t, 0.288670500L, 1e-8L);
+  EXPECT_NEAR(r.angles.zeta, 665.7627L, 0.0001L);
+  EXPECT_NEAR(r.angles.z, 665.8288L, 0.0001L);
+  EXPECT_NEAR(r.angles.theta, 578.5489L, 0.0001L);
   const long double secondes_ad = (r.ascension_droite / 15 - 2) * 3600 - 46 * 60;
   EXPECT_NEAR(secondes_ad, 11.331L, 0.0005L);
   const long double secondes_dec = (r.declinaison - 49) * 3600 - 20 * 60;
