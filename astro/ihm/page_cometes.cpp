@@ -8,10 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <utility>
@@ -19,6 +16,7 @@
 #include "calcul/validation.h"
 #include "donnees/cometes.h"
 #include "donnees/villes.h"
+#include "ihm/boite_rapport.h"
 #include "ihm/controles.h"
 #include "ihm/edition_spin.h"
 #include "ihm/filtres.h"
@@ -143,11 +141,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
   }
 
   // ---- The report box -------------------------------------------------------------------------
-  rccom_ = new QPlainTextEdit(this);
-  rccom_->setObjectName(QStringLiteral("rccom"));
-  rccom_->setReadOnly(true);
-  rccom_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  rccom_->setTabStopDistance(tabulation_rccom);
+  rccom_ = new BoiteRapport("rccom", tabulation_rccom, this);
   erase_com_ = bouton("erase_com", QStringLiteral("&Efface"), this);
 
   {
@@ -204,6 +198,10 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
 }
 
 PageCometes::~PageCometes() = default;
+
+const QString& PageCometes::rapport() const {
+  return rccom_->texte();
+}
 
 QWidget* PageCometes::bouton_calcul() const {
   return bt_comete_;
@@ -288,22 +286,24 @@ void PageCometes::signaler_defaut(long long index) {
   emit cometeParDefaut(index, nom);
 }
 
-void PageCometes::ajouter_au_rapport(const QString& bloc) {
-  texte_ += bloc;
-  QTextCursor fin(rccom_->document());
-  fin.movePosition(QTextCursor::End);
-  fin.insertText(bloc);
-  rccom_->verticalScrollBar()->setValue(rccom_->verticalScrollBar()->maximum());
+void PageCometes::signaler(const refus_comete& refus) {
+  // The text typed stays, selected, for the user to mend.
+  QLineEdit* fautif = champ(refus.champs.front());
+  contexte_.messages().erreur(q(refus.message), q(refus.titre));
+  fautif->setFocus();
+  fautif->selectAll();
+}
+
+QLineEdit* PageCometes::champ_vide() const {
+  for (QLineEdit* e : {tcomjour_, tcommois_, tcoman_, eqcom_, eicom_, eecom_, eomcom_, eom1com_})
+    if (e->text().trimmed().isEmpty()) return e;
+  return nullptr;
 }
 
 void PageCometes::bt_cometeClick() {
   const lecture_comete l = lire_elements_comete(textes());
   if (l.refus) {
-    // The text typed stays, selected, for the user to mend.
-    QLineEdit* fautif = champ(l.refus->champs.front());
-    contexte_.messages().erreur(q(l.refus->message), q(l.refus->titre));
-    fautif->setFocus();
-    fautif->selectAll();
+    signaler(*l.refus);
     return;
   }
   entree_comete e;
@@ -317,7 +317,7 @@ void PageCometes::bt_cometeClick() {
   e.separateur = QLocale().decimalPoint().toStdString();
   resultat_ = calcul_comete(e);
   calcule_ = resultat_->observation;
-  ajouter_au_rapport(q(resultat_->bloc));
+  rccom_->ajouter(q(resultat_->bloc));
 }
 
 void PageCometes::bt_l_cometeClick() {
@@ -363,11 +363,10 @@ void PageCometes::enomcometeChange() {
 }
 
 bool PageCometes::elements_enregistrables() {
-  for (QLineEdit* e : {tcomjour_, tcommois_, tcoman_, eqcom_, eicom_, eecom_, eomcom_, eom1com_})
-    if (e->text().trimmed().isEmpty()) {
-      e->setFocus();
-      return false;
-    }
+  if (QLineEdit* vide = champ_vide()) {
+    vide->setFocus();
+    return false;
+  }
   // Only numbers are written into the catalogue; e = 0 is kept as the catalogue has
   // always accepted it, though such a comet is not computed.
   textes_comete t = textes();
@@ -375,10 +374,7 @@ bool PageCometes::elements_enregistrables() {
   if (e && *e == 0) t.e = "0,5";
   const lecture_comete l = lire_elements_comete(t);
   if (l.refus) {
-    QLineEdit* fautif = champ(l.refus->champs.front());
-    contexte_.messages().erreur(q(l.refus->message), q(l.refus->titre));
-    fautif->setFocus();
-    fautif->selectAll();
+    signaler(*l.refus);
     return false;
   }
   return true;
@@ -420,11 +416,10 @@ void PageCometes::Save_cometeClick() {
 
 void PageCometes::modif_comClick() {
   if (!catalogue_ || index_affiche_ < 0) return;
-  for (QLineEdit* e : {tcomjour_, tcommois_, tcoman_, eqcom_, eicom_, eecom_, eomcom_, eom1com_})
-    if (e->text().trimmed().isEmpty()) {
-      modif_com_->setEnabled(false);
-      return;
-    }
+  if (champ_vide()) {
+    modif_com_->setEnabled(false);
+    return;
+  }
   if (!elements_enregistrables()) return;
   const operation_cometes op = catalogue_->modifier(static_cast<std::size_t>(index_affiche_), textes());
   if (!op.reussie) {
@@ -492,8 +487,7 @@ void PageCometes::BitBtn8Click() {
 }
 
 void PageCometes::erase_comClick() {
-  texte_.clear();
-  rccom_->clear();
+  rccom_->vider();
 }
 
 void PageCometes::copy_comClick() {
@@ -513,7 +507,7 @@ void PageCometes::copy_comClick() {
     instant.seconde = h.second();
   }
   const std::string rapport =
-      copie_comete(lnomcom_->text().toStdString(), champs_bloc_date_de(instant), textes(), texte_.toStdString(), cases);
+      copie_comete(lnomcom_->text().toStdString(), champs_bloc_date_de(instant), textes(), rccom_->texte().toStdString(), cases);
   if (!rapport.empty()) contexte_.ajouter_rapport(q(rapport));
 }
 

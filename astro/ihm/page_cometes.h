@@ -16,7 +16,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 class QTimeEdit;
 
@@ -25,6 +24,8 @@ class fichier_cometes;
 }
 
 namespace almanax::ihm {
+
+class BoiteRapport;
 
 class PageCometes : public Page {
   Q_OBJECT
@@ -50,7 +51,7 @@ class PageCometes : public Page {
   const fichier_cometes* catalogue() const { return catalogue_.get(); }
   long long index_defaut() const { return index_defaut_; }
   // The report box's text, with its CR LF line ends.
-  const QString& rapport() const { return texte_; }
+  const QString& rapport() const;
   const std::optional<resultat_comete>& resultat() const { return resultat_; }
 
  signals:
@@ -76,11 +77,14 @@ class PageCometes : public Page {
   textes_comete textes() const;
   void poser_textes(const textes_comete& t);
   QLineEdit* champ(champ_comete c) const;
+  // The first element field left empty, if any.
+  QLineEdit* champ_vide() const;
+  // A refusal's message, then its field focused with its text selected.
+  void signaler(const refus_comete& refus);
   // Refuses empty fields, unreadable numbers, e outside 0..1 and q <= 0 before a save.
   bool elements_enregistrables();
   void remplir_liste(int selection);
   void signaler_defaut(long long index);
-  void ajouter_au_rapport(const QString& bloc);
 
   ChampsDate date_;
   QTimeEdit* com_temps_ = nullptr;
@@ -107,14 +111,13 @@ class PageCometes : public Page {
   QCheckBox* c_com_el_ = nullptr;
   QCheckBox* c_com_coor_ = nullptr;
   QPushButton* copy_com_ = nullptr;
-  QPlainTextEdit* rccom_ = nullptr;
+  BoiteRapport* rccom_ = nullptr;
 
   std::unique_ptr<fichier_cometes> catalogue_;
   std::function<bool()> choix_par_defaut_ = [] { return true; };
   long long index_defaut_ = 0;
   int index_affiche_ = -1;  // the comet shown (the tag of lnomcom), -1 for none
   bool selection_programme_ = false;
-  QString texte_;  // the report box's text: the widget keeps paragraphs, not line ends
   std::optional<resultat_comete> resultat_;
   std::optional<instant_saisi> calcule_;  // the instant of the values shown
 };

@@ -6,15 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "calcul/validation.h"
+#include "ihm/boite_rapport.h"
 #include "ihm/controles.h"
 #include "ihm/controles_dates.h"
 #include "ihm/edition_spin.h"
@@ -119,11 +117,7 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
     grille->addWidget(copy_prec_, 3, 0, 1, 2, Qt::AlignHCenter);
   }
 
-  mempre_ = new QPlainTextEdit(this);
-  mempre_->setObjectName(QStringLiteral("mempre"));
-  mempre_->setReadOnly(true);
-  mempre_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  mempre_->setTabStopDistance(tabulation_rapports);
+  mempre_ = new BoiteRapport("mempre", tabulation_rapports, this);
 
   {
     auto* boutons = new QHBoxLayout;
@@ -162,6 +156,10 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
   connect(BitBtn4_, &QPushButton::clicked, this, &PagePrecession::BitBtn4Click);
   connect(BitBtn9_, &QPushButton::clicked, this, &PagePrecession::BitBtn9Click);
   connect(copy_prec_, &QPushButton::clicked, this, &PagePrecession::copy_precClick);
+}
+
+const QString& PagePrecession::rapport() const {
+  return mempre_->texte();
 }
 
 QWidget* PagePrecession::bouton_calcul() const {
@@ -256,12 +254,7 @@ void PagePrecession::bt_equiClick() {
   e.mpa = reel_du_texte(texte(t_mpa_)).value_or(0);
   e.mpd = reel_du_texte(texte(t_mpd_)).value_or(0);
   const resultat_precession r = calcul_precession(e);
-  const QString bloc = QString::fromStdString(r.bloc);
-  texte_ += bloc;
-  QTextCursor fin(mempre_->document());
-  fin.movePosition(QTextCursor::End);
-  fin.insertText(bloc);
-  mempre_->verticalScrollBar()->setValue(mempre_->verticalScrollBar()->maximum());
+  mempre_->ajouter(QString::fromStdString(r.bloc));
 }
 
 void PagePrecession::upjour1Click(sens_pas sens) {
@@ -273,8 +266,7 @@ void PagePrecession::upjour2Click(sens_pas sens) {
 }
 
 void PagePrecession::BitBtn4Click() {
-  texte_.clear();
-  mempre_->clear();
+  mempre_->vider();
 }
 
 void PagePrecession::BitBtn9Click() {
@@ -293,7 +285,7 @@ void PagePrecession::copy_precClick() {
   c.declip3 = texte(declip3_);
   c.t_mpa = texte(t_mpa_);
   c.t_mpd = texte(t_mpd_);
-  contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, texte_.toStdString(), cases_precession{
+  contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, mempre_->texte().toStdString(), cases_precession{
                                                                                                  cprecequi_->isChecked(),
                                                                                                  cprecdt_->isChecked(),
                                                                                                  cprecad_->isChecked(),

@@ -12,12 +12,12 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTimeEdit;
 
 namespace almanax::ihm {
 
+class BoiteRapport;
 class EditionSpin;
 
 class PagePrecession : public Page {
@@ -34,7 +34,7 @@ class PagePrecession : public Page {
   void poser_heure_de_demarrage(const QTime& heure) override;
 
   // The report box's text, with its CR LF line ends.
-  const QString& rapport() const { return texte_; }
+  const QString& rapport() const;
 
  public slots:
   void bt_equiClick();
@@ -72,8 +72,7 @@ class PagePrecession : public Page {
   QCheckBox* cprecmpa_ = nullptr;
   QCheckBox* cprecmpd_ = nullptr;
   QPushButton* copy_prec_ = nullptr;
-  QPlainTextEdit* mempre_ = nullptr;
-  QString texte_;
+  BoiteRapport* mempre_ = nullptr;
   bool en_verification_ = false;
 };
 
