@@ -189,6 +189,38 @@ TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
   EXPECT_EQ(noms(relu).size(), 21);
 }
 
+// An empty catalogue takes the new comet as its only entry; a folder gone afterwards
+// loses nothing and the message says why.
+TEST_F(PageCometesTest, EmptyCatalogueThenFolderGone) {
+  const QString sous = dossier.chemin("catalogue");
+  ASSERT_TRUE(QDir().mkdir(sous));
+  ecrire_fichier(QDir(sous).filePath("cometes.dat"), "");
+  PageCometes p(c);
+  QSignalSpy defaut(&p, &PageCometes::cometeParDefaut);
+  p.charger_cometes(sous, 0);
+  EXPECT_TRUE(noms(p).isEmpty());
+  cliquer(p, "new_comete");
+  const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "3,68"}, {"tcommois", "7"},  {"tcoman", "2020"},
+                                                         {"eqcom", "0,29"},    {"eicom", "128,9"}, {"eecom", "0,999"},
+                                                         {"eomcom", "37,3"},   {"eom1com", "61"}};
+  for (const auto& [n, t] : valeurs) remplacer(champ(p, n), t);
+  cliquer(p, "Save_comete");
+  EXPECT_EQ(noms(p), QStringList{"COMÈTE"});
+  ASSERT_FALSE(defaut.isEmpty());
+  EXPECT_EQ(defaut.last().at(0).toLongLong(), 0);
+  EXPECT_EQ(defaut.last().at(1).toString(), "COMÈTE");
+
+  ASSERT_TRUE(QDir(sous).removeRecursively());
+  c.messages_.recus.clear();
+  remplacer(champ(p, "eecom"), "0,5");
+  cliquer(p, "modif_com");
+  ASSERT_NE(dernier_message(), nullptr);
+  EXPECT_EQ(dernier_message()->titre, "Erreur d'écriture");
+  EXPECT_TRUE(dernier_message()->texte.contains("Le catalogue n'a pas été modifié."));
+  EXPECT_EQ(almanax::textes_de(p.catalogue()->cometes()[0].donnees).e, "0,999");
+  EXPECT_TRUE(controle<QPushButton>(p, "modif_com")->isEnabled());  // the edit is still there to save
+}
+
 TEST_F(PageCometesTest, PerihelionDateChecksOnExit) {
   PageCometes p(c);
   struct cas {
