@@ -73,7 +73,9 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
         {"i (°)", eicom_},       {"e", eecom_},           {"w (°)", eomcom_},    {"W (°)", eom1com_},
     };
     int rang = 0;
+    const int largeur = fontMetrics().horizontalAdvance(QStringLiteral("00,0000000"));
     for (const auto& [legende, champ] : lignes) {
+      champ->setMinimumWidth(largeur);
       auto* l = new QLabel(QString::fromUtf8(legende), g_elements);
       l->setBuddy(champ);
       grille->addWidget(l, 2 + rang % 4, (rang / 4) * 2, Qt::AlignRight);
@@ -150,7 +152,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
     droite->addWidget(g_copier);
     droite->addStretch(1);
     auto* haut = new QHBoxLayout;
-    haut->addWidget(g_catalogue, 3);
+    haut->addWidget(g_catalogue, 2);
     haut->addWidget(g_elements, 3);
     haut->addLayout(droite, 3);
     auto* bas = new QHBoxLayout;

@@ -204,6 +204,13 @@ TEST_F(PageCometesTest, EmptyCatalogueThenFolderGone) {
                                                          {"eqcom", "0,29"},    {"eicom", "128,9"}, {"eecom", "0,999"},
                                                          {"eomcom", "37,3"},   {"eom1com", "61"}};
   for (const auto& [n, t] : valeurs) remplacer(champ(p, n), t);
+  // A text that is no number is never written into the catalogue.
+  champ(p, "eicom")->setText(",");
+  cliquer(p, "Save_comete");
+  ASSERT_NE(dernier_message(), nullptr);
+  EXPECT_EQ(dernier_message()->texte, "Vous devez entrer un nombre correct");
+  EXPECT_TRUE(noms(p).isEmpty());
+  remplacer(champ(p, "eicom"), "128,9");
   cliquer(p, "Save_comete");
   EXPECT_EQ(noms(p), QStringList{"COMÈTE"});
   ASSERT_FALSE(defaut.isEmpty());
