@@ -13,12 +13,12 @@ class QWidget;
 namespace almanax::ihm {
 
 enum class filtre {
-  chiffres,   // digits, backspace, copy, paste, cut
+  chiffres,   // digits, backspace, paste, cut (Ctrl+C is a menu shortcut before it is a copy)
   annee,      // digits, "+", "-", backspace
-  nord_sud,   // "N" or "S" (typed in either case, shown in capitals)
+  nord_sud,   // "N" or "S" (typed in either case, shown in capitals); no backspace, no delete
   est_ouest,  // "E" or "O"
   reel,       // digits, the decimal separator ("." and "," both give the locale's),
-              // a sign in first place, backspace, copy, paste, cut
+              // a sign in first place, backspace, paste, cut
 };
 
 // The character a key press types, as the key filters see it: backspace is 8, Ctrl+C,

@@ -310,11 +310,7 @@ void PageCometes::bt_cometeClick() {
   }
   entree_comete e;
   e.elements = *l.elements;
-  e.observation.date = date_.date_a_calculer();
-  const QTime h = com_temps_->time();
-  e.observation.heure = h.hour();
-  e.observation.minute = h.minute();
-  e.observation.seconde = h.second();
+  e.observation = date_.instant_a_calculer(com_temps_);
   e.nom = lnomcom_->text().toStdString();
   e.separateur = QLocale().decimalPoint().toStdString();
   resultat_ = calcul_comete(e);
@@ -498,16 +494,8 @@ void PageCometes::copy_comClick() {
   cases.c_com_dt = c_com_dt_->isChecked();
   cases.c_com_el = c_com_el_->isChecked();
   cases.c_com_coor = c_com_coor_->isChecked();
-  instant_saisi instant;
-  if (calcule_) {
-    instant = *calcule_;
-  } else {
-    instant.date = date_.date();
-    const QTime h = com_temps_->time();
-    instant.heure = h.hour();
-    instant.minute = h.minute();
-    instant.seconde = h.second();
-  }
+  // The instant of the values shown; before any computation, the fields.
+  const instant_saisi instant = calcule_ ? *calcule_ : date_.instant_a_calculer(com_temps_);
   const std::string rapport =
       copie_comete(lnomcom_->text().toStdString(), champs_bloc_date_de(instant), textes(), rccom_->texte().toStdString(), cases);
   if (!rapport.empty()) contexte_.ajouter_rapport(q(rapport));

@@ -230,21 +230,11 @@ bool PagePrecession::declip1Exit() {
   return true;
 }
 
-instant_saisi PagePrecession::instant(ChampsDate& date, const QTimeEdit* heure, bool normaliser) {
-  instant_saisi i;
-  i.date = normaliser ? date.date_a_calculer() : date.date();
-  const QTime h = heure->time();
-  i.heure = h.hour();
-  i.minute = h.minute();
-  i.seconde = h.second();
-  return i;
-}
-
 void PagePrecession::bt_equiClick() {
   if (!declip1Exit()) return;
   entree_precession e;
-  e.reference = instant(date1_, heureequi_, true);
-  e.voulue = instant(date2_, heureequi2_, true);
+  e.reference = date1_.instant_a_calculer(heureequi_);
+  e.voulue = date2_.instant_a_calculer(heureequi2_);
   e.ad_heures = entier_du_texte(texte(alphap1_)).value_or(0);
   e.ad_minutes = entier_du_texte(texte(alphap2_)).value_or(0);
   e.ad_secondes = reel_du_texte(texte(alphap3_)).value_or(0);
@@ -275,8 +265,8 @@ void PagePrecession::BitBtn9Click() {
 
 void PagePrecession::copy_precClick() {
   champs_precession c;
-  c.voulue = champs_bloc_date_de(instant(date2_, heureequi2_, false));
-  c.reference = champs_bloc_date_de(instant(date1_, heureequi_, false));
+  c.voulue = champs_bloc_date_de(date2_.instant_a_calculer(heureequi2_));
+  c.reference = champs_bloc_date_de(date1_.instant_a_calculer(heureequi_));
   c.alphap1 = texte(alphap1_);
   c.alphap2 = texte(alphap2_);
   c.alphap3 = texte(alphap3_);

@@ -48,8 +48,6 @@ class PagePrecession : public Page {
   void copy_precClick();
 
  private:
-  instant_saisi instant(ChampsDate& date, const QTimeEdit* heure, bool normaliser);
-
   ChampsDate date1_;
   ChampsDate date2_;
   QTimeEdit* heureequi_ = nullptr;
