@@ -7,7 +7,9 @@
 #include <iostream>
 
 #include "calcul/comete.h"
+#include "calcul/ephemerides.h"
 #include "cli/cli.h"
+#include "cli/recherche_annees.h"
 #include "donnees/cometes.h"
 #include "donnees/villes.h"
 
@@ -59,42 +61,28 @@ const char* nom_du_champ(champ_comete c) {
   return "--e";
 }
 
-json::valeur json_resultat(const resultat_comete& r, const std::string& nom, const textes_comete& t) {
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("nom", nom);
-  j.ajouter("jour_julien", r.jour_julien);
-  j.ajouter("jour_julien_comete", r.jour_julien_comete);
-  j.ajouter("jour_julien_perihelie", r.jour_julien_perihelie);
-  j.ajouter("ascension_droite_deg", r.ascension_droite);
-  j.ajouter("declinaison_deg", r.declinaison);
-  j.ajouter("distance_ua", r.distance);
-  j.ajouter("distance_km", r.distance * 149565800.0L);
-  j.ajouter("temps_lumiere_j", r.temps_lumiere);
-  j.ajouter("rayon_vecteur_ua", r.rayon_vecteur);
-  j.ajouter("anomalie_vraie_deg", r.anomalie_vraie);
-  j.ajouter("elongation_deg", r.elongation);
-  json::valeur x = json::valeur::nouveau_tableau();
-  for (long double v : {r.xi, r.eta, r.zeta}) x.pousser(v);
-  j.ajouter("geocentrique_equatorial_ua", std::move(x));
-  json::valeur el = json::valeur::nouvel_objet();
-  el.ajouter("T_annee", t.T_annee);
-  el.ajouter("T_mois", t.T_mois);
-  el.ajouter("T_jour", t.T_jour);
-  el.ajouter("q", t.q);
-  el.ajouter("e", t.e);
-  el.ajouter("w", t.w);
-  el.ajouter("W", t.W);
-  el.ajouter("i", t.i);
-  j.ajouter("elements", std::move(el));
-  json::valeur tx = json::valeur::nouvel_objet();
-  tx.ajouter("date", r.ligne_date);
-  tx.ajouter("ascension_droite", r.texte_ad);
-  tx.ajouter("declinaison", r.texte_dec);
-  tx.ajouter("distance_ua", r.texte_distance_ua);
-  tx.ajouter("distance_km", r.texte_distance_km);
-  tx.ajouter("elongation", r.texte_elongation);
-  j.ajouter("textes", std::move(tx));
+QJsonObject json_resultat(const resultat_comete& r) {
+  QJsonObject j;
+  j["jour_julien"] = nombre_json(r.jour_julien);
+  j["jour_julien_comete"] = nombre_json(r.jour_julien_comete);
+  // The perihelion passage, in the time scale of the elements (Dynamical Time).
+  j["perihelie"] = evenement_json(r.jour_julien_perihelie);
+  j["ascension_droite_deg"] = valeur_et_texte(r.ascension_droite, r.texte_ad);
+  j["declinaison_deg"] = valeur_et_texte(r.declinaison, r.texte_dec);
+  j["distance_ua"] = valeur_et_texte(r.distance, r.texte_distance_ua);
+  j["distance_km"] = valeur_et_texte(r.distance * km_par_ua, r.texte_distance_km);
+  j["elongation_deg"] = valeur_et_texte(r.elongation, r.texte_elongation);
+  j["temps_lumiere_j"] = nombre_json(r.temps_lumiere);
+  j["rayon_vecteur_ua"] = nombre_json(r.rayon_vecteur);
+  j["anomalie_vraie_deg"] = nombre_json(r.anomalie_vraie);
+  j["geocentrique_equatorial_ua"] = QJsonArray{nombre_json(r.xi), nombre_json(r.eta), nombre_json(r.zeta)};
   return j;
+}
+
+QJsonObject elements_json(const std::string& nom, const textes_comete& t) {
+  return {{"nom", chaine_json(nom)},         {"T_annee", chaine_json(t.T_annee)}, {"T_mois", chaine_json(t.T_mois)},
+          {"T_jour", chaine_json(t.T_jour)}, {"q", chaine_json(t.q)},             {"e", chaine_json(t.e)},
+          {"w", chaine_json(t.w)},           {"W", chaine_json(t.W)},             {"i", chaine_json(t.i)}};
 }
 
 }  // namespace
@@ -141,19 +129,16 @@ resultat rapport_comete(arguments& a) {
   if (l.refus)
     throw erreur_option(l.refus->message + " (" + nom_du_champ(l.refus->champs.front()) + ")");
 
+  resultat res;
+  res.entrees["comete"] = elements_json(nom, t);
   entree_comete e;
   e.elements = *l.elements;
-  e.observation.date = a.date("date", aujourd_hui());
-  const heure_hms h = a.heure("heure", maintenant());
-  e.observation.heure = h.heure;
-  e.observation.minute = h.minute;
-  e.observation.seconde = h.seconde;
+  e.observation = instant_des_options(a, res.entrees);
   e.nom = nom;
   e.separateur = separateur_decimal();
   const resultat_comete r = calcul_comete(e);
-  resultat res;
   res.texte = r.bloc;
-  res.donnees = json_resultat(r, nom, t);
+  res.donnees = json_resultat(r);
   return res;
 }
 

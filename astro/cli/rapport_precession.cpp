@@ -5,6 +5,7 @@
 #include "calcul/precessions.h"
 #include "calcul/validation.h"
 #include "cli/cli.h"
+#include "cli/recherche_annees.h"
 
 namespace almanax::cli {
 
@@ -46,50 +47,37 @@ trois_champs lire_trois_champs(const std::string& nom, const std::string& v, int
 }  // namespace
 
 resultat rapport_precession(arguments& a) {
-  if (!a.present("ad") || !a.present("dec"))
-    throw erreur_option("--ad et --dec sont attendus : les coordonnées à l'équinoxe de référence.");
-  const trois_champs ad = lire_trois_champs("ad", a.texte("ad", ""), 23, false, "HH:MM:SS.s");
-  const trois_champs dec = lire_trois_champs("dec", a.texte("dec", ""), 89, true, "±DD:MM:SS.s");
+  // The page's own starting coordinates by default: 0 h and 0°.
+  const trois_champs ad = lire_trois_champs("ad", a.texte("ad", "0:00:00"), 23, false, "HH:MM:SS.s");
+  const trois_champs dec = lire_trois_champs("dec", a.texte("dec", "+0:00:00"), 89, true, "±DD:MM:SS.s");
 
+  resultat res;
   entree_precession e;
-  e.reference.date = a.date("equinoxe", {1, 1, 2000});
-  const heure_hms h1 = a.heure("heure-equinoxe", {12, 0, 0});
-  e.reference.heure = h1.heure;
-  e.reference.minute = h1.minute;
-  e.reference.seconde = h1.seconde;
-  e.voulue.date = a.date("date", aujourd_hui());
-  const heure_hms h2 = a.heure("heure", {0, 0, 0});
-  e.voulue.heure = h2.heure;
-  e.voulue.minute = h2.minute;
-  e.voulue.seconde = h2.seconde;
+  e.reference = instant_des_options(a, res.entrees, "equinoxe", "heure-equinoxe", {1, 1, 2000}, {12, 0, 0});
+  e.voulue = instant_des_options(a, res.entrees, "date", "heure", aujourd_hui(), {0, 0, 0});
   e.ad_heures = ad.entier;
   e.ad_minutes = ad.minutes;
   e.ad_secondes = ad.secondes;
   e.declinaison = {dec.negatif, dec.entier, dec.minutes, dec.secondes};
   e.mpa = a.reel("mpa", 0, -59, 59);
   e.mpd = a.reel("mpd", 0, -59, 59);
+  res.entrees["ad_deg"] = nombre_json(15 * (e.ad_heures + e.ad_minutes / 60.0L + e.ad_secondes / 3600));
+  res.entrees["dec_deg"] = nombre_json(e.declinaison.valeur());
+  res.entrees["mpa_s_par_an"] = nombre_json(e.mpa);
+  res.entrees["mpd_arcsec_par_an"] = nombre_json(e.mpd);
 
   const resultat_precession r = calcul_precession(e);
-  resultat res;
   res.texte = r.bloc;
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("jour_julien_reference", r.jour_julien_reference);
-  j.ajouter("jour_julien", r.jour_julien_voulu);
-  j.ajouter("T_siecles", r.T);
-  j.ajouter("t_siecles", r.t);
-  j.ajouter("zeta_arcsec", r.angles.zeta);
-  j.ajouter("z_arcsec", r.angles.z);
-  j.ajouter("theta_arcsec", r.angles.theta);
-  j.ajouter("ascension_droite_initiale_deg",
-            15 * (e.ad_heures + e.ad_minutes / 60.0L + e.ad_secondes / 3600));
-  j.ajouter("declinaison_initiale_deg", e.declinaison.valeur());
-  j.ajouter("ascension_droite_deg", r.ascension_droite);
-  j.ajouter("declinaison_deg", r.declinaison);
-  json::valeur t = json::valeur::nouvel_objet();
-  t.ajouter("ascension_droite", r.texte_ad);
-  t.ajouter("declinaison", r.texte_dec);
-  j.ajouter("textes", std::move(t));
-  res.donnees = std::move(j);
+  QJsonObject& j = res.donnees;
+  j["jour_julien_reference"] = nombre_json(r.jour_julien_reference);
+  j["jour_julien"] = nombre_json(r.jour_julien_voulu);
+  j["T_siecles"] = nombre_json(r.T);
+  j["t_siecles"] = nombre_json(r.t);
+  j["zeta_arcsec"] = nombre_json(r.angles.zeta);
+  j["z_arcsec"] = nombre_json(r.angles.z);
+  j["theta_arcsec"] = nombre_json(r.angles.theta);
+  j["ascension_droite_deg"] = valeur_et_texte(r.ascension_droite, r.texte_ad);
+  j["declinaison_deg"] = valeur_et_texte(r.declinaison, r.texte_dec);
   return res;
 }
 

@@ -74,8 +74,8 @@ const rapport table_rapports[] = {
      "  --heure HH:MM[:SS]   heure d'observation (défaut : maintenant)\n",
      rapport_comete},
     {"precession", "Précession des équinoxes : coordonnées d'une étoile d'un équinoxe à une date, mouvement propre compris",
-     "  --ad HH:MM:SS.s      ascension droite à l'équinoxe de référence\n"
-     "  --dec ±DD:MM:SS.s    déclinaison à l'équinoxe de référence (le signe porte sur tout l'angle)\n"
+     "  --ad HH:MM:SS.s      ascension droite à l'équinoxe de référence (défaut : 0:00:00)\n"
+     "  --dec ±DD:MM:SS.s    déclinaison à l'équinoxe de référence, le signe portant sur tout l'angle (défaut : 0:00:00)\n"
      "  --mpa S              mouvement propre en ascension droite, secondes de temps par an (défaut : 0)\n"
      "  --mpd S              mouvement propre en déclinaison, secondes d'arc par an (défaut : 0)\n"
      "  --equinoxe JJ/MM/AAAA        équinoxe de référence (défaut : 01/01/2000)\n"
