@@ -3,7 +3,6 @@
 // report box. The command line never writes: when cometes.dat is missing from the
 // working directory the bundled catalogue is read as is.
 #include <QDir>
-#include <QSettings>
 #include <iostream>
 
 #include "calcul/comete.h"
@@ -11,18 +10,22 @@
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 #include "donnees/cometes.h"
+#include "donnees/reglages.h"
 #include "donnees/villes.h"
 
 namespace almanax::cli {
 
 namespace {
 
-// The window's default comet: the settings value "Comète", else the first comet.
+// The window's default comet: the settings value "Comète", else the first comet. A
+// store that cannot be opened safely is said and left alone.
 long long index_comete_memorise() {
-  const QSettings reglages(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
-  bool ok = false;
-  const long long i = reglages.value(QStringLiteral("Comète")).toLongLong(&ok);
-  return ok ? i : 0;
+  const ouverture_reglages o = ouvrir_reglages();
+  if (!o.magasin) {
+    std::cerr << "astro : " << o.avertissement << "\n";
+    return reglages{}.comete;
+  }
+  return lire_reglages(*o.magasin, reglages{}).comete;
 }
 
 // "JJ/MM/AAAA.ffff" (the fraction of the day after the year) or "JJ,ffff/MM/AAAA":
