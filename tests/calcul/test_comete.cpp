@@ -10,26 +10,13 @@
 
 #include "calcul/comete.h"
 #include "calcul/numerique.h"
+#include "kepler_bissection.h"
 
 using namespace almanax;
 
 namespace {
 
-// Kepler's equation by plain bisection on 0..pi: slow, but it cannot go wrong.
-long double kepler_bissection(long double M, long double e) {
-  long double m = std::remainder(M, 2 * pi);
-  const long double signe = m < 0 ? -1 : 1;
-  m = std::fabs(m);
-  long double bas = 0, haut = pi;
-  for (int k = 0; k < 200; ++k) {
-    const long double milieu = (bas + haut) / 2;
-    if (milieu - e * std::sin(milieu) < m)
-      bas = milieu;
-    else
-      haut = milieu;
-  }
-  return signe * (bas + haut) / 2;
-}
+using test::kepler_bissection;
 
 textes_comete textes_initiaux() {
   textes_comete t;

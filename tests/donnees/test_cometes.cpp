@@ -17,6 +17,7 @@
 #include "calcul/numerique.h"
 #include "donnees/cometes.h"
 #include "donnees/villes.h"
+#include "../calcul/kepler_bissection.h"
 #include "planseries/planseries.h"
 
 namespace almanax {
@@ -169,17 +170,7 @@ long double jour_julien_gregorien(int annee, int mois, long double jour) {
   return jdn - 0.5L + (jour - std::floor(jour));
 }
 
-long double kepler_bissection(long double M, long double e) {
-  long double m = std::remainder(M, 2 * pi);
-  const long double signe = m < 0 ? -1 : 1;
-  m = std::fabs(m);
-  long double bas = 0, haut = pi;
-  for (int k = 0; k < 200; ++k) {
-    const long double milieu = (bas + haut) / 2;
-    (milieu - e * std::sin(milieu) < m ? bas : haut) = milieu;
-  }
-  return signe * (bas + haut) / 2;
-}
+using test::kepler_bissection;
 
 vec3 rotation_z(const vec3& v, long double a) {
   return {v[0] * std::cos(a) - v[1] * std::sin(a), v[0] * std::sin(a) + v[1] * std::cos(a), v[2]};
