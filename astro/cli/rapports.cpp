@@ -12,6 +12,8 @@ resultat rapport_perigees(arguments& a);
 resultat rapport_eclipses(arguments& a);
 resultat rapport_phenomenes(arguments& a);
 resultat rapport_perihelies(arguments& a);
+resultat rapport_comete(arguments& a);
+resultat rapport_precession(arguments& a);
 // --- end of report functions ---
 
 namespace {
@@ -61,6 +63,26 @@ const rapport table_rapports[] = {
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
      "  --planetes LISTE     Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
      rapport_perihelies},
+    {"comete", "Comète : ascension droite, déclinaison, distance et élongation d'une comète à une date",
+     "  --comete NOM         comète du catalogue cometes.dat (défaut : la comète par défaut)\n"
+     "  --T JJ/MM/AAAA.ffff  ou bien ses éléments : passage au périhélie (ou JJ,ffff/MM/AAAA),\n"
+     "  --q UA --e E         distance au périhélie, excentricité (0 < e <= 1),\n"
+     "  --i DEG --w DEG      inclinaison, argument du périhélie,\n"
+     "  --W DEG              longitude du noeud ascendant (écliptique et équinoxe J2000.0)\n"
+     "  --nom NOM            nom affiché avec ces éléments (défaut : COMÈTE)\n"
+     "  --date JJ/MM/AAAA    date d'observation (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure d'observation (défaut : maintenant)\n",
+     rapport_comete},
+    {"precession", "Précession des équinoxes : coordonnées d'une étoile d'un équinoxe à une date, mouvement propre compris",
+     "  --ad HH:MM:SS.s      ascension droite à l'équinoxe de référence (défaut : 0:00:00)\n"
+     "  --dec ±DD:MM:SS.s    déclinaison à l'équinoxe de référence, le signe portant sur tout l'angle (défaut : 0:00:00)\n"
+     "  --mpa S              mouvement propre en ascension droite, secondes de temps par an (défaut : 0)\n"
+     "  --mpd S              mouvement propre en déclinaison, secondes d'arc par an (défaut : 0)\n"
+     "  --equinoxe JJ/MM/AAAA        équinoxe de référence (défaut : 01/01/2000)\n"
+     "  --heure-equinoxe HH:MM[:SS]  son heure (défaut : 12:00:00, soit J2000.0)\n"
+     "  --date JJ/MM/AAAA    date voulue (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure de la date voulue (défaut : 00:00:00)\n",
+     rapport_precession},
     // --- end of reports ---
 };
 }  // namespace
