@@ -66,6 +66,8 @@ long double somme_lune(std::span<const Terme> table, Coefficient coefficient, co
   constexpr std::size_t max = 64;
   double angle[max], valeur[max];
   long double facteur[max];
+  const double D = static_cast<double>(a.D), M = static_cast<double>(a.M), Mp = static_cast<double>(a.Mp),
+               F = static_cast<double>(a.F);
   long double s = 0;
   std::size_t n = 0;
   const auto vider = [&] {
@@ -77,7 +79,9 @@ long double somme_lune(std::span<const Terme> table, Coefficient coefficient, co
     const long double c = coefficient(t);
     if (c == 0) continue;
     facteur[n] = c * facteur_e(t.m, a.E);
-    angle[n] = static_cast<double>(planseries::reduire_tour(argument(a, t.d, t.m, t.mp, t.f)));
+    // The four angles are already within one turn and the multipliers small: the
+    // argument is formed in double, good to a few 1e-15 rad.
+    angle[n] = t.d * D + t.m * M + t.mp * Mp + t.f * F;
     if (++n == max) vider();
   }
   vider();
