@@ -1,5 +1,7 @@
 #include "ihm/messages.h"
 
+#include "dessin/image_fichier.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -109,9 +111,9 @@ bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, con
                   const QString& titre) {
   const std::optional<QString> fichier = dialogues.fichier_image(parent, titre);
   if (!fichier) return false;
-  if (!image.save(*fichier, "BMP")) {
-    messages.erreur(QStringLiteral("Impossible d'enregistrer l'image dans le fichier %1.").arg(*fichier),
-                    QStringLiteral("Erreur d'écriture"));
+  const std::string erreur = dessin::enregistrer_image(image, *fichier);
+  if (!erreur.empty()) {
+    messages.erreur(QString::fromStdString(erreur), QStringLiteral("Erreur d'écriture"));
     return false;
   }
   return true;
