@@ -35,6 +35,10 @@ QIcon pastille(const couleur_corps& c) {
   return QIcon(p);
 }
 
+// The column of controls beside the picture: what the geocentric map leaves of the
+// window's design width.
+constexpr int largeur_conception_colonne = 170;
+
 }  // namespace
 
 PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, QWidget* parent)
@@ -44,10 +48,12 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
       titre_sauvegarde_(n.titre_sauvegarde) {
   heure_ = selecteur_heure(n.heure, this);
   ok_ = bouton(n.ok, QStringLiteral("&OK"), this);
+  ok_->setMinimumWidth(0);
   maintenant_ = bouton(n.maintenant, QStringLiteral("&Maintenant"), this);
+  maintenant_->setMinimumWidth(0);
 
-  // ---- Tool buttons: one per body, down when it is drawn -------------------------------
-  auto* outils = new QHBoxLayout;
+  // ---- Tool buttons: one per body, down when it is drawn; the name is the hint -------
+  auto* outils = new QGridLayout;
   outils->setSpacing(2);
   for (std::size_t k = 0; k < n.corps.size(); ++k) {
     auto* b = new QToolButton(this);
@@ -55,29 +61,31 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
     b->setObjectName(QString::fromLatin1(n.outil) + QString::number(k + 1));
     b->setText(nom);
     b->setToolTip(nom);
+    b->setAccessibleName(nom);
     b->setIcon(pastille(n.couleurs[k]));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     b->setCheckable(true);
     b->setChecked(true);
-    outils->addWidget(b);
+    outils->addWidget(b, static_cast<int>(k / 5), static_cast<int>(k % 5));
     outils_.push_back(b);
     bulles_.push_back(nom);
     connect(b, &QToolButton::clicked, this, [this] { dessiner(); });
   }
-  outils->addStretch(1);
+  outils->setColumnStretch(5, 1);
 
   // ---- "Intervale" and "Mode" ----------------------------------------------------------
   auto* g_intervalle = groupe(n.intervalle, QStringLiteral("Intervale"), this);
   intervalles_ = new QButtonGroup(this);
   {
-    auto* l = new QVBoxLayout(g_intervalle);
+    // Two columns, in reading order, so the column of controls stays short.
+    auto* l = new QGridLayout(g_intervalle);
     l->setSpacing(1);
     for (int k = 0; k < n.intervalles.size(); ++k) {
       auto* r = new QRadioButton(n.intervalles[k], g_intervalle);
       r->setObjectName(QString::fromLatin1(n.intervalle) + QString::number(k));
       r->setChecked(k == n.intervalle_initial);
       intervalles_->addButton(r, k);
-      l->addWidget(r);
+      l->addWidget(r, k / 2, k % 2);
     }
   }
   auto* g_mode = groupe(n.mode, QStringLiteral("Mode"), this);
@@ -105,40 +113,50 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
   cadre_->installEventFilter(this);
   animation_ = new Animation([this] { return faire_pas(sens_); }, this);
 
-  // ---- Layout --------------------------------------------------------------------------
+  // ---- Layout: the controls in a column beside the picture ---------------------------
   {
     auto* saisie = new QGridLayout;
-    saisie->setVerticalSpacing(4);
-    date_.disposer(saisie, 0, nullptr);
-    auto* l = new QLabel(QStringLiteral("Heure"), this);
-    l->setBuddy(heure_);
-    saisie->addWidget(l, 1, 0, Qt::AlignRight);
-    saisie->addWidget(heure_, 1, 1, 1, 3);
+    saisie->setVerticalSpacing(3);
+    const std::pair<const char*, QWidget*> champs[] = {
+        {"Jour", date_.jour()}, {"Mois", date_.mois()}, {"Année", date_.an()}, {"Heure", heure_}};
+    int rang = 0;
+    for (const auto& [legende, champ] : champs) {
+      auto* l = new QLabel(QString::fromUtf8(legende), this);
+      l->setBuddy(champ);
+      saisie->addWidget(l, rang, 0, Qt::AlignRight);
+      saisie->addWidget(champ, rang++, 1);
+    }
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(ok_);
     boutons->addWidget(maintenant_);
-    auto* groupes = new QHBoxLayout;
-    groupes->addWidget(g_intervalle, 0, Qt::AlignTop);
-    groupes->addWidget(g_mode, 0, Qt::AlignTop);
     auto* pas = new QHBoxLayout;
-    pas->addWidget(precedent_);
-    pas->addWidget(stop_);
-    pas->addWidget(suivant_);
+    for (QPushButton* b : {precedent_, stop_, suivant_}) {
+      b->setMinimumWidth(0);
+      b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+      pas->addWidget(b);
+    }
     panneau_ = new QVBoxLayout;
     auto* gauche = new QVBoxLayout;
+    gauche->setSpacing(4);
     gauche->addLayout(saisie);
     gauche->addLayout(boutons);
-    gauche->addLayout(groupes);
+    gauche->addLayout(outils);
+    gauche->addWidget(g_intervalle);
+    gauche->addWidget(g_mode);
     gauche->addLayout(pas);
     gauche->addWidget(sauver_);
     gauche->addLayout(panneau_);
     gauche->addStretch(1);
+    auto* colonne = new QWidget(this);
+    colonne->setLayout(gauche);
+    colonne->setMaximumWidth(largeur_conception_colonne);
     auto* droite = new QVBoxLayout;
-    droite->addLayout(outils);
     droite->addWidget(cadre_);
     droite->addStretch(1);
     auto* page = new QHBoxLayout(this);
-    page->addLayout(gauche);
+    page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
+    page->addWidget(colonne);
     page->addLayout(droite, 1);
   }
 

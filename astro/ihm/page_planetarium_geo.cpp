@@ -60,6 +60,7 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
   ldecg_->setObjectName(QStringLiteral("ldecg"));
   lbjdg_ = new QLabel(this);
   lbjdg_->setObjectName(QStringLiteral("lbjdg"));
+  lbjdg_->setWordWrap(true);
   info->addWidget(lbnomg_, 0, 0, 1, 2);
   info->addWidget(lbag_, 1, 0);
   info->addWidget(lalg_, 1, 1, Qt::AlignRight);

@@ -44,11 +44,12 @@ PagePlanetariumHelio::PagePlanetariumHelio(Contexte& contexte, QWidget* parent)
   lrh_ = new QLabel(pinfoh_);
   lrh_->setObjectName(QStringLiteral("lrh"));
   auto* grille = new QGridLayout(pinfoh_);
-  grille->addWidget(lbnomh_, 0, 0, 1, 2);
+  grille->setVerticalSpacing(1);
+  grille->addWidget(lbnomh_, 0, 0);
   grille->addWidget(new QLabel(QStringLiteral("Longitude"), pinfoh_), 1, 0);
-  grille->addWidget(llh_, 1, 1, Qt::AlignRight);
-  grille->addWidget(new QLabel(QStringLiteral("Dist. au Soleil"), pinfoh_), 2, 0);
-  grille->addWidget(lrh_, 2, 1, Qt::AlignRight);
+  grille->addWidget(llh_, 2, 0, Qt::AlignRight);
+  grille->addWidget(new QLabel(QStringLiteral("Dist. au Soleil"), pinfoh_), 3, 0);
+  grille->addWidget(lrh_, 4, 0, Qt::AlignRight);
   pinfoh_->setVisible(false);
   panneau_->addWidget(pinfoh_);
 
