@@ -328,7 +328,7 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   lc.alpha_3j = e.alpha_3j;
   lc.delta_3j = e.delta_3j;
   lc.hauteur_h0 = hauteur_h0_planete;
-  lc.jour_julien = jd;
+  lc.jour_julien = minuit_du_jour(jd);
   lc.site = entree.site;
   r.lever_coucher = lever_meridien_coucher(lc);
   r.lever = r.lever_coucher->texte_lever;

@@ -45,9 +45,15 @@ long double raccorder(long double alpha, long double alpha_milieu) {
   return alpha_milieu - std::remainder(alpha_milieu - alpha, 360.0L);
 }
 
-std::string texte_heure_evenement(long double heure, etat_evenement etat) {
+enum class evenement { meridien, lever, coucher };
+
+std::string texte_heure_evenement(long double heure, etat_evenement etat, evenement ev) {
   switch (etat) {
-    case etat_evenement::normal: return format_hm(std::fabs(heure));
+    case etat_evenement::normal: return format_hm(heure);
+    case etat_evenement::pas_ce_jour:
+      return ev == evenement::lever ? texte_pas_de_lever
+             : ev == evenement::coucher ? texte_pas_de_coucher
+                                        : texte_pas_de_meridien;
     case etat_evenement::toujours_leve: return texte_toujours_leve;
     case etat_evenement::jamais_leve: return texte_jamais_leve;
     case etat_evenement::indetermine: break;
@@ -56,12 +62,14 @@ std::string texte_heure_evenement(long double heure, etat_evenement etat) {
 }
 
 void remplir_textes(sortie_lever_coucher& r) {
-  r.texte_meridien = texte_heure_evenement(r.heure_meridien, r.etat_meridien);
-  r.texte_lever = texte_heure_evenement(r.heure_lever, r.etat_lever);
-  r.texte_coucher = texte_heure_evenement(r.heure_coucher, r.etat_coucher);
+  r.texte_meridien = texte_heure_evenement(r.heure_meridien, r.etat_meridien, evenement::meridien);
+  r.texte_lever = texte_heure_evenement(r.heure_lever, r.etat_lever, evenement::lever);
+  r.texte_coucher = texte_heure_evenement(r.heure_coucher, r.etat_coucher, evenement::coucher);
 }
 
 }  // namespace
+
+long double minuit_du_jour(long double jour_julien) { return std::floor(jour_julien - 0.5L) + 0.5L; }
 
 sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
   sortie_lever_coucher r;
@@ -135,13 +143,8 @@ sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
   // high latitudes, where it meets the horizon at a shallow angle: the correction is
   // repeated until it no longer moves the time. Should it not settle (a body barely
   // reaching h0 that day), the time after the first correction is kept.
-  long double resultat[3];
-  for (int i = 0; i < 3; ++i) {
-    if (i > 0 && etat_horizon != etat_evenement::normal) {
-      resultat[i] = 0;
-      continue;
-    }
-    const long double une_fois = m[i] + correction(i, m[i]);
+  const auto affiner = [&](int i, long double depart) -> long double {
+    const long double une_fois = depart + correction(i, depart);
     long double affine = une_fois;
     bool stable = false;
     for (int k = 0; k < 12 && !stable; ++k) {
@@ -149,13 +152,32 @@ sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
       affine += dm;
       stable = std::fabs(dm) < 1e-7L;
     }
-    resultat[i] = stable && fini(affine) && std::fabs(affine - une_fois) < 0.25L ? affine : une_fois;
+    return stable && fini(affine) && std::fabs(affine - une_fois) < 0.25L ? affine : une_fois;
+  };
+  const auto dans_la_journee = [](long double x) { return x >= 0.0L && x < 1.0L; };
+
+  long double resultat[3];
+  etat_evenement etats[3] = {etat_evenement::normal, etat_horizon, etat_horizon};
+  for (int i = 0; i < 3; ++i) {
+    resultat[i] = 0;
+    if (etats[i] != etat_evenement::normal) continue;
+    long double x = affiner(i, m[i]);
+    // Carried past midnight: the event found is the next day's (or the day before's);
+    // this day's own, if it has one, is a day earlier (or later).
+    if (!dans_la_journee(x)) x = affiner(i, x < 0 ? m[i] + 1.0L : m[i] - 1.0L);
+    if (dans_la_journee(x)) {
+      resultat[i] = x;
+    } else {
+      etats[i] = etat_evenement::pas_ce_jour;
+    }
   }
 
   r.heure_meridien = resultat[0] * 24.0L;
   r.heure_lever = resultat[1] * 24.0L;
   r.heure_coucher = resultat[2] * 24.0L;
-  r.etat_lever = r.etat_coucher = etat_horizon;
+  r.etat_meridien = etats[0];
+  r.etat_lever = etats[1];
+  r.etat_coucher = etats[2];
   remplir_textes(r);
   return r;
 }

@@ -9,9 +9,10 @@
 
 namespace almanax {
 
-// What the caller fills: the body's apparent places (degrees) at the chosen instant
-// minus one day, the instant itself and plus one day, the standard altitude of the
-// event, the Julian day of the instant (date and clock time) and the site.
+// What the caller fills: the body's apparent places (degrees) at 0 h of the day before,
+// of the day and of the day after, the standard altitude of the event, the Julian day
+// of 0 h of the day (see minuit_du_jour) and the site. The times found are those of
+// that calendar day whatever the clock time the user typed.
 struct entree_lever_coucher {
   std::array<long double, 3> alpha_3j{};  // right ascensions, each in [0, 360)
   std::array<long double, 3> delta_3j{};  // declinations
@@ -31,17 +32,22 @@ enum class etat_evenement {
   toujours_leve,    // the body stays above the horizon all day (no rising, no setting)
   jamais_leve,      // the body stays below the horizon all day (no rising, no setting)
   indetermine,      // the inputs were not finite numbers: nothing could be computed
+  pas_ce_jour,      // the event falls on the day before or the day after, none on this day
 };
 
 // Texts shown in the rising and setting fields when there is no such event.
 inline constexpr const char* texte_toujours_leve = "toujours visible";
 inline constexpr const char* texte_jamais_leve = "jamais visible";
 inline constexpr const char* texte_indetermine = "indéterminé";
+// The Moon rises, passes and sets about 50 minutes later each day: about once a month
+// one of the three falls past midnight and that day has none.
+inline constexpr const char* texte_pas_de_lever = "pas de lever ce jour";
+inline constexpr const char* texte_pas_de_meridien = "pas de passage ce jour";
+inline constexpr const char* texte_pas_de_coucher = "pas de coucher ce jour";
 
 struct sortie_lever_coucher {
-  // Times in hours of the computed date, in the time scale of the clock time entered;
-  // they may fall slightly outside 0..24 (the pages show the absolute value). 0 when
-  // the matching state is not `normal`.
+  // Times in hours of the computed date, in the time scale of the clock time entered,
+  // within [0, 24). 0 when the matching state is not `normal`.
   long double heure_meridien = 0;
   long double heure_lever = 0;
   long double heure_coucher = 0;
@@ -55,10 +61,15 @@ struct sortie_lever_coucher {
   std::string texte_coucher;
 };
 
+// The Julian day of 0 h of the calendar day that holds jour_julien.
+long double minuit_du_jour(long double jour_julien);
+
 // Each time is refined from its first approximation until the correction vanishes
 // (one correction alone can leave the Moon an hour off at high latitudes). Never
 // fails and never returns a NaN: a body that does not rise or set that day gets the
-// matching state and text; the transit is still given.
+// matching state and text; the transit is still given. An event that the refinement
+// carries out of the day is looked for once more a day later or earlier; when that one
+// is not in the day either, the day has none (`pas_ce_jour`).
 sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e);
 
 }  // namespace almanax

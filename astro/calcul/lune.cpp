@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "calcul/corrections.h"
 #include "calcul/formats.h"
@@ -157,43 +158,65 @@ ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_couran
                                       std::string_view separateur) {
   ephemeride_lune e;
   e.jour_julien = jour_julien;
-  for (int k = -1; k <= 1; ++k) {
-    const long double T = (jour_julien + k - jd_j2000) / jours_siecle;
-    const position_lune p = position_de_la_lune(T);
-    const etat_nutation n = nutation_complete(T / 10.0L);
+
+  struct lieu {
+    position_lune p;
+    etat_nutation n;
+    long double lambda = 0, epsilon = 0;
+    coord_equatoriales eq;
+  };
+  const auto lieu_a = [](long double jd) {
+    lieu l;
+    const long double T = (jd - jd_j2000) / jours_siecle;
+    l.p = position_de_la_lune(T);
+    l.n = nutation_complete(T / 10.0L);
     // Nutation only: the series already give the Moon's apparent direction
     // apart from it, and no aberration is applied.
-    const long double lambda = p.lambda + n.delta_psi;
-    const long double epsilon = n.epsilon();
-    const coord_equatoriales eq = ecliptique_vers_equatorial({lambda, p.beta}, epsilon);
-    e.alpha_3j[k + 1] = eq.alpha;
-    e.delta_3j[k + 1] = eq.delta;
+    l.lambda = l.p.lambda + l.n.delta_psi;
+    l.epsilon = l.n.epsilon();
+    l.eq = ecliptique_vers_equatorial({l.lambda, l.p.beta}, l.epsilon);
+    return l;
+  };
+
+  // Rising, transit and setting are the calendar day's: from 0 h of the day before,
+  // of the day and of the day after (and the parallax of 0 h), whatever the clock time.
+  const long double minuit = minuit_du_jour(jour_julien);
+  long double parallaxe_minuit = 0;
+  std::optional<lieu> a_minuit;
+  for (int k = -1; k <= 1; ++k) {
+    lieu l = lieu_a(minuit + k);
+    e.alpha_3j[k + 1] = l.eq.alpha;
+    e.delta_3j[k + 1] = l.eq.delta;
     if (k == 0) {
-      e.geocentrique = p;
-      // The sums can carry the longitude a few degrees below 0 or past 360: the page
-      // shows it within one turn.
-      e.lambda = modulo_360(lambda);
-      e.beta = p.beta;
-      e.alpha = eq.alpha;
-      e.delta = eq.delta;
-      e.distance = p.distance;
-      e.parallaxe = p.parallaxe;
-      e.delta_psi = n.delta_psi;
-      e.epsilon = epsilon;
-      e.phase = phase_de_la_lune(T, eq.alpha, eq.delta, p.distance);
+      parallaxe_minuit = l.p.parallaxe;
+      a_minuit = std::move(l);
     }
   }
+  const lieu l = jour_julien == minuit ? *a_minuit : lieu_a(jour_julien);
+  const long double T = (jour_julien - jd_j2000) / jours_siecle;
+  e.geocentrique = l.p;
+  // The sums can carry the longitude a few degrees below 0 or past 360: the page
+  // shows it within one turn.
+  e.lambda = modulo_360(l.lambda);
+  e.beta = l.p.beta;
+  e.alpha = l.eq.alpha;
+  e.delta = l.eq.delta;
+  e.distance = l.p.distance;
+  e.parallaxe = l.p.parallaxe;
+  e.delta_psi = l.n.delta_psi;
+  e.epsilon = l.epsilon;
+  e.phase = phase_de_la_lune(T, l.eq.alpha, l.eq.delta, l.p.distance);
 
   e.diametre = diametre_apparent_lune(e.parallaxe);
   e.fraction_arrondie = static_cast<int>(round_i(e.phase.fraction));
   e.croissante = modulo_360(e.lambda - e.phase.longitude_soleil) < 180.0L;
 
-  e.hauteur_h0 = hauteur_h0_lune(e.parallaxe);
+  e.hauteur_h0 = hauteur_h0_lune(parallaxe_minuit);
   entree_lever_coucher lc;
   lc.alpha_3j = e.alpha_3j;
   lc.delta_3j = e.delta_3j;
   lc.hauteur_h0 = e.hauteur_h0;
-  lc.jour_julien = jour_julien;
+  lc.jour_julien = minuit;
   lc.site = site;
   e.lever_coucher = lever_meridien_coucher(lc);
 

@@ -93,8 +93,8 @@ struct ephemeride_lune {
   // outline) and whether the Moon is waxing (Moon east of the Sun).
   int fraction_arrondie = 0;
   bool croissante = false;
-  std::array<long double, 3> alpha_3j{}, delta_3j{};  // instant - 1 day, instant, + 1 day
-  long double hauteur_h0 = 0;
+  std::array<long double, 3> alpha_3j{}, delta_3j{};  // 0 h of the day before, of the day, of the day after
+  long double hauteur_h0 = 0;      // of the rising and setting, from the parallax at 0 h
   sortie_lever_coucher lever_coucher;
 
   // The labels of the "Lune" group, exactly as shown.

@@ -1,5 +1,7 @@
 #include "calcul/planete.h"
 
+#include "calcul/lever_coucher.h"
+
 #include <cmath>
 
 #include <planseries/planseries.h>
@@ -167,13 +169,21 @@ void position_instant(planete p, long double jd, int k, etat_position& e) {
 }
 
 etat_position trois_instants(planete p, long double jd, const std::function<void(etat_position&)>& etape_zero) {
+  // Rising, transit and setting are the calendar day's: the three places are taken at
+  // 0 h of the day before, of the day and of the day after, whatever the clock time;
+  // everything else at the instant itself.
+  const long double minuit = minuit_du_jour(jd);
   etat_position courant, zero;
   for (int k = -1; k <= 1; ++k) {
-    position_instant(p, jd, k, courant);
-    if (k == 0) {
+    position_instant(p, minuit, k, courant);
+    if (k == 0 && jd == minuit) {
       if (etape_zero) etape_zero(courant);
       zero = courant;
     }
+  }
+  if (jd != minuit) {
+    position_instant(p, jd, 0, zero);
+    if (etape_zero) etape_zero(zero);
   }
   zero.alpha_3j = courant.alpha_3j;
   zero.delta_3j = courant.delta_3j;

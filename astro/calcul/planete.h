@@ -42,7 +42,7 @@ struct etat_position {
   long double Delta_geometrique = 0;     // the same before the light-time step, AU
   long double lambda = 0, beta = 0;      // geocentric ecliptic, degrees (apparent)
   long double alpha = 0, delta = 0;      // apparent (Pluto: J2000 geometric) RA and Dec, degrees
-  std::array<long double, 3> alpha_3j{};  // alpha at k = -1, 0, +1
+  std::array<long double, 3> alpha_3j{};  // alpha at k = -1, 0, +1 (see trois_instants)
   std::array<long double, 3> delta_3j{};  // delta at k = -1, 0, +1
   long double r_pluton = 0;              // Pluto's radius vector before the light-time step
   int instant = 0;                       // k of the position being computed
@@ -68,10 +68,11 @@ void kepler(etat_position& e);
 // place; the Earth gets heliocentric values and Delta = 0 only).
 void position_instant(planete p, long double jd, int k, etat_position& e);
 
-// The three instants k = -1, 0, +1 in order. etape_zero, when given, runs on the
-// state of k = 0 right after its apparent place (the page's magnitude and diameter
-// steps; it may overwrite state values, as those steps do). The returned state holds
-// the values of k = 0, with alpha_3j and delta_3j of all three instants.
+// The instant jd itself, and the three instants k = -1, 0, +1 from 0 h of jd's day
+// for the rising and setting. etape_zero, when given, runs on the state of the instant
+// right after its apparent place (the page's magnitude and diameter steps; it may
+// overwrite state values, as those steps do). The returned state holds the values of
+// the instant, with alpha_3j and delta_3j of the three instants from 0 h.
 etat_position trois_instants(planete p, long double jd, const std::function<void(etat_position&)>& etape_zero = {});
 
 }  // namespace almanax

@@ -49,12 +49,16 @@ ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_coura
                                        std::string_view separateur) {
   ephemeride_soleil e;
   e.jour_julien = jour_julien;
+  // Rising, transit and setting are the calendar day's: from 0 h of the day before,
+  // of the day and of the day after, whatever the clock time.
+  const long double minuit = minuit_du_jour(jour_julien);
   for (int k = -1; k <= 1; ++k) {
-    const position_soleil p = position_du_soleil(jour_julien + k);
+    const position_soleil p = position_du_soleil(minuit + k);
     e.alpha_3j[k + 1] = p.alpha;
     e.delta_3j[k + 1] = p.delta;
     if (k == 0) e.position = p;
   }
+  if (jour_julien != minuit) e.position = position_du_soleil(jour_julien);
   // Both longitudes lie in [180, 540): one turn at most is taken off.
   e.longitude_geometrique = e.position.longitude_geometrique;
   if (e.longitude_geometrique > 360.0L) e.longitude_geometrique -= 360.0L;
@@ -65,7 +69,7 @@ ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_coura
   lc.alpha_3j = e.alpha_3j;
   lc.delta_3j = e.delta_3j;
   lc.hauteur_h0 = hauteur_h0_soleil;
-  lc.jour_julien = jour_julien;
+  lc.jour_julien = minuit;
   lc.site = site;
   e.lever_coucher = lever_meridien_coucher(lc);
 

@@ -35,7 +35,7 @@ struct ephemeride_soleil {
   position_soleil position;               // the instant itself, longitudes not reduced
   long double longitude_geometrique = 0;  // Θ shown, in (0, 360]
   long double longitude_apparente = 0;    // λ shown, in (0, 360]
-  std::array<long double, 3> alpha_3j{}, delta_3j{};  // instant - 1 day, instant, + 1 day
+  std::array<long double, 3> alpha_3j{}, delta_3j{};  // 0 h of the day before, of the day, of the day after
   sortie_lever_coucher lever_coucher;
 
   // The labels of the "Soleil" group, exactly as shown.

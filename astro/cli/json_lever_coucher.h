@@ -13,6 +13,7 @@ inline const char* nom_etat(etat_evenement e) {
     case etat_evenement::toujours_leve: return "toujours_leve";
     case etat_evenement::jamais_leve: return "jamais_leve";
     case etat_evenement::indetermine: return "indetermine";
+    case etat_evenement::pas_ce_jour: return "pas_ce_jour";
   }
   return "indetermine";
 }

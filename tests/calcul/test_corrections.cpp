@@ -34,8 +34,8 @@ TEST(Corrections, TempsEtTempsLumiere) {
 
 // The term table must be the data file row for row.
 TEST(Corrections, TableDeNutationConformeAuFichier) {
-  const auto chemin = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "astro" / "calcul" /
-                      "donnees_tables" / "nutation_iau1980.tsv";
+  const auto chemin =
+      std::filesystem::path(ALMANAX_SOURCE_DIR) / "astro" / "calcul" / "donnees_tables" / "nutation_iau1980.tsv";
   std::ifstream f(chemin);
   ASSERT_TRUE(f) << chemin;
   std::string ligne;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calcul/rapport.h"
+#include "calcul/ephemerides.h"
 #include "calcul/soleil_lune.h"
 
 using namespace almanax;
@@ -148,3 +149,52 @@ TEST(SoleilLuneCopie, AnneeAvantNotreEre) {
   EXPECT_EQ(copie_soleil_lune(r, {true, false, false, false}, champs_bloc_date_de(r.saisie), champs_paris()),
             "Le 3 Février -44 à 00:00:00\r\n\r\n");
 }
+
+namespace {
+
+// Rising, transit and setting belong to the calendar day, not to the clock time typed:
+// the Sun, the Moon and a planet give the same three texts at 0 h, noon and 23:59,
+// while the place itself follows the clock.
+TEST(LeverDuJour, IndependantDeLHeureSaisie) {
+  struct cas {
+    int jour, mois, annee;
+  };
+  for (const cas& c : {cas{8, 12, 2026}, cas{23, 6, 2026}, cas{1, 1, 2025}, cas{15, 3, -500}}) {
+    SCOPED_TRACE(std::to_string(c.jour) + "/" + std::to_string(c.mois) + "/" + std::to_string(c.annee));
+    const auto minuit = calcul_soleil_lune(instant_de(c.jour, c.mois, c.annee), paris(), ",");
+    entree_ephemerides ep;
+    ep.p = planete::mars;
+    ep.site = paris();
+    ep.instant = instant_de(c.jour, c.mois, c.annee);
+    const auto mars_minuit = calcul_ephemerides(ep);
+    for (const auto& [h, m] : {std::pair{12, 0}, std::pair{23, 59}}) {
+      const auto r = calcul_soleil_lune(instant_de(c.jour, c.mois, c.annee, h, m), paris(), ",");
+      EXPECT_EQ(r.lune.lune_lev, minuit.lune.lune_lev);
+      EXPECT_EQ(r.lune.lune_mer, minuit.lune.lune_mer);
+      EXPECT_EQ(r.lune.lune_cou, minuit.lune.lune_cou);
+      EXPECT_EQ(r.soleil.sol_lev, minuit.soleil.sol_lev);
+      EXPECT_EQ(r.soleil.sol_mer, minuit.soleil.sol_mer);
+      EXPECT_EQ(r.soleil.sol_cou, minuit.soleil.sol_cou);
+      EXPECT_NE(r.lune.asc_lune, minuit.lune.asc_lune);  // the place is the instant's
+      ep.instant = instant_de(c.jour, c.mois, c.annee, h, m);
+      const auto mars = calcul_ephemerides(ep);
+      EXPECT_EQ(mars.lever, mars_minuit.lever);
+      EXPECT_EQ(mars.meridien, mars_minuit.meridien);
+      EXPECT_EQ(mars.coucher, mars_minuit.coucher);
+      EXPECT_NE(mars.l_alpha, mars_minuit.l_alpha);
+    }
+  }
+  // 8 December 2026 at Paris as the bundled list has it (48.85 N, 2.35 E): the Moon
+  // rises at 7 h 24 (independent ephemeris).
+  site_courant paris_liste = paris();
+  paris_liste.latitude = 48.85L;
+  paris_liste.longitude = 2.35L;
+  const auto r = calcul_soleil_lune(instant_de(8, 12, 2026, 12, 0), paris_liste, ",");
+  EXPECT_EQ(r.lune.lune_lev, "7 h 24 m");
+  // 23 June 2026: the refined setting falls past midnight; that day has none.
+  const auto juin = calcul_soleil_lune(instant_de(23, 6, 2026, 12, 0), paris(), ",");
+  EXPECT_EQ(juin.lune.lever_coucher.etat_coucher, etat_evenement::pas_ce_jour);
+  EXPECT_EQ(juin.lune.lune_cou, "pas de coucher ce jour");
+}
+
+}  // namespace
