@@ -12,6 +12,8 @@ resultat rapport_perigees(arguments& a);
 resultat rapport_eclipses(arguments& a);
 resultat rapport_phenomenes(arguments& a);
 resultat rapport_perihelies(arguments& a);
+resultat rapport_planetarium_helio(arguments& a);
+resultat rapport_planetarium_geo(arguments& a);
 // --- end of report functions ---
 
 namespace {
@@ -61,6 +63,18 @@ const rapport table_rapports[] = {
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
      "  --planetes LISTE     Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
      rapport_perihelies},
+    {"planetarium-helio", "Planétarium héliocentrique : longitude, distance au Soleil et place sur l'image de chaque planète",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --corps LISTE        planètes dessinées, séparées par une virgule, ou aucun (défaut : toutes)\n"
+     "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
+     rapport_planetarium_helio},
+    {"planetarium-geo", "Planétarium géocentrique : ascension droite, déclinaison et place sur la carte du Soleil, de la Lune et des planètes",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --corps LISTE        astres dessinés (Mercure ... Pluton, Lune, Soleil), ou aucun (défaut : tous)\n"
+     "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
+     rapport_planetarium_geo},
     // --- end of reports ---
 };
 }  // namespace
