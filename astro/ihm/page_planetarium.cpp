@@ -35,6 +35,13 @@ QIcon pastille(const couleur_corps& c) {
   return QIcon(p);
 }
 
+// The focus came by the mouse or the keyboard (not by the window's activation).
+bool par_l_utilisateur(QEvent* e) {
+  const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+  return r == Qt::MouseFocusReason || r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
+         r == Qt::ShortcutFocusReason;
+}
+
 // The column of controls beside the picture: what the geocentric map leaves of the
 // window's design width.
 constexpr int largeur_conception_colonne = 170;
@@ -161,7 +168,7 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
   }
 
   // ---- Handlers ------------------------------------------------------------------------
-  // A click into a date field stops an animation.
+  // A click into a date field (or the focus moving there) stops an animation.
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()}) {
     s->installEventFilter(this);
     s->edition()->installEventFilter(this);
@@ -264,13 +271,13 @@ void PagePlanetarium::sauvegarder() {
 }
 
 bool PagePlanetarium::eventFilter(QObject* objet, QEvent* evenement) {
-  if (evenement->type() == QEvent::MouseButtonPress) {
-    if (objet == cadre_) {
-      const auto* souris = static_cast<QMouseEvent*>(evenement);
-      if (souris->button() == Qt::LeftButton) cliquer(souris->position().toPoint());
-    } else {
-      arreter_animation();
-    }
+  const QEvent::Type t = evenement->type();
+  if (objet == cadre_) {
+    const auto* souris = static_cast<QMouseEvent*>(evenement);
+    if (t == QEvent::MouseButtonPress && souris->button() == Qt::LeftButton) cliquer(souris->position().toPoint());
+  } else if (t == QEvent::MouseButtonPress || (t == QEvent::FocusIn && par_l_utilisateur(evenement))) {
+    // A date field clicked or entered: the user is about to type a date.
+    arreter_animation();
   }
   return Page::eventFilter(objet, evenement);
 }

@@ -71,7 +71,6 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
 
   connect(date_.mois(), &EditionSpin::clic, this, &PagePlanetariumGeo::uagClick);
   connect(date_.an(), &EditionSpin::clic, this, &PagePlanetariumGeo::uagClick);
-  connect(date_.an(), &EditionSpin::quitte, this, &PagePlanetariumGeo::anequiExit);
 }
 
 void PagePlanetariumGeo::b_pgClick() {
@@ -113,10 +112,6 @@ void PagePlanetariumGeo::uagClick(sens_pas sens) {
   date_.poser(d);
   date_.normaliser(sens);
   b_pgClick();
-}
-
-void PagePlanetariumGeo::anequiExit() {
-  contexte_.valider_annees();
 }
 
 bool PagePlanetariumGeo::faire_pas(sens_pas sens) {

@@ -22,7 +22,6 @@ class PagePlanetariumGeo : public PagePlanetarium {
  public slots:
   void b_pgClick();
   void uagClick(almanax::sens_pas sens);
-  void anequiExit();
   void p_geoMouseDown(QPoint p);
 
  protected:

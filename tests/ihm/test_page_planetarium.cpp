@@ -313,3 +313,18 @@ TEST(PagePlanetarium, Sauvegarde) {
   EXPECT_TRUE(c.messages_.recus[0].texte.contains("garde.jpg"));
   EXPECT_FALSE(QFile::exists(dossier.chemin("absent/x.bmp")));
 }
+
+// "Maintenant" on both pages: the start-up date and the present time, then a new picture.
+TEST(PagePlanetarium, Maintenant) {
+  ContexteTest c;
+  PagePlanetariumHelio helio(c);
+  PagePlanetariumGeo geo(c);
+  cliquer(helio, "BitBtn3");
+  cliquer(geo, "BitBtn7");
+  EXPECT_EQ(date_helio(helio), c.demarrage);
+  EXPECT_EQ(date_geo(geo), c.demarrage);
+  EXPECT_EQ(controle<QTimeEdit>(geo, "dtg")->time(), c.present);
+  EXPECT_EQ(helio.resultat().instant.instant.date, c.demarrage);
+  EXPECT_EQ(geo.resultat().titre, "Configuration géocentrique le 14 Juillet 2024  à 21:04:05");
+  EXPECT_FALSE(geo.image().isNull());
+}
