@@ -1,9 +1,9 @@
 #include "calcul/planetarium.h"
 
+#include <planseries/planseries.h>
+
 #include <algorithm>
 #include <cmath>
-
-#include <planseries/planseries.h>
 
 #include "calcul/corrections.h"
 #include "calcul/formats.h"
@@ -100,14 +100,14 @@ resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur
     ph.texte_rayon = format_float("#0.000000", ph.rayon, separateur) + " U.A.";
   }
   const date_jma& d = r.instant.instant.date;
-  r.titre = "Configuration héliocentrique des planètes le " + std::to_string(d.jour) + " " + nom_du_mois(d.mois) +
-            " " + std::to_string(d.annee);
+  r.titre = "Configuration héliocentrique des planètes le " + std::to_string(d.jour) + " " + nom_du_mois(d.mois) + " " +
+            std::to_string(d.annee);
   r.jour_julien = texte_jour_julien_simple(r.instant.jour_julien, separateur);
   return r;
 }
 
-place_geocentrique position_geocentrique_simple(const coord_heliocentriques& corps,
-                                                const coord_heliocentriques& terre, long double obliquite) {
+place_geocentrique position_geocentrique_simple(const coord_heliocentriques& corps, const coord_heliocentriques& terre,
+                                                long double obliquite) {
   const vecteur3 v = geocentrique(corps, terre);
   place_geocentrique p;
   p.distance = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
@@ -148,7 +148,8 @@ resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, st
   constexpr planete planetes_geo[] = {planete::mercure, planete::venus,  planete::mars,    planete::jupiter,
                                       planete::saturne, planete::uranus, planete::neptune, planete::pluton};
   for (int k = 0; k < 8; ++k) {
-    const place_geocentrique g = position_geocentrique_simple(heliocentrique(planetes_geo[k], tau), terre, obliquite_geo);
+    const place_geocentrique g =
+        position_geocentrique_simple(heliocentrique(planetes_geo[k], tau), terre, obliquite_geo);
     placer(static_cast<corps_geo>(k), g.alpha, g.delta, g.distance);
   }
 
@@ -179,9 +180,15 @@ std::optional<date_jma> pas_helio(const date_jma& date, intervalle_helio interva
   const int u = sens == sens_pas::avant ? 1 : -1;
   date_jma d = date;
   switch (intervalle) {
-    case intervalle_helio::jour: d.jour += u; break;
-    case intervalle_helio::mois: d.mois += u; break;
-    case intervalle_helio::an: d.annee += u; break;
+    case intervalle_helio::jour:
+      d.jour += u;
+      break;
+    case intervalle_helio::mois:
+      d.mois += u;
+      break;
+    case intervalle_helio::an:
+      d.annee += u;
+      break;
   }
   // The year the step lands in, before the normalisation carries it (which needs a
   // Julian day of the calendar's range).
@@ -212,11 +219,21 @@ std::optional<instant_saisi> pas_geo(const instant_saisi& instant, intervalle_ge
         jours = -1;
       }
       break;
-    case intervalle_geo::jour: jours = u; break;
-    case intervalle_geo::sept_jours: jours = 7 * u; break;
-    case intervalle_geo::mois: mois = u; break;
-    case intervalle_geo::six_mois: mois = 6 * u; break;
-    case intervalle_geo::an: mois = 12 * u; break;
+    case intervalle_geo::jour:
+      jours = u;
+      break;
+    case intervalle_geo::sept_jours:
+      jours = 7 * u;
+      break;
+    case intervalle_geo::mois:
+      mois = u;
+      break;
+    case intervalle_geo::six_mois:
+      mois = 6 * u;
+      break;
+    case intervalle_geo::an:
+      mois = 12 * u;
+      break;
   }
   if (mois != 0) {
     long long m = d.mois + mois, a = d.annee;
@@ -232,7 +249,8 @@ std::optional<instant_saisi> pas_geo(const instant_saisi& instant, intervalle_ge
   if (jours != 0) {
     const long long a = annee_historique(d.annee);
     // Julian days start on 1 January 4713 BC; the year field stops at 9999.
-    if ((a == annee_min && d.mois == 1 && d.jour + jours < 1) || (a == annee_max && d.mois == 12 && d.jour + jours > 31))
+    if ((a == annee_min && d.mois == 1 && d.jour + jours < 1) ||
+        (a == annee_max && d.mois == 12 && d.jour + jours > 31))
       return std::nullopt;
     d = decaler_jours(d, jours);
   }

@@ -32,9 +32,9 @@ struct couleur_corps {
 // The instant a planetarium draws. The days 5..9 October 1582 are taken as the 4th,
 // 10..14 October as the 15th (the calendar has no such days); `instant` holds the day used.
 struct instant_planetarium {
-  instant_saisi instant;      // historical year
+  instant_saisi instant;  // historical year
   long double jour_julien = 0;
-  long double tau = 0;        // Julian millennia from JD 2451545.0
+  long double tau = 0;  // Julian millennia from JD 2451545.0
 };
 instant_planetarium instant_de_planetarium(instant_saisi saisi);
 
@@ -46,8 +46,15 @@ std::string texte_jour_julien_simple(long double jour_julien, std::string_view s
 // Pixels per astronomical unit on the heliocentric map, Mercury to Pluto.
 inline constexpr std::array<long double, nombre_planetes> echelles_helio = {65, 57, 55, 48, 18, 12, 7, 5.25L, 5.25L};
 inline constexpr std::array<couleur_corps, nombre_planetes> couleurs_helio = {{
-    {0, 128, 0}, {255, 0, 255}, {0, 0, 255}, {255, 0, 0}, {0, 255, 255},
-    {128, 0, 0}, {0, 255, 0}, {0, 0, 128}, {128, 128, 128},
+    {0, 128, 0},
+    {255, 0, 255},
+    {0, 0, 255},
+    {255, 0, 0},
+    {0, 255, 255},
+    {128, 0, 0},
+    {0, 255, 0},
+    {0, 0, 128},
+    {128, 128, 128},
 }};
 
 // The Sun's place on a W x H heliocentric map: (270, 295) for the designed size.
@@ -55,9 +62,9 @@ pixel centre_helio(int largeur, int hauteur);
 
 struct planete_helio {
   planete p = planete::mercure;
-  long double longitude = 0;  // heliocentric L, degrees, 0..360
-  long double rayon = 0;      // r, astronomical units
-  pixel position;             // centre of the disc
+  long double longitude = 0;    // heliocentric L, degrees, 0..360
+  long double rayon = 0;        // r, astronomical units
+  pixel position;               // centre of the disc
   std::string texte_longitude;  // "123 ° 30 ' 00 ''"
   std::string texte_rayon;      // "1,000000 U.A."
 };
@@ -82,8 +89,16 @@ inline constexpr int nombre_corps_geo = 10;
 inline constexpr std::array<std::string_view, nombre_corps_geo> noms_corps_geo = {
     "Mercure", "Vénus", "Mars", "Jupiter", "Saturne", "Uranus", "Neptune", "Pluton", "Lune", "Soleil"};
 inline constexpr std::array<couleur_corps, nombre_corps_geo> couleurs_geo = {{
-    {0, 128, 0}, {255, 0, 255}, {255, 0, 0}, {0, 255, 255}, {128, 0, 0},
-    {0, 255, 0}, {0, 0, 128}, {128, 128, 128}, {255, 255, 255}, {255, 255, 0},
+    {0, 128, 0},
+    {255, 0, 255},
+    {255, 0, 0},
+    {0, 255, 255},
+    {128, 0, 0},
+    {0, 255, 0},
+    {0, 0, 128},
+    {128, 128, 128},
+    {255, 255, 255},
+    {255, 255, 0},
 }};
 
 // Fixed obliquity of the geocentric map, degrees.
@@ -94,7 +109,9 @@ inline constexpr int pixels_par_heure_geo = 26;
 inline constexpr int pixels_par_degre_geo = 4;
 
 // The equator's line on a map of height H (175 for the designed size).
-inline int equateur_geo(int hauteur) { return hauteur / 2 - 50; }
+inline int equateur_geo(int hauteur) {
+  return hauteur / 2 - 50;
+}
 // Centre of a body's disc on a map of height H (degrees in): 23 h 59 m falls on x = 624.
 pixel pixel_geo(long double alpha, long double delta, int hauteur);
 
@@ -105,8 +122,8 @@ struct place_geocentrique {
   long double delta = 0;     // degrees
   long double distance = 0;  // in the unit of the radii given
 };
-place_geocentrique position_geocentrique_simple(const coord_heliocentriques& corps,
-                                                const coord_heliocentriques& terre, long double obliquite);
+place_geocentrique position_geocentrique_simple(const coord_heliocentriques& corps, const coord_heliocentriques& terre,
+                                                long double obliquite);
 
 struct astre_geo {
   corps_geo corps = corps_geo::mercure;
@@ -121,8 +138,8 @@ struct resultat_geo {
   instant_planetarium instant;
   int largeur = largeur_geo, hauteur = hauteur_geo;
   std::array<astre_geo, nombre_corps_geo> astres;  // all ten, in the drawing order
-  std::string titre;        // "Configuration géocentrique le 1 Janvier 2000  à 00:00:00"
-  std::string jour_julien;  // "Jour Julien :2451544,50000"
+  std::string titre;                               // "Configuration géocentrique le 1 Janvier 2000  à 00:00:00"
+  std::string jour_julien;                         // "Jour Julien :2451544,50000"
 };
 
 // The planets from the full series (within about 2' of the planet ephemeris, which

@@ -117,8 +117,8 @@ resultat rapport_planetarium_geo(arguments& a) {
 
   resultat res;
   const std::string liste = liste_corps_geo(montres);
-  res.texte = r.titre + std::string(crlf) + liste + std::string(crlf) + r.jour_julien + std::string(crlf) +
-              std::string(crlf);
+  res.texte =
+      r.titre + std::string(crlf) + liste + std::string(crlf) + r.jour_julien + std::string(crlf) + std::string(crlf);
   json::valeur astres = json::valeur::nouveau_tableau();
   for (int k = 0; k < nombre_corps_geo; ++k) {
     const astre_geo& c = r.astres[k];

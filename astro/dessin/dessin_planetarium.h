@@ -32,6 +32,8 @@ std::optional<int> planete_sous(const QImage& image, const resultat_helio& r,
 std::optional<int> corps_sous(const QImage& image, const resultat_geo& r,
                               const std::array<bool, nombre_corps_geo>& montres, QPoint p);
 
-inline QColor couleur_qt(const couleur_corps& c) { return QColor(c.r, c.g, c.b); }
+inline QColor couleur_qt(const couleur_corps& c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 }  // namespace almanax::dessin

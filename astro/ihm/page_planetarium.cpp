@@ -49,8 +49,7 @@ constexpr int largeur_conception_colonne = 170;
 }  // namespace
 
 PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, QWidget* parent)
-    : Page(contexte, QString::fromLatin1(n.page), QString::fromUtf8(n.legende), QString::fromLatin1(n.capture),
-           parent),
+    : Page(contexte, QString::fromLatin1(n.page), QString::fromUtf8(n.legende), QString::fromLatin1(n.capture), parent),
       date_(n.dates, {1, 1, 2000}, true, this),
       titre_sauvegarde_(n.titre_sauvegarde) {
   heure_ = selecteur_heure(n.heure, this);

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QStringList>
+#include <array>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -32,18 +33,18 @@ struct noms_planetarium {
   const char* legende;
   const char* capture;
   noms_champs_date dates;
-  const char* heure;       // the time picker
-  const char* ok;          // the compute button
-  const char* maintenant;  // its "Maintenant" button
-  const char* image;       // the picture
-  int largeur, hauteur;    // its size
-  const char* outil;       // tool buttons' name prefix ("tb" gives tb1, tb2, ...)
-  std::span<const std::string_view> corps;       // their captions, in order
-  std::span<const couleur_corps> couleurs;       // the bodies' colours
-  const char* intervalle;  // the "Intervale" group and its choices
+  const char* heure;                        // the time picker
+  const char* ok;                           // the compute button
+  const char* maintenant;                   // its "Maintenant" button
+  const char* image;                        // the picture
+  int largeur, hauteur;                     // its size
+  const char* outil;                        // tool buttons' name prefix ("tb" gives tb1, tb2, ...)
+  std::span<const std::string_view> corps;  // their captions, in order
+  std::span<const couleur_corps> couleurs;  // the bodies' colours
+  const char* intervalle;                   // the "Intervale" group and its choices
   QStringList intervalles;
   int intervalle_initial;
-  const char* mode;        // the "Mode" group
+  const char* mode;  // the "Mode" group
   const char* precedent;
   const char* stop;
   const char* suivant;
@@ -69,6 +70,13 @@ class PagePlanetarium : public Page {
   const QImage& image() const { return image_; }
   // The bodies whose tool button is down.
   std::vector<bool> corps_montres() const;
+  template <std::size_t N>
+  std::array<bool, N> corps_montres_tableau() const {
+    const std::vector<bool> v = corps_montres();
+    std::array<bool, N> a{};
+    for (std::size_t k = 0; k < N && k < v.size(); ++k) a[k] = v[k];
+    return a;
+  }
 
  protected:
   // Computes for the fields and shows the picture and the panel.

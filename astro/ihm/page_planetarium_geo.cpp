@@ -11,22 +11,30 @@ namespace almanax::ihm {
 
 namespace {
 
-std::array<bool, nombre_corps_geo> en_tableau(const std::vector<bool>& v) {
-  std::array<bool, nombre_corps_geo> a{};
-  for (std::size_t k = 0; k < a.size() && k < v.size(); ++k) a[k] = v[k];
-  return a;
-}
-
 const noms_planetarium noms_geo = {
-    "plan_geo", "Plan. géocentrique", "11-planetarium-geocentrique",
+    "plan_geo",
+    "Plan. géocentrique",
+    "11-planetarium-geocentrique",
     {"ejg", "ujg", "emg", "umg", "eag", "uag"},
-    "dtg", "b_pg", "BitBtn7", "p_geo", largeur_geo, hauteur_geo,
-    "tg", noms_corps_geo, couleurs_geo,
+    "dtg",
+    "b_pg",
+    "BitBtn7",
+    "p_geo",
+    largeur_geo,
+    hauteur_geo,
+    "tg",
+    noms_corps_geo,
+    couleurs_geo,
     "interg",
     {QStringLiteral("1 heure"), QStringLiteral("1 jour"), QStringLiteral("7 jours"), QStringLiteral("1 mois"),
      QStringLiteral("6 mois"), QStringLiteral("1 an")},
     2,
-    "defilg", "backg", "stopg", "nextg", "save_geo", "Planétarium géocentrique",
+    "defilg",
+    "backg",
+    "stopg",
+    "nextg",
+    "save_geo",
+    "Planétarium géocentrique",
 };
 
 void nom_en_couleur(QLabel* l, const QColor& c) {
@@ -74,9 +82,9 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
 }
 
 void PagePlanetariumGeo::b_pgClick() {
-  resultat_ = calcul_geo(instant_des_champs(), cadre_->width(), cadre_->height(),
-                         QLocale().decimalPoint().toStdString());
-  montrer(dessin::image_geo(resultat_, en_tableau(corps_montres()), palette().color(QPalette::Button)));
+  resultat_ =
+      calcul_geo(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
+  montrer(dessin::image_geo(resultat_, corps_montres_tableau<nombre_corps_geo>(), palette().color(QPalette::Button)));
   lbjdg_->setText(QString::fromStdString(resultat_.jour_julien));
   afficher_panneau();
 }
@@ -99,7 +107,7 @@ void PagePlanetariumGeo::afficher_panneau() {
 }
 
 void PagePlanetariumGeo::p_geoMouseDown(QPoint p) {
-  choisi_ = dessin::corps_sous(image_, resultat_, en_tableau(corps_montres()), p);
+  choisi_ = dessin::corps_sous(image_, resultat_, corps_montres_tableau<nombre_corps_geo>(), p);
   afficher_panneau();
 }
 
@@ -115,8 +123,7 @@ void PagePlanetariumGeo::uagClick(sens_pas sens) {
 }
 
 bool PagePlanetariumGeo::faire_pas(sens_pas sens) {
-  const std::optional<instant_saisi> i =
-      pas_geo(instant_des_champs(), static_cast<intervalle_geo>(intervalle()), sens);
+  const std::optional<instant_saisi> i = pas_geo(instant_des_champs(), static_cast<intervalle_geo>(intervalle()), sens);
   if (!i) return false;
   // The day's bound follows the new month before the day is shown.
   date_.jour()->setBornes(1, jours_du_mois(i->date.mois, annee_astronomique(i->date.annee)));

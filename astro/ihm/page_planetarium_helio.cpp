@@ -12,19 +12,29 @@ namespace almanax::ihm {
 
 namespace {
 
-std::array<bool, nombre_planetes> en_tableau(const std::vector<bool>& v) {
-  std::array<bool, nombre_planetes> a{};
-  for (std::size_t k = 0; k < a.size() && k < v.size(); ++k) a[k] = v[k];
-  return a;
-}
-
 const noms_planetarium noms_helio = {
-    "plan_helio", "Plan. héliocentrique", "10-planetarium-heliocentrique",
+    "plan_helio",
+    "Plan. héliocentrique",
+    "10-planetarium-heliocentrique",
     {"h_jour", "up_jour_helio", "h_mois", "up_mois_helio", "h_an", "up_an_helio"},
-    "h_heure", "b_helio", "BitBtn3", "pb_helio", largeur_helio, hauteur_helio,
-    "tb", noms_planetes, couleurs_helio,
-    "rg_helio", {QStringLiteral("1 jour"), QStringLiteral("1 mois"), QStringLiteral("1 an")}, 0,
-    "defilh", "bt_helio_prev", "bt_stop_helio", "bt_helio_next", "save_helio", "Planétarium héliocentrique",
+    "h_heure",
+    "b_helio",
+    "BitBtn3",
+    "pb_helio",
+    largeur_helio,
+    hauteur_helio,
+    "tb",
+    noms_planetes,
+    couleurs_helio,
+    "rg_helio",
+    {QStringLiteral("1 jour"), QStringLiteral("1 mois"), QStringLiteral("1 an")},
+    0,
+    "defilh",
+    "bt_helio_prev",
+    "bt_stop_helio",
+    "bt_helio_next",
+    "save_helio",
+    "Planétarium héliocentrique",
 };
 
 }  // namespace
@@ -60,9 +70,9 @@ PagePlanetariumHelio::PagePlanetariumHelio(Contexte& contexte, QWidget* parent)
 }
 
 void PagePlanetariumHelio::b_helioClick() {
-  resultat_ = calcul_helio(instant_des_champs(), cadre_->width(), cadre_->height(),
-                           QLocale().decimalPoint().toStdString());
-  montrer(dessin::image_helio(resultat_, en_tableau(corps_montres()), palette().color(QPalette::Button)));
+  resultat_ =
+      calcul_helio(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
+  montrer(dessin::image_helio(resultat_, corps_montres_tableau<nombre_planetes>(), palette().color(QPalette::Button)));
   afficher_panneau();
 }
 
@@ -82,7 +92,7 @@ void PagePlanetariumHelio::afficher_panneau() {
 }
 
 void PagePlanetariumHelio::pb_helioMouseDown(QPoint p) {
-  choisie_ = dessin::planete_sous(image_, resultat_, en_tableau(corps_montres()), p);
+  choisie_ = dessin::planete_sous(image_, resultat_, corps_montres_tableau<nombre_planetes>(), p);
   afficher_panneau();
 }
 

@@ -115,9 +115,7 @@ TEST(Planetarium, GeometrieEtTextesGeocentriques) {
 
 // October 1582: the dropped days are drawn as the 4th or the 15th, as the field then shows.
 TEST(Planetarium, JoursSupprimesDe1582) {
-  const struct {
-    int jour, utilise;
-  } cas[] = {{4, 4}, {5, 4}, {9, 4}, {10, 15}, {14, 15}, {15, 15}};
+  const struct { int jour, utilise; } cas[] = {{4, 4}, {5, 4}, {9, 4}, {10, 15}, {14, 15}, {15, 15}};
   for (const auto& c : cas) {
     const instant_planetarium i = instant_de_planetarium(instant(c.jour, 10, 1582));
     EXPECT_EQ(i.instant.date.jour, c.utilise) << c.jour;

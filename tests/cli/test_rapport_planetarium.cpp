@@ -37,14 +37,16 @@ TEST(RapportPlanetarium, HeliocentriqueTexte) {
   const auto r = executer_astro({"--rapport", "planetarium-helio", "--date", "20/12/1992", "--heure", "00:00"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const std::string& t = r.sortie;
-  EXPECT_TRUE(t.starts_with("Configuration héliocentrique des planètes le 20 Décembre 1992\r\n"
-                            "Jour Julien : 2448976.5\r\n\r\nMercure \t"))
+  EXPECT_TRUE(
+      t.starts_with("Configuration héliocentrique des planètes le 20 Décembre 1992\r\n"
+                    "Jour Julien : 2448976.5\r\n\r\nMercure \t"))
       << t;
   // Venus's short series: within a minute of arc of the full L = 26° 06' 51".
   EXPECT_NE(t.find("\r\nVénus \t26 ° 06 ' 34 ''\t0.724588 U.A.\tx = 251, y = 257\r\n"), std::string::npos) << t;
   EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 12);
 
-  const auto seules = executer_astro({"--rapport", "planetarium-helio", "--date", "20/12/1992", "--corps", "terre,PLUTON"});
+  const auto seules =
+      executer_astro({"--rapport", "planetarium-helio", "--date", "20/12/1992", "--corps", "terre,PLUTON"});
   ASSERT_EQ(seules.statut, 0) << seules.erreurs;
   EXPECT_NE(seules.sortie.find("\r\n\r\nTerre \t"), std::string::npos) << seules.sortie;
   EXPECT_NE(seules.sortie.find("\r\nPluton \t"), std::string::npos);
@@ -54,8 +56,8 @@ TEST(RapportPlanetarium, HeliocentriqueTexte) {
 // The JSON gives each body's raw place and the pixel of its disc: 26 pixels per hour
 // of right ascension, 4 per degree of declination from the equator at y = 175.
 TEST(RapportPlanetarium, GeocentriqueJson) {
-  const auto r = executer_astro(
-      {"--rapport", "planetarium-geo", "--date", "8/12/2026", "--heure", "21:04:05", "--corps", "Mercure,Lune", "--json"});
+  const auto r = executer_astro({"--rapport", "planetarium-geo", "--date", "8/12/2026", "--heure", "21:04:05",
+                                 "--corps", "Mercure,Lune", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(r.sortie)).object();
   ASSERT_FALSE(j.isEmpty()) << r.sortie;

@@ -26,8 +26,12 @@ namespace {
 date_jma date_des_champs(const QWidget& p, const char* j, const char* m, const char* a) {
   return {texte_edition(p, j).toInt(), texte_edition(p, m).toInt(), texte_edition(p, a).toInt()};
 }
-date_jma date_helio(const PagePlanetariumHelio& p) { return date_des_champs(p, "h_jour", "h_mois", "h_an"); }
-date_jma date_geo(const PagePlanetariumGeo& p) { return date_des_champs(p, "ejg", "emg", "eag"); }
+date_jma date_helio(const PagePlanetariumHelio& p) {
+  return date_des_champs(p, "h_jour", "h_mois", "h_an");
+}
+date_jma date_geo(const PagePlanetariumGeo& p) {
+  return date_des_champs(p, "ejg", "emg", "eag");
+}
 
 void poser_date(QWidget& p, const char* j, const char* m, const char* a, const date_jma& d) {
   controle<EditionSpin>(p, j)->setPosition(d.jour);
@@ -35,8 +39,12 @@ void poser_date(QWidget& p, const char* j, const char* m, const char* a, const d
   controle<EditionSpin>(p, a)->setPosition(d.annee);
 }
 
-void cocher(QWidget& p, const char* nom) { controle<QRadioButton>(p, nom)->click(); }
-void cliquer(QWidget& p, const char* nom) { controle<QPushButton>(p, nom)->click(); }
+void cocher(QWidget& p, const char* nom) {
+  controle<QRadioButton>(p, nom)->click();
+}
+void cliquer(QWidget& p, const char* nom) {
+  controle<QPushButton>(p, nom)->click();
+}
 void cliquer_image(QWidget& p, const char* nom, QPoint point) {
   QTest::mouseClick(controle<QLabel>(p, nom), Qt::LeftButton, {}, point);
 }
@@ -124,7 +132,9 @@ TEST(PagePlanetariumHelio, ChoixParLaCouleur) {
   for (QToolButton* b : p.findChildren<QToolButton*>()) b->click();
   for (const bool montre : p.corps_montres()) EXPECT_FALSE(montre);
   for (const planete_helio& ph : p.resultat().planetes) {
-    EXPECT_EQ(p.image().pixelColor(ph.position.x, ph.position.y) == dessin::couleur_qt(couleurs_helio[static_cast<int>(ph.p)]), false);
+    EXPECT_EQ(p.image().pixelColor(ph.position.x, ph.position.y) ==
+                  dessin::couleur_qt(couleurs_helio[static_cast<int>(ph.p)]),
+              false);
     cliquer_image(p, "pb_helio", {ph.position.x, ph.position.y});
     EXPECT_FALSE(p.planete_choisie()) << nom_planete(ph.p);
   }
@@ -215,8 +225,7 @@ TEST(PagePlanetariumHelio, AnimationEtSesArrets) {
   const std::function<void()> arrets[] = {
       [&] { cliquer(p, "bt_stop_helio"); },
       [&] { QTest::mouseClick(controle<EditionSpin>(p, "h_an")->edition(), Qt::LeftButton); },
-      [&] { cocher(p, "defilh1"); },
-      [&] { p.arreter_animation(); },  // change of page, window deactivated
+      [&] { cocher(p, "defilh1"); }, [&] { p.arreter_animation(); },  // change of page, window deactivated
   };
   int n = 0;
   for (const auto& arreter : arrets) {
@@ -300,7 +309,8 @@ TEST(PagePlanetarium, Sauvegarde) {
   EXPECT_TRUE(lire_fichier(dossier.chemin("helio.bmp")).startsWith("BM"));
   EXPECT_TRUE(lire_fichier(dossier.chemin("geo.png")).startsWith("\x89PNG"));
   EXPECT_EQ(QImage(dossier.chemin("helio.bmp")).size(), QSize(largeur_helio, hauteur_helio));
-  EXPECT_EQ(QImage(dossier.chemin("geo.png")), geo.image().convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(QImage(dossier.chemin("geo.png")),
+            geo.image().convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32));
   EXPECT_TRUE(c.messages_.recus.empty());
 
   ecrire_fichier(dossier.chemin("garde.jpg"), "ancien");
