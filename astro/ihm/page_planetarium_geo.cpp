@@ -45,7 +45,9 @@ void nom_en_couleur(QLabel* l, const QColor& c) {
 
 PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
     : PagePlanetarium(contexte, noms_geo, parent) {
-  // Day and month go round within their bounds; the day's bound follows the month.
+  // Day and month go round within their bounds. The day keeps 1..31 whatever the month,
+  // so a day typed is never cut by the length of a month shown before; the month and
+  // year arrows bring the day into its month.
   date_.jour()->setBornes(1, 31);
   date_.jour()->setBoucle(true);
   date_.mois()->setBornes(1, 12);
@@ -114,9 +116,7 @@ void PagePlanetariumGeo::p_geoMouseDown(QPoint p) {
 void PagePlanetariumGeo::uagClick(sens_pas sens) {
   date_jma d = date_.date();
   if (d.annee == 0) d.annee = sens == sens_pas::arriere ? -1 : 1;
-  const int n = jours_du_mois(d.mois, annee_astronomique(d.annee));
-  date_.jour()->setBornes(1, n);
-  d.jour = std::min(d.jour, n);
+  d.jour = std::min(d.jour, jours_du_mois(d.mois, annee_astronomique(d.annee)));
   date_.poser(d);
   date_.normaliser(sens);
   b_pgClick();
@@ -125,8 +125,6 @@ void PagePlanetariumGeo::uagClick(sens_pas sens) {
 bool PagePlanetariumGeo::faire_pas(sens_pas sens) {
   const std::optional<instant_saisi> i = pas_geo(instant_des_champs(), static_cast<intervalle_geo>(intervalle()), sens);
   if (!i) return false;
-  // The day's bound follows the new month before the day is shown.
-  date_.jour()->setBornes(1, jours_du_mois(i->date.mois, annee_astronomique(i->date.annee)));
   poser_instant(*i);
   b_pgClick();
   return true;

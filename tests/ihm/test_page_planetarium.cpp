@@ -181,6 +181,14 @@ TEST(PagePlanetariumGeo, ChoixPasEtListe) {
   cliquer(p, "backg");
   EXPECT_EQ(date_geo(p), (date_jma{28, 2, 2023}));
   EXPECT_EQ(p.resultat().instant.instant.date, (date_jma{28, 2, 2023}));
+  // A day typed is taken whole, whatever the month shown before.
+  taper(controle<EditionSpin>(p, "emg"), "3");
+  taper(controle<EditionSpin>(p, "ejg"), "31");
+  cliquer(p, "b_pg");
+  EXPECT_EQ(p.resultat().instant.instant.date, (date_jma{31, 3, 2023}));
+  // The month arrow brings the day into its month.
+  controle<EditionSpin>(p, "emg")->stepBy(1);
+  EXPECT_EQ(date_geo(p), (date_jma{30, 4, 2023}));
 
   // Every body off: the title strip's list line is empty (no blue left).
   for (QToolButton* b : p.findChildren<QToolButton*>()) b->click();
