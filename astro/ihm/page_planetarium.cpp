@@ -239,6 +239,10 @@ void PagePlanetarium::montrer(const QImage& image) {
   montrer_image(cadre_, image_);
 }
 
+void PagePlanetarium::nom_en_couleur(QLabel* etiquette, const QColor& couleur) {
+  etiquette->setStyleSheet(QStringLiteral("color: %1").arg(couleur.name()));
+}
+
 void PagePlanetarium::pas_avant() {
   demarrer(sens_pas::avant);
 }

@@ -92,6 +92,8 @@ class PagePlanetarium : public Page {
   void poser_instant(const instant_saisi& i);
   int intervalle() const;
   void montrer(const QImage& image);
+  // The information panel's name label, in the body's colour.
+  static void nom_en_couleur(QLabel* etiquette, const QColor& couleur);
 
   // Step handlers of the two pages: stepping, stop, the mode.
   void pas_avant();

@@ -37,10 +37,6 @@ const noms_planetarium noms_geo = {
     "Planétarium géocentrique",
 };
 
-void nom_en_couleur(QLabel* l, const QColor& c) {
-  l->setStyleSheet(QStringLiteral("color: %1").arg(c.name()));
-}
-
 }  // namespace
 
 PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)

@@ -86,7 +86,7 @@ void PagePlanetariumHelio::afficher_panneau() {
   }
   const planete_helio& p = resultat_.planetes[*choisie_];
   lbnomh_->setText(QString::fromStdString(std::string(nom_planete(p.p))));
-  lbnomh_->setStyleSheet(QStringLiteral("color: %1").arg(dessin::couleur_qt(couleurs_helio[*choisie_]).name()));
+  nom_en_couleur(lbnomh_, dessin::couleur_qt(couleurs_helio[*choisie_]));
   llh_->setText(QString::fromStdString(p.texte_longitude));
   lrh_->setText(QString::fromStdString(p.texte_rayon));
 }
