@@ -145,8 +145,33 @@ date_jma pas_de_date(int annee, int mois, int jour, sens_pas sens) {
   // A day left below 1 by its caller would not be a date: it becomes the 1st.
   j = std::clamp<long long>(j, 1, longueur());
   if (a == 0) a = sens == sens_pas::avant ? 1 : -1;
-  return {static_cast<int>(j), entier_sature<int>(static_cast<long double>(m)),
-          entier_sature<int>(static_cast<long double>(a))};
+  const date_jma d{static_cast<int>(j), entier_sature<int>(static_cast<long double>(m)),
+                   entier_sature<int>(static_cast<long double>(a))};
+  // The arrows stop at the ends of the range instead of running past them.
+  if (date_avant(derniere_date_des_champs, d)) return derniere_date_des_champs;
+  if (date_avant(d, premiere_date_des_champs)) return premiere_date_des_champs;
+  return d;
+}
+
+bool date_avant(const date_jma& a, const date_jma& b) {
+  if (a.annee != b.annee) return a.annee < b.annee;
+  if (a.mois != b.mois) return a.mois < b.mois;
+  return a.jour < b.jour;
+}
+
+date_jma pas_des_champs_date(date_jma saisie, sens_pas sens) {
+  const date_jma d = normaliser_date(saisie, sens);
+  if (!date_avant(d, premiere_date_des_champs) && !date_avant(derniere_date_des_champs, d)) return d;
+  // Past an end: the field the arrow moved (a day 0 or 32, a month 0 or 13) comes back
+  // into the calendar, which gives the date before the step.
+  date_jma r;
+  r.annee = std::clamp(saisie.annee, premiere_date_des_champs.annee, derniere_date_des_champs.annee);
+  if (r.annee == 0) r.annee = 1;
+  r.mois = std::clamp(saisie.mois, 1, 12);
+  r.jour = std::clamp(saisie.jour, 1, jours_du_mois(r.mois, annee_astronomique(r.annee)));
+  if (date_avant(r, premiere_date_des_champs)) return premiere_date_des_champs;
+  if (date_avant(derniere_date_des_champs, r)) return derniere_date_des_champs;
+  return r;
 }
 
 date_jma normaliser_date(date_jma saisie, sens_pas sens) {

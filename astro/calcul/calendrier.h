@@ -54,7 +54,8 @@ struct date_jma {
 enum class sens_pas { avant = 0, arriere = 1 };  // the spin's upper arrow, lower arrow
 
 // The comet page's date step (the day has already been moved by the spin); year in
-// historical numbering (no year 0). The day returned is always within its month.
+// historical numbering (no year 0). The day returned is always within its month, and
+// the date within the fields' range (premiere_date_des_champs .. derniere_date_des_champs).
 date_jma pas_de_date(int annee, int mois, int jour, sens_pas sens);
 
 // The date spins of every page: saisie holds the fields after the spin moved one of
@@ -62,6 +63,18 @@ date_jma pas_de_date(int annee, int mois, int jour, sens_pas sens);
 // skips year 0 and the days 5..14 October 1582 in the direction of the step, then
 // normalises through julien and date_calendaire. Returns the fields to write back.
 date_jma normaliser_date(date_jma saisie, sens_pas sens);
+
+// The dates the date fields of the pages hold (historical years): 1 January -4713
+// to 31 December 9999.
+inline constexpr date_jma premiere_date_des_champs{1, 1, -4713};
+inline constexpr date_jma derniere_date_des_champs{31, 12, 9999};
+// true when a comes before b (historical years, no year 0).
+bool date_avant(const date_jma& a, const date_jma& b);
+
+// The step of the pages' date spins and of a typed date: normaliser_date, stopped at
+// the ends of the fields' range. A step that would leave the range leaves the date
+// where it was (the field moved by the arrow brought back into the calendar).
+date_jma pas_des_champs_date(date_jma saisie, sens_pas sens);
 
 // Day-field check on leaving a day edit: the day is limited to the month's length
 // (year as typed on the page) and a day 0 (or below) becomes 1.

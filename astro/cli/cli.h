@@ -2,6 +2,7 @@
 // without opening the window; `--json` prints the same result with raw numbers.
 #pragma once
 
+#include <QJsonObject>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -14,7 +15,6 @@
 
 #include "calcul/calendrier.h"
 #include "calcul/site.h"
-#include "cli/json.h"
 
 namespace almanax::cli {
 
@@ -26,21 +26,25 @@ class erreur_option : public std::runtime_error {
 
 struct heure_hms {
   int heure = 0, minute = 0, seconde = 0;
+  int milliseconde = 0;  // kept as typed; the computations count whole seconds, as in the window
 };
 
 // The options of one report: --nom valeur or --nom=valeur. Every accessor checks
 // the value and throws erreur_option with a French message naming the option.
 class arguments {
  public:
-  explicit arguments(std::map<std::string, std::string> valeurs) : valeurs_(std::move(valeurs)) {}
+  // `sans_valeur`: options given without a value; reading one is an error.
+  explicit arguments(std::map<std::string, std::string> valeurs, std::set<std::string, std::less<>> sans_valeur = {})
+      : valeurs_(std::move(valeurs)), sans_valeur_(std::move(sans_valeur)) {}
 
   bool present(std::string_view nom) const;
   std::string texte(std::string_view nom, std::string_view defaut);
   long long entier(std::string_view nom, long long defaut, long long min, long long max);
   long double reel(std::string_view nom, long double defaut, long double min, long double max);
-  // "JJ/MM/AAAA", historical year (no year 0, negative years allowed), checked day and month.
+  // "JJ/MM/AAAA" or "AAAA-MM-JJ" (the same date, year first), historical year (no year
+  // 0, negative years allowed), checked day and month.
   date_jma date(std::string_view nom, date_jma defaut);
-  // "HH:MM" or "HH:MM:SS".
+  // "HH:MM", "HH:MM:SS" or "HH:MM:SS.sss" (or ","), digits only.
   heure_hms heure(std::string_view nom, heure_hms defaut);
   // Comma-separated list; each item must be one of `permis` (compared without case).
   std::vector<std::string> liste(std::string_view nom, const std::vector<std::string>& defaut,
@@ -56,14 +60,16 @@ class arguments {
  private:
   const std::string* valeur(std::string_view nom);
   std::map<std::string, std::string> valeurs_;
+  std::set<std::string, std::less<>> sans_valeur_;
   std::set<std::string, std::less<>> lus_;
 };
 
-// What a report produces: the exact text of the page's copy (CR LF, tabs) and the
-// same result as JSON with raw numbers.
+// What a report produces: the exact text of the page's copy (CR LF, tabs), the
+// options it read and the same result as JSON with raw numbers (shape: sortie_json.h).
 struct resultat {
   std::string texte;
-  json::valeur donnees;
+  QJsonObject entrees;
+  QJsonObject donnees;
 };
 
 struct rapport {
@@ -73,7 +79,8 @@ struct rapport {
   resultat (*executer)(arguments&);
 };
 
-// The decimal separator of the user's locale: the reports write numbers as the pages do.
+// The decimal separator of the reports' numbers: the window's, from the user's locale
+// (LC_ALL, LC_NUMERIC, LANG), "," in French, "." in the C locale.
 std::string separateur_decimal();
 
 // Today's date and time, the window's start-up date (historical year).

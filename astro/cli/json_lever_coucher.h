@@ -1,35 +1,41 @@
-// Rising, transit and setting in the reports' JSON: state, hour (null when the event
-// does not happen) and the text the page shows.
+// Rising, transit and setting in the reports' JSON: each a value with its text (hours,
+// null when the event does not happen) and the event's state as a kind.
 #pragma once
 
+#include <QJsonObject>
+
 #include "calcul/lever_coucher.h"
-#include "cli/json.h"
+#include "cli/sortie_json.h"
 
 namespace almanax::cli {
 
-inline const char* nom_etat(etat_evenement e) {
+inline const char* libelle_etat(etat_evenement e) {
   switch (e) {
-    case etat_evenement::normal: return "normal";
-    case etat_evenement::toujours_leve: return "toujours_leve";
-    case etat_evenement::jamais_leve: return "jamais_leve";
-    case etat_evenement::indetermine: return "indetermine";
-    case etat_evenement::pas_ce_jour: return "pas_ce_jour";
+    case etat_evenement::normal:
+      return "Normal";
+    case etat_evenement::toujours_leve:
+      return "Toujours levé";
+    case etat_evenement::jamais_leve:
+      return "Jamais levé";
+    case etat_evenement::indetermine:
+      return "Indéterminé";
+    case etat_evenement::pas_ce_jour:
+      return "Pas ce jour";
   }
-  return "indetermine";
+  return "Indéterminé";
 }
 
-inline json::valeur json_evenement(long double heure, etat_evenement e, const std::string& texte) {
-  json::valeur v = json::valeur::nouvel_objet();
-  v.ajouter("etat", nom_etat(e));
-  v.ajouter("heure", e == etat_evenement::normal ? json::valeur(heure) : json::valeur());
-  v.ajouter("texte", texte);
+inline QJsonObject json_evenement(long double heure, etat_evenement e, const std::string& texte) {
+  QJsonObject v =
+      valeur_et_texte(e == etat_evenement::normal ? std::optional<long double>(heure) : std::nullopt, texte);
+  v["etat"] = genre_json(libelle_etat(e));
   return v;
 }
 
-inline void ajouter_lever_coucher(json::valeur& j, const sortie_lever_coucher& lc) {
-  j.ajouter("lever", json_evenement(lc.heure_lever, lc.etat_lever, lc.texte_lever));
-  j.ajouter("meridien", json_evenement(lc.heure_meridien, lc.etat_meridien, lc.texte_meridien));
-  j.ajouter("coucher", json_evenement(lc.heure_coucher, lc.etat_coucher, lc.texte_coucher));
+inline void ajouter_lever_coucher(QJsonObject& j, const sortie_lever_coucher& lc) {
+  j["lever_h"] = json_evenement(lc.heure_lever, lc.etat_lever, lc.texte_lever);
+  j["meridien_h"] = json_evenement(lc.heure_meridien, lc.etat_meridien, lc.texte_meridien);
+  j["coucher_h"] = json_evenement(lc.heure_coucher, lc.etat_coucher, lc.texte_coucher);
 }
 
 }  // namespace almanax::cli

@@ -1,47 +1,47 @@
 #include "calcul/dates.h"
 #include "cli/cli.h"
+#include "cli/recherche_annees.h"
 
 namespace almanax::cli {
 
 namespace {
-json::valeur json_jour(const jour_de_date& j) {
-  json::valeur v = json::valeur::nouvel_objet();
-  v.ajouter("jour_julien", j.jour_julien);
-  v.ajouter("nom_du_jour", j.nom_du_jour);
-  v.ajouter("rang_du_jour", j.rang_du_jour);
-  return v;
+QJsonObject json_jour(const jour_de_date& j) {
+  return {{"jour_julien", nombre_json(j.jour_julien)},
+          {"nom_du_jour", genre_json(j.nom_du_jour)},
+          {"rang_du_jour", valeur_et_texte(j.rang_du_jour, j.texte_rang)}};
 }
 }  // namespace
 
 resultat rapport_dates(arguments& a) {
-  const date_jma d1 = a.date("date1", aujourd_hui());
-  const heure_hms h1 = a.heure("heure1", maintenant());
-  // By default the second date is the next day at the same time, as "Maintenant" sets it.
-  date_jma lendemain = normaliser_date({d1.jour + 1, d1.mois, d1.annee}, sens_pas::avant);
-  const date_jma d2 = a.date("date2", lendemain);
-  const heure_hms h2 = a.heure("heure2", h1);
-  const int annee = static_cast<int>(a.entier("annee", d1.annee, -1000, 3000));
-  if (annee == 0) throw erreur_option("Valeur invalide pour --annee : l'année 0 n'existe pas (après -1 vient 1).");
-
-  const resultat_dates r = calculer_dates({d1, h1.heure, h1.minute, h1.seconde, 0}, {d2, h2.heure, h2.minute, h2.seconde, 0}, annee);
-
   resultat res;
+  const instant_saisi i1 = instant_des_options(a, res.entrees, "date1", "heure1");
+  // By default the second date is the next day at the same time, as "Maintenant" sets it.
+  const date_jma lendemain = normaliser_date({i1.date.jour + 1, i1.date.mois, i1.date.annee}, sens_pas::avant);
+  const instant_saisi i2 =
+      instant_des_options(a, res.entrees, "date2", "heure2", lendemain, {i1.heure, i1.minute, i1.seconde, i1.milliseconde});
+  const int annee = static_cast<int>(a.entier("annee", i1.date.annee, -1000, 3000));
+  if (annee == 0) throw erreur_option("Valeur invalide pour --annee : l'année 0 n'existe pas (après -1 vient 1).");
+  res.entrees["annee"] = annee;
+
+  const resultat_dates r = calculer_dates(i1, i2, annee);
+
   res.texte = rapport_dates(r);
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("date1", json_jour(r.date1));
-  j.ajouter("date2", json_jour(r.date2));
-  j.ajouter("intervalle_jours", r.intervalle_jours);
-  j.ajouter("annee", r.annee);
-  static const char* const noms[4] = {"printemps", "ete", "automne", "hiver"};
-  json::valeur saisons = json::valeur::nouvel_objet();
-  for (int s = 0; s < 4; ++s) saisons.ajouter(noms[s], r.saisons[s].jde);
-  j.ajouter("equinoxes_solstices_jde", std::move(saisons));
-  json::valeur p = json::valeur::nouvel_objet();
-  p.ajouter("jour", r.paques_jour);
-  p.ajouter("mois", r.paques_mois);
-  j.ajouter("paques", std::move(p));
-  j.ajouter("bissextile", r.bissextile);
-  res.donnees = std::move(j);
+  QJsonObject& j = res.donnees;
+  j["date1"] = json_jour(r.date1);
+  j["date2"] = json_jour(r.date2);
+  j["intervalle_jours"] = valeur_et_texte(r.intervalle_jours, r.texte_intervalle);
+  // The equinoxes and solstices as events, in the order of the year.
+  static const char* const saisons[4] = {"Printemps", "Été", "Automne", "Hiver"};
+  QJsonArray evenements;
+  for (int s = 0; s < 4; ++s) {
+    QJsonObject e = evenement_json(r.saisons[s].jde);
+    e["genre"] = genre_json(saisons[s]);
+    e["texte"] = chaine_json(r.saisons[s].texte);
+    evenements.append(e);
+  }
+  j["evenements"] = evenements;
+  j["paques"] = QJsonObject{{"jour", r.paques_jour}, {"mois", r.paques_mois}, {"texte", chaine_json(r.texte_paques)}};
+  j["bissextile"] = QJsonObject{{"valeur", r.bissextile}, {"texte", chaine_json(r.texte_bissextile)}};
   return res;
 }
 

@@ -3,85 +3,82 @@
 
 #include "calcul/eclipses.h"
 #include "cli/cli.h"
+#include "cli/recherche_annees.h"
 
 namespace almanax::cli {
 
 namespace {
 
-
-const char* nom_genre(const eclipse_trouvee& e) {
+// The kind of an eclipse, in the words of the page's text.
+const char* libelle_genre(const eclipse_trouvee& e) {
   if (e.type == type_eclipses::lune) {
     switch (e.genre_lune) {
-      case genre_eclipse_lunaire::penombre: return "penombre";
-      case genre_eclipse_lunaire::partielle: return "partielle";
-      case genre_eclipse_lunaire::totale: return "totale";
+      case genre_eclipse_lunaire::penombre: return "Partielle dans la pénombre";
+      case genre_eclipse_lunaire::partielle: return "Partielle";
+      case genre_eclipse_lunaire::totale: return "Totale";
     }
   }
   switch (e.genre_soleil) {
-    case genre_eclipse_solaire::totale_centrale: return "totale_centrale";
-    case genre_eclipse_solaire::annulaire_centrale: return "annulaire_centrale";
-    case genre_eclipse_solaire::annulaire_totale_centrale: return "annulaire_totale_centrale";
-    case genre_eclipse_solaire::annulaire_partielle_centrale: return "annulaire_partielle_centrale";
-    case genre_eclipse_solaire::partielle_non_centrale: return "partielle_non_centrale";
+    case genre_eclipse_solaire::totale_centrale: return "Totale centrale";
+    case genre_eclipse_solaire::annulaire_centrale: return "Annulaire centrale";
+    case genre_eclipse_solaire::annulaire_totale_centrale: return "Annulaire totale centrale";
+    case genre_eclipse_solaire::annulaire_partielle_centrale: return "Annulaire partielle centrale";
+    case genre_eclipse_solaire::partielle_non_centrale: return "Partielle non-centrale";
   }
   return "";
 }
 
-// Contacts as instants: the maximum -+ a semi-duration in minutes (none when 0).
-void ajouter_contacts(json::valeur& v, const char* debut, const char* fin, long double jde, long double demi_duree) {
-  v.ajouter(debut, demi_duree > 0 ? json::valeur(jde - demi_duree / 1440) : json::valeur());
-  v.ajouter(fin, demi_duree > 0 ? json::valeur(jde + demi_duree / 1440) : json::valeur());
+// A contact as an event: the maximum - (sens -1) or + (sens +1) a semi-duration in
+// minutes; null when the phase does not happen (semi-duration 0).
+QJsonValue contact(long double jde, long double demi_duree_min, int sens) {
+  if (!(demi_duree_min > 0)) return QJsonValue(QJsonValue::Null);
+  return evenement_json(jde + sens * demi_duree_min / 1440);
 }
 
 }  // namespace
 
 resultat rapport_eclipses(arguments& a) {
-  const long long courante = aujourd_hui().annee;
-  // The page's year spins: first year -4713..9998, last year -4712..9999.
-  const long long debut = a.entier("debut", courante, -4713, 9998);
-  const long long fin = a.entier("fin", debut + 1, -4712, 9999);
-  if (debut >= fin) throw erreur_option("La date de départ doit être inférieure à l'année de fin des recherches.");
+  resultat res;
+  const auto [debut, fin] =
+      annees_de_recherche(a, res.entrees, "La date de départ doit être inférieure à l'année de fin des recherches.");
   const std::vector<std::string> type = a.liste("type", {"lunaire"}, {"solaire", "lunaire"});
   if (type.size() != 1) throw erreur_option("Valeur invalide pour --type : un seul type (solaire ou lunaire).");
   const bool soleil = type[0] == "solaire";
+  res.entrees["type"] = genre_json(type[0]);
 
   const resultat_eclipses r =
       recherche_eclipses(debut, fin, soleil ? type_eclipses::soleil : type_eclipses::lune, true, separateur_decimal());
 
-  resultat res;
   res.texte = copie_eclipses(r.texte);
-  json::valeur eclipses = json::valeur::nouveau_tableau();
+  QJsonArray evenements;
   for (const eclipse_trouvee& e : r.eclipses) {
-    json::valeur v = json::valeur::nouvel_objet();
-    v.ajouter("k", e.k);
-    v.ajouter("jde", e.jde);
-    v.ajouter("genre", nom_genre(e));
-    v.ajouter("gamma", e.gamma);
-    v.ajouter("u", e.u);
+    QJsonObject v = evenement_json(e.jde);
+    v["genre"] = genre_json(libelle_genre(e));
+    v["k"] = nombre_json(e.k);
+    v["gamma"] = nombre_json(e.gamma);
+    v["u"] = nombre_json(e.u);
     if (soleil) {
-      v.ajouter("rayon_penombre", e.rayon_penombre);
-      v.ajouter("magnitude",
-                e.genre_soleil == genre_eclipse_solaire::partielle_non_centrale ? json::valeur(e.magnitude) : json::valeur());
+      v["rayon_penombre"] = nombre_json(e.rayon_penombre);
+      v["magnitude"] = e.genre_soleil == genre_eclipse_solaire::partielle_non_centrale ? nombre_json(e.magnitude)
+                                                                                       : QJsonValue(QJsonValue::Null);
     } else {
-      v.ajouter("magnitude_penombre", e.magnitude_penombre);
-      v.ajouter("magnitude_ombre", e.magnitude_ombre);
-      v.ajouter("demi_duree_penombre_min", e.demi_duree_penombre);
-      v.ajouter("demi_duree_partielle_min", e.demi_duree_partielle);
-      v.ajouter("demi_duree_totale_min", e.demi_duree_totale);
-      ajouter_contacts(v, "premier_contact_penombre_jde", "dernier_contact_penombre_jde", e.jde, e.demi_duree_penombre);
-      ajouter_contacts(v, "premier_contact_ombre_jde", "dernier_contact_ombre_jde", e.jde, e.demi_duree_partielle);
-      ajouter_contacts(v, "debut_totalite_jde", "fin_totalite_jde", e.jde, e.demi_duree_totale);
+      v["magnitude_penombre"] = nombre_json(e.magnitude_penombre);
+      v["magnitude_ombre"] = nombre_json(e.magnitude_ombre);
+      v["demi_duree_penombre_min"] = nombre_json(e.demi_duree_penombre);
+      v["demi_duree_partielle_min"] = nombre_json(e.demi_duree_partielle);
+      v["demi_duree_totale_min"] = nombre_json(e.demi_duree_totale);
+      v["premier_contact_penombre"] = contact(e.jde, e.demi_duree_penombre, -1);
+      v["premier_contact_ombre"] = contact(e.jde, e.demi_duree_partielle, -1);
+      v["debut_totalite"] = contact(e.jde, e.demi_duree_totale, -1);
+      v["fin_totalite"] = contact(e.jde, e.demi_duree_totale, 1);
+      v["dernier_contact_ombre"] = contact(e.jde, e.demi_duree_partielle, 1);
+      v["dernier_contact_penombre"] = contact(e.jde, e.demi_duree_penombre, 1);
     }
-    v.ajouter("texte", e.texte);
-    eclipses.pousser(std::move(v));
+    v["texte"] = chaine_json(e.texte);
+    evenements.append(v);
   }
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("debut", debut);
-  j.ajouter("fin", fin);
-  j.ajouter("type", type[0]);
-  j.ajouter("lunaisons", r.candidats);
-  j.ajouter("eclipses", std::move(eclipses));
-  res.donnees = std::move(j);
+  res.donnees["lunaisons"] = static_cast<double>(r.candidats);
+  res.donnees["evenements"] = evenements;
   return res;
 }
 

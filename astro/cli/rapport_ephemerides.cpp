@@ -1,119 +1,76 @@
 // `astro --rapport ephemerides`: the "Éphémérides" page for one planet, date, time
 // and site, printed as its "&Copie" report with every box checked.
+#include <QJsonArray>
 #include <optional>
 
 #include "calcul/ephemerides.h"
 #include "calcul/rapport.h"
 #include "cli/cli.h"
 #include "cli/json_lever_coucher.h"
+#include "cli/recherche_annees.h"
 
 namespace almanax::cli {
 
 namespace {
 
-
-json::valeur ou_nul(const std::optional<long double>& v) { return v ? json::valeur(*v) : json::valeur(); }
-
-
-
-json::valeur json_textes(const resultat_ephemerides& r) {
-  json::valeur t = json::valeur::nouvel_objet();
-  const std::pair<const char*, const std::string*> champs[] = {
-      {"lmp", &r.lmp},
-      {"grand_axe", &r.grand_axe},
-      {"excentricite_bis", &r.excentricite_bis},
-      {"inc_ecliptique", &r.inc_ecliptique},
-      {"long_noeud_ascendant", &r.long_noeud_ascendant},
-      {"long_perihelie", &r.long_perihelie},
-      {"ano_moy_planete", &r.ano_moy_planete},
-      {"argument_perihelion", &r.argument_perihelion},
-      {"l_l", &r.l_l},
-      {"l_b", &r.l_b},
-      {"l_alpha", &r.l_alpha},
-      {"l_decli", &r.l_decli},
-      {"l_r", &r.l_r},
-      {"l_r_km", &r.l_r_km},
-      {"l_r_terre", &r.l_r_terre},
-      {"l_r_km_terre", &r.l_r_km_terre},
-      {"diametre", &r.diametre},
-      {"mag", &r.mag},
-      {"la", &r.la},
-      {"lever", &r.lever},
-      {"meridien", &r.meridien},
-      {"coucher", &r.coucher},
-      {"time_light", &r.time_light},
-  };
-  for (const auto& [nom, texte] : champs) t.ajouter(nom, *texte);
-  return t;
-}
-
-json::valeur json_resultat(const resultat_ephemerides& r, const site_nomme& site) {
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("planete", std::string(nom_planete(r.p)));
-  j.ajouter("index_planete", static_cast<int>(r.p));
-  j.ajouter("jour_julien", r.jour_julien);
-
-  json::valeur s = json::valeur::nouvel_objet();
-  s.ajouter("nom", site.nom);
-  s.ajouter("latitude_deg", site.latitude);
-  s.ajouter("longitude_deg", site.longitude);
-  j.ajouter("site", std::move(s));
+QJsonObject json_resultat(const resultat_ephemerides& r) {
+  QJsonObject j;
+  j["planete"] = genre_json(nom_planete(r.p));
+  j["jour_julien"] = nombre_json(r.jour_julien);
 
   if (r.elements) {
-    json::valeur el = json::valeur::nouvel_objet();
-    el.ajouter("longitude_moyenne_deg", r.elements->L);
-    el.ajouter("demi_grand_axe_ua", r.elements->a);
-    el.ajouter("excentricite", r.elements->e);
-    el.ajouter("inclinaison_deg", r.elements->i);
-    el.ajouter("noeud_ascendant_deg", r.elements->Omega);
-    el.ajouter("longitude_perihelie_deg", r.elements->pi);
-    el.ajouter("anomalie_moyenne_deg", r.elements->M);
-    el.ajouter("argument_perihelie_deg", r.elements->omega);
-    j.ajouter("elements", std::move(el));
+    const elements_orbitaux& el = *r.elements;
+    j["elements"] = QJsonObject{
+        {"longitude_moyenne_deg", valeur_et_texte(el.L, r.lmp)},
+        {"demi_grand_axe_ua", valeur_et_texte(el.a, r.grand_axe)},
+        {"excentricite", valeur_et_texte(el.e, r.excentricite_bis)},
+        {"inclinaison_deg", valeur_et_texte(el.i, r.inc_ecliptique)},
+        {"noeud_ascendant_deg", valeur_et_texte(el.Omega, r.long_noeud_ascendant)},
+        {"longitude_perihelie_deg", valeur_et_texte(el.pi, r.long_perihelie)},
+        {"anomalie_moyenne_deg", valeur_et_texte(el.M, r.ano_moy_planete)},
+        {"argument_perihelie_deg", valeur_et_texte(el.omega, r.argument_perihelion)},
+    };
   } else {
-    j.ajouter("elements", json::valeur());
+    j["elements"] = QJsonValue(QJsonValue::Null);
   }
 
-  j.ajouter("longitude_heliocentrique_deg", r.longitude);
-  j.ajouter("latitude_heliocentrique_deg", r.latitude);
-  j.ajouter("distance_soleil_ua", r.distance_soleil);
-  j.ajouter("distance_soleil_km", r.distance_soleil * km_par_ua);
-  j.ajouter("ascension_droite_deg", ou_nul(r.alpha));
-  j.ajouter("declinaison_deg", ou_nul(r.delta));
-  j.ajouter("distance_terre_ua", ou_nul(r.distance_terre));
-  j.ajouter("distance_terre_km",
-            r.distance_terre ? json::valeur(*r.distance_terre * km_par_ua) : json::valeur());
-  j.ajouter("distance_terre_geometrique_ua", ou_nul(r.distance_terre_geometrique));
-  j.ajouter("diametre_arcsec", ou_nul(r.diametre_arcsec));
-  j.ajouter("magnitude", ou_nul(r.magnitude));
-  j.ajouter("fraction_illuminee", ou_nul(r.fraction_illuminee));
-  j.ajouter("angle_phase_deg", ou_nul(r.angle_phase));
-  j.ajouter("temps_lumiere_h", ou_nul(r.temps_lumiere_heures));
-  if (r.saturne) {
-    json::valeur a = json::valeur::nouvel_objet();
-    a.ajouter("inclinaison_anneaux_deg", r.saturne->B * rad_deg);
-    a.ajouter("delta_U_deg", r.saturne->delta_U);
-    j.ajouter("anneaux", std::move(a));
-  }
-  if (r.declinaison_terre_jupiter) j.ajouter("declinaison_terre_jovicentrique_deg", *r.declinaison_terre_jupiter * rad_deg);
+  j["longitude_heliocentrique_deg"] = valeur_et_texte(r.longitude, r.l_l);
+  j["latitude_heliocentrique_deg"] = valeur_et_texte(r.latitude, r.l_b);
+  j["distance_soleil_ua"] = valeur_et_texte(r.distance_soleil, r.l_r);
+  j["distance_soleil_km"] = valeur_et_texte(r.distance_soleil * km_par_ua, r.l_r_km);
+  j["ascension_droite_deg"] = valeur_et_texte(r.alpha, r.l_alpha);
+  j["declinaison_deg"] = valeur_et_texte(r.delta, r.l_decli);
+  j["distance_terre_ua"] = valeur_et_texte(r.distance_terre, r.l_r_terre);
+  j["distance_terre_km"] = valeur_et_texte(
+      r.distance_terre ? std::optional<long double>(*r.distance_terre * km_par_ua) : std::nullopt, r.l_r_km_terre);
+  j["distance_terre_geometrique_ua"] = nombre_json(r.distance_terre_geometrique);
+  j["diametre_arcsec"] = valeur_et_texte(r.diametre_arcsec, r.diametre);
+  j["magnitude"] = valeur_et_texte(r.magnitude, r.mag);
+  j["fraction_illuminee"] = valeur_et_texte(r.fraction_illuminee, r.la);
+  j["angle_phase_deg"] = nombre_json(r.angle_phase);
+  j["temps_lumiere_h"] = valeur_et_texte(r.temps_lumiere_heures, r.time_light);
+  if (r.saturne)
+    j["anneaux"] = QJsonObject{{"inclinaison_anneaux_deg", nombre_json(r.saturne->B * rad_deg)},
+                               {"delta_U_deg", nombre_json(r.saturne->delta_U)}};
+  if (r.declinaison_terre_jupiter)
+    j["declinaison_terre_jovicentrique_deg"] = nombre_json(*r.declinaison_terre_jupiter * rad_deg);
 
   if (r.lever_coucher) {
-    const sortie_lever_coucher& lc = *r.lever_coucher;
-    ajouter_lever_coucher(j, lc);
-    json::valeur a = json::valeur::nouveau_tableau(), d = json::valeur::nouveau_tableau();
+    ajouter_lever_coucher(j, *r.lever_coucher);
+    QJsonArray a, d;
     for (int k = 0; k < 3; ++k) {
-      a.pousser(r.position.alpha_3j[k]);
-      d.pousser(r.position.delta_3j[k]);
+      a.append(nombre_json(r.position.alpha_3j[k]));
+      d.append(nombre_json(r.position.delta_3j[k]));
     }
-    j.ajouter("alpha_3j_deg", std::move(a));
-    j.ajouter("delta_3j_deg", std::move(d));
+    j["alpha_3j_deg"] = a;
+    j["delta_3j_deg"] = d;
   } else {
-    j.ajouter("lever", json::valeur());
-    j.ajouter("meridien", json::valeur());
-    j.ajouter("coucher", json::valeur());
+    // The Earth: no rising nor setting, the page's texts stay.
+    j["lever_h"] = valeur_et_texte(std::nullopt, r.lever);
+    j["meridien_h"] = valeur_et_texte(std::nullopt, r.meridien);
+    j["coucher_h"] = valeur_et_texte(std::nullopt, r.coucher);
   }
-  j.ajouter("pourcentage_phase", r.image_vide ? json::valeur() : json::valeur(r.pourcentage));
-  j.ajouter("textes", json_textes(r));
+  j["pourcentage_phase"] = r.image_vide ? QJsonValue(QJsonValue::Null) : nombre_json(r.pourcentage);
   return j;
 }
 
@@ -128,20 +85,17 @@ resultat rapport_ephemerides(arguments& a) {
 
   entree_ephemerides e;
   e.p = *planete_de_index(index);
-  e.instant.date = a.date("date", aujourd_hui());
-  const heure_hms h = a.heure("heure", maintenant());
-  e.instant.heure = h.heure;
-  e.instant.minute = h.minute;
-  e.instant.seconde = h.seconde;
-  const site_nomme site = a.site();
+  resultat res;
+  res.entrees["planete"] = genre_json(choix.front());
+  e.instant = instant_des_options(a, res.entrees);
+  const site_nomme site = site_des_options(a, res.entrees);
   e.site = site_courant_de(site);
   e.separateur = separateur_decimal();
 
   const resultat_ephemerides r = calcul_ephemerides(e);
-  resultat res;
   const champs_bloc_date d = champs_bloc_date_de(e.instant);
   res.texte = copie_ephemerides(r, cases_ephemerides{}, d.jour, d.mois, d.annee, d.heure, champs_du_site(site));
-  res.donnees = json_resultat(r, site);
+  res.donnees = json_resultat(r);
   return res;
 }
 

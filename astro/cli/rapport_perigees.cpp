@@ -2,46 +2,35 @@
 // as its "&Copie" report.
 #include "calcul/perigee_apogee.h"
 #include "cli/cli.h"
+#include "cli/recherche_annees.h"
 
 namespace almanax::cli {
 
 resultat rapport_perigees(arguments& a) {
-  const long long courante = aujourd_hui().annee;
-  // The page's year spins: first year -4713..9998, last year -4712..9999.
-  const long long debut = a.entier("debut", courante, -4713, 9998);
-  const long long fin = a.entier("fin", debut + 1, -4712, 9999);
-  if (debut >= fin) throw erreur_option("L'année de départ doit être inférieure à l'année de fin des recherches.");
+  resultat res;
+  const auto [debut, fin] = annees_de_recherche(a, res.entrees);
   const std::vector<std::string> types = a.liste("types", {"périgée", "apogée"}, {"périgée", "apogée"});
   bool perigees = false, apogees = false;
   for (const std::string& t : types) (t == "périgée" ? perigees : apogees) = true;
+  res.entrees["types"] = genres_json(types);
 
   const resultat_perigees r = perigees_apogees(debut, fin, perigees, apogees);
 
-  resultat res;
   std::vector<ligne_liste> lignes;
-  json::valeur passages = json::valeur::nouveau_tableau();
+  QJsonArray evenements;
   for (const passage_trouve& p : r.passages) {
     lignes.push_back(p.ligne);
-    json::valeur v = json::valeur::nouvel_objet();
-    v.ajouter("type", p.genre == passage_lunaire::perigee ? "perigee" : "apogee");
-    v.ajouter("k", p.k);
-    v.ajouter("jde", p.jde);
-    v.ajouter("parallaxe_secondes", p.parallaxe);
-    v.ajouter("distance_km", p.distance);
-    v.ajouter("date", p.ligne.colonnes.at(0));
-    v.ajouter("heure", p.ligne.colonnes.at(1));
-    v.ajouter("parallaxe", p.ligne.colonnes.at(2));
-    v.ajouter("distance", p.ligne.colonnes.at(3));
-    passages.pousser(std::move(v));
+    QJsonObject v = evenement_json(p.jde);
+    v["genre"] = genre_json(p.ligne.libelle);
+    v["k"] = nombre_json(p.k);
+    v["date"] = chaine_json(p.ligne.colonnes.at(0));
+    v["heure"] = chaine_json(p.ligne.colonnes.at(1));
+    v["parallaxe_arcsec"] = valeur_et_texte(p.parallaxe, p.ligne.colonnes.at(2));
+    v["distance_km"] = valeur_et_texte(p.distance, p.ligne.colonnes.at(3));
+    evenements.append(v);
   }
   res.texte = copie_perigees(lignes);
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("debut", debut);
-  j.ajouter("fin", fin);
-  j.ajouter("perigees", perigees);
-  j.ajouter("apogees", apogees);
-  j.ajouter("passages", std::move(passages));
-  res.donnees = std::move(j);
+  res.donnees["evenements"] = evenements;
   return res;
 }
 

@@ -7,41 +7,33 @@
 namespace almanax::cli {
 
 resultat rapport_perihelies(arguments& a) {
-  const auto [debut, fin] = annees_de_recherche(a);
-  std::vector<std::string> noms, choisies;
+  resultat sortie;
+  const auto [debut, fin] = annees_de_recherche(a, sortie.entrees);
+  std::vector<std::string> noms;
   for (int p = 0; p < nombre_planetes_perihelie; ++p)
     noms.emplace_back(nom_planete_perihelie(static_cast<planete_perihelie>(p)));
 
   recherche_perihelies r;
   r.premiere_annee = debut;
   r.derniere_annee = fin;
-  r.planetes = planetes_choisies<nombre_planetes_perihelie>(a, noms, choisies);
+  r.planetes = planetes_choisies<nombre_planetes_perihelie>(a, noms, sortie.entrees);
   const resultat_perihelies res = perihelies_aphelies(r, separateur_decimal());
   if (!res.message.empty()) throw erreur_option(res.message);
 
   std::vector<ligne_liste> lignes;
-  json::valeur rangs = json::valeur::nouveau_tableau();
+  QJsonArray evenements;
   for (const passage_perihelie& t : res.lignes) {
     lignes.push_back(ligne_du_passage(t));
-    json::valeur v = json::valeur::nouvel_objet();
-    v.ajouter("planete", t.nom_planete);
-    v.ajouter("passage", t.aphelie ? "aphelie" : "perihelie");
-    v.ajouter("k", t.k);
-    v.ajouter("jde", t.jde);
-    v.ajouter("rayon_ua", t.rayon);
-    v.ajouter("date", t.date);
-    v.ajouter("rayon", t.texte_rayon);
-    v.ajouter("instant", instant_json(t.instant));
-    rangs.pousser(std::move(v));
+    QJsonObject v = evenement_json(t.jde);
+    v["planete"] = genre_json(t.nom_planete);
+    v["genre"] = genre_json(t.passage);
+    v["k"] = nombre_json(t.k);
+    v["date"] = chaine_json(t.date);
+    v["rayon_ua"] = valeur_et_texte(t.rayon, t.texte_rayon);
+    evenements.append(v);
   }
-  resultat sortie;
   sortie.texte = copie_perihelies(lignes);
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("debut", debut);
-  j.ajouter("fin", fin);
-  j.ajouter("planetes", liste_json(choisies));
-  j.ajouter("lignes", std::move(rangs));
-  sortie.donnees = std::move(j);
+  sortie.donnees["evenements"] = evenements;
   return sortie;
 }
 

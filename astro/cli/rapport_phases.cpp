@@ -2,6 +2,7 @@
 // year, printed as its "&Copie" report with the six months checked.
 #include "calcul/phases.h"
 #include "cli/cli.h"
+#include "cli/sortie_json.h"
 
 namespace almanax::cli {
 
@@ -15,30 +16,21 @@ resultat rapport_phases(arguments& a) {
 
   resultat res;
   res.texte = copie_phases(r, {true, true, true, true, true, true});
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("mois", mois);
-  j.ajouter("annee", annee);
-  json::valeur listes = json::valeur::nouveau_tableau();
+  res.entrees = {{"mois", mois}, {"annee", static_cast<double>(annee)}};
+  QJsonArray listes;
   for (const liste_phases& l : r.listes) {
-    json::valeur liste = json::valeur::nouvel_objet();
-    liste.ajouter("mois", l.mois);
-    liste.ajouter("annee", l.annee);
-    json::valeur phases = json::valeur::nouveau_tableau();
+    QJsonArray evenements;
     for (const phase_trouvee& t : l.phases) {
-      json::valeur p = json::valeur::nouvel_objet();
-      p.ajouter("phase", t.ligne.libelle);
-      p.ajouter("numero", static_cast<int>(t.phase));
-      p.ajouter("lunaison", t.k);
-      p.ajouter("jde", t.jde);
-      p.ajouter("date", t.ligne.colonnes.at(0));
-      p.ajouter("heure", t.ligne.colonnes.at(1));
-      phases.pousser(std::move(p));
+      QJsonObject p = evenement_json(t.jde);
+      p["genre"] = genre_json(t.ligne.libelle);
+      p["lunaison"] = nombre_json(t.k);
+      p["date"] = chaine_json(t.ligne.colonnes.at(0));
+      p["heure"] = chaine_json(t.ligne.colonnes.at(1));
+      evenements.append(p);
     }
-    liste.ajouter("phases", std::move(phases));
-    listes.pousser(std::move(liste));
+    listes.append(QJsonObject{{"mois", l.mois}, {"annee", static_cast<double>(l.annee)}, {"evenements", evenements}});
   }
-  j.ajouter("listes", std::move(listes));
-  res.donnees = std::move(j);
+  res.donnees["listes"] = listes;
   return res;
 }
 

@@ -7,39 +7,32 @@
 namespace almanax::cli {
 
 resultat rapport_phenomenes(arguments& a) {
-  const auto [debut, fin] = annees_de_recherche(a);
-  std::vector<std::string> noms, choisies;
+  resultat sortie;
+  const auto [debut, fin] = annees_de_recherche(a, sortie.entrees);
+  std::vector<std::string> noms;
   for (int p = 0; p < nombre_planetes_phenomene; ++p)
     noms.emplace_back(nom_planete_phenomene(static_cast<planete_phenomene>(p)));
 
   recherche_phenomenes r;
   r.premiere_annee = debut;
   r.derniere_annee = fin;
-  r.planetes = planetes_choisies<nombre_planetes_phenomene>(a, noms, choisies);
+  r.planetes = planetes_choisies<nombre_planetes_phenomene>(a, noms, sortie.entrees);
   const resultat_phenomenes res = phenomenes_planetaires(r);
   if (!res.message.empty()) throw erreur_option(res.message);
 
   std::vector<ligne_liste> lignes;
-  json::valeur rangs = json::valeur::nouveau_tableau();
+  QJsonArray evenements;
   for (const phenomene_trouve& t : res.lignes) {
     lignes.push_back(ligne_du_phenomene(t));
-    json::valeur v = json::valeur::nouvel_objet();
-    v.ajouter("planete", t.nom_planete);
-    v.ajouter("phenomene", t.phenomene);
-    v.ajouter("k", t.k);
-    v.ajouter("jde", t.jde);
-    v.ajouter("date", t.date);
-    v.ajouter("instant", instant_json(t.instant));
-    rangs.pousser(std::move(v));
+    QJsonObject v = evenement_json(t.jde);
+    v["planete"] = genre_json(t.nom_planete);
+    v["genre"] = genre_json(t.phenomene);
+    v["k"] = static_cast<double>(t.k);
+    v["date"] = chaine_json(t.date);
+    evenements.append(v);
   }
-  resultat sortie;
   sortie.texte = copie_phenomenes(lignes);
-  json::valeur j = json::valeur::nouvel_objet();
-  j.ajouter("debut", debut);
-  j.ajouter("fin", fin);
-  j.ajouter("planetes", liste_json(choisies));
-  j.ajouter("lignes", std::move(rangs));
-  sortie.donnees = std::move(j);
+  sortie.donnees["evenements"] = evenements;
   return sortie;
 }
 

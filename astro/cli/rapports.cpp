@@ -66,13 +66,13 @@ const rapport table_rapports[] = {
     {"planetarium-helio", "Planétarium héliocentrique : longitude, distance au Soleil et place sur l'image de chaque planète",
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
-     "  --corps LISTE        planètes dessinées, séparées par une virgule, ou aucun (défaut : toutes)\n"
+     "  --planetes LISTE     planètes dessinées, séparées par une virgule (défaut : toutes)\n"
      "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
      rapport_planetarium_helio},
     {"planetarium-geo", "Planétarium géocentrique : ascension droite, déclinaison et place sur la carte du Soleil, de la Lune et des planètes",
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
-     "  --corps LISTE        astres dessinés (Mercure ... Pluton, Lune, Soleil), ou aucun (défaut : tous)\n"
+     "  --planetes LISTE     astres dessinés : Mercure ... Pluton, Lune, Soleil, séparés par une virgule (défaut : tous)\n"
      "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
      rapport_planetarium_geo},
     // --- end of reports ---

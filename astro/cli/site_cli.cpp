@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "donnees/reglages.h"
 #include "donnees/villes.h"
 
 namespace almanax::cli {
@@ -13,9 +14,13 @@ namespace {
 
 // The window's default site index: the settings value "Site", else the first-start value.
 long long index_site_memorise() {
-  const QSettings reglages(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
+  const ouverture_reglages o = ouvrir_reglages();
+  if (!o.magasin) {
+    std::cerr << "astro : " << o.avertissement << "\n";
+    return index_site_initial;
+  }
   bool ok = false;
-  const long long i = reglages.value(QStringLiteral("Site")).toLongLong(&ok);
+  const long long i = o.magasin->value(QStringLiteral("Site")).toLongLong(&ok);
   return ok ? i : index_site_initial;
 }
 
@@ -38,6 +43,7 @@ site_nomme arguments::site() {
 
   fichier_villes fichier(QDir::currentPath());
   const chargement_villes c = fichier.charger(false);
+  if (c.illisible) throw erreur_option(c.cause);
   if (!c.erreur.empty()) std::cerr << "astro : " << c.erreur << "\n";
   for (const std::string& a : c.avertissements) std::cerr << "astro : " << a << "\n";
 

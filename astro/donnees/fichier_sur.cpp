@@ -15,10 +15,11 @@ namespace almanax {
 namespace {
 
 std::string nom_affiche(const QString& chemin) {
-  return QDir::toNativeSeparators(chemin).toStdString();
+  return "« " + QDir::toNativeSeparators(chemin).toStdString() + " »";
 }
 
-// The cause of the last system error, in French for the usual ones.
+// The cause of a system error in French; the system's own (English) text only as a
+// detail for the rare ones.
 std::string cause_systeme(int e) {
   switch (e) {
     case ENOSPC: return "le disque est plein";
@@ -28,10 +29,31 @@ std::string cause_systeme(int e) {
     case EPERM: return "l'accès est refusé";
     case EROFS: return "le système de fichiers est en lecture seule";
     case ENOENT: return "le dossier n'existe pas";
+    case ENOTDIR: return "un élément du chemin n'est pas un dossier";
+    case EISDIR: return "c'est un dossier";
+    case ENAMETOOLONG: return "le chemin est trop long";
+    case ELOOP: return "le chemin contient trop de liens symboliques";
+    case EMFILE:
+    case ENFILE: return "trop de fichiers sont ouverts";
+    case EBUSY:
+    case ETXTBSY: return "le fichier est occupé";
     case EIO: return "erreur d'entrée-sortie du disque";
     case 0: return "cause inconnue";
-    default: return std::string("erreur système ") + std::to_string(e) + " (" + std::strerror(e) + ")";
+    default: return "erreur système " + std::to_string(e) + " (détail : " + std::strerror(e) + ")";
   }
+}
+
+std::string echec_ecriture(const std::string& nom, bool ancien, int e) {
+  return "Le fichier " + nom + (ancien ? " n'a pas été écrit, l'ancien est intact : " : " n'a pas été écrit : ") +
+         cause_systeme(e) + ".";
+}
+
+// Makes the rename itself durable; a failure here changes nothing to the outcome.
+void synchroniser_dossier(const QString& dossier) {
+  const int fd = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 }  // namespace
@@ -39,45 +61,57 @@ std::string cause_systeme(int e) {
 std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu) {
   const std::string nom = nom_affiche(chemin);
   const QFileInfo info(chemin);
-  if (info.exists() && !info.isFile())
+  const bool ancien = info.exists();
+  if (ancien && !info.isFile())
     return "Le fichier " + nom + " n'a pas été écrit : ce n'est pas un fichier ordinaire.";
-  if (!QFileInfo(info.absolutePath()).isDir())
+  const QFileInfo dossier(info.absolutePath());
+  if (!dossier.exists())
     return "Le fichier " + nom + " n'a pas été écrit : le dossier " + nom_affiche(info.absolutePath()) +
            " n'existe pas.";
+  if (!dossier.isDir())
+    return "Le fichier " + nom + " n'a pas été écrit : " + nom_affiche(info.absolutePath()) +
+           " n'est pas un dossier.";
+
+  // The toolkit refuses to replace a file the user may not write, without a system error.
+  if (ancien && !info.isWritable())
+    return "Le fichier " + nom + " n'a pas été écrit : il n'est pas modifiable (lecture seule ou droits insuffisants).";
 
   QSaveFile f(chemin);
   errno = 0;
   if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    const int e = errno;
+    const int e = errno == 0 ? EACCES : errno;
     return "Le fichier " + nom + " n'a pas été écrit : impossible de créer un fichier dans son dossier (" +
-           cause_systeme(e == 0 ? EACCES : e) + ").";
+           cause_systeme(e) + ").";
   }
   qint64 ecrit = 0;
   while (ecrit < contenu.size()) {
     errno = 0;
     const qint64 n = f.write(contenu.constData() + ecrit, contenu.size() - ecrit);
     if (n <= 0) {
-      const int e = errno;
+      const int e = errno == 0 ? ENOSPC : errno;
       f.cancelWriting();
-      return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e == 0 ? ENOSPC : e) +
-             ".";
+      return echec_ecriture(nom, ancien, e);
     }
     ecrit += n;
   }
-  errno = 0;
-  if (!f.flush() || f.size() != contenu.size()) {
-    const int e = errno;
+  // Before the rename, the bytes must be on the disk and all there: a file system that
+  // allocates late reports a full disk only here.
+  const int fd = f.handle();
+  struct stat st {};
+  if (fd < 0 || ::fsync(fd) != 0) {
+    const int e = fd < 0 ? EIO : errno;
     f.cancelWriting();
-    return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e == 0 ? ENOSPC : e) +
-           ".";
+    return echec_ecriture(nom, ancien, e);
+  }
+  if (::fstat(fd, &st) != 0 || st.st_size != contenu.size()) {
+    f.cancelWriting();
+    return echec_ecriture(nom, ancien, ENOSPC);
   }
   errno = 0;
-  if (!f.commit()) {
-    const int e = errno;
-    return "Le fichier " + nom + " n'a pas été écrit, l'ancien est intact : " + cause_systeme(e) + ".";
-  }
-  // What is on disk now must be what was meant: a toolkit that reports success after
-  // a failed flush is caught here (the rename is done, but the size tells).
+  if (!f.commit()) return echec_ecriture(nom, ancien, errno == 0 ? EIO : errno);
+  synchroniser_dossier(info.absolutePath());
+  // The file in place must be the one written (a toolkit that reported success after
+  // a failed write would be caught here; the message then says the truth).
   if (QFileInfo(chemin).size() != contenu.size())
     return "Le fichier " + nom + " est incomplet après l'écriture : " + cause_systeme(ENOSPC) + ".";
   return {};

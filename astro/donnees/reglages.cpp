@@ -1,5 +1,8 @@
 #include "donnees/reglages.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QVariant>
 #include <limits>
 
@@ -39,6 +42,37 @@ void lire_paire(const QSettings& s, const char* cle1, const char* cle2, bool& un
 }
 
 }  // namespace
+
+QStringList fichiers_reglages() {
+  const QString org = QString::fromUtf8(organisation_reglages);
+  const QString app = QString::fromUtf8(application_reglages);
+  const QStringList dossiers = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+  QStringList r;
+  for (const QString& d : dossiers) r << QDir(d).filePath(org + u'/' + app + QStringLiteral(".conf"));
+  for (const QString& d : dossiers) r << QDir(d).filePath(org + QStringLiteral(".conf"));
+  return r;
+}
+
+ouverture_reglages ouvrir_reglages() {
+  ouverture_reglages r;
+  for (const QString& f : fichiers_reglages()) {
+    const QFileInfo info(f);
+    if (!info.exists()) continue;
+    std::string raison;
+    if (!info.isFile())
+      raison = "ce n'est pas un fichier ordinaire";
+    else if (info.size() > taille_max_reglages)
+      raison = "sa taille (" + std::to_string(info.size()) + " octets) dépasse la limite de " +
+               std::to_string(taille_max_reglages) + " octets";
+    if (raison.empty()) continue;
+    r.avertissement = "Le fichier des réglages « " + QDir::toNativeSeparators(f).toStdString() + " » n'est pas lu : " +
+                      raison + ". Les réglages par défaut sont utilisés et ne seront pas enregistrés.";
+    return r;
+  }
+  r.magasin = std::make_unique<QSettings>(QString::fromUtf8(organisation_reglages),
+                                          QString::fromUtf8(application_reglages));
+  return r;
+}
 
 bool reglages_presents(const QSettings& s) {
   return !s.allKeys().isEmpty();

@@ -4,8 +4,18 @@
 #pragma once
 
 #include <QSettings>
+#include <QStringList>
+#include <memory>
+#include <string>
 
 namespace almanax {
+
+// The store's organization and application names.
+inline constexpr const char* organisation_reglages = "Quillory";
+inline constexpr const char* application_reglages = "Almanax";
+
+// Size of a settings file read at most: a real one holds a few hundred bytes.
+inline constexpr qint64 taille_max_reglages = 1024 * 1024;
 
 // Value names in the store.
 namespace cle_reglage {
@@ -39,6 +49,21 @@ struct reglages {
 
   bool operator==(const reglages&) const = default;
 };
+
+// The files the store reads at opening: in the user's then the system's configuration
+// folders, the application's file and the organization's. (A path moved with
+// QSettings::setPath, as tests do, is not seen here.)
+QStringList fichiers_reglages();
+
+struct ouverture_reglages {
+  std::unique_ptr<QSettings> magasin;  // null when a file of the store was refused
+  std::string avertissement;           // French: which file, why, and what follows
+};
+
+// Opens the store, unless one of its files is not a regular file of sane size: the
+// store reads its files itself and a FIFO would block it forever. Then no store: the
+// caller uses the defaults and writes nothing, so the file is never overwritten.
+ouverture_reglages ouvrir_reglages();
 
 // Whether the store already holds the program's settings (a later start).
 bool reglages_presents(const QSettings& s);

@@ -4,14 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "calcul/formats.h"
 #include "calcul/numerique.h"
+#include "donnees/fichier_sur.h"
 
 // The bundled files live in a static library: their registration must be pulled in
 // by a reference, made outside any namespace.
@@ -34,9 +33,9 @@ constexpr char16_t cp1252_80_9f[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString depuis_cp1252(const QByteArray& octets) {
+QString depuis_cp1252(std::string_view octets) {
   QString r;
-  r.reserve(octets.size());
+  r.reserve(static_cast<qsizetype>(octets.size()));
   for (const char c : octets) {
     const auto b = static_cast<unsigned char>(c);
     r += QChar(b >= 0x80 && b <= 0x9F ? cp1252_80_9f[b - 0x80] : static_cast<char16_t>(b));
@@ -61,6 +60,14 @@ std::string_view champ_suivant(std::string_view& s) {
   const std::string_view champ = s.substr(0, fin);
   s = sans_blancs_initiaux(s.substr(fin));
   return champ;
+}
+
+// Number of characters of a UTF-8 text.
+std::size_t nombre_caracteres(std::string_view s) {
+  std::size_t n = 0;
+  for (const char c : s)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
 }
 
 std::string message_ligne(std::size_t numero, const std::string& raison) {
@@ -99,6 +106,10 @@ std::optional<ville> lire_ligne(std::string_view ligne, std::string& raison) {
     raison = "nom du site absent";
     return std::nullopt;
   }
+  if (const std::size_t n = nombre_caracteres(nom); n > longueur_max_nom) {
+    raison = "nom trop long (" + std::to_string(n) + " caractères, " + std::to_string(longueur_max_nom) + " au plus)";
+    return std::nullopt;
+  }
   ville v;
   v.nom = std::string(nom);
   v.coordonnees = std::string(t_lat) + " " + std::string(t_lon) + " ";
@@ -126,19 +137,7 @@ operation_villes refus(std::string titre, std::string message) {
   return r;
 }
 
-// Writes the content beside the file, then renames it over the file: the old file
-// stays whole until the new one is complete. Empty on success, else the reason.
-std::string ecrire_atomiquement(const QString& chemin, const QByteArray& contenu) {
-  QSaveFile f(chemin);
-  if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
-  if (f.write(contenu) != contenu.size()) {
-    const std::string e = f.errorString().toStdString();
-    f.cancelWriting();
-    return e;
-  }
-  if (!f.commit()) return f.errorString().toStdString();
-  return {};
-}
+constexpr std::string_view marque_bom = "\xEF\xBB\xBF";
 
 }  // namespace
 
@@ -191,28 +190,95 @@ std::string texte_coordonnees(long double latitude, long double longitude, std::
   return format_float("#0.0# ", latitude, separateur) + format_float("#0.0# ", longitude, separateur);
 }
 
-QString decoder_texte(const QByteArray& octets) {
-  QStringDecoder utf8(QStringConverter::Utf8);
-  QString texte = utf8.decode(octets);
-  if (!utf8.hasError()) return texte;
+bool utf8_valide(std::string_view octets) {
+  std::size_t i = 0;
+  const std::size_t n = octets.size();
+  while (i < n) {
+    const auto b = static_cast<unsigned char>(octets[i]);
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t suite = 0;
+    unsigned char min2 = 0x80, max2 = 0xBF;  // the bounds of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+      suite = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      suite = 2;
+      if (b == 0xE0) min2 = 0xA0;       // overlong
+      if (b == 0xED) max2 = 0x9F;       // surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      suite = 3;
+      if (b == 0xF0) min2 = 0x90;       // overlong
+      if (b == 0xF4) max2 = 0x8F;       // beyond U+10FFFF
+    } else {
+      return false;
+    }
+    if (n - i <= suite) return false;
+    for (std::size_t k = 1; k <= suite; ++k) {
+      const auto c = static_cast<unsigned char>(octets[i + k]);
+      if (k == 1 ? (c < min2 || c > max2) : (c < 0x80 || c > 0xBF)) return false;
+    }
+    i += suite + 1;
+  }
+  return true;
+}
+
+QString decoder_ligne(std::string_view octets) {
+  if (utf8_valide(octets)) return QString::fromUtf8(octets.data(), static_cast<qsizetype>(octets.size()));
   return depuis_cp1252(octets);
+}
+
+std::vector<ligne_brute> decouper_lignes(std::string_view contenu) {
+  std::vector<ligne_brute> r;
+  std::size_t numero = 1;
+  std::size_t i = 0;
+  while (i < contenu.size()) {
+    std::size_t fin = i;
+    while (fin < contenu.size() && contenu[fin] != '\n' && contenu[fin] != '\r') ++fin;
+    std::string_view ligne = contenu.substr(i, fin - i);
+    // A byte-order mark starts a new piece of text: what follows is a line of its own.
+    for (std::size_t m; (m = ligne.find(marque_bom)) != std::string_view::npos;) {
+      if (m > 0) r.push_back({ligne.substr(0, m), numero});
+      ligne.remove_prefix(m + marque_bom.size());
+    }
+    r.push_back({ligne, numero});
+    if (fin < contenu.size() && contenu[fin] == '\r' && fin + 1 < contenu.size() && contenu[fin + 1] == '\n') ++fin;
+    i = fin + 1;
+    ++numero;
+  }
+  return r;
+}
+
+QString decoder_texte(const QByteArray& octets) {
+  QString texte;
+  for (const ligne_brute& l : decouper_lignes(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size()))))
+    texte += decoder_ligne(l.octets) + u'\n';
+  const bool fin_de_ligne = !octets.isEmpty() && (octets.back() == '\n' || octets.back() == '\r');
+  if (!fin_de_ligne && !texte.isEmpty()) texte.chop(1);
+  return texte;
 }
 
 lecture_villes lire_villes(const QByteArray& contenu) {
   lecture_villes r;
-  QString texte = decoder_texte(contenu);
-  texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  texte.replace(QChar(u'\r'), QChar(u'\n'));
-  const QStringList lignes = texte.split(QChar(u'\n'));
-  for (qsizetype k = 0; k < lignes.size(); ++k) {
-    const std::string ligne = lignes[k].toStdString();
-    if (sans_blancs_initiaux(sans_blancs_finaux(ligne)).empty()) continue;
+  const std::string_view tout(contenu.constData(), static_cast<std::size_t>(contenu.size()));
+  for (const ligne_brute& l : decouper_lignes(tout)) {
+    const std::string_view brute = sans_blancs_finaux(l.octets);
+    if (sans_blancs_initiaux(brute).empty()) continue;
     std::string raison;
-    if (auto v = lire_ligne(ligne, raison)) {
+    std::optional<ville> v;
+    if (brute.size() > longueur_max_ligne) {
+      // Not even decoded: a huge line only costs its copy.
+      raison = "ligne trop longue (" + std::to_string(brute.size()) + " octets, " +
+               std::to_string(longueur_max_ligne) + " au plus)";
+    } else {
+      v = lire_ligne(decoder_ligne(brute).toStdString(), raison);
+    }
+    if (v) {
       r.villes.push_back(std::move(*v));
     } else {
-      r.lignes_ignorees.push_back(std::string(sans_blancs_finaux(ligne)));
-      r.avertissements.push_back(message_ligne(static_cast<std::size_t>(k) + 1, raison));
+      r.lignes_ignorees.emplace_back(brute);
+      r.avertissements.push_back(message_ligne(l.numero, raison));
     }
   }
   return r;
@@ -250,36 +316,40 @@ QString fichier_villes::chemin() const { return QDir(dossier_).filePath(QString:
 chargement_villes fichier_villes::charger(bool creer_si_absent) {
   chargement_villes r;
   const QString c = chemin();
-  const std::string nom_affiche = guillemets(QDir::toNativeSeparators(c).toStdString());
   protege_ = false;
   QByteArray contenu;
-  if (!QFileInfo::exists(c)) {
+  lecture_fichier lu = lire_fichier_sur(c, taille_max_villes);
+  if (lu.absent) {
     contenu = villes_par_defaut();
     if (creer_si_absent) {
-      const std::string e = ecrire_atomiquement(c, contenu);
+      const std::string e = ecrire_fichier_sur(c, contenu);
       if (e.empty()) {
         r.fichier_cree = true;
       } else {
-        r.erreur = "Le fichier des sites " + nom_affiche + " est absent et n'a pas pu être créé (" + e +
-                   ") : la liste fournie avec le programme est utilisée, sans être enregistrée.";
+        r.erreur = "Le fichier des sites est absent et n'a pas pu être créé. " + e +
+                   " La liste fournie avec le programme est utilisée, sans être enregistrée.";
       }
     }
+  } else if (!lu.erreur.empty()) {
+    r.illisible = true;
+    r.cause = lu.erreur;
+    r.erreur = lu.erreur + " La liste fournie avec le programme est utilisée et le fichier ne sera pas modifié.";
+    protege_ = true;
+    contenu = villes_par_defaut();
   } else {
-    QFile f(c);
-    if (!f.open(QIODevice::ReadOnly) || !QFileInfo(c).isFile()) {
-      r.erreur = "Le fichier des sites " + nom_affiche + " n'a pas pu être lu (" + f.errorString().toStdString() +
-                 ") : la liste fournie avec le programme est utilisée et le fichier ne sera pas modifié.";
-      protege_ = true;
-      contenu = villes_par_defaut();
-    } else {
-      contenu = f.readAll();
-    }
+    contenu = std::move(lu.octets);
   }
   lecture_villes l = lire_villes(contenu);
   villes_ = std::move(l.villes);
   // The bundled list's own lines are all sound; only the user's file keeps its rejects.
   lignes_ignorees_ = protege_ ? std::vector<std::string>{} : std::move(l.lignes_ignorees);
   r.avertissements = std::move(l.avertissements);
+  if (r.avertissements.size() > avertissements_max) {
+    const std::size_t autres = r.avertissements.size() - avertissements_max;
+    r.avertissements.resize(avertissements_max);
+    r.avertissements.push_back("… et " + std::to_string(autres) + " autres lignes ignorées, gardées telles quelles dans " +
+                               nom_fichier_villes + ".");
+  }
   return r;
 }
 
@@ -289,11 +359,8 @@ operation_villes fichier_villes::enregistrer(std::vector<ville> nouvelle, std::s
                  "Le fichier " + std::string(nom_fichier_villes) +
                      " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas le perdre. "
                      "Corrigez-le, puis relancez le programme.");
-  const std::string e = ecrire_atomiquement(chemin(), contenu_villes(nouvelle, lignes_ignorees_));
-  if (!e.empty())
-    return refus("Erreur d'écriture", "Impossible d'enregistrer " +
-                                          guillemets(QDir::toNativeSeparators(chemin()).toStdString()) + " (" + e +
-                                          "). La liste des sites n'a pas été modifiée.");
+  const std::string e = ecrire_fichier_sur(chemin(), contenu_villes(nouvelle, lignes_ignorees_));
+  if (!e.empty()) return refus("Erreur d'écriture", e + " La liste des sites n'a pas été modifiée.");
   villes_ = std::move(nouvelle);
   operation_villes r;
   r.reussie = true;
@@ -304,6 +371,9 @@ operation_villes fichier_villes::enregistrer(std::vector<ville> nouvelle, std::s
 operation_villes fichier_villes::ajouter(std::string nom, long double latitude, long double longitude) {
   nom = nettoyer_nom(std::move(nom));
   if (nom.empty()) return refus("Nom de site absent", "Veuillez donner un nom au site.");
+  if (nombre_caracteres(nom) > longueur_max_nom)
+    return refus("Nom de site trop long",
+                 "Le nom du site ne doit pas dépasser " + std::to_string(longueur_max_nom) + " caractères.");
   if (!coordonnees_valides(latitude, longitude))
     return refus("Coordonnées invalides", "La latitude doit être comprise entre -90° et 90° et la longitude entre "
                                           "-180° et 180°.");

@@ -45,22 +45,51 @@ long double valeur_dms(int degres, int minutes, int secondes, int signe);
 // "48.85 -2.35 ": each value with "#0.0# " and the decimal separator given.
 std::string texte_coordonnees(long double latitude, long double longitude, std::string_view separateur);
 
-// File text to Unicode: UTF-8 (an initial byte-order mark is dropped), or, when the
-// bytes are not valid UTF-8, the Windows single-byte code page of older files.
+// Whether the bytes are well-formed UTF-8 (no overlong form, no surrogate, nothing
+// cut short).
+bool utf8_valide(std::string_view octets);
+
+// One line of a data file in Unicode: UTF-8 when the line is valid UTF-8, else the
+// Windows single-byte code page of older files. Each line is decided on its own, so a
+// file edited with both encodings keeps every name.
+QString decoder_ligne(std::string_view octets);
+
+// A line of a data file as stored, and its number in the file (from 1).
+struct ligne_brute {
+  std::string_view octets;  // without its line end
+  std::size_t numero = 0;
+};
+
+// The lines of a file: CR LF, LF or CR ends. A byte-order mark is never part of a
+// line: at the start of the file or of a line it is dropped, and one inside a line
+// (two files joined end to end) starts a new line with the same number.
+std::vector<ligne_brute> decouper_lignes(std::string_view contenu);
+
+// File text to Unicode, line by line as decoder_ligne does; line ends become LF and
+// byte-order marks are dropped as decouper_lignes does.
 QString decoder_texte(const QByteArray& octets);
+
+// Longest line read (bytes) and longest site name (characters): far above any real
+// place name, short enough that a damaged file cannot stall the program.
+inline constexpr std::size_t longueur_max_ligne = 1024;
+inline constexpr std::size_t longueur_max_nom = 200;
+
+// Size of villes.dat read at most.
+inline constexpr qint64 taille_max_villes = 16 * 1024 * 1024;
 
 struct lecture_villes {
   std::vector<ville> villes;                 // file order
-  std::vector<std::string> lignes_ignorees;  // malformed lines, as read (UTF-8)
+  std::vector<std::string> lignes_ignorees;  // malformed lines as read, trailing blanks aside
   std::vector<std::string> avertissements;   // one French message per malformed line
 };
 
-// Parses the content of a sites file. CR LF, LF or CR line ends; blank lines are
-// passed over; a malformed line is reported with its number and left out of the list.
+// Parses the content of a sites file. Blank lines are passed over; a malformed line
+// (also one too long, or with a name too long) is reported with its number and left
+// out of the list.
 lecture_villes lire_villes(const QByteArray& contenu);
 
-// The file's content: one line per site in list order, then the malformed lines
-// read earlier (so that nothing the user wrote is lost), UTF-8 and CR LF.
+// The file's content: one line per site in list order (UTF-8), then the malformed
+// lines read earlier as they were (so that nothing the user wrote is lost), CR LF.
 QByteArray contenu_villes(const std::vector<ville>& villes, const std::vector<std::string>& lignes_ignorees = {});
 
 // The list of sites bundled with the program.
@@ -84,9 +113,16 @@ struct operation_villes {
 // What loading found, to show the user.
 struct chargement_villes {
   bool fichier_cree = false;       // the file was missing: the bundled list was written there
-  std::vector<std::string> avertissements;  // malformed lines left out
+  std::vector<std::string> avertissements;  // malformed lines left out (the first ones, then a count)
   std::string erreur;              // the file could not be read or created (French), else empty
+  // The file exists but was refused (not a regular file, too large, unreadable); `cause`
+  // says why, in French, without the consequence for the window that `erreur` adds.
+  bool illisible = false;
+  std::string cause;
 };
+
+// Most warnings about malformed lines given one by one at loading; the rest are counted.
+inline constexpr std::size_t avertissements_max = 10;
 
 // villes.dat in a directory: the list in memory and the file kept alike. Every change
 // rewrites the whole file atomically; if that fails, the change is not made.
@@ -106,7 +142,7 @@ class fichier_villes {
   QString chemin() const;
 
   // A new site at its place in the order of names; refused when the name is already
-  // there (without regard to case), empty, or the coordinates are out of range.
+  // there (without regard to case), empty, too long, or the coordinates are out of range.
   operation_villes ajouter(std::string nom, long double latitude, long double longitude);
   // New coordinates for site i; its name is kept.
   operation_villes modifier(std::size_t i, long double latitude, long double longitude);

@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 #include <ostream>
 
 #include "ihm/a_propos.h"
@@ -38,6 +41,17 @@ class MessagesFlux : public Messages {
 
 }  // namespace
 
+QTranslator* installer_traductions_boite_a_outils() {
+  auto* traducteur = new QTranslator(QCoreApplication::instance());
+  if (!traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete traducteur;
+    return nullptr;
+  }
+  QCoreApplication::installTranslator(traducteur);
+  return traducteur;
+}
+
 int executer_fenetre(int& argc, char** argv, std::ostream& erreur) {
   // Without a display the window system would stop the program with its own
   // English message; say it in French and point to what works without one.
@@ -50,6 +64,7 @@ int executer_fenetre(int& argc, char** argv, std::ostream& erreur) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Almanax"));
   QApplication::setWindowIcon(icone_almanax());
+  installer_traductions_boite_a_outils();
   FenetrePrincipale fenetre;
   fenetre.show();
   return QApplication::exec();
@@ -71,6 +86,7 @@ int executer_capture(int& argc, char** argv, const QString& dossier, std::ostrea
 
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  installer_traductions_boite_a_outils();
   MessagesFlux messages(erreur);
   DialoguesEnregistres dialogues;
   FenetrePrincipale::parametres p;

@@ -5,7 +5,15 @@
 #include <QString>
 #include <iosfwd>
 
+class QTranslator;
+
 namespace almanax::ihm {
+
+// Loads the toolkit's French translations (qtbase_fr.qm from the toolkit's translations
+// folder) into the running application, so its standard dialogs, buttons and context
+// menus speak French whatever the system's language. The translator installed (owned
+// by the application), or nothing when the file is not there: the texts stay English.
+QTranslator* installer_traductions_boite_a_outils();
 
 // Opens the main window and runs until it is closed; the process's exit status. With
 // no display to open it on, a French message on `erreur` and status 2.

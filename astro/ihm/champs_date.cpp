@@ -32,19 +32,30 @@ void ChampsDate::poser(const date_jma& d) {
 }
 
 void ChampsDate::normaliser(sens_pas sens) {
-  poser(normaliser_date(date(), sens));
+  poser(pas_des_champs_date(date(), sens));
 }
 
 date_jma ChampsDate::date_a_calculer() {
   const date_jma lue = date();
   // A calendar date goes through the normalisation unchanged.
-  const date_jma d = normaliser_date(lue, sens_pas::avant);
+  const date_jma d = pas_des_champs_date(lue, sens_pas::avant);
   // Written back also when only the text differs from the position (a year typed
   // beyond the bounds, a field left empty).
   if (d != lue || texte_champ(jour_) != QString::number(d.jour) || texte_champ(mois_) != QString::number(d.mois) ||
       texte_champ(an_) != QString::number(d.annee))
     poser(d);
   return d;
+}
+
+instant_saisi ChampsDate::instant_a_calculer(const QTimeEdit* heure) {
+  instant_saisi i;
+  i.date = date_a_calculer();
+  const QTime h = heure->time();
+  i.heure = h.hour();
+  i.minute = h.minute();
+  i.seconde = h.second();
+  i.milliseconde = h.msec();
+  return i;
 }
 
 void ChampsDate::verifier_jour(Messages& messages) {

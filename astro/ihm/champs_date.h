@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "calcul/calendrier.h"
+#include "calcul/dates.h"
 
 class QGridLayout;
 class QTimeEdit;
@@ -45,13 +46,15 @@ class ChampsDate {
 
   // After an arrow moved one field: month and year carried, year 0 and the days
   // 5..14 October 1582 skipped in the direction of the click, the day brought into
-  // its month; the date is shown again.
+  // its month; the date is shown again. The arrows stop at 1/1/-4713 and 31/12/9999.
   void normaliser(sens_pas sens);
 
   // The date a computation takes. A date the calendar lacks (typed day past the
   // month's end, month 0 or 13, year 0, a day dropped in October 1582) is normalised
   // forward first and shown, so the fields always show the date computed.
   date_jma date_a_calculer();
+  // That date with the time of the picker `heure` (milliseconds included).
+  instant_saisi instant_a_calculer(const QTimeEdit* heure);
 
   // On leaving the day field: the day limited to its month, a French message when a
   // field holds no whole number.

@@ -56,6 +56,11 @@ struct garde {
 
 }  // namespace
 
+void signaler_entier_invalide(QWidget* champ, const QString& texte, Messages& messages) {
+  messages.erreur(QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte), QStringLiteral("Erreur"));
+  champ->setFocus();
+}
+
 void verifier_champ_jour(QWidget* jour, QWidget* mois, QWidget* annee, Messages& messages) {
   if (!jour || !mois || !annee) return;
   const garde g;
@@ -65,9 +70,7 @@ void verifier_champ_jour(QWidget* jour, QWidget* mois, QWidget* annee, Messages&
   for (std::size_t k = 0; k < champs.size(); ++k) {
     const std::optional<int> n = entier_du_texte(texte_std(champs[k]));
     if (!n) {
-      messages.erreur(QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte_champ(champs[k])),
-                      QStringLiteral("Erreur"));
-      champs[k]->setFocus();
+      signaler_entier_invalide(champs[k], texte_champ(champs[k]), messages);
       return;
     }
     v[k] = *n;

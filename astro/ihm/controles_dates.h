@@ -16,6 +16,9 @@ class Messages;
 // day 0 becomes 1. A field that holds no whole number gets a French message and the focus.
 void verifier_champ_jour(QWidget* jour, QWidget* mois, QWidget* annee, Messages& messages);
 
+// The message of a field left with a text that is no whole number; the focus goes back to it.
+void signaler_entier_invalide(QWidget* champ, const QString& texte, Messages& messages);
+
 // The date clamp: the reference and wanted dates of the precession page (jourequi,
 // moisequi, anequi; jourequi2, moisequi2, anequi2) and the date of the heliocentric
 // planetarium (h_jour, h_mois, h_an), in this order.

@@ -1,9 +1,11 @@
 #include "ihm/fenetre_principale.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -11,6 +13,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "calcul/calendrier.h"
 #include "calcul/formats.h"
@@ -96,8 +99,11 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   // 1. Settings: a later start restores them, a first start writes the defaults.
   long long site = reglages{}.site;
   if (p.reglages) {
-    reglages_ = std::make_unique<QSettings>(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
-    if (reglages_presents(*reglages_)) {
+    ouverture_reglages o = ouvrir_reglages();
+    reglages_ = std::move(o.magasin);
+    if (!reglages_) {
+      messages_->erreur(QString::fromStdString(o.avertissement), QStringLiteral("Réglages"));
+    } else if (reglages_presents(*reglages_)) {
       site = lire_reglages_au_demarrage().site;
     } else {
       ecrire_reglages(*reglages_, reglages_actuels());
@@ -126,6 +132,8 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   sequence_de_demarrage();
 
   connect(onglet_, &Onglets::currentChanged, this, &FenetrePrincipale::ongletChange);
+  // Before any control of the window sees a key it would take for itself.
+  qApp->installEventFilter(this);
   horloge();
   horloge_->start();
   demarree_ = true;
@@ -159,6 +167,11 @@ void FenetrePrincipale::creer_pages() {
   print_all_ = ajouter(new PageImpression(c));
   options_ = ajouter(new PageOptions(c));
   connect(options_, &PageOptions::apparenceChangee, this, &FenetrePrincipale::rmnClick);
+  // The start-up computes every page after the default site is made current.
+  connect(options_, &PageOptions::siteChange, this, [this] {
+    if (!demarree_) return;
+    for (Page* p : pages_) p->site_change();
+  });
 }
 
 void FenetrePrincipale::creer_menus() {
@@ -180,6 +193,7 @@ void FenetrePrincipale::creer_menus() {
       QAction* a = m->addAction(e.texte);
       a->setObjectName(QString::fromLatin1(e.nom));
       a->setShortcut(e.touches);
+      raccourcis_.push_back(e.touches);
       // Also held by the window, so the shortcuts work while the menus are hidden.
       addAction(a);
       if (e.page) connect(a, &QAction::triggered, this, [this, p = e.page] { afficher_page(p); });
@@ -188,7 +202,8 @@ void FenetrePrincipale::creer_menus() {
     return m;
   };
   const element separateur{nullptr, {}, {}, nullptr};
-  menu(0, "Fichier1", QStringLiteral("&Exit"),
+  // Alt+X: Alt+E belongs to the "&Efface" buttons of the pages.
+  menu(0, "Fichier1", QStringLiteral("E&xit"),
        {{"Fin1", QStringLiteral("Fin"), QKeySequence(Qt::CTRL | Qt::Key_F4), nullptr}});
   menu(
       1, "Plantes1", QStringLiteral("&Planètes"),
@@ -370,6 +385,24 @@ void FenetrePrincipale::Apropos1Click() {
 void FenetrePrincipale::horloge() {
   const std::array<QString, 3> t = textes_horloge(QDateTime::currentDateTime(), QLocale().decimalPoint());
   for (std::size_t i = 0; i < t.size(); ++i) panneaux_[i]->setText(t[i]);
+}
+
+bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
+  // An edit, a time picker or a list claims Ctrl+A, Ctrl+C, Ctrl+E, Ctrl+U and Ctrl+Z
+  // for itself (the shortcut override): here the menus' shortcuts win from every
+  // control of this window, so the key goes on to the menu item.
+  if (evenement->type() == QEvent::ShortcutOverride) {
+    const auto* w = qobject_cast<QWidget*>(objet);
+    if (w && w->window() == this) {
+      const auto* touche = static_cast<QKeyEvent*>(evenement);
+      const QKeySequence sequence(touche->keyCombination());
+      if (std::find(raccourcis_.begin(), raccourcis_.end(), sequence) != raccourcis_.end()) {
+        evenement->ignore();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(objet, evenement);
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* e) {

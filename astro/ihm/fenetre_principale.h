@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QRect>
 #include <array>
@@ -109,6 +110,8 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   void horloge();
 
  protected:
+  // The menus' shortcuts come before the edits' own keys (Ctrl+A, Ctrl+C, Ctrl+Z ...).
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
   void closeEvent(QCloseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
@@ -147,6 +150,7 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   PageOptions* options_ = nullptr;
 
   std::array<QMenu*, 7> menus_{};
+  std::vector<QKeySequence> raccourcis_;  // every menu item's shortcut
   std::array<QLabel*, 3> panneaux_{};
   QTimer* horloge_ = nullptr;
   FenetreAide* aide_ = nullptr;

@@ -47,6 +47,9 @@ QLineEdit* edition_de(QObject* objet) {
 bool FiltreTouches::eventFilter(QObject* objet, QEvent* evenement) {
   if (evenement->type() != QEvent::KeyPress) return false;
   const auto* e = static_cast<QKeyEvent*>(evenement);
+  const bool lettre = genre_ == filtre::nord_sud || genre_ == filtre::est_ouest;
+  // Delete types no character but would empty a hemisphere letter: kept out like backspace.
+  if (lettre && e->key() == Qt::Key_Delete) return true;
   const std::optional<char32_t> c = caractere_tape(*e);
   if (!c) return false;
   switch (genre_) {
@@ -57,7 +60,8 @@ bool FiltreTouches::eventFilter(QObject* objet, QEvent* evenement) {
     case filtre::nord_sud:
     case filtre::est_ouest: {
       // A hemisphere letter replaces the one shown; nothing else gets in, not even
-      // backspace, so the edit always holds a letter.
+      // backspace or delete, so the edit holds a letter (a letter pasted or removed
+      // from the context menu is still refused when the site is stored).
       const char32_t a = genre_ == filtre::nord_sud ? U'N' : U'E';
       const char32_t b = genre_ == filtre::nord_sud ? U'S' : U'O';
       const char32_t maj = (*c >= U'a' && *c <= U'z') ? *c - 32 : *c;

@@ -12,9 +12,9 @@ class QWidget;
 namespace almanax::ihm {
 
 enum class filtre {
-  chiffres,   // digits, backspace, copy, paste, cut
+  chiffres,   // digits, backspace, paste, cut (Ctrl+C is a menu shortcut before it is a copy)
   annee,      // digits, "+", "-", backspace
-  nord_sud,   // "N" or "S" (typed in either case, shown in capitals)
+  nord_sud,   // "N" or "S" (typed in either case, shown in capitals); no backspace, no delete
   est_ouest,  // "E" or "O"
 };
 

@@ -1,14 +1,21 @@
 #include "ihm/messages.h"
 
-#include "dessin/image_fichier.h"
-
+#include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextOption>
+
+#include "dessin/image_fichier.h"
 
 namespace almanax::ihm {
 
@@ -23,14 +30,40 @@ void Messages::montrer(const message_boite& m) {
 
 namespace {
 
-// French buttons whatever translations are installed.
+// Room the title bar takes beside its caption: the icon, the window's buttons, margins.
+constexpr int marge_barre_de_titre = 160;
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> boite_message(QWidget* parent, QMessageBox::Icon icone, const QString& texte,
+                                           const QString& titre, bool annuler) {
+  auto b = std::make_unique<QMessageBox>(icone, titre, texte, QMessageBox::NoButton, parent);
+  // French buttons whatever translations are installed.
+  QPushButton* ok = b->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  b->setDefaultButton(ok);
+  if (annuler) b->setEscapeButton(b->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+  // The box is as wide as its text, and the window manager cuts a longer caption in
+  // the middle ("Confirmation ou … suppression"): the box is made wide enough for it.
+  if (auto* grille = qobject_cast<QGridLayout*>(b->layout())) {
+    grille->addItem(new QSpacerItem(largeur_pour_titre(titre), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                    grille->rowCount(), 0, 1, grille->columnCount());
+  }
+  return b;
+}
+
+int largeur_pour_titre(const QString& titre) {
+  // Title bars commonly use a bold face of the system font.
+  QFont police = QApplication::font();
+  police.setBold(true);
+  return QFontMetrics(police).horizontalAdvance(titre) + marge_barre_de_titre;
+}
+
+namespace {
+
 int boite(QWidget* parent, QMessageBox::Icon icone, const QString& texte, const QString& titre, bool annuler) {
-  QMessageBox b(icone, titre, texte, QMessageBox::NoButton, parent);
-  QPushButton* ok = b.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-  b.setDefaultButton(ok);
-  if (annuler) b.setEscapeButton(b.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
-  b.exec();
-  return b.clickedButton() == ok ? 1 : 0;
+  const std::unique_ptr<QMessageBox> b = boite_message(parent, icone, texte, titre, annuler);
+  b->exec();
+  return b->clickedButton() == b->defaultButton() ? 1 : 0;
 }
 
 }  // namespace
@@ -60,17 +93,48 @@ bool MessagesEnregistres::confirmer(const QString& texte, const QString& titre) 
   return reponse;
 }
 
-bool DialoguesQt::imprimer(QWidget* parent, const QString& texte, const QString& titre) {
-  QPrinter imprimante;
-  imprimante.setDocName(titre);
+issue_impression DialoguesQt::imprimer(QWidget* parent, const QString& texte, const QString& titre) {
+  QPrinter imprimante(QPrinter::HighResolution);
+  preparer_imprimante(imprimante, titre);
   QPrintDialog dialogue(&imprimante, parent);
-  dialogue.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);
-  if (dialogue.exec() != QDialog::Accepted) return false;
-  imprimer_document(imprimante, texte, titre);
-  return true;
+  configurer_dialogue_impression(dialogue);
+  if (dialogue.exec() != QDialog::Accepted) return {};
+  return {true, imprimer_document(imprimante, texte, titre)};
 }
 
-void imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre) {
+void preparer_imprimante(QPrinter& imprimante, const QString& titre) {
+  imprimante.setDocName(titre);
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) return;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QDir dossier(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath());
+  imprimante.setOutputFormat(QPrinter::PdfFormat);
+  imprimante.setOutputFileName(dossier.filePath(titre + QStringLiteral(".pdf")));
+}
+
+void configurer_dialogue_impression(QPrintDialog& dialogue) {
+  dialogue.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
+                      QAbstractPrintDialog::PrintToFile);
+}
+
+QString imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre) {
+  const bool pdf = imprimante.outputFormat() == QPrinter::PdfFormat;
+  const QString fichier = imprimante.outputFileName();
+  if (pdf && fichier.isEmpty()) return QStringLiteral("Aucun fichier PDF n'a été choisi : rien n'a été imprimé.");
+  if (!imprimante.isValid())
+    return QStringLiteral(
+        "Aucune imprimante n'est disponible : rien n'a été imprimé. Choisissez l'impression dans un fichier PDF.");
+  const QString nom = QDir::toNativeSeparators(fichier);
+  if (pdf) {
+    // The toolkit prints into a file it cannot open without a word: try it first
+    // (appending changes nothing in a file that is there).
+    QFile essai(fichier);
+    const bool existait = essai.exists();
+    if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
+      return QStringLiteral("Le fichier « %1 » ne peut pas être écrit (%2) : rien n'a été imprimé.")
+          .arg(nom, essai.errorString());
+    essai.close();
+    if (!existait) essai.remove();
+  }
   imprimante.setDocName(titre);
   QTextDocument document;
   QTextOption option = document.defaultTextOption();
@@ -79,6 +143,12 @@ void imprimer_document(QPrinter& imprimante, const QString& texte, const QString
   document.setPlainText(texte);
   document.setMetaInformation(QTextDocument::DocumentTitle, titre);
   document.print(&imprimante);
+  if (pdf && QFileInfo(fichier).size() <= 0)
+    return QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : rien n'a été imprimé.").arg(nom);
+  if (imprimante.printerState() == QPrinter::Error)
+    return QStringLiteral("L'imprimante « %1 » a refusé le document : rien n'a été imprimé.")
+        .arg(imprimante.printerName());
+  return {};
 }
 
 std::optional<QString> DialoguesQt::fichier_image(QWidget* parent, const QString& titre) {
@@ -93,9 +163,10 @@ void DialoguesQt::montrer_modal(QDialog& dialogue) {
   dialogue.exec();
 }
 
-bool DialoguesEnregistres::imprimer(QWidget*, const QString& texte, const QString& titre) {
+issue_impression DialoguesEnregistres::imprimer(QWidget*, const QString& texte, const QString& titre) {
   impressions.push_back({texte, titre});
-  return accepter_impression;
+  if (!accepter_impression) return {};
+  return {true, erreur_impression};
 }
 
 std::optional<QString> DialoguesEnregistres::fichier_image(QWidget*, const QString& titre) {

@@ -5,12 +5,15 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QMessageBox>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "calcul/validation.h"
 
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -29,6 +32,13 @@ class Messages {
   // A message built by the computations (calcul/validation.h).
   void montrer(const message_boite& m);
 };
+
+// The box MessagesBoites shows: French OK (and Annuler) buttons, wide enough for its
+// caption to be read whole in the title bar.
+std::unique_ptr<QMessageBox> boite_message(QWidget* parent, QMessageBox::Icon icone, const QString& texte,
+                                           const QString& titre, bool annuler);
+// The width a box needs for the caption `titre` and the title bar's buttons, in pixels.
+int largeur_pour_titre(const QString& titre);
 
 // The real boxes, modal over `parent`.
 class MessagesBoites : public Messages {
@@ -60,13 +70,19 @@ class MessagesEnregistres : public Messages {
   bool reponse = true;
 };
 
+// What became of a print request.
+struct issue_impression {
+  bool confirmee = false;  // the user confirmed the print dialog
+  QString erreur;          // why nothing could be printed (French), empty otherwise
+};
+
 // The print dialog, the picture-save dialog and the modal boxes of the window.
 class Dialogues {
  public:
   virtual ~Dialogues() = default;
   // The print dialog; when the user confirms, prints `texte` as one document titled
-  // `titre`. false when cancelled.
-  virtual bool imprimer(QWidget* parent, const QString& texte, const QString& titre) = 0;
+  // `titre`, on a printer or into a PDF file.
+  virtual issue_impression imprimer(QWidget* parent, const QString& texte, const QString& titre) = 0;
   // The picture-save dialog (filter "Bitmaps (*.bmp)", default extension "bmp") titled
   // `titre`; the chosen file, or nothing when cancelled.
   virtual std::optional<QString> fichier_image(QWidget* parent, const QString& titre) = 0;
@@ -79,12 +95,20 @@ class Dialogues {
 inline constexpr int tabulation_rapports = 150;
 
 // Prints `texte` (plain text, CR LF or LF line ends, tabs) on `imprimante` as one
-// document titled `titre`: what the print dialog does once the user confirms.
-void imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre);
+// document titled `titre`: what the print dialog does once the user confirms. Empty
+// when printed; otherwise a French message saying why nothing could be printed (no
+// printer, no PDF file chosen, a PDF file that could not be written).
+QString imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre);
+
+// Before the print dialog: with no printer installed, the printer is a PDF file named
+// after the document in the user's documents folder, which the dialog then offers.
+void preparer_imprimante(QPrinter& imprimante, const QString& titre);
+// The print dialog's choices: page range, selection, and printing into a PDF file.
+void configurer_dialogue_impression(QPrintDialog& dialogue);
 
 class DialoguesQt : public Dialogues {
  public:
-  bool imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
+  issue_impression imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
   std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
   void montrer_modal(QDialog& dialogue) override;
 };
@@ -92,7 +116,7 @@ class DialoguesQt : public Dialogues {
 // Records the requests; answers with the values set by the test.
 class DialoguesEnregistres : public Dialogues {
  public:
-  bool imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
+  issue_impression imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
   std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
   void montrer_modal(QDialog& dialogue) override;
 
@@ -102,6 +126,7 @@ class DialoguesEnregistres : public Dialogues {
   };
   std::vector<impression> impressions;
   bool accepter_impression = true;
+  QString erreur_impression;  // what a confirmed print answers: empty when it worked
   std::vector<QString> titres_images;
   std::optional<QString> fichier_choisi;  // nothing: the user cancels
   std::vector<QString> modaux;            // window titles of the dialogs shown

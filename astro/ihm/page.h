@@ -38,6 +38,9 @@ class Page : public QWidget {
   virtual QWidget* bouton_calcul() const { return nullptr; }
   // Stops a running animation (change of page, window deactivated).
   virtual void arreter_animation() {}
+  // The current observing site changed (chosen, stored, modified or deleted on the
+  // "Options" page): a page whose results depend on the site recomputes here.
+  virtual void site_change() {}
   // Start-up: the date spins take the start-up date (historical year), whatever the
   // options; when "Maintenant heure" is checked, the time pickers take the present time.
   virtual void poser_date_de_demarrage(const date_jma& /*date*/) {}

@@ -198,12 +198,7 @@ int PageEphemerides::planete_choisie() const {
 void PageEphemerides::b_ephemerideClick() {
   entree_ephemerides e;
   e.p = planete_de_index(planete_choisie()).value_or(planete::venus);
-  e.instant.date = date_.date_a_calculer();
-  const QTime h = e_temps_->time();
-  e.instant.heure = h.hour();
-  e.instant.minute = h.minute();
-  e.instant.seconde = h.second();
-  e.instant.milliseconde = h.msec();
+  e.instant = date_.instant_a_calculer(e_temps_);
   e.site = contexte_.site();
   e.separateur = QLocale().decimalPoint().toStdString();
   resultat_ = calcul_ephemerides(e);

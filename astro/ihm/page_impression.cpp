@@ -55,7 +55,8 @@ void PageImpression::btcp_eraseClick() {
 }
 
 void PageImpression::bt_imprimClick() {
-  contexte_.dialogues().imprimer(this, texte_, QString::fromUtf8(titre_impression));
+  const issue_impression r = contexte_.dialogues().imprimer(this, texte_, QString::fromUtf8(titre_impression));
+  if (!r.erreur.isEmpty()) contexte_.messages().erreur(r.erreur, QStringLiteral("Impression impossible"));
 }
 
 }  // namespace almanax::ihm

@@ -297,12 +297,12 @@ void PageOptions::selectionner(int i) {
   selection_programme_ = false;
 }
 
-void PageOptions::appliquer(int i) {
+void PageOptions::appliquer(int i, bool defaut) {
   if (!villes_ || i < 0 || static_cast<std::size_t>(i) >= villes_->taille()) return;
   const ville& v = villes_->villes()[static_cast<std::size_t>(i)];
   const champs_site c = champs_du_site(v.site());
   e_location_->setText(QString::fromStdString(v.nom));
-  if (csitedef_->isChecked()) {
+  if (defaut && csitedef_->isChecked()) {
     lsitedef_->setText(QString::fromStdString(v.nom));
     index_defaut_ = i;
   }
@@ -314,16 +314,52 @@ void PageOptions::appliquer(int i) {
   e_lat2_->setPosition(c.lat_min);
   e_lat3_->setPosition(c.lat_sec);
   e_lat4_->setPosition(c.lat_lettre == "S" ? 1 : 0);
-  // The magnitudes are the file's values, not the truncated seconds shown.
-  site_ = site_courant_de(v.site());
-  signes_depuis_lettres();
   // Texts written by the program are not user changes: "Modifier" goes off.
   e_lat3Change();
+  // The magnitudes are the file's values, not the truncated seconds shown.
+  site_courant s = site_courant_de(v.site());
+  signes_des_lettres(s);
+  poser_site(s);
+}
+
+void PageOptions::poser_site(const site_courant& s) {
+  const bool change = s.latitude != site_.latitude || s.longitude != site_.longitude ||
+                      s.sens_latitude != site_.sens_latitude || s.sens_longitude != site_.sens_longitude;
+  site_ = s;
+  if (change) emit siteChange();
+}
+
+void PageOptions::signes_des_lettres(site_courant& s) const {
+  s.sens_longitude = e_lon4_->edition()->text() == u"E" ? -1 : 1;
+  s.sens_latitude = e_lat4_->edition()->text() == u"S" ? -1 : 1;
 }
 
 void PageOptions::signes_depuis_lettres() {
-  site_.sens_longitude = e_lon4_->edition()->text() == u"E" ? -1 : 1;
-  site_.sens_latitude = e_lat4_->edition()->text() == u"S" ? -1 : 1;
+  site_courant s = site_;
+  signes_des_lettres(s);
+  poser_site(s);
+}
+
+bool PageOptions::lettres_valides() {
+  struct attendu {
+    EditionSpin* champ;
+    const char16_t* a;
+    const char16_t* b;
+    const char* message;
+  };
+  const attendu lettres[] = {
+      {e_lat4_, u"N", u"S", "La latitude doit être suivie de la lettre N (nord) ou S (sud)."},
+      {e_lon4_, u"E", u"O", "La longitude doit être suivie de la lettre E (est) ou O (ouest)."},
+  };
+  for (const attendu& l : lettres) {
+    const QString t = l.champ->edition()->text();
+    if (t == QStringView(l.a) || t == QStringView(l.b)) continue;
+    contexte_.messages().erreur(QString::fromUtf8(l.message), QStringLiteral("Hémisphère incorrect"));
+    l.champ->setFocus();
+    l.champ->edition()->selectAll();
+    return false;
+  }
+  return true;
 }
 
 long double PageOptions::latitude_saisie() const {
@@ -379,7 +415,7 @@ void PageOptions::new_siteClick() {
 }
 
 void PageOptions::save_siteClick() {
-  if (!villes_) return;
+  if (!villes_ || !lettres_valides()) return;
   const std::size_t taille_avant = villes_->taille();
   const operation_villes op =
       villes_->ajouter(e_location_->text().toStdString(), latitude_saisie(), longitude_saisie());
@@ -395,13 +431,16 @@ void PageOptions::save_siteClick() {
   remplir_liste(static_cast<int>(op.index));
   selectionner(static_cast<int>(op.index));
   save_site_->setEnabled(false);
+  // The site stored is the one the computations use from now on ("OK" is unchecked:
+  // the default site stays).
+  appliquer(static_cast<int>(op.index));
   etats_boutons();
 }
 
 void PageOptions::modif_siteClick() {
   if (!villes_ || !coordonnees_changees_) return;
   const int i = cb_nom_->currentRow();
-  if (i < 0) return;
+  if (i < 0 || !lettres_valides()) return;
   if (!signaler(villes_->modifier(static_cast<std::size_t>(i), latitude_saisie(), longitude_saisie()))) return;
   // The site shown is the one stored: the current site follows the new coordinates.
   appliquer(i);
@@ -426,7 +465,15 @@ void PageOptions::erase_siteClick() {
     lsitedef_->setText(n > 0 ? QString::fromStdString(villes_->villes()[static_cast<std::size_t>(index_defaut_)].nom)
                              : QString());
   }
+  // The list selects its first site, which the fields show and the computations use:
+  // nothing is left showing the site deleted. The default site is not changed by it.
   remplir_liste(n > 0 ? 0 : -1);
+  if (n > 0) {
+    appliquer(0, false);
+  } else {
+    e_location_->clear();
+    coordonnees_changees_ = false;
+  }
   etats_boutons();
 }
 
@@ -455,9 +502,11 @@ void PageOptions::e_lat3Change() {
 }
 
 void PageOptions::e_lat3Click() {
-  site_.latitude = e_lat_->position() + e_lat2_->position() / 60.0L + e_lat3_->position() / 3600.0L;
-  site_.longitude = e_lon_->position() + e_lon2_->position() / 60.0L + e_lon3_->position() / 3600.0L;
-  signes_depuis_lettres();
+  site_courant s = site_;
+  s.latitude = e_lat_->position() + e_lat2_->position() / 60.0L + e_lat3_->position() / 3600.0L;
+  s.longitude = e_lon_->position() + e_lon2_->position() / 60.0L + e_lon3_->position() / 3600.0L;
+  signes_des_lettres(s);
+  poser_site(s);
 }
 
 bool PageOptions::eventFilter(QObject* objet, QEvent* evenement) {

@@ -53,6 +53,9 @@ class PageOptions : public Page {
  signals:
   // One of "Un", "Deux", "Oui", "Non" was clicked.
   void apparenceChangee();
+  // The current site changed (a site applied, stored, modified or deleted, a
+  // hemisphere turned, the spins taken as they stand): the pages that use it recompute.
+  void siteChange();
 
  public slots:
   void cb_nomClick();
@@ -72,11 +75,18 @@ class PageOptions : public Page {
   bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
-  void appliquer(int i);
+  // Shows site i in the fields and makes it the current site; with `defaut` and "OK"
+  // checked it also becomes the default site.
+  void appliquer(int i, bool defaut = true);
+  void poser_site(const site_courant& s);
+  // The hemisphere letters as the file stores them: a French message and the focus
+  // on the letter when one is empty or not a letter of its field.
+  bool lettres_valides();
   void remplir_liste(int selection);
   void selectionner(int i);
   void etats_boutons();
   void signes_depuis_lettres();
+  void signes_des_lettres(site_courant& s) const;
   long double latitude_saisie() const;
   long double longitude_saisie() const;
   bool signaler(const operation_villes& op);

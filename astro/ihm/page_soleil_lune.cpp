@@ -171,14 +171,7 @@ void PageSoleilLune::poser_heure_de_demarrage(const QTime& heure) {
 }
 
 instant_saisi PageSoleilLune::instant_a_calculer() {
-  instant_saisi instant;
-  instant.date = date_.date_a_calculer();
-  const QTime h = heure_sol_->time();
-  instant.heure = h.hour();
-  instant.minute = h.minute();
-  instant.seconde = h.second();
-  instant.milliseconde = h.msec();
-  return instant;
+  return date_.instant_a_calculer(heure_sol_);
 }
 
 void PageSoleilLune::b_soleilClick() {

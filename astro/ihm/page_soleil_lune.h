@@ -29,6 +29,8 @@ class PageSoleilLune : public Page {
 
   void calculer() override { b_soleilClick(); }
   void copier() override { copy_solClick(); }
+  // Rising, transit and setting are the site's.
+  void site_change() override { calculer(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   void poser_heure_de_demarrage(const QTime& heure) override;

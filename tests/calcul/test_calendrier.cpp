@@ -319,6 +319,19 @@ TEST(CalendrierPasDeDate, Arriere) {
   EXPECT_EQ(pas_de_date(2000, 6, 14, sens_pas::arriere), (date_jma{14, 6, 2000}));
 }
 
+TEST(CalendrierPasDesChamps, StopsAtTheEndsOfTheRange) {
+  // The fields after the arrow moved one of them, and the date shown then.
+  const std::pair<date_jma, date_jma> avant[] = {
+      {{32, 12, 9999}, {31, 12, 9999}}, {{15, 13, 9999}, {15, 12, 9999}}, {{32, 12, 9998}, {1, 1, 9999}}};
+  for (const auto& [saisie, attendu] : avant) EXPECT_EQ(pas_des_champs_date(saisie, sens_pas::avant), attendu);
+  const std::pair<date_jma, date_jma> arriere[] = {
+      {{0, 1, -4713}, {1, 1, -4713}}, {{20, 0, -4713}, {20, 1, -4713}}, {{0, 1, -4712}, {31, 12, -4713}}};
+  for (const auto& [saisie, attendu] : arriere) EXPECT_EQ(pas_des_champs_date(saisie, sens_pas::arriere), attendu);
+  // The comet page's step stops there too.
+  EXPECT_EQ(pas_de_date(9999, 12, 32, sens_pas::avant), (date_jma{31, 12, 9999}));
+  EXPECT_EQ(pas_de_date(-4713, 1, 0, sens_pas::arriere), (date_jma{1, 1, -4713}));
+}
+
 TEST(CalendrierSaisie, VerifierJour) {
   EXPECT_EQ(verifier_jour(31, 4, 2000), 30);
   EXPECT_EQ(verifier_jour(0, 4, 2000), 1);

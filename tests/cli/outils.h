@@ -1,6 +1,10 @@
 // Runs the built program for the command-line tests.
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,11 +22,16 @@ struct sortie_astro {
   std::string erreurs;  // standard error
 };
 
+// The working directory of the tests' runs, one per test process.
+inline std::filesystem::path dossier_de_test() {
+  return std::filesystem::temp_directory_path() / ("almanax-cli-" + std::to_string(getpid()));
+}
+
 // Runs ASTRO_EXE with the arguments in `dossier` (working directory, created when
-// missing), with a C locale and a private settings scope.
+// missing), with the locale `langue` (the C one by default) and a private settings scope.
 inline sortie_astro executer_astro(const std::vector<std::string>& args,
-                                   const std::filesystem::path& dossier = std::filesystem::temp_directory_path() /
-                                                                          ("almanax-cli-" + std::to_string(getpid()))) {
+                                   const std::filesystem::path& dossier = dossier_de_test(),
+                                   const std::string& langue = "C.UTF-8") {
   std::filesystem::create_directories(dossier);
   const auto out = dossier / "stdout.txt";
   const auto err = dossier / "stderr.txt";
@@ -33,7 +42,7 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
     if (!freopen(out.c_str(), "wb", stdout) || !freopen(err.c_str(), "wb", stderr)) _exit(127);
     setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
     setenv("HOME", dossier.c_str(), 1);
-    setenv("LC_ALL", "C.UTF-8", 1);
+    setenv("LC_ALL", langue.c_str(), 1);
     std::vector<char*> argv;
     std::string exe = ASTRO_EXE;
     argv.push_back(exe.data());
@@ -53,4 +62,39 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
   r.sortie = lire(out);
   r.erreurs = lire(err);
   return r;
+}
+
+// The document printed by a --json run; an empty object when the output is not one
+// JSON object followed by a newline.
+inline QJsonObject document_json(const sortie_astro& r) {
+  if (r.sortie.empty() || r.sortie.back() != '\n') return {};
+  QJsonParseError e{};
+  const QJsonDocument d = QJsonDocument::fromJson(QByteArray::fromStdString(r.sortie), &e);
+  return e.error == QJsonParseError::NoError && d.isObject() ? d.object() : QJsonObject{};
+}
+
+// The value at a path of keys and array indexes: "resultat/evenements/0/jde".
+// Undefined when a step is missing.
+inline QJsonValue au_chemin(QJsonValue v, const std::string& chemin) {
+  std::size_t debut = 0;
+  while (debut <= chemin.size()) {
+    const std::size_t fin = std::min(chemin.find('/', debut), chemin.size());
+    const std::string pas = chemin.substr(debut, fin - debut);
+    if (v.isArray()) {
+      const std::size_t i = std::stoul(pas);
+      v = i < static_cast<std::size_t>(v.toArray().size()) ? v.toArray().at(static_cast<qsizetype>(i))
+                                                           : QJsonValue(QJsonValue::Undefined);
+    } else {
+      v = v.toObject().value(QString::fromStdString(pas));
+    }
+    debut = fin + 1;
+  }
+  return v;
+}
+
+// The first object of an array whose `cle` holds the string `valeur`.
+inline QJsonObject element_ou(const QJsonValue& tableau, const std::string& cle, const std::string& valeur) {
+  for (const QJsonValue& x : tableau.toArray())
+    if (au_chemin(x, cle).toString().toStdString() == valeur) return x.toObject();
+  return {};
 }

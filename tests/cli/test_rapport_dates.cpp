@@ -22,12 +22,21 @@ TEST(RapportDates, JsonAvecLesValeursBrutes) {
   const auto r = executer_astro({"--rapport", "dates", "--date1", "01/01/2000", "--heure1", "12:00", "--annee", "2026",
                                  "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  EXPECT_EQ(r.sortie.rfind("{\"rapport\":\"dates\"", 0), 0u);
-  EXPECT_NE(r.sortie.find("\"jour_julien\":2451545"), std::string::npos) << r.sortie;
-  EXPECT_NE(r.sortie.find("\"paques\":{\"jour\":5,\"mois\":4}"), std::string::npos);
-  EXPECT_NE(r.sortie.find("\"bissextile\":false"), std::string::npos);
+  const QJsonObject d = document_json(r);
+  EXPECT_EQ(d["rapport"].toString(), "dates");
+  EXPECT_EQ(au_chemin(d, "resultat/date1/jour_julien").toDouble(), 2451545);
+  EXPECT_EQ(au_chemin(d, "resultat/date1/nom_du_jour/code").toString(), "samedi");
+  EXPECT_EQ(au_chemin(d, "resultat/paques/jour").toInt(), 5);
+  EXPECT_EQ(au_chemin(d, "resultat/paques/mois").toInt(), 4);
+  EXPECT_EQ(au_chemin(d, "resultat/bissextile/valeur"), QJsonValue(false));
   // The second date defaults to the next day at the same time.
-  EXPECT_NE(r.sortie.find("\"intervalle_jours\":1"), std::string::npos);
+  EXPECT_EQ(au_chemin(d, "resultat/intervalle_jours/valeur").toDouble(), 1);
+  EXPECT_EQ(au_chemin(d, "entrees/date2/jour").toInt(), 2);
+  EXPECT_EQ(au_chemin(d, "entrees/heure2/heure").toInt(), 12);
+  // The June solstice of 2026: 21 June at 8 h 26 m TD.
+  const QJsonObject ete = element_ou(au_chemin(d, "resultat/evenements"), "genre/code", "ete");
+  EXPECT_TRUE(ete["instant"].toString().startsWith("2026-06-21T08:2")) << ete["instant"].toString().toStdString();
+  EXPECT_EQ(ete["echelle"].toString(), "TD");
 }
 
 TEST(RapportDates, AnneesExtremes) {

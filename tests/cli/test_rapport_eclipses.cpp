@@ -41,24 +41,30 @@ TEST(RapportEclipses, EclipsesDeSoleil) {
 TEST(RapportEclipses, JsonEnJoursJuliensDEphemerides) {
   const auto r = executer_astro({"--rapport", "eclipses", "--debut", "1993", "--fin", "1994", "--type", "solaire", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  const std::size_t mai = r.sortie.find("\"k\":-82,");
-  ASSERT_NE(mai, std::string::npos) << r.sortie.substr(0, 300);
-  const std::size_t jde = r.sortie.find("\"jde\":", mai);
-  EXPECT_NEAR(std::strtod(r.sortie.c_str() + jde + 6, nullptr), 2449129.0979, 1.0 / 1440);
-  const std::size_t gamma = r.sortie.find("\"gamma\":", mai);
-  EXPECT_NEAR(std::strtod(r.sortie.c_str() + gamma + 8, nullptr), 1.1348, 1e-4);
-  EXPECT_TRUE(contient(r.sortie, "\"genre\":\"partielle_non_centrale\""));
+  const QJsonObject d = document_json(r);
+  QJsonObject mai;
+  for (const QJsonValue e : au_chemin(d, "resultat/evenements").toArray())
+    if (e["k"].toDouble() == -82) mai = e.toObject();
+  ASSERT_FALSE(mai.isEmpty()) << r.sortie.substr(0, 300);
+  EXPECT_NEAR(mai["jde"].toDouble(), 2449129.0979, 1.0 / 1440);
+  EXPECT_TRUE(mai["instant"].toString().startsWith("1993-05-21T14:2")) << mai["instant"].toString().toStdString();
+  EXPECT_NEAR(mai["gamma"].toDouble(), 1.1348, 1e-4);
+  EXPECT_EQ(au_chemin(mai, "genre/code").toString(), "partielle_non_centrale");
+  EXPECT_EQ(au_chemin(mai, "genre/libelle").toString(), "Partielle non-centrale");
+  EXPECT_EQ(au_chemin(d, "entrees/type/code").toString(), "solaire");
 
   const auto l = executer_astro({"--rapport", "eclipses", "--debut", "1973", "--fin", "1974", "--json"});
   ASSERT_EQ(l.statut, 0) << l.erreurs;
-  const std::size_t juin = l.sortie.find("\"k\":-328.5");
-  ASSERT_NE(juin, std::string::npos);
-  const std::size_t max = l.sortie.find("\"jde\":", juin);
-  const double jde_max = std::strtod(l.sortie.c_str() + max + 6, nullptr);
+  QJsonObject juin;
+  for (const QJsonValue e : au_chemin(document_json(l), "resultat/evenements").toArray())
+    if (e["k"].toDouble() == -328.5) juin = e.toObject();
+  ASSERT_FALSE(juin.isEmpty());
+  const double jde_max = juin["jde"].toDouble();
   EXPECT_NEAR(jde_max, 2441849.3687, 1.0 / 1440);
-  const std::size_t premier = l.sortie.find("\"premier_contact_penombre_jde\":", juin);
-  EXPECT_NEAR(jde_max - std::strtod(l.sortie.c_str() + premier + 31, nullptr), 101.5 / 1440, 0.2 / 1440);
-  EXPECT_TRUE(contient(l.sortie.substr(juin, 600), "\"premier_contact_ombre_jde\":null"));
+  EXPECT_NEAR(jde_max - au_chemin(juin, "premier_contact_penombre/jde").toDouble(), 101.5 / 1440, 0.2 / 1440);
+  EXPECT_NEAR(au_chemin(juin, "dernier_contact_penombre/jde").toDouble() - jde_max, 101.5 / 1440, 0.2 / 1440);
+  EXPECT_TRUE(juin["premier_contact_ombre"].isNull());
+  EXPECT_EQ(au_chemin(juin, "genre/code").toString(), "partielle_dans_la_penombre");
 }
 
 TEST(RapportEclipses, ToutLIntervalleDesAnnees) {

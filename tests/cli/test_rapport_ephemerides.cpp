@@ -2,22 +2,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "outils.h"
 
 namespace {
-
-// The number following "\"cle\":" in a JSON text (NaN when absent or null).
-double nombre(const std::string& json, const std::string& cle) {
-  const std::string motif = "\"" + cle + "\":";
-  const std::size_t p = json.find(motif);
-  if (p == std::string::npos) return std::nan("");
-  const char* debut = json.c_str() + p + motif.size();
-  char* fin = nullptr;
-  const double v = std::strtod(debut, &fin);
-  return fin == debut ? std::nan("") : v;
-}
 
 const std::vector<std::string> venus_1992 = {"--rapport", "ephemerides", "--planete", "Vénus", "--date", "20/12/1992",
                                              "--heure",   "00:00",       "--lat",     "48.8333", "--lon", "-2.3333"};
@@ -54,20 +45,26 @@ TEST(RapportEphemerides, TexteDeLaCopieDeVenus1992) {
 TEST(RapportEphemerides, JsonAvecLesValeursBrutes) {
   const auto r = executer_astro(avec(venus_1992, {"--json"}));
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  const std::string& j = r.sortie;
-  EXPECT_TRUE(j.starts_with("{\"rapport\":\"ephemerides\"")) << j;
-  EXPECT_NEAR(nombre(j, "jour_julien"), 2448976.5, 1e-9);
+  const QJsonObject d = document_json(r);
+  EXPECT_EQ(d["rapport"].toString(), "ephemerides");
+  const QJsonObject j = d["resultat"].toObject();
+  const auto nombre = [&](const std::string& chemin) { return au_chemin(j, chemin).toDouble(NAN); };
+  EXPECT_NEAR(nombre("jour_julien"), 2448976.5, 1e-9);
   // 21 h 04 m 41.454 s and -18° 53' 16.84", within 2".
-  EXPECT_NEAR(nombre(j, "ascension_droite_deg"), (21 + 4 / 60.0 + 41.454 / 3600) * 15, 2 / 3600.0);
-  EXPECT_NEAR(nombre(j, "declinaison_deg"), -(18 + 53 / 60.0 + 16.84 / 3600), 2 / 3600.0);
-  EXPECT_NEAR(nombre(j, "distance_terre_ua"), 0.9108, 2e-4);
-  EXPECT_NEAR(nombre(j, "distance_terre_km"), nombre(j, "distance_terre_ua") * 149565800.0, 1e-3);
-  EXPECT_NEAR(nombre(j, "fraction_illuminee"), 0.647, 0.001);
-  EXPECT_NEAR(nombre(j, "magnitude"), -3.8, 0.05);
-  EXPECT_NEAR(nombre(j, "demi_grand_axe_ua"), 0.72332982, 1e-12);
-  EXPECT_NE(j.find("\"l_alpha\":\"21 h 04 m 41 s\""), std::string::npos);
-  EXPECT_NE(j.find("\"lever\":{\"etat\":\"normal\",\"heure\":"), std::string::npos) << j;
-  EXPECT_NE(j.find("\"alpha_3j_deg\":["), std::string::npos);
+  EXPECT_NEAR(nombre("ascension_droite_deg/valeur"), (21 + 4 / 60.0 + 41.454 / 3600) * 15, 2 / 3600.0);
+  EXPECT_NEAR(nombre("declinaison_deg/valeur"), -(18 + 53 / 60.0 + 16.84 / 3600), 2 / 3600.0);
+  EXPECT_NEAR(nombre("distance_terre_ua/valeur"), 0.9108, 2e-4);
+  EXPECT_EQ(au_chemin(j, "distance_terre_ua/texte").toString(), "0.9109");
+  EXPECT_NEAR(nombre("distance_terre_km/valeur"), nombre("distance_terre_ua/valeur") * 149565800.0, 1e-3);
+  EXPECT_NEAR(nombre("fraction_illuminee/valeur"), 0.647, 0.001);
+  EXPECT_NEAR(nombre("magnitude/valeur"), -3.8, 0.05);
+  EXPECT_NEAR(nombre("elements/demi_grand_axe_ua/valeur"), 0.72332982, 1e-12);
+  EXPECT_EQ(au_chemin(j, "ascension_droite_deg/texte").toString(), "21 h 04 m 41 s");
+  EXPECT_EQ(au_chemin(j, "lever_h/etat/code").toString(), "normal");
+  EXPECT_NEAR(nombre("lever_h/valeur"), 10 + 28 / 60.0, 1 / 60.0);
+  EXPECT_EQ(au_chemin(j, "alpha_3j_deg").toArray().size(), 3);
+  EXPECT_EQ(au_chemin(d, "entrees/planete/code").toString(), "venus");
+  EXPECT_NEAR(au_chemin(d, "entrees/site/latitude_deg").toDouble(), 48.8333, 1e-9);
 }
 
 TEST(RapportEphemerides, NomDePlaneteSansAccentNiCasse) {
@@ -96,10 +93,11 @@ TEST(RapportEphemerides, TerreEtPluton) {
   a[5] = "13/10/1992";
   r = executer_astro(avec(a, {"--json"}));
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  EXPECT_NE(r.sortie.find("\"elements\":null"), std::string::npos);
+  const QJsonObject d = document_json(r);
+  EXPECT_TRUE(au_chemin(d, "resultat/elements").isNull());
   EXPECT_EQ(r.sortie.find("Longitude moyenne"), std::string::npos);
-  EXPECT_NE(r.sortie.find("Distance à la Terre \\t30.5290 UA"), std::string::npos) << r.sortie;
-  EXPECT_TRUE(std::isnan(nombre(r.sortie, "angle_phase_deg")));
+  EXPECT_NE(d["texte"].toString().toStdString().find("Distance à la Terre \t30.5290 UA"), std::string::npos) << r.sortie;
+  EXPECT_TRUE(au_chemin(d, "resultat/angle_phase_deg").isNull());
 }
 
 TEST(RapportEphemerides, SiteParNom) {
@@ -128,4 +126,27 @@ TEST(RapportEphemerides, MauvaisesValeurs) {
   const auto r = executer_astro(cas[0]);
   EXPECT_NE(r.erreurs.find("--planete"), std::string::npos) << r.erreurs;
   EXPECT_NE(r.erreurs.find("Lune"), std::string::npos) << r.erreurs;
+}
+
+TEST(RapportEphemerides, LExempleDeLAideEstCeQueLeProgrammeAffiche) {
+  // The help's example of Venus on 20 December 1992 at 0 h, in French as the help is.
+  const auto r = executer_astro(
+      {"--rapport", "ephemerides", "--planete", "Vénus", "--date", "20/12/1992", "--heure", "00:00", "--site", "Paris"},
+      dossier_de_test(), "fr_FR.UTF-8");
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const auto valeur = [&](const std::string& libelle) {
+    const std::size_t p = r.sortie.find(libelle + " \t");
+    EXPECT_NE(p, std::string::npos) << libelle;
+    const std::size_t debut = p + libelle.size() + 2;
+    return p == std::string::npos ? std::string() : r.sortie.substr(debut, r.sortie.find("\r\n", debut) - debut);
+  };
+  std::ifstream f(AIDE_FICHIER, std::ios::binary);
+  const std::string aide(std::istreambuf_iterator<char>(f), {});
+  const std::size_t exemple = aide.find("Exemple : Vénus le 20 décembre 1992 à 0 h");
+  ASSERT_NE(exemple, std::string::npos);
+  const std::string texte = aide.substr(exemple, aide.find("</p>", exemple) - exemple);
+  const std::string distance = valeur("Distance à la Terre");  // the first one, in AU
+  EXPECT_EQ(distance, "0,9109 UA");
+  EXPECT_NE(texte.find("de " + distance + "."), std::string::npos) << texte;
+  EXPECT_NE(texte.find(valeur("Ascension droite")), std::string::npos) << texte;
 }

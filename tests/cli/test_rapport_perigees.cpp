@@ -45,13 +45,17 @@ TEST(RapportPerigees, ApogeeDOctobre1988) {
 
   const auto j = executer_astro({"--rapport", "perigees", "--debut", "1988", "--fin", "1989", "--json"});
   ASSERT_EQ(j.statut, 0) << j.erreurs;
-  const std::size_t octobre = j.sortie.find("\"k\":-148.5");
-  ASSERT_NE(octobre, std::string::npos);
-  const std::size_t jde = j.sortie.find("\"jde\":", octobre);
-  EXPECT_NEAR(std::strtod(j.sortie.c_str() + jde + 6, nullptr), 2447442.3543, 1.0 / 1440);
-  const std::size_t par = j.sortie.find("\"parallaxe_secondes\":", octobre);
-  EXPECT_NEAR(std::strtod(j.sortie.c_str() + par + 21, nullptr), 3240.679, 0.002);
-  EXPECT_TRUE(contient(j.sortie, "\"type\":\"perigee\""));
+  const QJsonArray evenements = au_chemin(document_json(j), "resultat/evenements").toArray();
+  QJsonObject octobre;
+  for (const QJsonValue e : evenements)
+    if (e["k"].toDouble() == -148.5) octobre = e.toObject();
+  ASSERT_FALSE(octobre.isEmpty());
+  EXPECT_NEAR(octobre["jde"].toDouble(), 2447442.3543, 1.0 / 1440);
+  EXPECT_TRUE(octobre["instant"].toString().startsWith("1988-10-07T20:30:")) << octobre["instant"].toString().toStdString();
+  EXPECT_NEAR(au_chemin(octobre, "parallaxe_arcsec/valeur").toDouble(), 3240.679, 0.002);
+  EXPECT_EQ(au_chemin(octobre, "genre/code").toString(), "apogee");
+  EXPECT_EQ(au_chemin(octobre, "genre/libelle").toString(), "Apogée");
+  EXPECT_FALSE(element_ou(evenements, "genre/code", "perigee").isEmpty());
 }
 
 TEST(RapportPerigees, ToutLIntervalleDesAnnees) {

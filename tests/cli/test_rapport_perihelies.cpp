@@ -50,14 +50,18 @@ TEST(RapportPerihelies, JsonAvecDistancesEtJoursJuliens) {
   const auto r = executer_astro({"--rapport", "perihelies", "--debut", "2032", "--fin", "2033", "--planetes", "mars",
                                  "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  std::smatch m;
-  ASSERT_TRUE(std::regex_search(r.sortie, m,
-                                std::regex("\"passage\":\"aphelie\",\"k\":[0-9.]+,\"jde\":([0-9.]+),\"rayon_ua\":([0-9.]+),"
-                                           "\"date\":\" 24 Octobre 2032 à 22 h \"")))
-      << r.sortie;
-  EXPECT_NEAR(std::stod(m[1]), 2463530.456, 1.0 / 1440);  // Mars at aphelion, 22 h 57 m TD
-  EXPECT_NEAR(std::stod(m[2]), 1.6660, 2e-3);               // a (1 + e)
-  EXPECT_NE(r.sortie.find("\"planetes\":[\"Mars\"]"), std::string::npos);
+  const QJsonObject d = document_json(r);
+  const QJsonObject aphelie = element_ou(au_chemin(d, "resultat/evenements"), "date", " 24 Octobre 2032 à 22 h ");
+  ASSERT_FALSE(aphelie.isEmpty()) << r.sortie;
+  EXPECT_EQ(au_chemin(aphelie, "genre/code").toString(), "aphelie");
+  EXPECT_EQ(au_chemin(aphelie, "planete/libelle").toString(), "Mars");
+  EXPECT_NEAR(aphelie["jde"].toDouble(), 2463530.456, 1.0 / 1440);  // Mars at aphelion, 22 h 57 m TD
+  EXPECT_TRUE(aphelie["instant"].toString().startsWith("2032-10-24T22:5"));
+  EXPECT_NEAR(au_chemin(aphelie, "rayon_ua/valeur").toDouble(), 1.6660, 2e-3);  // a (1 + e)
+  EXPECT_EQ(au_chemin(aphelie, "rayon_ua/texte").toString().left(4), "1.66");
+  const QJsonArray planetes = au_chemin(d, "entrees/planetes").toArray();
+  ASSERT_EQ(planetes.size(), 1);
+  EXPECT_EQ(au_chemin(planetes[0], "code").toString(), "mars");
 }
 
 TEST(RapportPerihelies, ValeursRefusees) {

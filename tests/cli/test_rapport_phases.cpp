@@ -9,13 +9,6 @@ namespace {
 
 bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
 
-// The number after the first occurrence of `cle` at or after `depuis`.
-double nombre_apres(const std::string& json, const std::string& cle, std::size_t depuis = 0) {
-  const std::size_t p = json.find(cle, depuis);
-  EXPECT_NE(p, std::string::npos) << cle;
-  return p == std::string::npos ? 0 : std::strtod(json.c_str() + p + cle.size(), nullptr);
-}
-
 void refus(const std::vector<std::string>& args, const std::string& message) {
   const auto r = executer_astro(args);
   EXPECT_EQ(r.statut, 2) << message;
@@ -52,13 +45,15 @@ TEST(RapportPhases, DecembreJusquEnMai) {
 TEST(RapportPhases, JsonEnJoursJuliensDEphemerides) {
   const auto r = executer_astro({"--rapport", "phases", "--annee", "1977", "--mois", "2", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  EXPECT_EQ(r.sortie.rfind("{\"rapport\":\"phases\"", 0), 0u);
-  const std::size_t listes = r.sortie.find("\"listes\":");
-  ASSERT_NE(listes, std::string::npos);
-  EXPECT_EQ(nombre_apres(r.sortie, "\"mois\":", listes), 2);
-  const std::size_t nouvelle = r.sortie.find("\"phase\":\"Nouvelle Lune\"", listes);
-  EXPECT_NEAR(nombre_apres(r.sortie, "\"jde\":", nouvelle), 2443192.65118, 3.0 / 86400);
-  EXPECT_EQ(nombre_apres(r.sortie, "\"lunaison\":", nouvelle), -283);
+  const QJsonObject d = document_json(r);
+  EXPECT_EQ(d["rapport"].toString(), "phases");
+  EXPECT_EQ(au_chemin(d, "resultat/listes").toArray().size(), 6);
+  EXPECT_EQ(au_chemin(d, "resultat/listes/0/mois").toInt(), 2);
+  const QJsonObject nouvelle = element_ou(au_chemin(d, "resultat/listes/0/evenements"), "genre/code", "nouvelle_lune");
+  EXPECT_EQ(au_chemin(nouvelle, "genre/libelle").toString(), "Nouvelle Lune");
+  EXPECT_NEAR(nouvelle["jde"].toDouble(), 2443192.65118, 3.0 / 86400);
+  EXPECT_TRUE(nouvelle["instant"].toString().startsWith("1977-02-18T03:37:4"));
+  EXPECT_EQ(nouvelle["lunaison"].toDouble(), -283);
 }
 
 TEST(RapportPhases, AnneesExtremes) {

@@ -20,13 +20,6 @@ std::vector<std::string> lignes_du_texte(const std::string& texte) {
   return l;
 }
 
-// The "jde" of the JSON row whose date text is `date`.
-double jde_de_la_ligne(const std::string& json, const std::string& date) {
-  const std::regex r("\"jde\":([-0-9.e+]+),\"date\":\"" + date + "\"");
-  std::smatch m;
-  if (!std::regex_search(json, m, r)) return NAN;
-  return std::stod(m[1]);
-}
 
 }  // namespace
 
@@ -69,12 +62,19 @@ TEST(RapportPhenomenes, JsonEnJoursJuliensDesEphemerides) {
   const auto r = executer_astro(
       {"--rapport", "phenomenes", "--debut", "1993", "--fin", "1994", "--planetes", "Mercure,Saturne", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  EXPECT_EQ(r.sortie.rfind("{\"rapport\":\"phenomenes\"", 0), 0u);
-  EXPECT_NEAR(jde_de_la_ligne(r.sortie, " 6 Novembre 1993 à 3 h "), 2449297.645, 1.0 / 1440);
-  EXPECT_NE(r.sortie.find("\"instant\":{\"jour\":6,\"mois\":11,\"annee\":1993,\"heure\":3,\"minute\":28,"),
-            std::string::npos);
-  EXPECT_NE(r.sortie.find("\"planetes\":[\"Mercure\",\"Saturne\"]"), std::string::npos);
-  EXPECT_NE(r.sortie.find("\"debut\":1993,\"fin\":1994"), std::string::npos);
+  const QJsonObject d = document_json(r);
+  EXPECT_EQ(d["rapport"].toString(), "phenomenes");
+  const QJsonObject novembre = element_ou(au_chemin(d, "resultat/evenements"), "date", " 6 Novembre 1993 à 3 h ");
+  EXPECT_NEAR(novembre["jde"].toDouble(), 2449297.645, 1.0 / 1440);
+  EXPECT_TRUE(novembre["instant"].toString().startsWith("1993-11-06T03:28:")) << novembre["instant"].toString().toStdString();
+  EXPECT_EQ(au_chemin(novembre, "genre/code").toString(), "conjonction_inferieure");
+  EXPECT_EQ(au_chemin(novembre, "genre/libelle").toString(), "Conjonction inférieure");
+  EXPECT_EQ(au_chemin(novembre, "planete/code").toString(), "mercure");
+  EXPECT_EQ(au_chemin(d, "entrees/planetes/0/libelle").toString(), "Mercure");
+  EXPECT_EQ(au_chemin(d, "entrees/planetes/1/libelle").toString(), "Saturne");
+  EXPECT_EQ(au_chemin(d, "entrees/planetes").toArray().size(), 2);
+  EXPECT_EQ(au_chemin(d, "entrees/debut").toDouble(), 1993);
+  EXPECT_EQ(au_chemin(d, "entrees/fin").toDouble(), 1994);
 }
 
 TEST(RapportPhenomenes, ValeursRefusees) {

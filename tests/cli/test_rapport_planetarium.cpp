@@ -46,7 +46,7 @@ TEST(RapportPlanetarium, HeliocentriqueTexte) {
   EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 12);
 
   const auto seules =
-      executer_astro({"--rapport", "planetarium-helio", "--date", "20/12/1992", "--corps", "terre,PLUTON"});
+      executer_astro({"--rapport", "planetarium-helio", "--date", "20/12/1992", "--planetes", "terre,PLUTON"});
   ASSERT_EQ(seules.statut, 0) << seules.erreurs;
   EXPECT_NE(seules.sortie.find("\r\n\r\nTerre \t"), std::string::npos) << seules.sortie;
   EXPECT_NE(seules.sortie.find("\r\nPluton \t"), std::string::npos);
@@ -57,7 +57,7 @@ TEST(RapportPlanetarium, HeliocentriqueTexte) {
 // of right ascension, 4 per degree of declination from the equator at y = 175.
 TEST(RapportPlanetarium, GeocentriqueJson) {
   const auto r = executer_astro({"--rapport", "planetarium-geo", "--date", "8/12/2026", "--heure", "21:04:05",
-                                 "--corps", "Mercure,Lune", "--json"});
+                                 "--planetes", "Mercure,Lune", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(r.sortie)).object();
   ASSERT_FALSE(j.isEmpty()) << r.sortie;
@@ -71,17 +71,19 @@ TEST(RapportPlanetarium, GeocentriqueJson) {
   for (const auto& v : astres) {
     const QJsonObject a = v.toObject();
     montres += a["montre"].toBool();
-    const double alpha = a["ascension_droite_deg"].toDouble(), delta = a["declinaison_deg"].toDouble();
+    const double alpha = a["ascension_droite_deg"]["valeur"].toDouble();
+    const double delta = a["declinaison_deg"]["valeur"].toDouble();
     EXPECT_GE(alpha, 0);
     EXPECT_LT(alpha, 360);
-    EXPECT_NEAR(a["x"].toInt(), alpha / 15 * 26, 0.5) << a["corps"].toString().toStdString();
+    EXPECT_NEAR(a["x"].toInt(), alpha / 15 * 26, 0.5) << a["corps"]["code"].toString().toStdString();
     EXPECT_NEAR(a["y"].toInt(), 175 - 4 * delta, 0.5);
   }
   EXPECT_EQ(montres, 2);
-  EXPECT_EQ(astres[9].toObject()["corps"].toString(), "Soleil");
+  const QJsonObject soleil = astres[9].toObject();
+  EXPECT_EQ(soleil["corps"]["libelle"].toString(), "Soleil");
   // The Sun that evening: about 17 h 02 m, -22° 48'.
-  EXPECT_NEAR(astres[9].toObject()["ascension_droite_deg"].toDouble(), 255.6, 0.3);
-  EXPECT_NEAR(astres[9].toObject()["declinaison_deg"].toDouble(), -22.8, 0.2);
+  EXPECT_NEAR(soleil["ascension_droite_deg"]["valeur"].toDouble(), 255.6, 0.3);
+  EXPECT_NEAR(soleil["declinaison_deg"]["valeur"].toDouble(), -22.8, 0.2);
   EXPECT_NE(j["texte"].toString().indexOf("\r\nLune \t"), -1);
 }
 
@@ -108,7 +110,7 @@ TEST(RapportPlanetarium, ImageSansFenetre) {
     EXPECT_NE(e.erreurs.find("carte."), std::string::npos) << e.erreurs;
   }
   EXPECT_EQ(fichiers_laisses(d), (std::vector<std::string>{"geo.PNG", "helio.bmp"}));
-  const auto inconnu = executer_astro({"--rapport", "planetarium-geo", "--corps", "Vulcain"}, d);
+  const auto inconnu = executer_astro({"--rapport", "planetarium-geo", "--planetes", "Vulcain"}, d);
   EXPECT_EQ(inconnu.statut, 2);
   fs::remove_all(d);
 }

@@ -5,27 +5,6 @@
 
 #include "outils.h"
 
-namespace {
-
-// The number following "\"cle\":" at or after position `depuis` in a JSON text.
-double nombre_json(const std::string& json, const std::string& cle, std::size_t depuis = 0) {
-  const std::string motif = "\"" + cle + "\":";
-  const std::size_t p = json.find(motif, depuis);
-  if (p == std::string::npos) {
-    ADD_FAILURE() << "clé absente : " << cle;
-    return 0;
-  }
-  return std::strtod(json.c_str() + p + motif.size(), nullptr);
-}
-
-std::size_t position(const std::string& json, const std::string& cle) {
-  const std::size_t p = json.find("\"" + cle + "\":");
-  EXPECT_NE(p, std::string::npos) << cle;
-  return p == std::string::npos ? 0 : p;
-}
-
-}  // namespace
-
 TEST(RapportSoleilLune, TexteDeLaCopieDu13Octobre1992) {
   const auto r = executer_astro({"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00", "--lat",
                                  "48.8667", "--lon", "-2.3333"});
@@ -63,39 +42,43 @@ TEST(RapportSoleilLune, JsonAvecLesValeursBrutes) {
   const auto r = executer_astro({"--rapport", "soleil-lune", "--date", "12/04/1992", "--heure", "00:00", "--lat",
                                  "48.8667", "--lon", "-2.3333", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  const std::string& j = r.sortie;
-  EXPECT_TRUE(j.starts_with("{\"rapport\":\"soleil-lune\"")) << j;
-  EXPECT_NEAR(nombre_json(j, "jour_julien"), 2448724.5, 1e-9);
+  const QJsonObject d = document_json(r);
+  EXPECT_EQ(d["rapport"].toString(), "soleil-lune");
+  const QJsonObject j = d["resultat"].toObject();
+  EXPECT_NEAR(j["jour_julien"].toDouble(), 2448724.5, 1e-9);
 
-  const std::size_t lune = position(j, "lune");
-  const std::size_t geo = j.find("\"geocentrique_equinoxe_moyen\":", lune);
-  ASSERT_NE(geo, std::string::npos);
-  EXPECT_NEAR(nombre_json(j, "longitude_deg", geo), 133.16266, 5e-6);
-  EXPECT_NEAR(nombre_json(j, "latitude_deg", geo), -3.229127, 1e-6);
-  EXPECT_NEAR(nombre_json(j, "distance_km", geo), 368409.68, 0.01);
-  EXPECT_NEAR(nombre_json(j, "parallaxe_deg", geo), 0.991990, 1e-6);
-  EXPECT_NEAR(nombre_json(j, "somme_r", geo), -16590875, 0.5);
+  const QJsonObject lune = j["lune"].toObject();
+  const QJsonObject geo = lune["geocentrique_equinoxe_moyen"].toObject();
+  EXPECT_NEAR(geo["longitude_deg"].toDouble(), 133.16266, 5e-6);
+  EXPECT_NEAR(geo["latitude_deg"].toDouble(), -3.229127, 1e-6);
+  EXPECT_NEAR(geo["distance_km"].toDouble(), 368409.68, 0.01);
+  EXPECT_NEAR(geo["parallaxe_deg"].toDouble(), 0.991990, 1e-6);
+  EXPECT_NEAR(geo["somme_r"].toDouble(), -16590875, 0.5);
   // The apparent longitude is the series' one plus the nutation.
-  const double dpsi = nombre_json(j, "nutation_longitude_deg", lune);
+  const double dpsi = lune["nutation_longitude_deg"].toDouble();
   EXPECT_NEAR(dpsi, 0.00461, 2e-5);
-  EXPECT_NEAR(nombre_json(j, "valeur", position(j, "lune")), 133.16266 + dpsi, 5e-6);
-  EXPECT_NE(j.find("\"croissante\":true"), std::string::npos);
+  EXPECT_NEAR(au_chemin(lune, "longitude_deg/valeur").toDouble(), 133.16266 + dpsi, 5e-6);
+  EXPECT_EQ(au_chemin(lune, "phase/croissante"), QJsonValue(true));
+  EXPECT_EQ(au_chemin(lune, "latitude_deg/texte").toString(), "-3 ° 13 ' 45 \"");
 
-  // The Sun's block comes first with its distance.
-  const std::size_t soleil = position(j, "soleil");
-  EXPECT_LT(soleil, lune);
-  EXPECT_NEAR(nombre_json(j, "valeur", j.find("\"distance_ua\":", soleil)), 1.0022, 0.001);
+  EXPECT_NEAR(au_chemin(j, "soleil/distance_ua/valeur").toDouble(), 1.0022, 0.001);
+  EXPECT_EQ(au_chemin(d, "entrees/site/nom").toString(), "Votre site");
+  EXPECT_EQ(au_chemin(d, "entrees/date/annee").toInt(), 1992);
 }
 
 TEST(RapportSoleilLune, SoleilDu13Octobre1992EnJson) {
   const auto r = executer_astro({"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00", "--lat", "0",
                                  "--lon", "0", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
-  const std::string& j = r.sortie;
-  const std::size_t soleil = position(j, "soleil");
-  EXPECT_NEAR(nombre_json(j, "valeur", j.find("\"longitude_apparente_deg\":", soleil)), 199.906061, 1e-5);
-  EXPECT_NEAR(nombre_json(j, "valeur", j.find("\"distance_ua\":", soleil)), 0.99760775, 1e-8);
-  EXPECT_NE(j.find("\"texte\":\"0.99761\""), std::string::npos) << j;
+  const QJsonObject soleil = au_chemin(document_json(r), "resultat/soleil").toObject();
+  EXPECT_NEAR(au_chemin(soleil, "longitude_apparente_deg/valeur").toDouble(), 199.906061, 1e-5);
+  EXPECT_NEAR(au_chemin(soleil, "distance_ua/valeur").toDouble(), 0.99760775, 1e-8);
+  EXPECT_EQ(au_chemin(soleil, "distance_ua/texte").toString(), "0.99761");
+  // The Sun's setting: the text printed by the report, the hours beside it.
+  const QString coucher = au_chemin(soleil, "coucher_h/texte").toString();
+  EXPECT_TRUE(document_json(r)["texte"].toString().contains("Coucher \t" + coucher + "\r\n\r\nLune")) << r.sortie;
+  EXPECT_NEAR(au_chemin(soleil, "coucher_h/valeur").toDouble(), 17 + 50 / 60.0, 1 / 60.0);
+  EXPECT_EQ(au_chemin(soleil, "coucher_h/etat/code").toString(), "normal");
 }
 
 TEST(RapportSoleilLune, LuneCirconpolaireSansEchec) {

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "donnees/reglages.h"
+#include "enfant.h"
 
 using almanax::reglages;
 
@@ -98,4 +104,40 @@ TEST_F(Reglages, ExclusivePairsStayExclusive) {
   EXPECT_FALSE(r.menu2);
   EXPECT_FALSE(r.midi);
   EXPECT_TRUE(r.minuit);
+}
+
+TEST(FichiersReglages, FichierSpecialOuEnormeRefuseSansBloquer) {
+  // Private user and system folders, named by the environment as the store reads it.
+  QTemporaryDir utilisateur, systeme;
+  const QByteArray anciens[2] = {qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_CONFIG_DIRS")};
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(utilisateur.path()));
+  qputenv("XDG_CONFIG_DIRS", QFile::encodeName(systeme.path()));
+  ASSERT_TRUE(QDir(utilisateur.path()).mkdir("Quillory"));
+  const QString fichier = utilisateur.filePath("Quillory/Almanax.conf");
+  EXPECT_EQ(almanax::ouvrir_reglages().magasin->fileName(), fichier);
+  // A FIFO in the user's folder, then in the system's: the store would wait on it.
+  for (const QString& c : {fichier, systeme.filePath("Quillory.conf")}) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0);
+    const auto issue = almanax::test::dans_un_enfant([] {
+      const auto o = almanax::ouvrir_reglages();
+      return std::string(o.magasin ? "ouvert" : "refus") + "|" + o.avertissement;
+    });
+    ASSERT_TRUE(issue.a_temps) << "réglages en FIFO : lecture bloquée";
+    EXPECT_EQ(issue.sortie, "refus|Le fichier des réglages « " + c.toStdString() +
+                                " » n'est pas lu : ce n'est pas un fichier ordinaire. Les réglages par défaut sont "
+                                "utilisés et ne seront pas enregistrés.");
+    ASSERT_TRUE(QFile::remove(c));
+  }
+  {
+    QFile f(fichier);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(almanax::taille_max_reglages + 1));
+  }
+  const auto o = almanax::ouvrir_reglages();
+  EXPECT_FALSE(o.magasin);
+  EXPECT_NE(o.avertissement.find("dépasse la limite"), std::string::npos) << o.avertissement;
+  for (int i = 0; i < 2; ++i) {
+    const char* nom = i == 0 ? "XDG_CONFIG_HOME" : "XDG_CONFIG_DIRS";
+    anciens[i].isNull() ? qunsetenv(nom) : qputenv(nom, anciens[i]);
+  }
 }

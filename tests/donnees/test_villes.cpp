@@ -1,6 +1,10 @@
 // The sites file: reading (encodings, separators, broken lines), the ordered list,
 // atomic rewrites that never lose anything, and the bundled list.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,6 +16,7 @@
 
 #include "calcul/site.h"
 #include "donnees/villes.h"
+#include "enfant.h"
 
 namespace almanax {
 namespace {
@@ -318,34 +323,43 @@ TEST(Villes, SuppressionSansToucherAuRangParDefaut) {
 }
 
 TEST(Villes, DossierEnLectureSeule) {
+  // In a child that cannot write in the folder: the folder made read-only, and for the
+  // superuser (who writes anyway) the child also becomes an ordinary user.
   dossier_villes d(trois_sites);
+  QTemporaryDir vide;
   const QByteArray avant = d.contenu();
-  QFile::setPermissions(d.dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  // The superuser writes anyway: the case cannot be shown then.
-  QFile essai(d.dir.filePath("essai"));
-  const bool ecrit_quand_meme = essai.open(QIODevice::WriteOnly);
-  if (ecrit_quand_meme) {
-    essai.close();
-    essai.remove();
-  } else {
-    const auto r = d.f->ajouter("Lyon", 45.75L, -4.85L);
-    EXPECT_FALSE(r.reussie);
-    EXPECT_EQ(r.titre, "Erreur d'écriture");
-    EXPECT_NE(r.message.find("La liste des sites n'a pas été modifiée."), std::string::npos);
-    EXPECT_EQ(d.f->taille(), 3u);
-    EXPECT_EQ(d.contenu(), avant);
-    // A missing file in a read-only directory: the bundled list, in memory only.
-    QTemporaryDir autre;
-    QFile::setPermissions(autre.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    fichier_villes g(autre.path(), ".");
-    const auto c = g.charger();
-    EXPECT_FALSE(c.fichier_cree);
-    EXPECT_NE(c.erreur.find("n'a pas pu être créé"), std::string::npos);
-    EXPECT_GT(g.taille(), 250u);
-    QFile::setPermissions(autre.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  const auto lecture_seule = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                             QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+  for (const QString& dossier : {d.dir.path(), vide.path()}) QFile::setPermissions(dossier, lecture_seule);
+  // The file itself stays writable by whoever runs the child: only the folder is shut.
+  const QByteArray villes = QFile::encodeName(d.dir.filePath("villes.dat"));
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(villes.constData(), 65534, 65534), 0);
   }
-  QFile::setPermissions(d.dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  if (ecrit_quand_meme) GTEST_SKIP() << "running as a user who can write in a read-only directory";
+  const auto issue = test::dans_un_enfant([&] {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return std::string("setuid");
+    fichier_villes f(d.dir.path(), ".");
+    f.charger();
+    const auto r = f.ajouter("Lyon", 45.75L, -4.85L);
+    // A missing file in a read-only directory: the bundled list, in memory only.
+    fichier_villes g(vide.path(), ".");
+    const auto c = g.charger();
+    return std::string(r.reussie ? "reussie" : "refus") + "|" + r.titre + "|" + r.message + "|" + std::to_string(f.taille()) +
+           "|" + c.erreur + "|" + (c.fichier_cree ? "cree" : "") + "|" + std::to_string(g.taille() > 250);
+  });
+  for (const QString& dossier : {d.dir.path(), vide.path()})
+    QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  ASSERT_TRUE(issue.a_temps);
+  const std::string& m = issue.sortie;
+  EXPECT_EQ(m.rfind("refus|Erreur d'écriture|Le fichier « ", 0), 0u) << m;
+  EXPECT_NE(m.find("villes.dat » n'a pas été écrit : impossible de créer un fichier dans son dossier (l'accès est "
+                   "refusé). La liste des sites n'a pas été modifiée.|3|"),
+            std::string::npos)
+      << m;
+  EXPECT_NE(m.find("|Le fichier des sites est absent et n'a pas pu être créé. "), std::string::npos) << m;
+  EXPECT_EQ(m.substr(m.size() - 3), "||1") << m;
+  EXPECT_EQ(d.contenu(), avant);
+  EXPECT_FALSE(QFileInfo::exists(vide.filePath("villes.dat")));
 }
 
 TEST(Villes, EcritureImpossibleListeIntacte) {
@@ -379,6 +393,131 @@ TEST(Villes, FichierIlliblePasEcrase) {
   EXPECT_FALSE(r.reussie);
   EXPECT_EQ(r.titre, "Enregistrement impossible");
   EXPECT_TRUE(QFileInfo(dir.filePath("villes.dat")).isDir());
+}
+
+TEST(Villes, EncodageDecideLigneParLigne) {
+  struct cas {
+    QByteArray contenu;
+    std::vector<std::string> attendus;
+  };
+  for (const cas& c : {
+           // Windows-1252 ending in an accented letter; UTF-8 with one Windows-1252 line;
+           // two files joined (the second one's byte-order mark after a line end or not).
+           cas{"47.9 -1.9 Orl\xE9" "ans\r\n6.13 -1.22 Lom\xE9", {"Orléans", "Lomé"}},
+           cas{"47.9 -1.9 Orléans\r\n47.24 -6.02 Besan\xE7" "on\r\n43.6 -1.44 Évry\r\n", {"Orléans", "Besançon", "Évry"}},
+           cas{"\xEF\xBB\xBF" "47.9 -1.9 Orléans\r\n\xEF\xBB\xBF" "6.13 -1.22 Lomé\r\n", {"Orléans", "Lomé"}},
+           cas{"47.9 -1.9 Orléans\xEF\xBB\xBF" "6.13 -1.22 Lom\xE9\r\n", {"Orléans", "Lomé"}},
+       }) {
+    const auto l = lire_villes(c.contenu);
+    EXPECT_TRUE(l.avertissements.empty()) << c.contenu.toStdString();
+    EXPECT_EQ(noms(l.villes), c.attendus);
+    EXPECT_NEAR(static_cast<double>(l.villes.back().latitude), c.attendus.back() == "Lomé" ? 6.13 : 43.6, 1e-12);
+    // Rewritten: every name intact, in UTF-8.
+    dossier_villes d(c.contenu.toStdString());
+    const auto r = d.f->ajouter("Zurich", 47.37L, -8.54L);
+    ASSERT_TRUE(r.reussie);
+    const std::string ecrit = d.contenu().toStdString();
+    EXPECT_TRUE(utf8_valide(ecrit)) << ecrit;
+    std::vector<std::string> apres = c.attendus;
+    apres.insert(apres.begin() + static_cast<std::ptrdiff_t>(r.index), "Zurich");
+    EXPECT_EQ(noms(lire_villes(d.contenu()).villes), apres);
+  }
+  for (const char* bon : {"", "Orléans", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}) EXPECT_TRUE(utf8_valide(bon)) << bon;
+  for (const char* faux : {"Lom\xE9", "\xC3", "\xE2\x82", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+    EXPECT_FALSE(utf8_valide(faux)) << faux;
+}
+
+TEST(Villes, LignesEtNomsTropLongsRefusesEtGardes) {
+  const std::string enorme = "10 20 " + std::string(1 << 20, 'x');
+  const std::string nom200 = "1 2 " + std::string(199, 'a') + "é";
+  const std::string nom201 = "3 4 " + std::string(200, 'b') + "é";
+  std::string casse;
+  for (int i = 0; i < 10; ++i) casse += "x y\r\n";
+  dossier_villes d("44.84 0.58 Bordeaux\r\n" + enorme + "\r\n" + nom200 + "\r\n" + nom201 + "\r\n" + casse);
+  ASSERT_EQ(d.f->taille(), 2u);
+  ASSERT_EQ(d.chargement.avertissements.size(), avertissements_max + 1);
+  EXPECT_EQ(d.chargement.avertissements[0], "Ligne 2 de villes.dat ignorée : ligne trop longue (1048582 octets, 1024 au plus).");
+  EXPECT_EQ(d.chargement.avertissements[1], "Ligne 4 de villes.dat ignorée : nom trop long (201 caractères, 200 au plus).");
+  EXPECT_EQ(d.chargement.avertissements[10], "… et 2 autres lignes ignorées, gardées telles quelles dans villes.dat.");
+  // Kept, byte for byte, through a rewrite.
+  ASSERT_TRUE(d.f->supprimer(0).reussie);
+  EXPECT_EQ(d.contenu().toStdString(), nom200 + "\r\n" + enorme + "\r\n" + nom201 + "\r\n" + casse);
+  // The program never writes a name it would refuse to read.
+  EXPECT_EQ(d.f->ajouter(std::string(201, 'c'), 1, 1).message, "Le nom du site ne doit pas dépasser 200 caractères.");
+  EXPECT_TRUE(d.f->ajouter(std::string(200, 'c'), 1, 1).reussie);
+}
+
+TEST(Villes, FifoNiLueNiEcrasee) {
+  QTemporaryDir d;
+  const QString c = d.filePath("villes.dat");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0);
+  const auto issue = test::dans_un_enfant([&] {
+    fichier_villes f(d.path(), ".");
+    const auto ch = f.charger();
+    return std::to_string(ch.illisible) + "|" + ch.cause + "|" + std::to_string(f.taille() > 250) + "|" +
+           f.ajouter("Nulle part", 1, 1).titre;
+  });
+  ASSERT_TRUE(issue.a_temps) << "villes.dat en FIFO : lecture bloquée";
+  EXPECT_EQ(issue.sortie, "1|Le fichier « " + c.toStdString() +
+                              " » n'est pas lu : ce n'est pas un fichier ordinaire.|1|Enregistrement impossible");
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(c).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST(Villes, EcritureCourteLeFichierIntactEtLaRaisonDonnee) {
+  // The new file may not grow past `limite` bytes in the child, as on a nearly full disk.
+  dossier_villes d(trois_sites);
+  const QByteArray avant = d.contenu();
+  for (const rlim_t limite : {rlim_t{0}, rlim_t{70}}) {
+    const auto issue = test::dans_un_enfant([&] {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit r{limite, limite};
+      if (::setrlimit(RLIMIT_FSIZE, &r) != 0) return std::string("setrlimit");
+      const auto op = d.f->ajouter("Lyon", 45.75L, -4.85L);
+      return std::string(op.reussie ? "reussie" : "refus") + "|" + op.titre + "|" + op.message + "|" +
+             std::to_string(d.f->taille());
+    });
+    ASSERT_TRUE(issue.a_temps);
+    EXPECT_EQ(issue.sortie, "refus|Erreur d'écriture|Le fichier « " + d.dir.filePath("villes.dat").toStdString() +
+                                " » n'a pas été écrit, l'ancien est intact : le fichier dépasse la taille permise. "
+                                "La liste des sites n'a pas été modifiée.|3");
+    EXPECT_EQ(d.contenu(), avant);
+    EXPECT_EQ(QDir(d.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"villes.dat"});
+  }
+}
+
+TEST(Villes, DisquePleinReelRienNEstPerdu) {
+  if (::geteuid() != 0) GTEST_SKIP() << "monter un tmpfs demande d'être root";
+  QTemporaryDir d;
+  const QByteArray point = QFile::encodeName(d.path());
+  if (::mount("tmpfs", point.constData(), "tmpfs", 0, "size=8k") != 0) GTEST_SKIP() << "montage d'un tmpfs refusé ici";
+  ecrire(d.filePath("villes.dat"), trois_sites);
+  ASSERT_TRUE(QDir(d.path()).mkdir("vide"));
+  fichier_villes f(d.path(), ".");
+  f.charger();
+  {  // What is left of the disk is taken by another file.
+    QFile plein(d.filePath("plein"));
+    ASSERT_TRUE(plein.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (plein.write(QByteArray(512, 'x')) == 512) {
+    }
+  }
+  const auto r = f.ajouter("Lyon", 45.75L, -4.85L);
+  EXPECT_NE(r.message.find("l'ancien est intact : le disque est plein. La liste des sites n'a pas été modifiée."),
+            std::string::npos)
+      << r.message;
+  EXPECT_EQ(lire(d.filePath("villes.dat")), QByteArray(trois_sites));
+  EXPECT_EQ(f.taille(), 3u);
+  // No file to create on that disk: the bundled list, in memory, and no empty file left.
+  fichier_villes g(d.filePath("vide"), ".");
+  const auto c = g.charger();
+  EXPECT_NE(c.erreur.find("vide/villes.dat » n'a pas été écrit : le disque est plein."), std::string::npos) << c.erreur;
+  EXPECT_FALSE(QFileInfo::exists(d.filePath("vide/villes.dat")));
+  EXPECT_GT(g.taille(), 250u);
+  QFile::remove(d.filePath("plein"));
+  EXPECT_TRUE(f.ajouter("Lyon", 45.75L, -4.85L).reussie);
+  EXPECT_EQ(lire_villes(lire(d.filePath("villes.dat"))).villes.size(), 4u);
+  ::umount2(point.constData(), MNT_DETACH);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <vector>
 
+#include "ihm/champs_date.h"
 #include "ihm/edition_spin.h"
 #include "outils_ihm.h"
 
@@ -125,4 +126,23 @@ TEST(EditionSpin, NoClampWhenNotAsked) {
   e->edition()->setText("45");
   autre->setFocus();
   EXPECT_EQ(e->edition()->text(), "45");  // the page's own exit check decides
+}
+
+TEST(ChampsDate, ArrowsStopAtTheEndsOfTheRange) {
+  for (const bool boucle : {false, true}) {
+    QWidget page;
+    almanax::ihm::ChampsDate date({"e_jour", "up_jour", "e_mois", "up_mois", "e_an", "up_an"}, {31, 12, 9999}, boucle,
+                                  &page);
+    for (EditionSpin* e : {date.jour(), date.mois(), date.an()})
+      QObject::connect(e, &EditionSpin::clic, [&date](sens_pas s) { date.normaliser(s); });
+    date.jour()->stepBy(1);
+    EXPECT_EQ(date.date(), (almanax::date_jma{31, 12, 9999})) << boucle;
+    date.poser({1, 1, -4713});
+    date.jour()->stepBy(-1);
+    EXPECT_EQ(date.date(), (almanax::date_jma{1, 1, -4713})) << boucle;
+    // A day typed past the end is computed as the last day, not as 1/1/9999.
+    date.poser({31, 12, 9999});
+    date.jour()->edition()->setText("32");
+    EXPECT_EQ(date.date_a_calculer(), (almanax::date_jma{31, 12, 9999})) << boucle;
+  }
 }

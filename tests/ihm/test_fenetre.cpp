@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -16,6 +19,7 @@
 #include "calcul/formats.h"
 #include "donnees/reglages.h"
 #include "ihm/aide.h"
+#include "ihm/controles_dates.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/onglets.h"
 #include "ihm/page.h"
@@ -25,6 +29,7 @@
 using almanax::ihm::DialoguesEnregistres;
 using almanax::ihm::FenetrePrincipale;
 using almanax::ihm::MessagesEnregistres;
+using almanax::ihm::texte_champ;
 using namespace almanax::ihm::test;
 
 namespace {
@@ -121,7 +126,7 @@ TEST_F(Fenetre, MenusItemsAndShortcuts) {
   auto f = ouvrir();
   // Each menu: its title, then its items as "caption|shortcut", "-" for a separator.
   const std::vector<std::pair<QString, QStringList>> attendu = {
-      {"&Exit", {"Fin|Ctrl+F4"}},
+      {"E&xit", {"Fin|Ctrl+F4"}},
       {"&Planètes", {"Éphémérides|Ctrl+E", "Périhélie et Aphélie|Ctrl+A", "Phénomènes Planétaires|Ctrl+P"}},
       {"&Lune", {"Éphémérides|Ctrl+M", "Éclipses|Ctrl+C", "Phases|Ctrl+S", "Périgées et apogées|Ctrl+R"}},
       {"&Soleil", {"Éphémérides|Ctrl+I", "Éclipses|Ctrl+L"}},
@@ -406,4 +411,84 @@ TEST(AideFichiers, EveryPageHasItsSectionAndEveryLinkLeadsSomewhere) {
     }
   }
   EXPECT_GT(liens, 30);
+}
+
+TEST_F(Fenetre, PagesUsingTheSiteRecomputeWhenItChanges) {
+  auto f = ouvrir();
+  auto releve = [&f] {
+    QStringList r;
+    for (const char* e : {"lever", "meridien", "sol_lev", "lune_lev"}) r << w<QLabel>(*f, e)->text();
+    return r;
+  };
+  const QStringList paris = releve();
+  auto* liste = w<QListWidget>(*f, "cb_nom");
+  const QList<QListWidgetItem*> noumea = liste->findItems(QString::fromUtf8("Nouméa"), Qt::MatchExactly);
+  ASSERT_EQ(noumea.size(), 1);
+  w<QCheckBox>(*f, "csitedef")->setChecked(false);
+  liste->setCurrentItem(noumea.front());
+  const QStringList choisi = releve();
+  for (int i = 0; i < paris.size(); ++i) EXPECT_NE(choisi[i], paris[i]) << i;
+  w<QPushButton>(*f, "BitBtn1")->click();  // back to the default site, Paris
+  EXPECT_EQ(releve(), paris);
+}
+
+TEST_F(Fenetre, EveryMenuShortcutWorksFromEveryControl) {
+  auto f = ouvrir();
+  ASSERT_TRUE(activer(*f));
+  // The items that open a page or the about box (Fin closes the window, the help opens
+  // another one).
+  std::vector<std::pair<QAction*, std::unique_ptr<QSignalSpy>>> items;
+  for (QAction* a : f->actions()) {
+    if (a->shortcut().isEmpty() || a->objectName() == "Fin1" || a->objectName().startsWith("Aide") ||
+        a->objectName() == "Index1")
+      continue;
+    items.emplace_back(a, std::make_unique<QSignalSpy>(a, &QAction::triggered));
+  }
+  ASSERT_EQ(items.size(), 19u);
+  int controles = 0;
+  QStringList manques;
+  for (almanax::ihm::Page* page : f->pages()) {
+    f->onglet()->setCurrentIndex(f->onglet()->indexOf(page));
+    for (QWidget* c : page->findChildren<QWidget*>()) {
+      if (!(c->focusPolicy() & Qt::ClickFocus) || c->focusProxy() || !c->isEnabled() || !c->isVisibleTo(page))
+        continue;
+      ++controles;
+      for (auto& [a, espion] : items) {
+        f->onglet()->setCurrentIndex(f->onglet()->indexOf(page));
+        c->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), c) << c->objectName().toStdString();
+        const QString avant = texte_champ(c);
+        const int n = static_cast<int>(espion->count());
+        const QKeyCombination k = a->shortcut()[0];
+        QTest::keyClick(c, k.key(), k.keyboardModifiers());
+        if (espion->count() != n + 1)
+          manques << page->objectName() + "/" + c->objectName() + " " + a->shortcut().toString();
+        EXPECT_EQ(texte_champ(c), avant) << c->objectName().toStdString();  // the edit did nothing with it
+      }
+    }
+  }
+  EXPECT_GT(controles, 40);
+  EXPECT_TRUE(manques.isEmpty()) << manques.join(", ").toStdString();
+  EXPECT_FALSE(dialogues.modaux.empty());  // Ctrl+O showed the about box each time
+}
+
+TEST_F(Fenetre, NoAcceleratorIsClaimedTwiceOnAPage) {
+  auto f = ouvrir();
+  f->show();
+  for (almanax::ihm::Page* page : f->pages()) {
+    f->onglet()->setCurrentIndex(f->onglet()->indexOf(page));
+    QMap<QKeySequence, QStringList> qui;
+    for (QMenu* m : f->menus()) qui[QKeySequence::mnemonic(m->title())] << m->title();
+    for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
+      if (b->isVisibleTo(page)) qui[QKeySequence::mnemonic(b->text())] << b->text();
+    for (QLabel* l : page->findChildren<QLabel*>())
+      if (l->buddy() && l->isVisibleTo(page)) qui[QKeySequence::mnemonic(l->text())] << l->text();
+    for (QGroupBox* g : page->findChildren<QGroupBox*>())
+      if (g->isVisibleTo(page)) qui[QKeySequence::mnemonic(g->title())] << g->title();
+    for (auto it = qui.cbegin(); it != qui.cend(); ++it) {
+      if (it.key().isEmpty()) continue;
+      EXPECT_EQ(it.value().size(), 1) << page->objectName().toStdString() << ": "
+                                      << it.value().join(" / ").toStdString();
+    }
+  }
 }

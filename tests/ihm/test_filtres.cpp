@@ -106,6 +106,11 @@ TEST_F(Filtres, HemisphereLetterReplacesTheOneShown) {
   EXPECT_EQ(lettre->edition()->text(), "S");
   QTest::keyClick(lettre, Qt::Key_Backspace);  // never left empty
   EXPECT_EQ(lettre->edition()->text(), "S");
+  for (int fois = 0; fois < 2; ++fois) {  // nor by Delete, before or after the letter
+    lettre->edition()->setCursorPosition(fois);
+    QTest::keyClick(lettre, Qt::Key_Delete);
+    EXPECT_EQ(lettre->edition()->text(), "S");
+  }
   QTest::keyClicks(lettre, "N");
   EXPECT_EQ(lettre->edition()->text(), "N");
 }

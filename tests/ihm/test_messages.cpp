@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QMessageBox>
 
 #include "ihm/messages.h"
 #include "outils_ihm.h"
@@ -47,4 +50,17 @@ TEST(SauverImage, CancelledSavedOrRefused) {
   ASSERT_EQ(m.recus.size(), 1u);
   EXPECT_EQ(m.recus[0].type, MessagesEnregistres::genre::erreur);
   EXPECT_TRUE(m.recus[0].texte.contains("courbe.bmp"));
+}
+
+TEST(Messages, BoxesAreWideEnoughForTheirCaption) {
+  QFont gras = QApplication::font();
+  gras.setBold(true);
+  for (const QString& titre : {QString("Confirmation ou infirmation avant suppression "), QString("Erreur")}) {
+    const auto b = almanax::ihm::boite_message(nullptr, QMessageBox::Information,
+                                               "Voulez-vous vraiment supprimer ce site ?", titre, true);
+    b->show();
+    // The caption, plus room for the title bar's icon and buttons.
+    EXPECT_GE(b->width(), QFontMetrics(gras).horizontalAdvance(titre) + 100) << titre.toStdString();
+    b->close();
+  }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QJsonDocument>
@@ -138,9 +140,39 @@ TEST_F(PageEphemeridesTest, LabelsAndCopyEqualTheCommandLine) {
   const QStringList arguments{"--rapport", "ephemerides", "--planete", "Jupiter", "--date", "05/03/2021",
                               "--heure",   "21:30:15",    "--lat",     "48.8333", "--lon",  "2.35"};
   const QJsonObject json = QJsonDocument::fromJson(ligne_de_commande(arguments + QStringList{"--json"})).object();
-  const QJsonObject textes = json.value("resultat").toObject().value("textes").toObject();
-  ASSERT_EQ(textes.size(), static_cast<int>(std::size(etiquettes))) << json.keys().join(",").toStdString();
-  for (const auto& [nom, texte] : etiquettes) EXPECT_EQ(etiquette(p, nom), textes.value(nom).toString()) << nom;
+  // Each label's text is the "texte" beside its value in the command line's JSON.
+  const std::map<std::string, QString> chemins = {
+      {"lmp", "elements/longitude_moyenne_deg"},
+      {"grand_axe", "elements/demi_grand_axe_ua"},
+      {"excentricite_bis", "elements/excentricite"},
+      {"inc_ecliptique", "elements/inclinaison_deg"},
+      {"long_noeud_ascendant", "elements/noeud_ascendant_deg"},
+      {"long_perihelie", "elements/longitude_perihelie_deg"},
+      {"ano_moy_planete", "elements/anomalie_moyenne_deg"},
+      {"argument_perihelion", "elements/argument_perihelie_deg"},
+      {"l_l", "longitude_heliocentrique_deg"},
+      {"l_b", "latitude_heliocentrique_deg"},
+      {"l_alpha", "ascension_droite_deg"},
+      {"l_decli", "declinaison_deg"},
+      {"l_r", "distance_soleil_ua"},
+      {"l_r_km", "distance_soleil_km"},
+      {"l_r_terre", "distance_terre_ua"},
+      {"l_r_km_terre", "distance_terre_km"},
+      {"diametre", "diametre_arcsec"},
+      {"mag", "magnitude"},
+      {"la", "fraction_illuminee"},
+      {"lever", "lever_h"},
+      {"meridien", "meridien_h"},
+      {"coucher", "coucher_h"},
+      {"time_light", "temps_lumiere_h"},
+  };
+  ASSERT_EQ(chemins.size(), std::size(etiquettes));
+  for (const auto& [nom, texte] : etiquettes) {
+    QJsonValue v = json.value("resultat");
+    for (const QString& cle : chemins.at(nom).split('/')) v = v.toObject().value(cle);
+    ASSERT_TRUE(v.toObject().value("texte").isString()) << nom << " " << json.keys().join(",").toStdString();
+    EXPECT_EQ(etiquette(p, nom), v.toObject().value("texte").toString()) << nom;
+  }
 
   // "&Copie" with every box checked prints what the command line prints.
   p.copy_ephClick();

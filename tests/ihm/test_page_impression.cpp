@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDate>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -30,13 +33,12 @@ namespace {
 class DialoguesPdf : public DialoguesEnregistres {
  public:
   explicit DialoguesPdf(QString fichier) : fichier_(std::move(fichier)) {}
-  bool imprimer(QWidget* parent, const QString& texte, const QString& titre) override {
+  almanax::ihm::issue_impression imprimer(QWidget* parent, const QString& texte, const QString& titre) override {
     DialoguesEnregistres::imprimer(parent, texte, titre);
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setOutputFileName(fichier_);
-    almanax::ihm::imprimer_document(imprimante, texte, titre);
-    return true;
+    return {true, almanax::ihm::imprimer_document(imprimante, texte, titre)};
   }
 
  private:
@@ -208,4 +210,38 @@ TEST(PagesFenetre, StartUpCopyThenPrint) {
   verifier_rapport_imprime(imp->texte(), l.texte);
   f.reset();
   vider_reglages();
+}
+
+TEST(PageImpression, NothingPrintedIsSaidInFrench) {
+  DossierTravail d;
+  // Into a folder that does not exist: the page says so, nothing is reported as printed.
+  const QString absent = d.chemin("absent/rapport.pdf");
+  ContextePdf c(absent);
+  PageImpression p(c);
+  p.ajouter(rapport_1);
+  p.bt_imprimClick();
+  ASSERT_EQ(c.messages_.recus.size(), 1u);
+  EXPECT_EQ(c.messages_.recus[0].titre, "Impression impossible");
+  EXPECT_TRUE(c.messages_.recus[0].texte.contains("rapport.pdf")) << c.messages_.recus[0].texte.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(absent));
+  QPrinter sans_fichier;
+  sans_fichier.setOutputFormat(QPrinter::PdfFormat);
+  EXPECT_EQ(almanax::ihm::imprimer_document(sans_fichier, rapport_1, "Données astronomiques"),
+            "Aucun fichier PDF n'a été choisi : rien n'a été imprimé.");
+}
+
+TEST(PageImpression, TheDialogOffersAPdfFile) {
+  QPrinter imprimante(QPrinter::HighResolution);
+  almanax::ihm::preparer_imprimante(imprimante, "Données astronomiques");
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {  // no printer: a PDF file unless the user says otherwise
+    EXPECT_TRUE(imprimante.outputFileName().endsWith("/Données astronomiques.pdf"));
+  }
+  QPrintDialog dialogue(&imprimante);
+  almanax::ihm::configurer_dialogue_impression(dialogue);
+  dialogue.setVisible(true);
+  bool pdf = false;
+  for (const QComboBox* liste : dialogue.findChildren<QComboBox*>())
+    for (int i = 0; i < liste->count(); ++i) pdf = pdf || liste->itemText(i).contains("PDF");
+  dialogue.setVisible(false);
+  EXPECT_TRUE(pdf);
 }

@@ -266,7 +266,8 @@ TEST_F(PageSites, DeletionAsksAndKeepsTheDefaultSite) {
   EXPECT_EQ(contenu(), "43.25 -5.25 Marseille\r\n48.5 -2.25 Paris\r\n43.5 -1.25 Toulouse\r\n");
   EXPECT_EQ(noms(), (std::vector<QString>{"Marseille", "Paris", "Toulouse"}));
   EXPECT_EQ(liste()->currentRow(), 0);
-  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");  // selected, not applied
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Marseille");  // the first site, shown and current
+  EXPECT_EQ(page->site().latitude, 43.25L);
   EXPECT_EQ(page->index_site_defaut(), 1);
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
 
@@ -400,4 +401,67 @@ TEST(PageOptionsReglages, DateAndAppearanceOptions) {
   EXPECT_EQ(apparence.count(), 2);
   EXPECT_FALSE(page.menus_visibles());
   EXPECT_TRUE(page.onglets_une_rangee());
+}
+
+TEST_F(PageSites, AfterADeletionFieldsListAndCurrentSiteAgree) {
+  charger(2);
+  cliquer(3);  // Toulouse, which "OK" makes the default
+  bouton("erase_site")->click();
+  EXPECT_EQ(liste()->currentRow(), 0);
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
+  EXPECT_EQ(texte("e_lat2"), "45");
+  EXPECT_EQ(page->site().latitude, 45.75L);
+  EXPECT_EQ(page->index_site_defaut(), 2);  // showing the first site does not make it the default
+  // A second deletion removes the site shown, and only it.
+  bouton("erase_site")->click();
+  EXPECT_EQ(contenu(), "43.25 -5.25 Marseille\r\n48.5 -2.25 Paris\r\n");
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Marseille");
+  bouton("erase_site")->click();
+  bouton("erase_site")->click();
+  EXPECT_TRUE(w<QLineEdit>("e_location")->text().isEmpty());
+  EXPECT_FALSE(bouton("erase_site")->isEnabled());
+}
+
+TEST_F(PageSites, EmptyOrWrongHemisphereLetterIsRefusedAndNothingWritten) {
+  const char* const latitude = "La latitude doit être suivie de la lettre N (nord) ou S (sud).";
+  const char* const longitude = "La longitude doit être suivie de la lettre E (est) ou O (ouest).";
+  // Field, its text, "Enregistrer" a new site (else "Modifier" Paris), the message.
+  const std::tuple<const char*, const char*, bool, const char*> tous[] = {
+      {"e_lat4", "", false, latitude}, {"e_lon4", "N", false, longitude}, {"e_lon4", "", true, longitude}};
+  for (const auto& [champ, lettre, nouveau, message] : tous) {
+    charger(2);
+    ASSERT_TRUE(activer(*page));
+    if (nouveau)
+      saisir_site("Abidjan", 5, 21, 0, "N", 4, 0, 0, "O");
+    else
+      spin("e_lat")->stepBy(1);
+    // What the context menu's "Delete" leaves, or a pasted letter.
+    spin(champ)->edition()->selectAll();
+    spin(champ)->edition()->insert(lettre);
+    bouton(nouveau ? "save_site" : "modif_site")->click();
+    ASSERT_EQ(contexte.messages_.recus.size(), 1u) << champ;
+    EXPECT_EQ(contexte.messages_.recus[0].texte, message);
+    EXPECT_EQ(contenu(), quatre_sites);
+    EXPECT_EQ(page->focusWidget(), spin(champ));
+    contexte.messages_.recus.clear();
+  }
+}
+
+TEST_F(PageSites, EveryChangeOfTheCurrentSiteIsAnnounced) {
+  charger(2);
+  QSignalSpy change(page.get(), &PageOptions::siteChange);
+  cliquer(2);  // the site already current: nothing changes
+  cliquer(0);
+  spin("e_lat4")->stepBy(1);
+  EXPECT_EQ(change.count(), 2);
+  // "Enregistrer": the new site is the current one, not the one shown before.
+  saisir_site("Nouméa", 22, 15, 0, "S", 166, 30, 0, "E");
+  bouton("save_site")->click();
+  EXPECT_EQ(liste()->currentItem()->text(), "Nouméa");
+  EXPECT_NEAR(static_cast<double>(page->site().latitude_signee()), -22.25, 1e-9);
+  spin("e_lat")->stepBy(1);
+  bouton("modif_site")->click();
+  EXPECT_NEAR(static_cast<double>(page->site().latitude_signee()), -23.25, 1e-9);
+  bouton("erase_site")->click();
+  EXPECT_EQ(change.count(), 5);
 }

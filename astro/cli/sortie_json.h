@@ -1,0 +1,59 @@
+// The one shape of every report's --json output, built with the toolkit's JSON classes.
+//
+//   {"rapport": "perigees",          the report's name
+//    "entrees": {...},               the options as the report read them, defaults filled in
+//    "resultat": {...},              what it computed
+//    "texte": "..."}                 the exact text the report prints without --json
+//
+// - A value the page shows: {"valeur": 0.9109, "texte": "0,9109 UA"}; "valeur" is null
+//   when the page shows no number. Values the page does not show are bare numbers.
+//   The unit is the key's suffix (_deg, _ua, _km, _h, _arcsec...).
+// - A kind: {"code": "conjonction_inferieure", "libelle": "Conjonction inférieure"}; the
+//   code is the French label folded to ASCII lower case, words joined by "_".
+// - An event: {"jde": 2447442.354, "instant": "1988-10-07T20:30:11", "echelle": "TD", ...}:
+//   the instant is ISO 8601 (proleptic Gregorian calendar, astronomical year numbering,
+//   year 0000 = 1 BC, expanded years such as "-4712" with a sign outside 0000..9999),
+//   rounded to the second, in Dynamical Time.
+// - Every list of events is named "evenements".
+// - Numbers are doubles; a value that is not finite is null.
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calcul/calendrier.h"
+#include "calcul/site.h"
+
+namespace almanax::cli {
+
+QString chaine_json(std::string_view utf8);
+QJsonValue nombre_json(long double x);
+QJsonValue nombre_json(const std::optional<long double>& x);
+
+// {"valeur": x, "texte": "..."}.
+QJsonObject valeur_et_texte(long double valeur, std::string_view texte);
+QJsonObject valeur_et_texte(const std::optional<long double>& valeur, std::string_view texte);
+
+// "Conjonction inférieure" -> "conjonction_inferieure".
+std::string code_ascii(std::string_view libelle);
+// {"code": ..., "libelle": ...}, the code from the label.
+QJsonObject genre_json(std::string_view libelle);
+QJsonArray genres_json(const std::vector<std::string>& libelles);
+
+// ISO 8601 text of a Julian day, to the second.
+QString instant_iso(long double jour_julien);
+// {"jde": ..., "instant": "...", "echelle": "TD"}: the start of every event object.
+QJsonObject evenement_json(long double jde);
+
+// The inputs' pieces: a typed date {"jour", "mois", "annee"} (historical year, the
+// program's calendar: Julian before 15 October 1582) and a site.
+QJsonObject date_json(const date_jma& d);
+QJsonObject site_json(const site_nomme& s);
+
+}  // namespace almanax::cli

@@ -1,0 +1,71 @@
+// The report-style lists of the event pages (perigees, phenomena, perihelia) as a
+// model over compact rows: each row is one string holding its caption and sub-items,
+// so a list of several hundred thousand rows fills in a moment and stays small, and
+// the view draws only the rows on screen.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calcul/rapport.h"
+
+class QTreeView;
+class QWidget;
+
+namespace almanax::ihm {
+
+struct colonne_liste {
+  QString titre;
+  int largeur = 80;  // pixels at least
+  bool centree = false;
+  QString gabarit;  // the widest text expected: the column is made wide enough for it
+};
+
+class ModeleListe : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit ModeleListe(std::vector<colonne_liste> colonnes, QObject* parent = nullptr);
+
+  // One row as the model keeps it: the caption and the sub-items, separated by a
+  // character that no text of the pages holds.
+  static std::string compacter(const ligne_liste& l);
+  // Its n-th column (0: the caption).
+  static std::string_view colonne(std::string_view ligne, int n);
+
+  // The picture of a row, from its caption (the planets' images); none by default.
+  void set_icone(std::function<QIcon(std::string_view libelle)> icone) { icone_ = std::move(icone); }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  const std::vector<colonne_liste>& colonnes() const { return colonnes_; }
+  const std::vector<std::string>& lignes_compactes() const { return lignes_; }
+  // The rows as the reports take them.
+  std::vector<ligne_liste> lignes() const;
+
+  // Rows added after the others.
+  void ajouter(std::vector<std::string>&& lignes);
+  // Rows added, then the whole list put in a new order by `ordre` (the planet pages
+  // sort every row by planet after a search).
+  void ajouter_puis_ordonner(std::vector<std::string>&& lignes,
+                             const std::function<void(std::vector<std::string>&)>& ordre);
+  void vider();
+
+ private:
+  std::vector<colonne_liste> colonnes_;
+  std::vector<std::string> lignes_;
+  std::function<QIcon(std::string_view)> icone_;
+};
+
+// A read-only report-style view of the model, with the columns' titles and widths,
+// named `nom`.
+QTreeView* vue_liste(const char* nom, ModeleListe* modele, QWidget* parent);
+
+}  // namespace almanax::ihm
