@@ -9,10 +9,10 @@
 #include "calcul/planetarium.h"
 #include "calcul/rapport.h"
 #include "cli/cli.h"
+#include "cli/image_cli.h"
 #include "cli/recherche_annees.h"
 #include "cli/sortie_json.h"
 #include "dessin/dessin_planetarium.h"
-#include "dessin/image_fichier.h"
 
 namespace almanax::cli {
 
@@ -24,15 +24,9 @@ std::array<bool, N> corps_choisis(arguments& a, const std::array<std::string_vie
   return planetes_choisies<N>(a, std::vector<std::string>(noms.begin(), noms.end()), entrees);
 }
 
-// Draws the picture into the file named by --image, when given.
-template <class Dessin>
-void image_demandee(arguments& a, Dessin dessiner) {
-  const std::string fichier = a.texte("image", "");
-  if (fichier.empty()) return;
-  dessin::assurer_contexte_dessin();
-  const QImage image = dessiner(QGuiApplication::palette().color(QPalette::Button));
-  const std::string erreur = dessin::enregistrer_image(image, QString::fromStdString(fichier));
-  if (!erreur.empty()) throw erreur_option(erreur);
+// The desktop's button-face colour of the drawing context (the axes and the map's background).
+QColor fond_boutons() {
+  return QGuiApplication::palette().color(QPalette::Button);
 }
 
 std::string position_texte(const pixel& p) {
@@ -60,7 +54,7 @@ resultat rapport_planetarium_helio(arguments& a) {
   const instant_saisi i = instant_des_options(a, res.entrees);
   const std::array<bool, nombre_planetes> montrees = corps_choisis(a, noms_planetes, res.entrees);
   const resultat_helio r = calcul_helio(i, largeur_helio, hauteur_helio, separateur_decimal());
-  image_demandee(a, [&](const QColor& fond) { return dessin::image_helio(r, montrees, fond); });
+  ecrire_image_demandee(a, [&] { return dessin::image_helio(r, montrees, fond_boutons()); });
 
   res.texte = lignes_en_tete(r.titre, r.jour_julien);
   QJsonArray planetes;
@@ -88,7 +82,7 @@ resultat rapport_planetarium_geo(arguments& a) {
   const instant_saisi i = instant_des_options(a, res.entrees);
   const std::array<bool, nombre_corps_geo> montres = corps_choisis(a, noms_corps_geo, res.entrees);
   const resultat_geo r = calcul_geo(i, largeur_geo, hauteur_geo, separateur_decimal());
-  image_demandee(a, [&](const QColor& fond) { return dessin::image_geo(r, montres, fond); });
+  ecrire_image_demandee(a, [&] { return dessin::image_geo(r, montres, fond_boutons()); });
 
   const std::string liste = liste_corps_geo(montres);
   res.texte =
