@@ -14,6 +14,8 @@ resultat rapport_phenomenes(arguments& a);
 resultat rapport_perihelies(arguments& a);
 resultat rapport_comete(arguments& a);
 resultat rapport_precession(arguments& a);
+resultat rapport_planetarium_helio(arguments& a);
+resultat rapport_planetarium_geo(arguments& a);
 // --- end of report functions ---
 
 namespace {
@@ -83,6 +85,18 @@ const rapport table_rapports[] = {
      "  --date JJ/MM/AAAA    date voulue (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure de la date voulue (défaut : 00:00:00)\n",
      rapport_precession},
+    {"planetarium-helio", "Planétarium héliocentrique : longitude, distance au Soleil et place sur l'image de chaque planète",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --planetes LISTE     planètes dessinées, séparées par une virgule (défaut : toutes)\n"
+     "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
+     rapport_planetarium_helio},
+    {"planetarium-geo", "Planétarium géocentrique : ascension droite, déclinaison et place sur la carte du Soleil, de la Lune et des planètes",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --planetes LISTE     astres dessinés : Mercure ... Pluton, Lune, Soleil, séparés par une virgule (défaut : tous)\n"
+     "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
+     rapport_planetarium_geo},
     // --- end of reports ---
 };
 }  // namespace

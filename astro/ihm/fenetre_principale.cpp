@@ -426,7 +426,10 @@ void FenetrePrincipale::resizeEvent(QResizeEvent* e) {
 }
 
 void FenetrePrincipale::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && plan_helio_) plan_helio_->arreter_animation();
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && plan_helio_) {
+    plan_helio_->arreter_animation();
+    plan_geo_->arreter_animation();
+  }
   QMainWindow::changeEvent(e);
 }
 

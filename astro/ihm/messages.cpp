@@ -15,6 +15,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "dessin/image_fichier.h"
+
 namespace almanax::ihm {
 
 void Messages::montrer(const message_boite& m) {
@@ -180,9 +182,9 @@ bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, con
                   const QString& titre) {
   const std::optional<QString> fichier = dialogues.fichier_image(parent, titre);
   if (!fichier) return false;
-  if (!image.save(*fichier, "BMP")) {
-    messages.erreur(QStringLiteral("Impossible d'enregistrer l'image dans le fichier %1.").arg(*fichier),
-                    QStringLiteral("Erreur d'écriture"));
+  const std::string erreur = dessin::enregistrer_image(image, *fichier);
+  if (!erreur.empty()) {
+    messages.erreur(QString::fromStdString(erreur), QStringLiteral("Erreur d'écriture"));
     return false;
   }
   return true;

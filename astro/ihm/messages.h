@@ -132,8 +132,9 @@ class DialoguesEnregistres : public Dialogues {
   std::vector<QString> modaux;            // window titles of the dialogs shown
 };
 
-// Asks for a file with the picture-save dialog and saves `image` there as a bitmap.
-// A file that cannot be written gets a French error message. true when saved.
+// Asks for a file with the picture-save dialog and saves `image` there, as a bitmap
+// (PNG when the name ends in ".png"), replacing the file atomically. A file that
+// cannot be written gets a French error message. true when saved.
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image, const QString& titre);
 
 }  // namespace almanax::ihm
