@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <planseries/angle.h>
 #include <planseries/planseries.h>
 
 #include "calcul/table_nutation.h"
@@ -16,6 +17,15 @@ long double argument_rad(long double degres) { return modulo_360(degres) * deg_r
 
 long double argument_terme(const terme_nutation& k, const etat_nutation& n) {
   return k.d * n.D + k.m * n.M + k.mp * n.Mp + k.f * n.F + k.omega * n.Omega;
+}
+
+constexpr std::size_t nombre_termes = std::size(table_nutation);
+
+// The arguments of every term, reduced to one turn, in double for the vector sine
+// and cosine.
+void arguments(const etat_nutation& n, double (&a)[nombre_termes]) {
+  for (std::size_t i = 0; i < nombre_termes; ++i)
+    a[i] = static_cast<double>(planseries::reduire_tour(argument_terme(table_nutation[i], n)));
 }
 
 // Sums are in 0.0001"; to degrees.
@@ -32,18 +42,28 @@ void nutation_obliquite(etat_nutation& n) {
   n.F = argument_rad(93.27191L + 483202.017538L * T - 0.0036825L * T2 + T3 / 327270.0L);
   n.Omega = argument_rad(125.04452L - 1934.136261L * T + 0.0020708L * T2 + T3 / 450000.0L);
 
+  double a[nombre_termes], c[nombre_termes];
+  arguments(n, a);
+  planseries::cosinus_reduits(a, c, nombre_termes);
   long double somme = 0;
-  for (const terme_nutation& k : table_nutation) {
+  for (std::size_t i = 0; i < nombre_termes; ++i) {
+    const terme_nutation& k = table_nutation[i];
     if (k.c == 0 && k.c_t == 0) continue;
-    somme += (k.c + k.c_t * T) * std::cos(argument_terme(k, n));
+    somme += (k.c + k.c_t * T) * c[i];
   }
   n.delta_epsilon = somme * unite_nutation;
 }
 
 void nutation_longitude(etat_nutation& n) {
   const long double T = 10.0L * n.t;
+  double a[nombre_termes], sinus[nombre_termes];
+  arguments(n, a);
+  planseries::sinus_reduits(a, sinus, nombre_termes);
   long double somme = 0;
-  for (const terme_nutation& k : table_nutation) somme += (k.s + k.s_t * T) * std::sin(argument_terme(k, n));
+  for (std::size_t i = 0; i < nombre_termes; ++i) {
+    const terme_nutation& k = table_nutation[i];
+    somme += (k.s + k.s_t * T) * sinus[i];
+  }
   n.delta_psi = somme * unite_nutation;
 }
 
@@ -80,8 +100,8 @@ coord_ecliptiques aberration(coord_ecliptiques c, long double theta, long double
   const long double pi_terre = (102.93735L + 1.71953L * T + 0.00046L * T * T) * deg_rad;
   const long double k = constante_aberration;
   const long double l = c.lambda * deg_rad, b = c.beta * deg_rad, th = theta * deg_rad;
-  const long double d_lambda = (-k * std::cos(th - l) + e * k * std::cos(pi_terre - l)) / std::cos(b);
-  const long double d_beta = -k * std::sin(b) * (std::sin(th - l) - e * std::sin(pi_terre - l));
+  const long double d_lambda = (-k * planseries::cos_rapide(th - l) + e * k * planseries::cos_rapide(pi_terre - l)) / planseries::cos_rapide(b);
+  const long double d_beta = -k * planseries::sin_rapide(b) * (planseries::sin_rapide(th - l) - e * planseries::sin_rapide(pi_terre - l));
   return {c.lambda + d_lambda, c.beta + d_beta};
 }
 
@@ -89,10 +109,10 @@ coord_equatoriales ecliptique_vers_equatorial(coord_ecliptiques c, long double e
   const long double l = c.lambda * deg_rad, b = c.beta * deg_rad, e = epsilon * deg_rad;
   // atan2 is atan(num / cos l) with 180° added when cos l < 0, without the
   // division (a body exactly at 90° or 270° of longitude stays well defined).
-  const long double num = std::sin(l) * std::cos(e) - planseries::tan(b) * std::sin(e);
+  const long double num = planseries::sin_rapide(l) * planseries::cos_rapide(e) - planseries::tan(b) * planseries::sin_rapide(e);
   coord_equatoriales q;
-  q.alpha = modulo_360(std::atan2(num, std::cos(l)) * rad_deg);
-  const long double s = std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l);
+  q.alpha = modulo_360(std::atan2(num, planseries::cos_rapide(l)) * rad_deg);
+  const long double s = planseries::sin_rapide(b) * planseries::cos_rapide(e) + planseries::cos_rapide(b) * planseries::sin_rapide(e) * planseries::sin_rapide(l);
   q.delta = std::asin(std::clamp(s, -1.0L, 1.0L)) * rad_deg;
   return q;
 }

@@ -6,6 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "calcul/numerique.h"
@@ -44,6 +47,24 @@ std::vector<element_motif> decouper(std::string_view section) {
 // string of digits without leading zeros ("" for zero); the last `decimales`
 // digits are the decimals.
 std::string chiffres_arrondis(long double v, int decimales) {
+  // Fast path: the value times 10^decimales, exact to 1e-19 relative, gives the same
+  // digits as the two roundings below unless its fraction lies within a hair of one
+  // half, where the 18-digit rounding may decide: then the long way is taken.
+  static constexpr long double puissances[] = {1e0L, 1e1L, 1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                               1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
+  const long double a = std::fabs(v);
+  if (decimales >= 0 && decimales <= 18 && std::isfinite(a)) {
+    const long double y = a * puissances[decimales];
+    if (y < 0x1p53L) {
+      const long double entier = std::floor(y);
+      const long double f = y - entier;
+      if (std::fabs(f - 0.5L) > y * 1e-17L + 1e-15L) {
+        const auto n = static_cast<unsigned long long>(entier) + (f > 0.5L ? 1u : 0u);
+        return n == 0 ? std::string{} : std::to_string(n);
+      }
+    }
+  }
+
   char tampon[64];
   std::snprintf(tampon, sizeof tampon, "%.17Le", std::fabs(v));
   // tampon: "d.ddddddddddddddddde+XX"; the point is the process locale's (a
@@ -167,10 +188,18 @@ std::string format_hms(long double degres) {
   return trois_champs(degres / 15, false, "#0", " h ", " m ", " s");
 }
 
-std::string format_float(std::string_view motif, long double valeur, std::string_view separateur) {
-  if (std::isnan(valeur)) return "NAN";
-  if (std::isinf(valeur)) return valeur < 0 ? "-INF" : "INF";
+namespace {
 
+// What a number pattern says, worked out once per pattern.
+struct motif_analyse {
+  bool chiffres = false;  // false: no digit place, the pattern is plain text
+  std::string prefixe, suffixe, separateur_groupes, fin_entiere;
+  int minimum_entier = 0, taille_groupe = 0, maximum_decimales = 0, minimum_decimales = 0;
+  std::vector<element_motif> decimales;
+};
+
+motif_analyse analyser(std::string_view motif) {
+  motif_analyse m;
   std::size_t premier = std::string_view::npos;
   std::size_t dernier = std::string_view::npos;
   for (std::size_t i = 0; i < motif.size(); ++i)
@@ -178,14 +207,15 @@ std::string format_float(std::string_view motif, long double valeur, std::string
       if (premier == std::string_view::npos) premier = i;
       dernier = i;
     }
-  if (premier == std::string_view::npos) return std::string(motif);  // no digit place: plain text
+  if (premier == std::string_view::npos) return m;
+  m.chiffres = true;
 
   // The decimal point is the first "." before the last digit place; a "." after it
   // belongs to the trailing text ("#0.000000 U.A.").
   std::size_t point = motif.substr(0, dernier).find('.');
   const std::size_t debut_chiffres = std::min(premier, point);
-  const std::string_view prefixe = motif.substr(0, debut_chiffres);
-  const std::string_view suffixe = motif.substr(dernier + 1);
+  m.prefixe = motif.substr(0, debut_chiffres);
+  m.suffixe = motif.substr(dernier + 1);
   std::string_view section_entiere;
   std::string_view section_decimale;
   if (point == std::string_view::npos) {
@@ -198,34 +228,57 @@ std::string format_float(std::string_view motif, long double valeur, std::string
   // Whole part: minimum digit count from the first "0"; a literal between digit
   // places works as a group separator, repeated every group of digits.
   const std::vector<element_motif> entier = decouper(section_entiere);
-  int minimum_entier = 0;
   bool force_vu = false;
-  std::string separateur_groupes;
-  int taille_groupe = 0;
-  std::string fin_entiere;  // literal between the last whole digit place and the point
   for (std::size_t i = 0; i < entier.size(); ++i) {
     const element_motif& e = entier[i];
     if (e.chiffre) {
       if (e.force) force_vu = true;
-      if (force_vu) ++minimum_entier;
+      if (force_vu) ++m.minimum_entier;
     } else if (i + 1 == entier.size()) {
-      fin_entiere = e.texte;
+      m.fin_entiere = e.texte;  // literal between the last whole digit place and the point
     } else if (i > 0) {
-      separateur_groupes = e.texte;  // the one nearest the point wins
-      taille_groupe = 0;
-      for (std::size_t k = i + 1; k < entier.size(); ++k) taille_groupe += entier[k].chiffre ? 1 : 0;
+      m.separateur_groupes = e.texte;  // the one nearest the point wins
+      m.taille_groupe = 0;
+      for (std::size_t k = i + 1; k < entier.size(); ++k) m.taille_groupe += entier[k].chiffre ? 1 : 0;
     }
   }
 
   // Decimals: at most one per place, at least up to the last "0".
-  const std::vector<element_motif> decimales = decouper(section_decimale);
-  int maximum_decimales = 0;
-  int minimum_decimales = 0;
-  for (const element_motif& e : decimales)
+  m.decimales = decouper(section_decimale);
+  for (const element_motif& e : m.decimales)
     if (e.chiffre) {
-      ++maximum_decimales;
-      if (e.force) minimum_decimales = maximum_decimales;
+      ++m.maximum_decimales;
+      if (e.force) m.minimum_decimales = m.maximum_decimales;
     }
+  return m;
+}
+
+// The program uses a few dozen patterns, many thousand times in a long search: each
+// is analysed once per thread.
+const motif_analyse& motif_de(std::string_view motif) {
+  struct hachage {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  thread_local std::unordered_map<std::string, motif_analyse, hachage, std::equal_to<>> connus;
+  auto it = connus.find(motif);
+  if (it == connus.end()) it = connus.emplace(std::string(motif), analyser(motif)).first;
+  return it->second;
+}
+
+}  // namespace
+
+std::string format_float(std::string_view motif, long double valeur, std::string_view separateur) {
+  if (std::isnan(valeur)) return "NAN";
+  if (std::isinf(valeur)) return valeur < 0 ? "-INF" : "INF";
+
+  const motif_analyse& m = motif_de(motif);
+  if (!m.chiffres) return std::string(motif);  // no digit place: plain text
+  const std::string_view prefixe = m.prefixe, suffixe = m.suffixe, fin_entiere = m.fin_entiere;
+  const std::string_view separateur_groupes = m.separateur_groupes;
+  const int minimum_entier = m.minimum_entier, taille_groupe = m.taille_groupe;
+  const int maximum_decimales = m.maximum_decimales, minimum_decimales = m.minimum_decimales;
+  const std::vector<element_motif>& decimales = m.decimales;
 
   const std::string n = chiffres_arrondis(valeur, maximum_decimales);
   const std::size_t nd = static_cast<std::size_t>(maximum_decimales);

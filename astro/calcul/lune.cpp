@@ -1,8 +1,11 @@
 #include "calcul/lune.h"
 
+#include <planseries/angle.h>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 
 #include "calcul/corrections.h"
 #include "calcul/formats.h"
@@ -54,34 +57,56 @@ arguments_lunaires arguments_lunaires_de(long double T) {
   return a;
 }
 
-long double sin_long(const arguments_lunaires& a) {
+// Sum of coefficient * E^|m| * sin (or cos) of the argument over the rows whose
+// coefficient is not zero, in table order: the arguments reduced to one turn, the
+// sines four at a time.
+template <class Terme, class Coefficient>
+long double somme_lune(std::span<const Terme> table, Coefficient coefficient, const arguments_lunaires& a,
+                       bool cosinus) {
+  constexpr std::size_t max = 64;
+  double angle[max], valeur[max];
+  long double facteur[max];
+  const double D = static_cast<double>(a.D), M = static_cast<double>(a.M), Mp = static_cast<double>(a.Mp),
+               F = static_cast<double>(a.F);
   long double s = 0;
-  for (const auto& t : table_lune_lr) {
-    if (t.l == 0) continue;
-    s += t.l * facteur_e(t.m, a.E) * std::sin(argument(a, t.d, t.m, t.mp, t.f));
+  std::size_t n = 0;
+  const auto vider = [&] {
+    (cosinus ? planseries::cosinus_reduits : planseries::sinus_reduits)(angle, valeur, n);
+    for (std::size_t i = 0; i < n; ++i) s += facteur[i] * valeur[i];
+    n = 0;
+  };
+  for (const Terme& t : table) {
+    const long double c = coefficient(t);
+    if (c == 0) continue;
+    facteur[n] = c * facteur_e(t.m, a.E);
+    // The four angles are already within one turn and the multipliers small: the
+    // argument is formed in double, good to a few 1e-15 rad.
+    angle[n] = t.d * D + t.m * M + t.mp * Mp + t.f * F;
+    if (++n == max) vider();
   }
+  vider();
+  return s;
+}
+
+long double sin_long(const arguments_lunaires& a) {
+  long double s = somme_lune<terme_lune_lr>(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.l; }, a,
+                                           false);
   // Actions of Venus and Jupiter, and of the flattening of the Earth.
-  s += 3958.0L * std::sin(a.A1) + 1962.0L * std::sin(a.Lp - a.F) + 318.0L * std::sin(a.A2);
+  s += 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) +
+       318.0L * planseries::sin_rapide(a.A2);
   return s;
 }
 
 long double cos_r(const arguments_lunaires& a) {
-  long double s = 0;
-  for (const auto& t : table_lune_lr) {
-    if (t.r == 0) continue;
-    s += t.r * facteur_e(t.m, a.E) * std::cos(argument(a, t.d, t.m, t.mp, t.f));
-  }
-  return s;
+  return somme_lune<terme_lune_lr>(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.r; }, a, true);
 }
 
 long double sin_lat(const arguments_lunaires& a) {
-  long double s = 0;
-  for (const auto& t : table_lune_b) {
-    if (t.b == 0) continue;
-    s += t.b * facteur_e(t.m, a.E) * std::sin(argument(a, t.d, t.m, t.mp, t.f));
-  }
-  s += -2235.0L * std::sin(a.Lp) + 382.0L * std::sin(a.A3) + 175.0L * std::sin(a.A1 - a.F) +
-       175.0L * std::sin(a.A1 + a.F) + 127.0L * std::sin(a.Lp - a.Mp) - 115.0L * std::sin(a.Lp + a.Mp);
+  long double s =
+      somme_lune<terme_lune_b>(table_lune_b, [](const terme_lune_b& t) -> long double { return t.b; }, a, false);
+  s += -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) +
+       175.0L * planseries::sin_rapide(a.A1 - a.F) + 175.0L * planseries::sin_rapide(a.A1 + a.F) +
+       127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
   return s;
 }
 
@@ -109,7 +134,7 @@ position_lune position_de_la_lune(const arguments_lunaires& a) {
 position_lune position_de_la_lune(long double T) { return position_de_la_lune(arguments_lunaires_de(T)); }
 
 long double diametre_apparent_lune(long double parallaxe) {
-  return 2.0L * std::asin(rapport_rayon_lune * std::sin(parallaxe * deg_rad)) * rad_deg;
+  return 2.0L * std::asin(rapport_rayon_lune * planseries::sin_rapide(parallaxe * deg_rad)) * rad_deg;
 }
 
 phase_lune phase_de_la_lune(long double T, long double alpha, long double delta, long double distance_km) {
@@ -117,8 +142,8 @@ phase_lune phase_de_la_lune(long double T, long double alpha, long double delta,
   const long double T2 = T * T, T3 = T2 * T;
   const long double L0 = modulo_360(280.46645L + 36000.76983L * T + 0.0003032L * T2);
   const long double M = (357.5291L + 35999.0503L * T - 0.0001559L * T2 - 0.00000048L * T3) * deg_rad;
-  const long double C = (1.9146L - 0.004817L * T - 0.000014L * T2) * std::sin(M) +
-                        (0.019993L - 0.000101L * T) * std::sin(2.0L * M) + 0.00029L * std::sin(3.0L * M);
+  const long double C = (1.9146L - 0.004817L * T - 0.000014L * T2) * planseries::sin_rapide(M) +
+                        (0.019993L - 0.000101L * T) * planseries::sin_rapide(2.0L * M) + 0.00029L * planseries::sin_rapide(3.0L * M);
   phase_lune p;
   p.longitude_soleil = L0 + C;
 

@@ -1,5 +1,7 @@
 #include "calcul/perigee_apogee.h"
 
+#include <planseries/angle.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -91,8 +93,8 @@ struct multiples {
   multiples(long double x, int n) {
     s[0] = 0;
     c[0] = 1;
-    s[1] = std::sin(x);
-    c[1] = std::cos(x);
+    s[1] = planseries::sin_rapide(x);
+    c[1] = planseries::cos_rapide(x);
     for (int k = 2; k <= n; ++k) {
       s[k] = s[k - 1] * c[1] + c[k - 1] * s[1];
       c[k] = c[k - 1] * c[1] - s[k - 1] * s[1];

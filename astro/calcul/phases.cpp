@@ -1,5 +1,7 @@
 #include "calcul/phases.h"
 
+#include <planseries/angle.h>
+
 #include <cmath>
 
 #include "calcul/formats.h"
@@ -72,7 +74,7 @@ long double radians_reduits(long double degres) { return modulo_360(degres) * de
 long double termes_periodiques(const lunaison& l, const terme_phase (&table)[25]) {
   long double somme = 0;
   for (const terme_phase& t : table) {
-    long double v = t.coefficient * std::sin(t.m * l.M + t.mp * l.Mp + t.f * l.F + t.o * l.Omega);
+    long double v = t.coefficient * planseries::sin_rapide(t.m * l.M + t.mp * l.Mp + t.f * l.F + t.o * l.Omega);
     for (int i = 0; i < t.puissance_E; ++i) v *= l.E;
     somme += v;
   }
@@ -85,7 +87,7 @@ long double corrections_additionnelles(const lunaison& l) {
     const terme_additionnel& a = termes_additionnels[i];
     long double angle = a.a0 + a.a1 * l.k;
     if (i == 0) angle -= 0.009173L * l.T * l.T;
-    somme += a.coefficient * std::sin(angle * deg_rad);  // not reduced first
+    somme += a.coefficient * planseries::sin_rapide(angle * deg_rad);
   }
   return somme;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include <planseries/angle.h>
 #include <planseries/planseries.h>
 
 namespace almanax {
@@ -40,7 +41,7 @@ void vecteur_geocentrique(etat_position& e) {
 // Pluto's heliocentric vector, ecliptic J2000 turned to the equator J2000.
 void vecteur_pluton(etat_position& e) {
   const vecteur3 v = ecliptique_j2000_vers_equateur_j2000(
-      {e.R * std::cos(e.B) * std::cos(e.L), e.R * std::cos(e.B) * std::sin(e.L), e.R * std::sin(e.B)});
+      {e.R * planseries::cos_rapide(e.B) * planseries::cos_rapide(e.L), e.R * planseries::cos_rapide(e.B) * planseries::sin_rapide(e.L), e.R * planseries::sin_rapide(e.B)});
   e.x = v.x;
   e.y = v.y;
   e.z = v.z;
@@ -72,9 +73,9 @@ coord_heliocentriques heliocentrique(planete p, long double t) {
 }
 
 vecteur3 geocentrique(const coord_heliocentriques& p, const coord_heliocentriques& t) {
-  return {p.R * std::cos(p.B) * std::cos(p.L) - t.R * std::cos(t.B) * std::cos(t.L),
-          p.R * std::cos(p.B) * std::sin(p.L) - t.R * std::cos(t.B) * std::sin(t.L),
-          p.R * std::sin(p.B) - t.R * std::sin(t.B)};
+  return {p.R * planseries::cos_rapide(p.B) * planseries::cos_rapide(p.L) - t.R * planseries::cos_rapide(t.B) * planseries::cos_rapide(t.L),
+          p.R * planseries::cos_rapide(p.B) * planseries::sin_rapide(p.L) - t.R * planseries::cos_rapide(t.B) * planseries::sin_rapide(t.L),
+          p.R * planseries::sin_rapide(p.B) - t.R * planseries::sin_rapide(t.B)};
 }
 
 void aberation(etat_position& e, long double jd) {
@@ -114,17 +115,17 @@ void kepler(etat_position& e) {
   const long double eps =
       (23.4392911111L - 0.0130041666667L * t - 0.0000001638888889L * t * t + 0.00000050361111111L * t * t * t) *
       deg_rad;
-  const long double cl = std::cos(e.L), sl = std::sin(e.L), cb = std::cos(e.B), sb = std::sin(e.B);
+  const long double cl = planseries::cos_rapide(e.L), sl = planseries::sin_rapide(e.L), cb = planseries::cos_rapide(e.B), sb = planseries::sin_rapide(e.B);
   e.x = e.R * cb * cl;
-  e.y = e.R * (std::cos(eps) * cb * sl - std::sin(eps) * sb);
-  e.z = e.R * (std::sin(eps) * cb * sl + std::cos(eps) * sb);
+  e.y = e.R * (planseries::cos_rapide(eps) * cb * sl - planseries::sin_rapide(eps) * sb);
+  e.z = e.R * (planseries::sin_rapide(eps) * cb * sl + planseries::cos_rapide(eps) * sb);
 
   // The Sun seen from the Earth, ecliptic J2000, then the FK5 equator.
   const long double theta = (modulo_360(planseries::terre2_longitude(t) * rad_deg) + 180.0L) * deg_rad;
   const long double beta_s = -planseries::terre2_latitude(t);
   const long double r_s = planseries::terre_rayon(t);
   const vecteur3 soleil = ecliptique_j2000_vers_fk5(
-      {r_s * std::cos(beta_s) * std::cos(theta), r_s * std::cos(beta_s) * std::sin(theta), r_s * std::sin(beta_s)});
+      {r_s * planseries::cos_rapide(beta_s) * planseries::cos_rapide(theta), r_s * planseries::cos_rapide(beta_s) * planseries::sin_rapide(theta), r_s * planseries::sin_rapide(beta_s)});
 
   const direction d = direction_de({e.x + soleil.x, e.y + soleil.y, e.z + soleil.z});
   e.Delta = d.distance;

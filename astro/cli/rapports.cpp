@@ -14,6 +14,10 @@ resultat rapport_phenomenes(arguments& a);
 resultat rapport_perihelies(arguments& a);
 resultat rapport_equation_temps(arguments& a);
 resultat rapport_satellites(arguments& a);
+resultat rapport_comete(arguments& a);
+resultat rapport_precession(arguments& a);
+resultat rapport_planetarium_helio(arguments& a);
+resultat rapport_planetarium_geo(arguments& a);
 // --- end of report functions ---
 
 namespace {
@@ -74,6 +78,38 @@ const rapport table_rapports[] = {
      "  --heure HH:MM[:SS]   et son heure (défaut : 0 h)\n"
      "  --image FICHIER      enregistre aussi le graphique du mois (BMP, ou PNG si le nom finit par .png)\n",
      rapport_satellites},
+    {"comete", "Comète : ascension droite, déclinaison, distance et élongation d'une comète à une date",
+     "  --comete NOM         comète du catalogue cometes.dat (défaut : la comète par défaut)\n"
+     "  --T JJ/MM/AAAA.ffff  ou bien ses éléments : passage au périhélie (ou JJ,ffff/MM/AAAA),\n"
+     "  --q UA --e E         distance au périhélie, excentricité (0 < e <= 1),\n"
+     "  --i DEG --w DEG      inclinaison, argument du périhélie,\n"
+     "  --W DEG              longitude du noeud ascendant (écliptique et équinoxe J2000.0)\n"
+     "  --nom NOM            nom affiché avec ces éléments (défaut : COMÈTE)\n"
+     "  --date JJ/MM/AAAA    date d'observation (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure d'observation (défaut : maintenant)\n",
+     rapport_comete},
+    {"precession", "Précession des équinoxes : coordonnées d'une étoile d'un équinoxe à une date, mouvement propre compris",
+     "  --ad HH:MM:SS.s      ascension droite à l'équinoxe de référence (défaut : 0:00:00)\n"
+     "  --dec ±DD:MM:SS.s    déclinaison à l'équinoxe de référence, le signe portant sur tout l'angle (défaut : 0:00:00)\n"
+     "  --mpa S              mouvement propre en ascension droite, secondes de temps par an (défaut : 0)\n"
+     "  --mpd S              mouvement propre en déclinaison, secondes d'arc par an (défaut : 0)\n"
+     "  --equinoxe JJ/MM/AAAA        équinoxe de référence (défaut : 01/01/2000)\n"
+     "  --heure-equinoxe HH:MM[:SS]  son heure (défaut : 12:00:00, soit J2000.0)\n"
+     "  --date JJ/MM/AAAA    date voulue (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure de la date voulue (défaut : 00:00:00)\n",
+     rapport_precession},
+    {"planetarium-helio", "Planétarium héliocentrique : longitude, distance au Soleil et place sur l'image de chaque planète",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --planetes LISTE     planètes dessinées, séparées par une virgule (défaut : toutes)\n"
+     "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
+     rapport_planetarium_helio},
+    {"planetarium-geo", "Planétarium géocentrique : ascension droite, déclinaison et place sur la carte du Soleil, de la Lune et des planètes",
+     "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
+     "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
+     "  --planetes LISTE     astres dessinés : Mercure ... Pluton, Lune, Soleil, séparés par une virgule (défaut : tous)\n"
+     "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
+     rapport_planetarium_geo},
     // --- end of reports ---
 };
 }  // namespace

@@ -124,6 +124,7 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
 
   // 6 and 7. The sites file, the default site made current.
   options_->charger_sites(QDir::currentPath(), site, p.creer_fichiers);
+  tcomete_->charger_cometes(QDir::currentPath(), options_->index_comete_defaut(), p.creer_fichiers);
 
   // 8. Appearance.
   rmnClick();
@@ -167,6 +168,9 @@ void FenetrePrincipale::creer_pages() {
   print_all_ = ajouter(new PageImpression(c));
   options_ = ajouter(new PageOptions(c));
   connect(options_, &PageOptions::apparenceChangee, this, &FenetrePrincipale::rmnClick);
+  // The default comet is chosen on the "Comètes" page and shown and kept by the Options page.
+  connect(tcomete_, &PageCometes::cometeParDefaut, options_, &PageOptions::set_comete_defaut);
+  tcomete_->set_choix_par_defaut([this] { return options_->comete_par_defaut_cochee(); });
   // The start-up computes every page after the default site is made current.
   connect(options_, &PageOptions::siteChange, this, [this] {
     if (!demarree_) return;
@@ -422,7 +426,10 @@ void FenetrePrincipale::resizeEvent(QResizeEvent* e) {
 }
 
 void FenetrePrincipale::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && plan_helio_) plan_helio_->arreter_animation();
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && plan_helio_) {
+    plan_helio_->arreter_animation();
+    plan_geo_->arreter_animation();
+  }
   QMainWindow::changeEvent(e);
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <array>
 
@@ -25,7 +26,7 @@ std::optional<char32_t> caractere_tape(const QKeyEvent& e) {
 
 FiltreTouches* FiltreTouches::partage(filtre genre) {
   // Owned by the application; a new application gets new filters.
-  static std::array<QPointer<FiltreTouches>, 4> filtres{};
+  static std::array<QPointer<FiltreTouches>, 5> filtres{};
   QPointer<FiltreTouches>& f = filtres[static_cast<std::size_t>(genre)];
   if (!f) f = new FiltreTouches(genre, QCoreApplication::instance());
   return f.data();
@@ -70,6 +71,21 @@ bool FiltreTouches::eventFilter(QObject* objet, QEvent* evenement) {
           edit->selectAll();
           edit->insert(QString(QChar(static_cast<char16_t>(maj))));
         }
+      }
+      return true;
+    }
+    case filtre::reel: {
+      if (touche_chiffre_acceptee(*c)) return false;
+      QLineEdit* edit = edition_de(objet);
+      if (*c == U'.' || *c == U',') {
+        // Either key types the locale's separator.
+        if (edit) edit->insert(QLocale().decimalPoint());
+        return true;
+      }
+      // A sign only in first place, where it means something.
+      if ((*c == U'-' || *c == U'+') && edit) {
+        const int debut = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        return debut != 0;
       }
       return true;
     }

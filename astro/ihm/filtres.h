@@ -1,6 +1,7 @@
 // The key filters of the edits, one object per kind shared by every page: digits for
 // the day, month and coordinate edits, the year characters for the year edits, and the
-// hemisphere letters of the site's coordinates.
+// hemisphere letters of the site's coordinates, and the real numbers (elements,
+// seconds, proper motions).
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,8 @@ enum class filtre {
   annee,      // digits, "+", "-", backspace
   nord_sud,   // "N" or "S" (typed in either case, shown in capitals); no backspace, no delete
   est_ouest,  // "E" or "O"
+  reel,       // digits, the decimal separator ("." and "," both give the locale's),
+              // a sign in first place, backspace, paste, cut
 };
 
 // The character a key press types, as the key filters see it: backspace is 8, Ctrl+C,

@@ -267,6 +267,15 @@ void PageOptions::charger_sites(const QString& dossier, long long index_defaut, 
   etats_boutons();
 }
 
+void PageOptions::set_comete_defaut(long long index, const QString& nom) {
+  index_comete_ = index;
+  lcomdef_->setText(nom);
+}
+
+bool PageOptions::comete_par_defaut_cochee() const {
+  return ccomdef_->isChecked();
+}
+
 champs_site PageOptions::site_affiche() const {
   champs_site c;
   c.nom = e_location_->text().toStdString();

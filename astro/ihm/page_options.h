@@ -45,6 +45,10 @@ class PageOptions : public Page {
   // The default comet's index, saved as "Comète" at close.
   long long index_comete_defaut() const { return index_comete_; }
   void set_index_comete_defaut(long long i) { index_comete_ = i; }
+  // "Comète par défaut": the default comet (index and name shown), and whether choosing
+  // a comet on the "Comètes" page makes it the default ("OK").
+  void set_comete_defaut(long long index, const QString& nom);
+  bool comete_par_defaut_cochee() const;
 
   site_courant site() const { return site_; }
   champs_site site_affiche() const;

@@ -2,6 +2,7 @@
 // and Pluto, valid for about 1885-2099, ecliptic and equinox J2000.0. Each
 // function returns the bare sum; the callers add the mean motion and the
 // constants (see planseries.h).
+#include <planseries/angle.h>
 #include <planseries/planseries.h>
 
 #include <cmath>
@@ -82,7 +83,8 @@ long double somme(Coefficients Rang::*coordonnee, long double k, long double t) 
   for (const Rang& rang : rangs) {
     const long double alpha = rang.i * J + rang.j * S + rang.p * P;
     const Coefficients& c = rang.*coordonnee;
-    s += c.a * std::sin(alpha) + c.b * std::cos(alpha);
+    const long double r = reduire_tour(alpha);
+    s += c.a * std::sin(static_cast<double>(r)) + c.b * std::cos(static_cast<double>(r));
   }
   return s;
 }

@@ -1,7 +1,9 @@
 // Heliocentric longitude, latitude and radius vector of the eight planets,
 // full and short series, ecliptic and mean equinox of date.
+#include <planseries/angle.h>
 #include <planseries/planseries.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "termes.h"
@@ -9,12 +11,57 @@
 
 namespace planseries {
 
-// The angles are handed to cosl as they are: it reduces arguments of a few
-// 1e5 radians exactly, which a reduction of our own would not do better.
+namespace {
+
+// The arguments phi + omega t of n terms reduced to [-pi, pi], in double.
+//
+// With FMA, in turns and in double-double arithmetic: omega t from the two parts of
+// omega / 2 pi and of t, its whole turns taken off exactly, then phi / 2 pi added;
+// the reduced argument is good to about 1e-15 rad even at a few million radians.
+#if PLANSERIES_AVX2
+__attribute__((target("avx2,fma"))) void arguments_fma(const Terme* terme, std::size_t n, long double t,
+                                                        double* angle) {
+  const double t_haut = static_cast<double>(t);
+  const double t_bas = static_cast<double>(t - t_haut);
+  constexpr double deux_pi = 6.283185307179586476925286766559;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double p = terme[i].omega_tours_haut * t_haut;
+    const double erreur = __builtin_fma(terme[i].omega_tours_haut, t_haut, -p);  // exact
+    const double reste = terme[i].omega_tours_haut * t_bas + terme[i].omega_tours_bas * t_haut;
+    double f = (p - __builtin_nearbyint(p)) + (erreur + reste + terme[i].phi_tours);
+    f -= __builtin_nearbyint(f);
+    angle[i] = f * deux_pi;
+  }
+}
+#endif
+
+// Without FMA: formed and reduced in extended precision.
+void arguments_etendus(const Terme* terme, std::size_t n, long double t, double* angle) {
+  for (std::size_t i = 0; i < n; ++i) angle[i] = static_cast<double>(reduire_tour(terme[i].phi + terme[i].omega * t));
+}
+
+}  // namespace
+
+// The cosines in double of the reduced arguments, four at a time; the products
+// summed in extended precision in table order.
 long double somme(SousSerie termes, long double t) {
+  constexpr std::size_t bloc = 128;
+  double angle[bloc], cosinus[bloc];
   long double s = 0.0L;
-  for (const Terme& terme : termes) {
-    s += terme.a * std::cos(terme.phi + terme.omega * t);
+  for (std::size_t debut = 0; debut < termes.size(); debut += bloc) {
+    const std::size_t n = std::min(bloc, termes.size() - debut);
+    const Terme* terme = termes.data() + debut;
+#if PLANSERIES_AVX2
+    if (detail::avec_avx2()) {
+      arguments_fma(terme, n, t, angle);
+    } else {
+      arguments_etendus(terme, n, t, angle);
+    }
+#else
+    arguments_etendus(terme, n, t, angle);
+#endif
+    cosinus_reduits(angle, cosinus, n);
+    for (std::size_t i = 0; i < n; ++i) s += terme[i].a * cosinus[i];
   }
   return s;
 }

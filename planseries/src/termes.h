@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <span>
 
+#include <planseries/angle.h>
+
 namespace planseries {
 
 // One periodic term: contributes a * cos(phi + omega * t). The amplitude a is in
@@ -15,6 +17,20 @@ struct Terme {
   long double a;
   long double phi;
   long double omega;
+  // The same argument in turns, for the evaluation in double: omega / 2 pi as the sum
+  // of two doubles (turns per millennium), phi / 2 pi (turns).
+  double omega_tours_haut = 0;
+  double omega_tours_bas = 0;
+  double phi_tours = 0;
+
+  constexpr Terme() : a(0), phi(0), omega(0) {}
+  constexpr Terme(long double a_, long double phi_, long double omega_)
+      : a(a_),
+        phi(phi_),
+        omega(omega_),
+        omega_tours_haut(static_cast<double>(omega_ * inverse_deux_pi)),
+        omega_tours_bas(static_cast<double>(omega_ * inverse_deux_pi - static_cast<double>(omega_ * inverse_deux_pi))),
+        phi_tours(static_cast<double>(phi_ * inverse_deux_pi)) {}
 };
 
 using SousSerie = std::span<const Terme>;

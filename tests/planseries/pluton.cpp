@@ -89,6 +89,17 @@ TEST(Pluton, SommesAuxAutresDates) {
     EXPECT_NEAR(planseries::pluton_latitude(k, t), somme_a(latitude, k, t), 1e-7L) << double(t);
     EXPECT_NEAR(planseries::pluton_rayon(k, t), somme_a(rayon, k, t), 1e-7L) << double(t);
   }
+  // The sums themselves equal the plain extended-precision ones over the program's
+  // whole span, whatever the factor (radians or degrees): to 1e-6 of the table's unit
+  // (1e-12 degree or AU), in long double.
+  for (long double t = -6.7L; t <= 8.0L; t += 0.49L)
+    for (long double f : {1.0L, k})
+      for (Coordonnee c : {longitude, latitude, rayon}) {
+        const auto fonction = c == longitude  ? planseries::pluton_longitude
+                              : c == latitude ? planseries::pluton_latitude
+                                              : planseries::pluton_rayon;
+        EXPECT_LE(std::fabs(fonction(f, t) - somme_a(c, f, t)), 1e-6L) << double(t) << ' ' << c;
+      }
 }
 
 TEST(Pluton, LeFacteurPremierMultiplieLesTroisLongitudes) {

@@ -56,7 +56,8 @@ TEST(TerreJ2000, EgaleALaTerreDeLaDateEnJ2000) {
 }
 
 TEST(TerreJ2000, SommeLesRangsPublies) {
-  for (long double t : {-2.0L, -0.31L, -0.0070321697L, 0.05L, 0.6L, 1.7L}) {
+  // Across the program's whole span (t from -6.7 to 8 millennia) as well.
+  for (long double t : {-6.7L, -4.4L, -2.0L, -0.31L, -0.0070321697L, 0.05L, 0.6L, 1.7L, 3.9L, 6.1L, 8.0L}) {
     EXPECT_NEAR(planseries::terre2_longitude(t), longitude_attendue(t), 1e-12L) << double(t);
     EXPECT_NEAR(planseries::terre2_latitude(t), latitude_attendue(t), 1e-13L) << double(t);
   }

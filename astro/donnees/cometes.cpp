@@ -1,0 +1,182 @@
+#include "donnees/cometes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "donnees/fichier_sur.h"
+#include "donnees/villes.h"
+
+// The bundled files live in a static library: their registration must be pulled in
+// by a reference, made outside any namespace.
+static void enregistrer_ressources_cometes() { Q_INIT_RESOURCE(ressources); }
+
+namespace almanax {
+
+namespace {
+
+std::string guillemets(const QString& chemin) { return "« " + QDir::toNativeSeparators(chemin).toStdString() + " »"; }
+
+// A text written into one field of a line: a TAB or a line break would split it.
+std::string sur_une_ligne(std::string s) {
+  for (char& c : s)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  return s;
+}
+
+textes_comete sur_une_ligne(textes_comete t) {
+  for (std::string* s : {&t.T_annee, &t.T_mois, &t.T_jour, &t.q, &t.i, &t.e, &t.w, &t.W}) *s = sur_une_ligne(*s);
+  return t;
+}
+
+operation_cometes refus(std::string titre, std::string message) {
+  operation_cometes r;
+  r.titre = std::move(titre);
+  r.message = std::move(message);
+  return r;
+}
+
+}  // namespace
+
+textes_comete textes_de(const std::string& donnees) {
+  textes_comete t;
+  std::string* const ordre[] = {&t.T_annee, &t.T_mois, &t.T_jour, &t.q, &t.e, &t.w, &t.W};
+  std::size_t debut = 0;
+  for (std::string* champ : ordre) {
+    if (debut > donnees.size()) return t;
+    const std::size_t tab = donnees.find('\t', debut);
+    if (tab == std::string::npos) {
+      *champ = donnees.substr(debut);
+      return t;
+    }
+    *champ = donnees.substr(debut, tab - debut);
+    debut = tab + 1;
+  }
+  t.i = donnees.substr(debut);
+  return t;
+}
+
+std::string donnees_de(const textes_comete& t) {
+  return t.T_annee + '\t' + t.T_mois + '\t' + t.T_jour + '\t' + t.q + '\t' + t.e + '\t' + t.w + '\t' + t.W + '\t' + t.i;
+}
+
+std::vector<comete> lire_cometes(const QByteArray& contenu) {
+  std::vector<comete> r;
+  QString texte = decoder_texte(contenu);
+  texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  texte.replace(QChar(u'\r'), QChar(u'\n'));
+  for (const QString& l : texte.split(QChar(u'\n'))) {
+    if (l.trimmed().isEmpty()) continue;
+    const std::string ligne = l.toStdString();
+    comete c;
+    const std::size_t tab = ligne.find('\t');
+    if (tab == std::string::npos) {
+      c.donnees = ligne;
+      c.sans_tabulation = true;
+    } else {
+      c.nom = ligne.substr(0, tab);
+      c.donnees = ligne.substr(tab + 1);
+    }
+    r.push_back(std::move(c));
+  }
+  return r;
+}
+
+QByteArray contenu_cometes(const std::vector<comete>& cometes) {
+  std::string s;
+  for (const comete& c : cometes) {
+    if (!c.sans_tabulation) s.append(c.nom).append("\t");
+    s.append(c.donnees).append("\r\n");
+  }
+  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QByteArray cometes_par_defaut() {
+  static const bool ressources_pretes = (enregistrer_ressources_cometes(), true);
+  (void)ressources_pretes;
+  QFile f(QStringLiteral(":/cometes.dat"));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+QString fichier_cometes::chemin() const { return QDir(dossier_).filePath(QString::fromLatin1(nom_fichier_cometes)); }
+
+chargement_cometes fichier_cometes::charger(bool creer_si_absent) {
+  chargement_cometes r;
+  const QString c = chemin();
+  protege_ = false;
+  const lecture_fichier lu = lire_fichier_sur(c);
+  QByteArray contenu;
+  if (lu.absent) {
+    contenu = cometes_par_defaut();
+    if (creer_si_absent) {
+      const std::string e = ecrire_fichier_sur(c, contenu);
+      if (e.empty())
+        r.fichier_cree = true;
+      else
+        r.erreur = "Le catalogue des comètes " + guillemets(c) + " est absent et n'a pas pu être créé (" + e +
+                   ") : le catalogue fourni avec le programme est utilisé, sans être enregistré.";
+    }
+  } else if (!lu.erreur.empty()) {
+    r.erreur = "Le catalogue des comètes " + guillemets(c) + " n'a pas pu être lu (" + lu.erreur +
+               ") : le catalogue fourni avec le programme est utilisé et le fichier ne sera pas modifié.";
+    protege_ = true;
+    contenu = cometes_par_defaut();
+  } else {
+    contenu = lu.octets;
+  }
+  cometes_ = lire_cometes(contenu);
+  return r;
+}
+
+operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std::size_t index) {
+  if (protege_)
+    return refus("Enregistrement impossible",
+                 "Le fichier " + std::string(nom_fichier_cometes) +
+                     " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas le perdre. "
+                     "Corrigez-le, puis relancez le programme.");
+  const std::string e = ecrire_fichier_sur(chemin(), contenu_cometes(nouvelle));
+  if (!e.empty())
+    return refus("Erreur d'écriture",
+                 "Impossible d'enregistrer " + guillemets(chemin()) + " (" + e + "). Le catalogue n'a pas été modifié.");
+  cometes_ = std::move(nouvelle);
+  operation_cometes r;
+  r.reussie = true;
+  r.index = index;
+  return r;
+}
+
+operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete& elements) {
+  nom = sur_une_ligne(std::move(nom));
+  // The whole list is searched for the name: a file edited by hand may be out of order.
+  for (const comete& c : cometes_)
+    if (comparer_noms(c.nom, nom) == 0) {
+      operation_cometes r =
+          refus("Site déjà répertorié !", "Un site de ce nom est déjà présent dans la liste. Veuillez le changer");
+      r.doublon = true;
+      return r;
+    }
+  std::size_t i = 0;
+  while (i < cometes_.size() && comparer_noms(cometes_[i].nom, nom) < 0) ++i;
+  std::vector<comete> nouvelle = cometes_;
+  nouvelle.insert(nouvelle.begin() + static_cast<std::ptrdiff_t>(i),
+                  comete{std::move(nom), donnees_de(sur_une_ligne(elements)), false});
+  return enregistrer(std::move(nouvelle), i);
+}
+
+operation_cometes fichier_cometes::modifier(std::size_t i, const textes_comete& elements) {
+  if (i >= cometes_.size()) return refus("Aucune comète choisie", "Choisissez d'abord une comète dans la liste.");
+  std::vector<comete> nouvelle = cometes_;
+  nouvelle[i].donnees = donnees_de(sur_une_ligne(elements));
+  nouvelle[i].sans_tabulation = false;
+  return enregistrer(std::move(nouvelle), i);
+}
+
+operation_cometes fichier_cometes::supprimer(std::size_t i) {
+  if (i >= cometes_.size()) return refus("Aucune comète choisie", "Choisissez d'abord une comète dans la liste.");
+  std::vector<comete> nouvelle = cometes_;
+  nouvelle.erase(nouvelle.begin() + static_cast<std::ptrdiff_t>(i));
+  return enregistrer(std::move(nouvelle), 0);
+}
+
+}  // namespace almanax

@@ -1,0 +1,88 @@
+// The comet catalogue cometes.dat: one comet a line, "name TAB T year TAB T month TAB
+// T day TAB q TAB e TAB w TAB W TAB i", the element texts kept as typed, lines in
+// ascending order of name. Reading, the list in memory and its atomic rewrite.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calcul/comete.h"
+
+namespace almanax {
+
+inline constexpr const char* nom_fichier_cometes = "cometes.dat";
+
+// One line of the catalogue.
+struct comete {
+  std::string nom;
+  // Everything after the first TAB: the eight element texts joined by TABs.
+  std::string donnees;
+  // A line without any TAB: a comet with an empty name whose data is the whole line,
+  // written back as it was read.
+  bool sans_tabulation = false;
+  bool operator==(const comete&) const = default;
+};
+
+// The element texts of a data text, split at the TABs; missing fields are empty and
+// the inclination takes everything after the seventh TAB.
+textes_comete textes_de(const std::string& donnees);
+// The data text of element texts, in the file's order (q, e, w, W, i).
+std::string donnees_de(const textes_comete& t);
+
+// Parses a catalogue: UTF-8 or the older single-byte code page, CR LF, LF or CR line
+// ends; blank lines are passed over.
+std::vector<comete> lire_cometes(const QByteArray& contenu);
+// The file's content, UTF-8 and CR LF, one line per comet in list order.
+QByteArray contenu_cometes(const std::vector<comete>& cometes);
+// The catalogue bundled with the program.
+QByteArray cometes_par_defaut();
+
+// Outcome of a change. On failure nothing changed, in memory or on disk.
+struct operation_cometes {
+  bool reussie = false;
+  std::size_t index = 0;  // the comet added or changed
+  std::string titre;      // caption and text of the message to show on failure
+  std::string message;
+  bool doublon = false;   // refused: the name is already in the list
+};
+
+struct chargement_cometes {
+  bool fichier_cree = false;  // the file was missing: the bundled catalogue was written there
+  std::string erreur;         // French message when the file could not be read or created
+};
+
+// cometes.dat in a directory: the list in memory and the file kept alike. Every
+// change rewrites the whole file atomically; if that fails, the change is not made.
+class fichier_cometes {
+ public:
+  explicit fichier_cometes(QString dossier) : dossier_(std::move(dossier)) {}
+
+  // Reads the file. A missing file is replaced by the bundled catalogue, written there
+  // when creer_si_absent. A file that exists but cannot be read leaves the bundled
+  // catalogue in memory and the file protected from any rewrite.
+  chargement_cometes charger(bool creer_si_absent = true);
+
+  const std::vector<comete>& cometes() const { return cometes_; }
+  std::size_t taille() const { return cometes_.size(); }
+  QString chemin() const;
+
+  // A new comet at its place in the order of names (the only one in an empty list);
+  // refused when the name is already there, without regard to case.
+  operation_cometes ajouter(std::string nom, const textes_comete& elements);
+  // New elements for comet i; its name is kept.
+  operation_cometes modifier(std::size_t i, const textes_comete& elements);
+  operation_cometes supprimer(std::size_t i);
+
+ private:
+  operation_cometes enregistrer(std::vector<comete> nouvelle, std::size_t index);
+
+  QString dossier_;
+  std::vector<comete> cometes_;
+  bool protege_ = false;
+};
+
+}  // namespace almanax

@@ -1,0 +1,150 @@
+// Comet positions: Kepler's equation to full precision however close e is to 1, the
+// parabolic solver, the reading and refusals of the elements, the calendar gap, the
+// elongation text, the report block and the copy.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <tuple>
+#include <string>
+
+#include "calcul/comete.h"
+#include "calcul/numerique.h"
+#include "kepler_bissection.h"
+
+using namespace almanax;
+
+namespace {
+
+using test::kepler_bissection;
+
+textes_comete textes_initiaux() {
+  textes_comete t;
+  t.T_jour = "20,29104";
+  t.T_mois = "8";
+  t.T_annee = "1989";
+  t.q = "1,3245017";
+  t.i = "11,94051";
+  t.e = "1";
+  t.w = "186,27004";
+  t.W = "334,72946";
+  return t;
+}
+
+resultat_comete calcul(const elements_comete& el, date_jma date, int heure = 0) {
+  entree_comete e;
+  e.elements = el;
+  e.observation.date = date;
+  e.observation.heure = heure;
+  e.nom = "COMÈTE";
+  return calcul_comete(e);
+}
+
+}  // namespace
+
+// Near-parabolic orbits near and far from perihelion: the old fixed-point iteration
+// stopped up to 121° short of the solution there.
+TEST(Comete, KeplerPleinePrecisionPourToutE) {
+  const long double excentricites[] = {0.001L, 0.2L, 0.5L, 0.9L, 0.99L, 0.9999L, 0.99998L, 0.999999L};
+  const long double anomalies[] = {0, 1e-9L, 1e-6L, 1e-4L, 0.01L, 0.3L, 1, 2.5L, 3.14L, -0.02L, -3, 7, 1000.5L};
+  for (long double e : excentricites)
+    for (long double M : anomalies) {
+      const long double E = anomalie_excentrique(M, e);
+      const long double m = std::remainder(M, 2 * pi);
+      EXPECT_NEAR(E - e * std::sin(E), m, 1e-15L) << "e=" << (double)e << " M=" << (double)M;
+      EXPECT_NEAR(E, kepler_bissection(M, e), 1e-12L) << "e=" << (double)e << " M=" << (double)M;
+    }
+}
+
+// Where the old iteration converged, the result is the one it gave.
+TEST(Comete, KeplerCommeLIterationQuandElleConverge) {
+  for (long double M : {0.1L, 1.0L, 2.0L, 3.0L}) {
+    long double E = M, avant;
+    do {
+      avant = E;
+      E = M + 0.5L * std::sin(E);
+    } while (std::fabs(E - avant) >= 1e-6L);
+    EXPECT_NEAR(anomalie_excentrique(M, 0.5L), E, 2e-6L);
+  }
+}
+
+// The cubic of the parabola against its closed form.
+TEST(Comete, SolutionParabolique) {
+  for (long double U : {0.0L, 1e-5L, 0.5L, 3.0L, -40.0L, 1e4L}) {
+    const long double Y = std::cbrt(U / 2 + std::sqrt(U * U / 4 + 1));
+    const long double s = solution_parabolique(U);
+    EXPECT_NEAR(s, Y - 1 / Y, 1e-9L * std::max(1.0L, std::fabs(s))) << (double)U;
+  }
+}
+
+// Which field a refusal names; the eccentricity is checked first, e = 1 is a parabola.
+TEST(Comete, LectureEtRefusDesElements) {
+  const std::array<std::array<std::string, 3>, 5> cas{{
+      {"1,2", "1", "5"}, {"0", "1", "5"}, {"1,0001", "1", "x"}, {"0,5", "1", "x"}, {"0,5", "-2", "5"}}};
+  const champ_comete focus[] = {champ_comete::eecom, champ_comete::eecom, champ_comete::eecom, champ_comete::eicom,
+                                champ_comete::eqcom};
+  for (std::size_t k = 0; k < cas.size(); ++k) {
+    textes_comete t = textes_initiaux();
+    std::tie(t.e, t.q, t.i) = std::tie(cas[k][0], cas[k][1], cas[k][2]);
+    const lecture_comete l = lire_elements_comete(t);
+    ASSERT_TRUE(l.refus && !l.elements) << k;
+    EXPECT_EQ(l.refus->champs.front(), focus[k]) << k;
+  }
+  const lecture_comete l = lire_elements_comete(textes_initiaux());
+  ASSERT_TRUE(l.elements);
+  EXPECT_EQ(l.elements->e, 1);
+  EXPECT_NEAR(l.elements->T_jour, 20.29104L, 1e-12L);
+}
+
+TEST(Comete, CalendrierEtPerihelie) {
+  EXPECT_TRUE(est_julienne(4, 10, 1582));
+  EXPECT_FALSE(est_julienne(15, 10, 1582));
+  // 4 October 1582 (Julian) is followed by 15 October (Gregorian).
+  EXPECT_NEAR(jour_julien_perihelie(1582, 10, 15) - jour_julien_perihelie(1582, 10, 4), 1, 1e-9L);
+  EXPECT_NEAR(jour_julien_perihelie(2000, 1, 1.5L), 2451545.0L, 1e-9L);
+  EXPECT_NEAR(jour_julien_perihelie(1986, 2, 9.45891L), 2446470.95891L, 1e-6L);  // Halley
+
+  elements_comete el = *lire_elements_comete(textes_initiaux()).elements;
+  EXPECT_EQ(calcul(el, {7, 10, 1582}).observation.date, (date_jma{4, 10, 1582}));
+  EXPECT_EQ(calcul(el, {12, 10, 1582}).observation.date, (date_jma{15, 10, 1582}));
+  const resultat_comete r = calcul(el, {12, 10, 1582});
+  EXPECT_EQ(r.jour_julien, calcul(el, {15, 10, 1582}).jour_julien);
+  EXPECT_NEAR(r.jour_julien - r.jour_julien_comete, r.distance * temps_lumiere_ua, 1e-4L);  // light time
+
+  // At perihelion of an elliptic orbit: v = 0, r = q.
+  el.e = 0.5L;
+  const position_orbite p = position_heliocentrique(el, jour_julien_perihelie(1989, 8, 20.29104L));
+  EXPECT_NEAR(p.v, 0, 1e-12L);
+  EXPECT_NEAR(p.r, el.q, 1e-12L);
+  el.e = 1;
+  const position_orbite parabole = position_heliocentrique(el, jour_julien_perihelie(1989, 8, 20.29104L));
+  EXPECT_NEAR(parabole.r, el.q, 1e-12L);
+}
+
+TEST(Comete, TexteElongation) {
+  EXPECT_EQ(texte_elongation(45 + 59.7L / 60), "46° 00'");
+  EXPECT_EQ(texte_elongation(120.25L), "120° 15'");
+  EXPECT_EQ(texte_elongation(3 + 0.4L / 60), "3° 00'");
+  EXPECT_EQ(texte_elongation(179.995L), "180° 00'");
+  EXPECT_EQ(texte_elongation(0.1L), "0° 06'");
+}
+
+TEST(Comete, Copie) {
+  champs_bloc_date d{"31", 10, "1989", "00:00:00"};
+  const textes_comete t = textes_initiaux();
+  EXPECT_EQ(copie_comete("HALLEY", d, t, "", {}), "");
+  const std::string c = copie_comete("HALLEY", d, t, "bloc\r\n", {});
+  EXPECT_EQ(c, "HALLEY\r\n\r\n"
+               "Le 31 Octobre 1989 à 00:00:00\r\n"
+               "Date de passage au périhélie (T)\t20 Août 1989 à 6 h 59 m\r\n"
+               "Distance au périhélie (q) \t1,3245017\r\n"
+               "Inclinaison (i) \t11,94051\r\n"
+               "Excentricité (e) \t1\r\n"
+               "Argument de lat. du périhélie (w)\t186,27004\r\n"
+               "Longitude du noeud ascendant (W) \t334,72946\r\n"
+               "\r\n"
+               "bloc\r\n\r\n");
+  cases_comete seul;
+  seul.c_com_n = seul.c_com_dt = seul.c_com_el = false;
+  EXPECT_EQ(copie_comete("HALLEY", d, t, "bloc\r\n", seul), "bloc\r\n\r\n");
+}
