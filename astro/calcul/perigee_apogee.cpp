@@ -85,46 +85,28 @@ constexpr terme_passage termes_parallaxe_apogee[17] = {
     {2, -2, 0, 0.022L, 0L}, {2, 2, 0, 0.019L, 0L}, {0, 2, 0, -0.016L, 0L},
     {6, -1, 0, 0.014L, 0L}, {8, 0, 0, 0.01L, 0L},
 };
-// Sines and cosines of the whole multiples of the three angles, built by the
-// angle-addition recurrence: three sincos per evaluation instead of one per term, for
-// long searches. The rounding added stays near 1e-18 for the highest multiple (24 D).
-struct multiples {
-  long double s[25], c[25];
-  multiples(long double x, int n) {
-    s[0] = 0;
-    c[0] = 1;
-    s[1] = planseries::sin_rapide(x);
-    c[1] = planseries::cos_rapide(x);
-    for (int k = 2; k <= n; ++k) {
-      s[k] = s[k - 1] * c[1] + c[k - 1] * s[1];
-      c[k] = c[k - 1] * c[1] - s[k - 1] * s[1];
-    }
-  }
-  long double sin(int k) const { return k < 0 ? -s[-k] : s[k]; }
-  long double cos(int k) const { return c[k < 0 ? -k : k]; }
-};
-
+// The three angles (radians, within one turn) of one pass. Each term's argument
+// d D + m M + f F (a few tens of radians at most) is formed in double, good to a few
+// 1e-14 rad, and the sines or cosines are taken four at a time.
 struct angles_passage {
-  multiples D, M, F;
-  angles_passage(long double d, long double m, long double f) : D(d, 24), M(m, 2), F(f, 4) {}
-  // sin and cos of d D + m M + f F.
-  void argument(const terme_passage& t, long double& sinus, long double& cosinus) const {
-    const long double sd = D.sin(t.d), cd = D.cos(t.d), sm = M.sin(t.m), cm = M.cos(t.m);
-    const long double s1 = sd * cm + cd * sm, c1 = cd * cm - sd * sm;
-    const long double sf = F.sin(t.f), cf = F.cos(t.f);
-    sinus = s1 * cf + c1 * sf;
-    cosinus = c1 * cf - s1 * sf;
+  double D, M, F;
+  angles_passage(long double d, long double m, long double f)
+      : D(static_cast<double>(d)), M(static_cast<double>(m)), F(static_cast<double>(f)) {}
+
+  template <std::size_t N>
+  void valeurs(const terme_passage (&table)[N], bool cosinus, double (&v)[N]) const {
+    double angle[N];
+    for (std::size_t i = 0; i < N; ++i) angle[i] = table[i].d * D + table[i].m * M + table[i].f * F;
+    (cosinus ? planseries::cosinus_reduits : planseries::sinus_reduits)(angle, v, N);
   }
 };
 
 template <std::size_t N>
 long double somme_sinus(const terme_passage (&table)[N], long double T, const angles_passage& a) {
+  double sinus[N];
+  a.valeurs(table, false, sinus);
   long double s = 0;
-  for (const terme_passage& t : table) {
-    long double sinus, cosinus;
-    a.argument(t, sinus, cosinus);
-    s += (t.c + t.cT * T) * sinus;
-  }
+  for (std::size_t i = 0; i < N; ++i) s += (table[i].c + table[i].cT * T) * sinus[i];
   return s;
 }
 
@@ -132,14 +114,10 @@ long double somme_sinus(const terme_passage (&table)[N], long double T, const an
 template <std::size_t N>
 long double somme_parallaxe(long double constante, const terme_passage (&table)[N], long double T,
                             const angles_passage& a) {
-  long double termes[N];
-  for (std::size_t i = 0; i < N; ++i) {
-    long double sinus, cosinus;
-    a.argument(table[i], sinus, cosinus);
-    termes[i] = (table[i].c + table[i].cT * T) * cosinus;
-  }
+  double cosinus[N];
+  a.valeurs(table, true, cosinus);
   long double s = constante;
-  for (long double v : termes) s += v;
+  for (std::size_t i = 0; i < N; ++i) s += (table[i].c + table[i].cT * T) * cosinus[i];
   return s;
 }
 
