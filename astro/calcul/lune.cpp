@@ -19,18 +19,6 @@ namespace {
 // A polynomial in T (degrees), reduced to one turn, in radians.
 long double angle_reduit(long double degres) { return modulo_360(degres) * deg_rad; }
 
-// E or E squared for the rows that hold the Sun's mean anomaly.
-long double facteur_e(int m, long double E) {
-  switch (m < 0 ? -m : m) {
-    case 0: return 1.0L;
-    case 1: return E;
-    default: return E * E;
-  }
-}
-
-long double argument(const arguments_lunaires& a, int d, int m, int mp, int f) {
-  return d * a.D + m * a.M + mp * a.Mp + f * a.F;
-}
 
 // The Moon's distance from the Earth's centre in km at 385000.56 km + the sum.
 constexpr long double distance_moyenne_km = 385000.56L;
@@ -57,40 +45,56 @@ arguments_lunaires arguments_lunaires_de(long double T) {
   return a;
 }
 
-// Sum of coefficient * E^|m| * sin (or cos) of the argument over the rows whose
-// coefficient is not zero, in table order: the arguments reduced to one turn, the
-// sines four at a time.
-template <class Terme, class Coefficient>
-long double somme_lune(std::span<const Terme> table, Coefficient coefficient, const arguments_lunaires& a,
-                       bool cosinus) {
-  constexpr std::size_t max = 64;
-  double angle[max], valeur[max];
-  long double facteur[max];
-  const double D = static_cast<double>(a.D), M = static_cast<double>(a.M), Mp = static_cast<double>(a.Mp),
-               F = static_cast<double>(a.F);
-  long double s = 0;
+// One sum's rows whose coefficient is not zero, laid out for the loop: the four
+// multipliers as doubles, the coefficient, and the power of E the row carries.
+template <std::size_t N>
+struct lignes_lune {
   std::size_t n = 0;
-  const auto vider = [&] {
-    (cosinus ? planseries::cosinus_reduits : planseries::sinus_reduits)(angle, valeur, n);
-    for (std::size_t i = 0; i < n; ++i) s += facteur[i] * valeur[i];
-    n = 0;
-  };
+  double d[N], m[N], mp[N], f[N];
+  long double c[N];
+  int puissance_e[N];
+};
+
+template <std::size_t N, class Terme, class Coefficient>
+lignes_lune<N> disposer(const std::array<Terme, N>& table, Coefficient coefficient) {
+  lignes_lune<N> l;
   for (const Terme& t : table) {
     const long double c = coefficient(t);
     if (c == 0) continue;
-    facteur[n] = c * facteur_e(t.m, a.E);
-    // The four angles are already within one turn and the multipliers small: the
-    // argument is formed in double, good to a few 1e-15 rad.
-    angle[n] = t.d * D + t.m * M + t.mp * Mp + t.f * F;
-    if (++n == max) vider();
+    l.d[l.n] = t.d;
+    l.m[l.n] = t.m;
+    l.mp[l.n] = t.mp;
+    l.f[l.n] = t.f;
+    l.c[l.n] = c;
+    l.puissance_e[l.n] = t.m < 0 ? -t.m : t.m;
+    ++l.n;
   }
-  vider();
+  return l;
+}
+
+// Sum of coefficient * E^|m| * sin (or cos) of d D + m M + m' M' + f F over the rows,
+// in table order. The four angles are already within one turn and the multipliers
+// small: the arguments are formed in double (good to a few 1e-15 rad), their sines
+// taken four at a time, the products summed in extended precision.
+template <std::size_t N>
+long double somme_lune(const lignes_lune<N>& l, const arguments_lunaires& a, bool cosinus) {
+  const double D = static_cast<double>(a.D), M = static_cast<double>(a.M), Mp = static_cast<double>(a.Mp),
+               F = static_cast<double>(a.F);
+  const long double puissances_e[3] = {1.0L, a.E, a.E * a.E};
+  double angle[N], valeur[N];
+  for (std::size_t i = 0; i < l.n; ++i) angle[i] = l.d[i] * D + l.m[i] * M + l.mp[i] * Mp + l.f[i] * F;
+  (cosinus ? planseries::cosinus_reduits : planseries::sinus_reduits)(angle, valeur, l.n);
+  long double s = 0;
+  for (std::size_t i = 0; i < l.n; ++i) s += l.c[i] * puissances_e[l.puissance_e[i]] * valeur[i];
   return s;
 }
 
+const auto lignes_longitude = disposer(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.l; });
+const auto lignes_distance = disposer(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.r; });
+const auto lignes_latitude = disposer(table_lune_b, [](const terme_lune_b& t) -> long double { return t.b; });
+
 long double sin_long(const arguments_lunaires& a) {
-  long double s = somme_lune<terme_lune_lr>(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.l; }, a,
-                                           false);
+  long double s = somme_lune(lignes_longitude, a, false);
   // Actions of Venus and Jupiter, and of the flattening of the Earth.
   s += 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) +
        318.0L * planseries::sin_rapide(a.A2);
@@ -98,12 +102,11 @@ long double sin_long(const arguments_lunaires& a) {
 }
 
 long double cos_r(const arguments_lunaires& a) {
-  return somme_lune<terme_lune_lr>(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.r; }, a, true);
+  return somme_lune(lignes_distance, a, true);
 }
 
 long double sin_lat(const arguments_lunaires& a) {
-  long double s =
-      somme_lune<terme_lune_b>(table_lune_b, [](const terme_lune_b& t) -> long double { return t.b; }, a, false);
+  long double s = somme_lune(lignes_latitude, a, false);
   s += -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) +
        175.0L * planseries::sin_rapide(a.A1 - a.F) + 175.0L * planseries::sin_rapide(a.A1 + a.F) +
        127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
