@@ -20,20 +20,13 @@
 #include "../calcul/kepler_bissection.h"
 #include "planseries/planseries.h"
 
+#include "fichiers_test.h"
+
 namespace almanax {
 namespace {
 
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
-void ecrire(const QString& chemin, const QByteArray& contenu) {
-  QFile f(chemin);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  ASSERT_EQ(f.write(contenu), contenu.size());
-}
+using essais::ecrire;
+using essais::lire;
 
 std::vector<std::string> noms(const fichier_cometes& f) {
   std::vector<std::string> r;

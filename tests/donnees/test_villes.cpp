@@ -18,22 +18,15 @@
 #include "donnees/villes.h"
 #include "enfant.h"
 
+#include "fichiers_test.h"
+
 namespace almanax {
 namespace {
 
 QByteArray octets(std::string_view s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
 
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
-void ecrire(const QString& chemin, const QByteArray& contenu) {
-  QFile f(chemin);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  ASSERT_EQ(f.write(contenu), contenu.size());
-}
+using essais::ecrire;
+using essais::lire;
 
 std::vector<std::string> noms(const std::vector<ville>& v) {
   std::vector<std::string> r;
