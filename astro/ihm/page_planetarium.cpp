@@ -276,8 +276,10 @@ void PagePlanetarium::sauvegarder() {
 bool PagePlanetarium::eventFilter(QObject* objet, QEvent* evenement) {
   const QEvent::Type t = evenement->type();
   if (objet == cadre_) {
-    const auto* souris = static_cast<QMouseEvent*>(evenement);
-    if (t == QEvent::MouseButtonPress && souris->button() == Qt::LeftButton) cliquer(souris->position().toPoint());
+    if (t == QEvent::MouseButtonPress) {
+      const auto* souris = static_cast<QMouseEvent*>(evenement);
+      if (souris->button() == Qt::LeftButton) cliquer(souris->position().toPoint());
+    }
   } else if (t == QEvent::MouseButtonPress || (t == QEvent::FocusIn && par_l_utilisateur(evenement))) {
     // A date field clicked or entered: the user is about to type a date.
     arreter_animation();
