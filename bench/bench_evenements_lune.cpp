@@ -34,6 +34,7 @@ BENCHMARK(eclipses_soleil_1000_ans)->Unit(benchmark::kMillisecond);
 void perigees_apogees_1000_ans(benchmark::State& etat) {
   for (auto _ : etat) benchmark::DoNotOptimize(perigees_apogees(1000, 1999, true, true).passages.size());
 }
-BENCHMARK(perigees_apogees_1000_ans)->Unit(benchmark::kMillisecond);
+// Wall time: a long span is searched on both cores.
+BENCHMARK(perigees_apogees_1000_ans)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

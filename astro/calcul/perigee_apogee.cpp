@@ -3,6 +3,9 @@
 #include <planseries/angle.h>
 
 #include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <thread>
 #include <cmath>
 
 #include "calcul/formats.h"
@@ -200,8 +203,10 @@ resultat_perigees perigees_apogees(long long premiere, long long derniere, bool 
   // About 13.26 anomalistic months a year, and a few passes on either side.
   const long double passes_prevues = (derniere - premiere + 1) * 13.2555L + 3;
 
-  for (long long i = 0;; ++i) {
-    bool au_dela = true;  // both candidates of the pass fall after the last year
+  // Pass i: its apogee and perigee, kept when checked and within the years. True when
+  // both fall after the last year: the search is over.
+  const auto pas = [&](long long i, std::vector<passage_trouve>& sortie) {
+    bool au_dela = true;
     for (const passage_lunaire genre : {passage_lunaire::apogee, passage_lunaire::perigee}) {
       const long double k = genre == passage_lunaire::apogee ? K - 0.5L + i : static_cast<long double>(K - 1 + i);
       passage_trouve p = passage(k, genre);
@@ -216,14 +221,37 @@ resultat_perigees perigees_apogees(long long premiere, long long derniere, bool 
       p.ligne.libelle = std::string(nom_du_passage(genre));
       p.ligne.colonnes = {texte_date_passage(p.date), texte_heure_passage(p.date), texte_parallaxe(p.parallaxe, genre),
                           texte_distance(p.distance)};
-      r.passages.push_back(std::move(p));
+      sortie.push_back(std::move(p));
     }
-    if (au_dela) break;
-    const double avance = static_cast<double>(std::min(1.0L, (i + 1) / passes_prevues));
+    return au_dela;
+  };
+
+  // A long span is cut in two at a pass: the first half of the passes goes to a second
+  // thread, the rest runs here and reports the progress. The passes and their order
+  // are those of one run from the start.
+  const long long moitie = passes_prevues > 1000 ? static_cast<long long>(passes_prevues / 2) : 0;
+  std::vector<passage_trouve> debut;
+  std::atomic<bool> arret{false};
+  std::thread aide;
+  if (moitie > 0) {
+    aide = std::thread([&] {
+      for (long long i = 0; i < moitie && !arret.load(std::memory_order_relaxed); ++i)
+        if (pas(i, debut)) break;
+    });
+  }
+  const long double a_faire = passes_prevues - static_cast<long double>(moitie);
+  for (long long i = moitie;; ++i) {
+    if (pas(i, r.passages)) break;
+    const double avance = static_cast<double>(std::min(1.0L, (i + 1 - moitie) / a_faire));
     if (!suivi.continuer(avance)) {
       r.interrompue = true;
+      arret = true;
       break;
     }
+  }
+  if (aide.joinable()) {
+    aide.join();
+    r.passages.insert(r.passages.begin(), std::make_move_iterator(debut.begin()), std::make_move_iterator(debut.end()));
   }
   return r;
 }

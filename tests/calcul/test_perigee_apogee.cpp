@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -230,3 +231,45 @@ TEST(PerigeeApogee, TexteCopie) {
   const std::string t2 = copie_perigees(deux);
   EXPECT_LT(t2.find("1992"), t2.find("1995"));
 }
+
+namespace {
+
+// A long span is searched on two threads: the passes must be exactly those of the
+// same years searched in short spans (one thread each), in the order of one run from
+// the start (by pass, the apogee first), none twice; a cancel at once stops cleanly.
+TEST(PerigeesApogees, LongueRechercheSurDeuxFilsIdentique) {
+  using almanax::passage_lunaire;
+  const auto r = almanax::perigees_apogees(1850, 2149, true, true);
+  ASSERT_FALSE(r.interrompue);
+  std::vector<const almanax::passage_trouve*> morceaux;
+  std::vector<almanax::resultat_perigees> courts;
+  for (long long a = 1850; a <= 2149; a += 50) courts.push_back(almanax::perigees_apogees(a, a + 49, true, true));
+  std::size_t total = 0;
+  for (const auto& c : courts) total += c.passages.size();
+  ASSERT_EQ(r.passages.size(), total);
+  // Same passes: each pass of the long run is found, with the same texts, in the short ones.
+  std::size_t n = 0;
+  for (const auto& c : courts)
+    for (const auto& p : c.passages) {
+      const auto it = std::find_if(r.passages.begin(), r.passages.end(), [&](const almanax::passage_trouve& q) {
+        return q.k == p.k && q.genre == p.genre;
+      });
+      ASSERT_NE(it, r.passages.end()) << static_cast<double>(p.k);
+      EXPECT_EQ(it->ligne.colonnes, p.ligne.colonnes);
+      ++n;
+    }
+  EXPECT_EQ(n, total);
+  // The order of one run: by pass (apogee k - 0.5 and perigee k - 1 form pass k), apogee first.
+  const auto cle = [](const almanax::passage_trouve& p) {
+    return p.genre == passage_lunaire::apogee ? 2 * (p.k + 0.5L) : 2 * (p.k + 1.0L) + 1;
+  };
+  for (std::size_t i = 1; i < r.passages.size(); ++i) ASSERT_LT(cle(r.passages[i - 1]), cle(r.passages[i])) << i;
+
+  almanax::suivi_recherche stop;
+  stop.avancer = [](double) { return false; };
+  const auto arretee = almanax::perigees_apogees(-4713, 9999, true, true, stop);
+  EXPECT_TRUE(arretee.interrompue);
+  EXPECT_LT(arretee.passages.size(), 390000u);
+}
+
+}  // namespace
