@@ -12,8 +12,6 @@ namespace almanax {
 
 namespace {
 
-// A polynomial argument in degrees, reduced to one turn, in radians.
-long double argument_rad(long double degres) { return modulo_360(degres) * deg_rad; }
 
 long double argument_terme(const terme_nutation& k, const etat_nutation& n) {
   return k.d * n.D + k.m * n.M + k.mp * n.Mp + k.f * n.F + k.omega * n.Omega;
@@ -36,11 +34,11 @@ constexpr long double unite_nutation = 0.0001L / 3600.0L;
 void nutation_obliquite(etat_nutation& n) {
   const long double T = 10.0L * n.t;
   const long double T2 = T * T, T3 = T2 * T;
-  n.D = argument_rad(297.85036L + 445267.111480L * T - 0.0019142L * T2 + T3 / 189474.0L);
-  n.M = argument_rad(357.52772L + 35999.050340L * T - 0.0001603L * T2 - T3 / 300000.0L);
-  n.Mp = argument_rad(134.96298L + 477198.867398L * T + 0.0086972L * T2 + T3 / 56250.0L);
-  n.F = argument_rad(93.27191L + 483202.017538L * T - 0.0036825L * T2 + T3 / 327270.0L);
-  n.Omega = argument_rad(125.04452L - 1934.136261L * T + 0.0020708L * T2 + T3 / 450000.0L);
+  n.D = radians_reduits(297.85036L + 445267.111480L * T - 0.0019142L * T2 + T3 / 189474.0L);
+  n.M = radians_reduits(357.52772L + 35999.050340L * T - 0.0001603L * T2 - T3 / 300000.0L);
+  n.Mp = radians_reduits(134.96298L + 477198.867398L * T + 0.0086972L * T2 + T3 / 56250.0L);
+  n.F = radians_reduits(93.27191L + 483202.017538L * T - 0.0036825L * T2 + T3 / 327270.0L);
+  n.Omega = radians_reduits(125.04452L - 1934.136261L * T + 0.0020708L * T2 + T3 / 450000.0L);
 
   double a[nombre_termes], c[nombre_termes];
   arguments(n, a);

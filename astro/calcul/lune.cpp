@@ -17,7 +17,6 @@ namespace almanax {
 namespace {
 
 // A polynomial in T (degrees), reduced to one turn, in radians.
-long double angle_reduit(long double degres) { return modulo_360(degres) * deg_rad; }
 
 
 // The Moon's distance from the Earth's centre in km at 385000.56 km + the sum.
@@ -33,14 +32,14 @@ constexpr long double distance_soleil_km = 149971520.0L;
 arguments_lunaires arguments_lunaires_de(long double T) {
   const long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
   arguments_lunaires a;
-  a.Lp = angle_reduit(218.3164591L + 481267.88134236L * T - 0.0013268L * T2 + T3 / 538841.0L - T4 / 65194000.0L);
-  a.D = angle_reduit(297.8502042L + 445267.1115168L * T - 0.00163L * T2 + T3 / 545868.0L - T4 / 113065000.0L);
-  a.M = angle_reduit(357.5291092L + 35999.0502909L * T - 0.0001536L * T2 + T3 / 24490000.0L);
-  a.Mp = angle_reduit(134.9634114L + 477198.8676313L * T + 0.008997L * T2 + T3 / 69699.0L - T4 / 14712000.0L);
-  a.F = angle_reduit(93.2720993L + 483202.0175273L * T - 0.0034029L * T2 - T3 / 3526000.0L + T4 / 86331000.0L);
-  a.A1 = angle_reduit(119.75L + 131.849L * T);
-  a.A2 = angle_reduit(53.09L + 479264.29L * T);
-  a.A3 = angle_reduit(313.45L + 481266.484L * T);
+  a.Lp = radians_reduits(218.3164591L + 481267.88134236L * T - 0.0013268L * T2 + T3 / 538841.0L - T4 / 65194000.0L);
+  a.D = radians_reduits(297.8502042L + 445267.1115168L * T - 0.00163L * T2 + T3 / 545868.0L - T4 / 113065000.0L);
+  a.M = radians_reduits(357.5291092L + 35999.0502909L * T - 0.0001536L * T2 + T3 / 24490000.0L);
+  a.Mp = radians_reduits(134.9634114L + 477198.8676313L * T + 0.008997L * T2 + T3 / 69699.0L - T4 / 14712000.0L);
+  a.F = radians_reduits(93.2720993L + 483202.0175273L * T - 0.0034029L * T2 - T3 / 3526000.0L + T4 / 86331000.0L);
+  a.A1 = radians_reduits(119.75L + 131.849L * T);
+  a.A2 = radians_reduits(53.09L + 479264.29L * T);
+  a.A3 = radians_reduits(313.45L + 481266.484L * T);
   a.E = 1.0L - 0.002516L * T - 0.0000074L * T2;
   return a;
 }

@@ -49,6 +49,9 @@ inline long double modulo_360(long double x) {
   return x >= 0 ? x - 360.0L * n : x + 360.0L * (n + 1.0L);
 }
 
+// An angle in degrees reduced to one turn as above, in radians.
+inline long double radians_reduits(long double degres) { return modulo_360(degres) * deg_rad; }
+
 // Julian days are kept in a 48-bit real: a 40-bit significand (39 stored bits and
 // the hidden one), so about 0.4 s near the present. Rounds to nearest, ties even.
 inline long double arrondi_reel48(long double x) {

@@ -124,7 +124,6 @@ long double somme_parallaxe(long double constante, const terme_passage (&table)[
   return s;
 }
 
-long double radians_reduits(long double degres) { return modulo_360(degres) * deg_rad; }
 
 std::string_view nom_du_passage(passage_lunaire g) { return g == passage_lunaire::apogee ? "Apogée" : "Périgée"; }
 

@@ -69,8 +69,6 @@ constexpr terme_additionnel termes_additionnels[14] = {
     {239.56L, 25.513099L, 0.000035L}, {331.55L, 3.592518L, 0.000023L},
 };
 
-long double radians_reduits(long double degres) { return modulo_360(degres) * deg_rad; }
-
 long double termes_periodiques(const lunaison& l, const terme_phase (&table)[25]) {
   long double somme = 0;
   for (const terme_phase& t : table) {

@@ -211,7 +211,7 @@ std::size_t indice(genre_phenomene g) { return static_cast<std::size_t>(g); }
 
 // A slow argument in radians: degrees reduced to one turn first.
 long double argument_lent(long double a0, long double a1, long double T) {
-  return modulo_360(a0 + a1 * T) * deg_rad;
+  return radians_reduits(a0 + a1 * T);
 }
 
 }  // namespace

@@ -28,9 +28,6 @@ inline long double reduire_tour(long double x) {
   return (x - k * deux_pi_haut) - k * deux_pi_bas;
 }
 
-// x - 360 k in [-180, 180] (degrees): exact, 360 k and the difference being exact.
-inline long double reduire_360(long double x) { return x - 360.0L * entier_proche(x / 360.0L); }
-
 inline double cos_rapide(long double x) { return std::cos(static_cast<double>(reduire_tour(x))); }
 inline double sin_rapide(long double x) { return std::sin(static_cast<double>(reduire_tour(x))); }
 
