@@ -250,23 +250,6 @@ TEST(Fusion, ConflitSurUneCometeDemandeAvecSesMots) {
   }
 }
 
-TEST(Fusion, SansChangementAilleursAucuneRelecture) {
-  dossier_commun d;
-  fenetre f(d.dir.path());
-  const operation_villes o1 = f.villes.ajouter("Agen", 44.2, -0.62);
-  const operation_villes o2 = f.villes.modifier(o1.index, 44.25, -0.62);
-  const operation_cometes o3 = f.cometes.supprimer(0);
-  for (const bool relue : {o1.relue, o2.relue, o3.relue}) EXPECT_FALSE(relue);
-  // The same bytes written back by someone else (a copy over itself) merge to the same list.
-  const QByteArray avant = lire(d.villes());
-  ecrire(d.villes(), avant);
-  struct utimbuf t {1000000000, 1000000000};
-  ASSERT_EQ(::utime(QFile::encodeName(d.villes()).constData(), &t), 0);
-  const operation_villes o4 = f.villes.supprimer(0);
-  EXPECT_TRUE(o4.relue);
-  EXPECT_EQ(noms_villes(lire(d.villes())), (std::vector<std::string>{"Bordeaux", "Paris", "Toulouse"}));
-}
-
 // A Windows-1252 line close to the line limit grows in UTF-8; the site must still be
 // read after the program rewrote it.
 TEST(Fusion, LigneLongueRelueApresReecritureEnUtf8) {
