@@ -42,8 +42,9 @@ site_nomme arguments::site() {
   }
 
   fichier_villes fichier(QDir::currentPath());
+  // A file that cannot be read is reported and the bundled list used, as the window
+  // does (and as for cometes.dat).
   const chargement_villes c = fichier.charger(false);
-  if (c.illisible) throw erreur_option(c.cause);
   if (!c.erreur.empty()) std::cerr << "astro : " << c.erreur << "\n";
   for (const std::string& a : c.avertissements) std::cerr << "astro : " << a << "\n";
 

@@ -36,6 +36,32 @@ operation_cometes refus(std::string titre, std::string message) {
   return r;
 }
 
+// The question asked when a comet the user edits was changed elsewhere too.
+std::string question_conflit(conflit_edition k, genre_edition g, const std::string& nom) {
+  const std::string sujet = "La comète « " + nom + " »";
+  const std::string ailleurs = std::string(nom_fichier_cometes) + " par un autre programme ou une autre fenêtre";
+  switch (k) {
+    case conflit_edition::ajoute_ailleurs:
+      return sujet + " vient d'être ajoutée à " + ailleurs +
+             ", avec d'autres éléments. Remplacer ses éléments par ceux que vous avez saisis ?";
+    case conflit_edition::supprime_ailleurs:
+      return sujet + " vient d'être supprimée de " + ailleurs +
+             ". L'enregistrer à nouveau avec les éléments que vous avez saisis ?";
+    case conflit_edition::modifie_ailleurs:
+    case conflit_edition::aucun:
+      break;
+  }
+  return sujet + " vient d'être modifiée dans " + ailleurs +
+         (g == genre_edition::suppression ? ". La supprimer quand même ?"
+                                          : ". Remplacer ses éléments par ceux que vous avez saisis ?");
+}
+
+// The same comet: the same name; a line without TAB has no name and is known by its text.
+bool meme_comete(const comete& a, const comete& b) {
+  if (a.sans_tabulation || b.sans_tabulation) return a.sans_tabulation == b.sans_tabulation && a.donnees == b.donnees;
+  return comparer_noms(a.nom, b.nom) == 0;
+}
+
 }  // namespace
 
 textes_comete textes_de(const std::string& donnees) {
@@ -105,6 +131,7 @@ chargement_cometes fichier_cometes::charger(bool creer_si_absent) {
   chargement_cometes r;
   const QString c = chemin();
   protege_ = false;
+  lue_ = {};
   const lecture_fichier lu = lire_fichier_sur(c);
   QByteArray contenu;
   if (lu.absent) {
@@ -123,30 +150,66 @@ chargement_cometes fichier_cometes::charger(bool creer_si_absent) {
     protege_ = true;
     contenu = cometes_par_defaut();
   } else {
+    lue_ = empreinte_de(lu);
     contenu = lu.octets;
   }
+  if (r.fichier_cree) lue_ = empreinte_apres_ecriture(c, contenu);
   cometes_ = lire_cometes(contenu);
   return r;
 }
 
-operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std::size_t index) {
+operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std::size_t index,
+                                               const edition<comete>& e, const arbitre_conflit& arbitre) {
   if (protege_)
     return refus("Enregistrement impossible",
                  "Le fichier " + std::string(nom_fichier_cometes) +
                      " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas le perdre. "
                      "Corrigez-le, puis relancez le programme.");
-  const std::string e = ecrire_fichier_sur(chemin(), contenu_cometes(nouvelle));
-  if (!e.empty())
-    return refus("Erreur d'écriture",
-                 "Impossible d'enregistrer " + guillemets(chemin()) + " (" + e + "). Le catalogue n'a pas été modifié.");
-  cometes_ = std::move(nouvelle);
+  const QString c = chemin();
+  const verrou_dossier verrou(dossier_);
   operation_cometes r;
-  r.reussie = true;
   r.index = index;
+  const lecture_fichier lu = lire_fichier_sur(c);
+  if (!lu.erreur.empty())
+    return refus("Erreur de lecture",
+                 "Impossible d'enregistrer " + guillemets(c) + " (" + lu.erreur + "). Le catalogue n'a pas été modifié.");
+  if (!lu.absent && empreinte_de(lu) != lue_) {
+    // Changed elsewhere since read: the edit goes onto the file as it is now.
+    const auto place = [](const std::vector<comete>& liste, const comete& x) {
+      std::size_t i = 0;
+      while (i < liste.size() && comparer_noms(liste[i].nom, x.nom) < 0) ++i;
+      return i;
+    };
+    const auto garder = [&](conflit_edition k, const comete& leur) {
+      return arbitre && arbitre(question_conflit(k, e.genre, leur.nom), "Catalogue des comètes modifié ailleurs");
+    };
+    resultat_fusion<comete> f = appliquer_edition(lire_cometes(lu.octets), e, meme_comete,
+                                                  std::equal_to<comete>(), place, garder);
+    r.relue = true;
+    r.appliquee = f.appliquee;
+    r.index = f.index.value_or(0);
+    nouvelle = std::move(f.liste);
+    if (!f.appliquee) {
+      // The file's version stays: nothing to write.
+      cometes_ = std::move(nouvelle);
+      lue_ = empreinte_de(lu);
+      r.reussie = true;
+      return r;
+    }
+  }
+  const QByteArray contenu = contenu_cometes(nouvelle);
+  const std::string erreur = ecrire_fichier_sur(c, contenu);
+  if (!erreur.empty())
+    return refus("Erreur d'écriture",
+                 "Impossible d'enregistrer " + guillemets(c) + " (" + erreur + "). Le catalogue n'a pas été modifié.");
+  cometes_ = std::move(nouvelle);
+  lue_ = empreinte_apres_ecriture(c, contenu);
+  r.reussie = true;
   return r;
 }
 
-operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete& elements) {
+operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete& elements,
+                                           const arbitre_conflit& arbitre) {
   nom = sur_une_ligne(std::move(nom));
   // The whole list is searched for the name: a file edited by hand may be out of order.
   for (const comete& c : cometes_)
@@ -158,25 +221,28 @@ operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete&
     }
   std::size_t i = 0;
   while (i < cometes_.size() && comparer_noms(cometes_[i].nom, nom) < 0) ++i;
+  const edition<comete> e{genre_edition::ajout, {}, comete{std::move(nom), donnees_de(sur_une_ligne(elements)), false}};
   std::vector<comete> nouvelle = cometes_;
-  nouvelle.insert(nouvelle.begin() + static_cast<std::ptrdiff_t>(i),
-                  comete{std::move(nom), donnees_de(sur_une_ligne(elements)), false});
-  return enregistrer(std::move(nouvelle), i);
+  nouvelle.insert(nouvelle.begin() + static_cast<std::ptrdiff_t>(i), e.apres);
+  return enregistrer(std::move(nouvelle), i, e, arbitre);
 }
 
-operation_cometes fichier_cometes::modifier(std::size_t i, const textes_comete& elements) {
+operation_cometes fichier_cometes::modifier(std::size_t i, const textes_comete& elements,
+                                            const arbitre_conflit& arbitre) {
   if (i >= cometes_.size()) return refus("Aucune comète choisie", "Choisissez d'abord une comète dans la liste.");
   std::vector<comete> nouvelle = cometes_;
   nouvelle[i].donnees = donnees_de(sur_une_ligne(elements));
   nouvelle[i].sans_tabulation = false;
-  return enregistrer(std::move(nouvelle), i);
+  const edition<comete> e{genre_edition::modification, cometes_[i], nouvelle[i]};
+  return enregistrer(std::move(nouvelle), i, e, arbitre);
 }
 
-operation_cometes fichier_cometes::supprimer(std::size_t i) {
+operation_cometes fichier_cometes::supprimer(std::size_t i, const arbitre_conflit& arbitre) {
   if (i >= cometes_.size()) return refus("Aucune comète choisie", "Choisissez d'abord une comète dans la liste.");
+  const edition<comete> e{genre_edition::suppression, cometes_[i], {}};
   std::vector<comete> nouvelle = cometes_;
   nouvelle.erase(nouvelle.begin() + static_cast<std::ptrdiff_t>(i));
-  return enregistrer(std::move(nouvelle), 0);
+  return enregistrer(std::move(nouvelle), 0, e, arbitre);
 }
 
 }  // namespace almanax

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "calcul/comete.h"
+#include "donnees/fichier_sur.h"
+#include "donnees/fusion.h"
 
 namespace almanax {
 
@@ -48,6 +50,11 @@ struct operation_cometes {
   std::string titre;      // caption and text of the message to show on failure
   std::string message;
   bool doublon = false;   // refused: the name is already in the list
+  // The file had been changed elsewhere: the list was read again and the edit applied
+  // to it (the whole list is to be shown again).
+  bool relue = false;
+  // On a conflict the file's version was kept: the edit is not in the list.
+  bool appliquee = true;
 };
 
 struct chargement_cometes {
@@ -57,6 +64,9 @@ struct chargement_cometes {
 
 // cometes.dat in a directory: the list in memory and the file kept alike. Every
 // change rewrites the whole file atomically; if that fails, the change is not made.
+// When the file was changed elsewhere since it was read, the change is applied to the
+// file as it is now (see fusion.h), asking `arbitre` when the same comet changed on
+// both sides (without one, the file's version is kept).
 class fichier_cometes {
  public:
   explicit fichier_cometes(QString dossier) : dossier_(std::move(dossier)) {}
@@ -72,17 +82,19 @@ class fichier_cometes {
 
   // A new comet at its place in the order of names (the only one in an empty list);
   // refused when the name is already there, without regard to case.
-  operation_cometes ajouter(std::string nom, const textes_comete& elements);
+  operation_cometes ajouter(std::string nom, const textes_comete& elements, const arbitre_conflit& arbitre = {});
   // New elements for comet i; its name is kept.
-  operation_cometes modifier(std::size_t i, const textes_comete& elements);
-  operation_cometes supprimer(std::size_t i);
+  operation_cometes modifier(std::size_t i, const textes_comete& elements, const arbitre_conflit& arbitre = {});
+  operation_cometes supprimer(std::size_t i, const arbitre_conflit& arbitre = {});
 
  private:
-  operation_cometes enregistrer(std::vector<comete> nouvelle, std::size_t index);
+  operation_cometes enregistrer(std::vector<comete> nouvelle, std::size_t index, const edition<comete>& e,
+                                const arbitre_conflit& arbitre);
 
   QString dossier_;
   std::vector<comete> cometes_;
   bool protege_ = false;
+  empreinte_fichier lue_;  // the file as last read or written
 };
 
 }  // namespace almanax

@@ -1,5 +1,6 @@
 #include "donnees/fichier_sur.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +56,26 @@ void synchroniser_dossier(const QString& dossier) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+
+qint64 ns_depuis_epoque(const struct stat& st) {
+  return static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+// The random part of the toolkit's temporary names: six ASCII letters. A name of one
+// case only ("backup", "ANCIEN") is more likely the user's own copy, and is left alone.
+bool est_temporaire(const QString& suffixe) {
+  if (suffixe.size() != 6) return false;
+  bool majuscule = false, minuscule = false;
+  for (const QChar c : suffixe) {
+    if (c >= u'A' && c <= u'Z')
+      majuscule = true;
+    else if (c >= u'a' && c <= u'z')
+      minuscule = true;
+    else
+      return false;
+  }
+  return majuscule && minuscule;
 }
 
 }  // namespace
@@ -174,6 +196,64 @@ lecture_fichier lire_fichier_sur(const QString& chemin, qint64 taille_max) {
   }
   ::close(fd);
   r.octets = std::move(octets);
+  r.modification_ns = ns_depuis_epoque(st2);
+  return r;
+}
+
+empreinte_fichier empreinte_de(const lecture_fichier& lu) {
+  empreinte_fichier e;
+  if (lu.absent || !lu.erreur.empty()) return e;
+  e.absent = false;
+  e.taille = lu.octets.size();
+  e.modification_ns = lu.modification_ns;
+  e.hachage = QCryptographicHash::hash(lu.octets, QCryptographicHash::Sha256);
+  return e;
+}
+
+empreinte_fichier empreinte_apres_ecriture(const QString& chemin, const QByteArray& contenu) {
+  empreinte_fichier e;
+  struct stat st {};
+  if (::stat(QFile::encodeName(chemin).constData(), &st) != 0) return e;
+  e.absent = false;
+  e.taille = contenu.size();
+  e.modification_ns = ns_depuis_epoque(st);
+  e.hachage = QCryptographicHash::hash(contenu, QCryptographicHash::Sha256);
+  return e;
+}
+
+verrou_dossier::verrou_dossier(const QString& dossier) {
+  fd_ = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  while (::flock(fd_, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+}
+
+verrou_dossier::~verrou_dossier() {
+  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
+std::vector<QString> supprimer_temporaires_abandonnes(const QString& chemin, std::chrono::seconds age) {
+  std::vector<QString> r;
+  const QFileInfo cible(chemin);
+  const QDir dossier = cible.absoluteDir();
+  const QString prefixe = cible.fileName() + u'.';
+  const auto maintenant = std::chrono::system_clock::now();
+  for (const QString& nom : dossier.entryList({prefixe + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System)) {
+    if (!est_temporaire(nom.mid(prefixe.size()))) continue;
+    const QString c = dossier.filePath(nom);
+    struct stat st {};
+    // lstat: a link of that name is not a temporary the toolkit made.
+    if (::lstat(QFile::encodeName(c).constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
+      continue;
+    const auto modifie = std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::nanoseconds(ns_depuis_epoque(st))));
+    if (maintenant - modifie < age) continue;
+    if (QFile::remove(c)) r.push_back(nom);
+  }
   return r;
 }
 

@@ -13,7 +13,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 #include <string>
+#include <vector>
 
 namespace almanax {
 
@@ -27,10 +29,49 @@ struct lecture_fichier {
   bool absent = false;   // no file by that name
   QByteArray octets;     // the content, when erreur is empty and absent is false
   std::string erreur;    // French message: not a regular file, too large, unreadable
+  qint64 modification_ns = 0;  // the file's modification time (ns since the epoch), when read
 };
 
 // Reads a regular file of at most `taille_max` bytes, without ever blocking on a
 // FIFO or a device.
 lecture_fichier lire_fichier_sur(const QString& chemin, qint64 taille_max = taille_max_fichier);
+
+// What a data file was when the program last read or wrote it: size, modification time
+// and a hash of the content. Another program or window that changed the file since
+// then changes at least one of them.
+struct empreinte_fichier {
+  bool absent = true;
+  qint64 taille = 0;
+  qint64 modification_ns = 0;
+  QByteArray hachage;
+  bool operator==(const empreinte_fichier&) const = default;
+};
+
+// The fingerprint of a file as read (absent stays absent; a read error gives none).
+empreinte_fichier empreinte_de(const lecture_fichier& lu);
+// The fingerprint of `chemin` just written with `contenu`: the hash is that of what was
+// written, so a change made by someone else right after still shows at the next look.
+empreinte_fichier empreinte_apres_ecriture(const QString& chemin, const QByteArray& contenu);
+
+// An advisory lock on a data file's folder for the time of a read, merge and rewrite, so
+// that two running copies of the program never interleave theirs. Without lock support
+// (some network file systems) it does nothing: the fingerprint check still holds.
+class verrou_dossier {
+ public:
+  explicit verrou_dossier(const QString& dossier);
+  ~verrou_dossier();
+  verrou_dossier(const verrou_dossier&) = delete;
+  verrou_dossier& operator=(const verrou_dossier&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
+// Removes the temporaries that an interrupted atomic rewrite of `chemin` left beside it:
+// "<name>.XXXXXX", six random letters of both cases as the toolkit makes them, regular
+// files of ours not changed for at least `age` (a rewrite under way by another running
+// copy takes milliseconds). Nothing else is ever touched. The names removed.
+std::vector<QString> supprimer_temporaires_abandonnes(const QString& chemin,
+                                                      std::chrono::seconds age = std::chrono::minutes(1));
 
 }  // namespace almanax

@@ -139,6 +139,26 @@ operation_villes refus(std::string titre, std::string message) {
 
 constexpr std::string_view marque_bom = "\xEF\xBB\xBF";
 
+// The question asked when a site the user edits was changed elsewhere too.
+std::string question_conflit(conflit_edition k, genre_edition g, const std::string& nom) {
+  const std::string site = "Le site " + guillemets(nom);
+  const std::string ailleurs = std::string(nom_fichier_villes) + " par un autre programme ou une autre fenêtre";
+  switch (k) {
+    case conflit_edition::ajoute_ailleurs:
+      return site + " vient d'être ajouté à " + ailleurs +
+             ", avec d'autres coordonnées. Remplacer ses coordonnées par celles que vous avez saisies ?";
+    case conflit_edition::supprime_ailleurs:
+      return site + " vient d'être supprimé de " + ailleurs +
+             ". L'enregistrer à nouveau avec les coordonnées que vous avez saisies ?";
+    case conflit_edition::modifie_ailleurs:
+    case conflit_edition::aucun:
+      break;
+  }
+  return site + " vient d'être modifié dans " + ailleurs +
+         (g == genre_edition::suppression ? ". Le supprimer quand même ?"
+                                          : ". Remplacer ses coordonnées par celles que vous avez saisies ?");
+}
+
 }  // namespace
 
 int comparer_noms(std::string_view a, std::string_view b) {
@@ -267,9 +287,12 @@ lecture_villes lire_villes(const QByteArray& contenu) {
     if (sans_blancs_initiaux(brute).empty()) continue;
     std::string raison;
     std::optional<ville> v;
-    if (brute.size() > longueur_max_ligne) {
+    // Counted in characters: a Windows-1252 line keeps its length when the program
+    // rewrites it in UTF-8, where each accented letter takes two bytes or three.
+    const std::size_t longueur = utf8_valide(brute) ? nombre_caracteres(brute) : brute.size();
+    if (longueur > longueur_max_ligne) {
       // Not even decoded: a huge line only costs its copy.
-      raison = "ligne trop longue (" + std::to_string(brute.size()) + " octets, " +
+      raison = "ligne trop longue (" + std::to_string(longueur) + " caractères, " +
                std::to_string(longueur_max_ligne) + " au plus)";
     } else {
       v = lire_ligne(decoder_ligne(brute).toStdString(), raison);
@@ -317,6 +340,7 @@ chargement_villes fichier_villes::charger(bool creer_si_absent) {
   chargement_villes r;
   const QString c = chemin();
   protege_ = false;
+  lue_ = {};
   QByteArray contenu;
   lecture_fichier lu = lire_fichier_sur(c, taille_max_villes);
   if (lu.absent) {
@@ -337,8 +361,10 @@ chargement_villes fichier_villes::charger(bool creer_si_absent) {
     protege_ = true;
     contenu = villes_par_defaut();
   } else {
+    lue_ = empreinte_de(lu);
     contenu = std::move(lu.octets);
   }
+  if (r.fichier_cree) lue_ = empreinte_apres_ecriture(c, contenu);
   lecture_villes l = lire_villes(contenu);
   villes_ = std::move(l.villes);
   // The bundled list's own lines are all sound; only the user's file keeps its rejects.
@@ -353,22 +379,62 @@ chargement_villes fichier_villes::charger(bool creer_si_absent) {
   return r;
 }
 
-operation_villes fichier_villes::enregistrer(std::vector<ville> nouvelle, std::size_t index) {
+operation_villes fichier_villes::enregistrer(std::vector<ville> nouvelle, std::size_t index, const edition<ville>& e,
+                                             const arbitre_conflit& arbitre) {
   if (protege_)
     return refus("Enregistrement impossible",
                  "Le fichier " + std::string(nom_fichier_villes) +
                      " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas le perdre. "
                      "Corrigez-le, puis relancez le programme.");
-  const std::string e = ecrire_fichier_sur(chemin(), contenu_villes(nouvelle, lignes_ignorees_));
-  if (!e.empty()) return refus("Erreur d'écriture", e + " La liste des sites n'a pas été modifiée.");
-  villes_ = std::move(nouvelle);
+  const QString c = chemin();
+  const verrou_dossier verrou(dossier_);
   operation_villes r;
-  r.reussie = true;
   r.index = index;
+  std::vector<std::string> ignorees = lignes_ignorees_;
+  lecture_fichier lu = lire_fichier_sur(c, taille_max_villes);
+  if (!lu.erreur.empty()) return refus("Erreur de lecture", lu.erreur + " La liste des sites n'a pas été modifiée.");
+  if (!lu.absent && empreinte_de(lu) != lue_) {
+    // Changed elsewhere since read: the edit goes onto the file as it is now.
+    lecture_villes l = lire_villes(lu.octets);
+    const auto meme = [](const ville& a, const ville& b) { return comparer_noms(a.nom, b.nom) == 0; };
+    const auto egal = [](const ville& a, const ville& b) {
+      return a.nom == b.nom && a.latitude == b.latitude && a.longitude == b.longitude;
+    };
+    const auto place = [](const std::vector<ville>& liste, const ville& v) {
+      std::size_t i = 0;
+      while (i < liste.size() && comparer_noms(liste[i].nom, v.nom) <= 0) ++i;
+      return i;
+    };
+    const auto garder = [&](conflit_edition k, const ville& leur) {
+      return arbitre && arbitre(question_conflit(k, e.genre, leur.nom), "Fichier des sites modifié ailleurs");
+    };
+    resultat_fusion<ville> f = appliquer_edition(std::move(l.villes), e, meme, egal, place, garder);
+    r.relue = true;
+    r.appliquee = f.appliquee;
+    r.index = f.index.value_or(0);
+    nouvelle = std::move(f.liste);
+    ignorees = std::move(l.lignes_ignorees);
+    if (!f.appliquee) {
+      // The file's version stays: nothing to write.
+      villes_ = std::move(nouvelle);
+      lignes_ignorees_ = std::move(ignorees);
+      lue_ = empreinte_de(lu);
+      r.reussie = true;
+      return r;
+    }
+  }
+  const QByteArray contenu = contenu_villes(nouvelle, ignorees);
+  const std::string erreur = ecrire_fichier_sur(c, contenu);
+  if (!erreur.empty()) return refus("Erreur d'écriture", erreur + " La liste des sites n'a pas été modifiée.");
+  villes_ = std::move(nouvelle);
+  lignes_ignorees_ = std::move(ignorees);
+  lue_ = empreinte_apres_ecriture(c, contenu);
+  r.reussie = true;
   return r;
 }
 
-operation_villes fichier_villes::ajouter(std::string nom, long double latitude, long double longitude) {
+operation_villes fichier_villes::ajouter(std::string nom, long double latitude, long double longitude,
+                                         const arbitre_conflit& arbitre) {
   nom = nettoyer_nom(std::move(nom));
   if (nom.empty()) return refus("Nom de site absent", "Veuillez donner un nom au site.");
   if (nombre_caracteres(nom) > longueur_max_nom)
@@ -391,12 +457,14 @@ operation_villes fichier_villes::ajouter(std::string nom, long double latitude, 
   std::string_view t = v.coordonnees;
   v.latitude = lire_nombre(champ_suivant(t)).value_or(latitude);
   v.longitude = lire_nombre(champ_suivant(t)).value_or(longitude);
+  const edition<ville> e{genre_edition::ajout, {}, v};
   std::vector<ville> nouvelle = villes_;
   nouvelle.insert(nouvelle.begin() + static_cast<std::ptrdiff_t>(i), std::move(v));
-  return enregistrer(std::move(nouvelle), i);
+  return enregistrer(std::move(nouvelle), i, e, arbitre);
 }
 
-operation_villes fichier_villes::modifier(std::size_t i, long double latitude, long double longitude) {
+operation_villes fichier_villes::modifier(std::size_t i, long double latitude, long double longitude,
+                                          const arbitre_conflit& arbitre) {
   if (i >= villes_.size()) return refus("Aucun site choisi", "Choisissez d'abord un site dans la liste.");
   if (!coordonnees_valides(latitude, longitude))
     return refus("Coordonnées invalides", "La latitude doit être comprise entre -90° et 90° et la longitude entre "
@@ -407,14 +475,16 @@ operation_villes fichier_villes::modifier(std::size_t i, long double latitude, l
   std::string_view t = v.coordonnees;
   v.latitude = lire_nombre(champ_suivant(t)).value_or(latitude);
   v.longitude = lire_nombre(champ_suivant(t)).value_or(longitude);
-  return enregistrer(std::move(nouvelle), i);
+  const edition<ville> e{genre_edition::modification, villes_[i], v};
+  return enregistrer(std::move(nouvelle), i, e, arbitre);
 }
 
-operation_villes fichier_villes::supprimer(std::size_t i) {
+operation_villes fichier_villes::supprimer(std::size_t i, const arbitre_conflit& arbitre) {
   if (i >= villes_.size()) return refus("Aucun site choisi", "Choisissez d'abord un site dans la liste.");
+  const edition<ville> e{genre_edition::suppression, villes_[i], {}};
   std::vector<ville> nouvelle = villes_;
   nouvelle.erase(nouvelle.begin() + static_cast<std::ptrdiff_t>(i));
-  return enregistrer(std::move(nouvelle), 0);
+  return enregistrer(std::move(nouvelle), 0, e, arbitre);
 }
 
 }  // namespace almanax

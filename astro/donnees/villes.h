@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "calcul/site.h"
+#include "donnees/fichier_sur.h"
+#include "donnees/fusion.h"
 
 namespace almanax {
 
@@ -69,8 +71,9 @@ std::vector<ligne_brute> decouper_lignes(std::string_view contenu);
 // byte-order marks are dropped as decouper_lignes does.
 QString decoder_texte(const QByteArray& octets);
 
-// Longest line read (bytes) and longest site name (characters): far above any real
-// place name, short enough that a damaged file cannot stall the program.
+// Longest line read and longest site name, in characters (a line keeps its length when
+// rewritten in UTF-8): far above any real place name, short enough that a damaged file
+// cannot stall the program.
 inline constexpr std::size_t longueur_max_ligne = 1024;
 inline constexpr std::size_t longueur_max_nom = 200;
 
@@ -106,6 +109,11 @@ std::optional<std::size_t> index_par_defaut(long long index_memorise, std::size_
 struct operation_villes {
   bool reussie = false;
   std::size_t index = 0;  // the site added or changed
+  // The file had been changed elsewhere: the list was read again and the edit applied
+  // to it (the whole list is to be shown again).
+  bool relue = false;
+  // On a conflict the file's version was kept: the edit is not in the list.
+  bool appliquee = true;
   std::string titre;      // caption and text of the message to show on failure
   std::string message;
 };
@@ -125,7 +133,10 @@ struct chargement_villes {
 inline constexpr std::size_t avertissements_max = 10;
 
 // villes.dat in a directory: the list in memory and the file kept alike. Every change
-// rewrites the whole file atomically; if that fails, the change is not made.
+// rewrites the whole file atomically; if that fails, the change is not made. When the
+// file was changed elsewhere since it was read, the change is applied to the file as it
+// is now (see fusion.h), asking `arbitre` when the same site changed on both sides
+// (without one, the file's version is kept).
 class fichier_villes {
  public:
   // separateur: the decimal separator written for new coordinates.
@@ -143,11 +154,13 @@ class fichier_villes {
 
   // A new site at its place in the order of names; refused when the name is already
   // there (without regard to case), empty, too long, or the coordinates are out of range.
-  operation_villes ajouter(std::string nom, long double latitude, long double longitude);
+  operation_villes ajouter(std::string nom, long double latitude, long double longitude,
+                           const arbitre_conflit& arbitre = {});
   // New coordinates for site i; its name is kept.
-  operation_villes modifier(std::size_t i, long double latitude, long double longitude);
+  operation_villes modifier(std::size_t i, long double latitude, long double longitude,
+                            const arbitre_conflit& arbitre = {});
   // Removes site i. The remembered default index is left as it is.
-  operation_villes supprimer(std::size_t i);
+  operation_villes supprimer(std::size_t i, const arbitre_conflit& arbitre = {});
 
   // The remembered default index (the settings value "Site"), as stored; and the site
   // it designates, with the fallback of index_par_defaut.
@@ -156,13 +169,15 @@ class fichier_villes {
   std::optional<std::size_t> index_courant_par_defaut() const { return index_par_defaut(index_memorise_, villes_.size()); }
 
  private:
-  operation_villes enregistrer(std::vector<ville> nouvelle, std::size_t index);
+  operation_villes enregistrer(std::vector<ville> nouvelle, std::size_t index, const edition<ville>& e,
+                               const arbitre_conflit& arbitre);
 
   QString dossier_;
   std::string separateur_;
   std::vector<ville> villes_;
   std::vector<std::string> lignes_ignorees_;
   bool protege_ = false;  // the file exists but could not be read: never rewrite it
+  empreinte_fichier lue_;  // the file as last read or written
   long long index_memorise_ = index_site_initial;
 };
 

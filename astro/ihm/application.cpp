@@ -10,6 +10,9 @@
 #include <QTranslator>
 #include <ostream>
 
+#include "donnees/cometes.h"
+#include "donnees/fichier_sur.h"
+#include "donnees/villes.h"
 #include "ihm/a_propos.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"
@@ -65,6 +68,10 @@ int executer_fenetre(int& argc, char** argv, std::ostream& erreur) {
   QApplication::setApplicationName(QStringLiteral("Almanax"));
   QApplication::setWindowIcon(icone_almanax());
   installer_traductions_boite_a_outils();
+  // A save cut short (the program killed while writing) can leave its temporary beside
+  // the data file; those too old to be another running copy's save are removed.
+  for (const char* nom : {nom_fichier_villes, nom_fichier_cometes})
+    supprimer_temporaires_abandonnes(QDir::current().filePath(QString::fromLatin1(nom)));
   FenetrePrincipale fenetre;
   fenetre.show();
   return QApplication::exec();

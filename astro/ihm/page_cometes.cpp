@@ -288,6 +288,31 @@ void PageCometes::signaler_defaut(long long index) {
   emit cometeParDefaut(index, nom);
 }
 
+arbitre_conflit PageCometes::arbitre() {
+  return [this](const std::string& question, const std::string& titre) {
+    return contexte_.messages().confirmer(q(question), q(titre));
+  };
+}
+
+std::optional<std::string> PageCometes::nom_comete_defaut() const {
+  if (!catalogue_ || index_defaut_ < 0 || static_cast<std::size_t>(index_defaut_) >= catalogue_->taille())
+    return std::nullopt;
+  return catalogue_->cometes()[static_cast<std::size_t>(index_defaut_)].nom;
+}
+
+void PageCometes::suivre_comete_defaut(const std::optional<std::string>& nom, long long repli) {
+  long long k = repli;
+  bool trouvee = false;
+  if (catalogue_ && nom)
+    for (std::size_t i = 0; i < catalogue_->taille() && !trouvee; ++i)
+      if (catalogue_->cometes()[i].nom == *nom) {
+        k = static_cast<long long>(i);
+        trouvee = true;
+      }
+  // Said again when the comet designated changed, even at the same index.
+  if (k != index_defaut_ || (nom && !trouvee)) signaler_defaut(k);
+}
+
 void PageCometes::signaler(const refus_comete& refus) {
   // The text typed stays, selected, for the user to mend.
   QLineEdit* fautif = champ(refus.champs.front());
@@ -388,7 +413,8 @@ void PageCometes::Save_cometeClick() {
     return;
   }
   if (!elements_enregistrables()) return;
-  const operation_cometes op = catalogue_->ajouter(nom.toStdString(), textes());
+  const std::optional<std::string> defaut = nom_comete_defaut();
+  const operation_cometes op = catalogue_->ajouter(nom.toStdString(), textes(), arbitre());
   if (!op.reussie) {
     contexte_.messages().erreur(q(op.message), q(op.titre));
     if (op.doublon) {
@@ -403,8 +429,8 @@ void PageCometes::Save_cometeClick() {
   // the new one here does not make it the default.
   if (catalogue_->taille() == 1)
     signaler_defaut(0);
-  else if (static_cast<long long>(op.index) <= index_defaut_)
-    signaler_defaut(index_defaut_ + 1);
+  else
+    suivre_comete_defaut(defaut, index_defaut_);
   remplir_liste(static_cast<int>(op.index));
   const std::function<bool()> choix = std::exchange(choix_par_defaut_, [] { return false; });
   bt_l_cometeClick();
@@ -419,10 +445,27 @@ void PageCometes::modif_comClick() {
     return;
   }
   if (!elements_enregistrables()) return;
-  const operation_cometes op = catalogue_->modifier(static_cast<std::size_t>(index_affiche_), textes());
+  const std::optional<std::string> defaut = nom_comete_defaut();
+  const operation_cometes op =
+      catalogue_->modifier(static_cast<std::size_t>(index_affiche_), textes(), arbitre());
   if (!op.reussie) {
     contexte_.messages().erreur(q(op.message), q(op.titre));
     return;
+  }
+  if (op.relue) {
+    // The catalogue had changed elsewhere: the list shown is the one now stored, and
+    // the comet shown is the one stored under that name.
+    suivre_comete_defaut(defaut, 0);
+    const bool vide = catalogue_->taille() == 0;
+    remplir_liste(vide ? -1 : static_cast<int>(op.index));
+    index_affiche_ = -1;
+    if (vide) {
+      lnomcom_->clear();
+    } else {
+      const std::function<bool()> choix = std::exchange(choix_par_defaut_, [] { return false; });
+      bt_l_cometeClick();
+      choix_par_defaut_ = choix;
+    }
   }
   for (QLineEdit* e : {tcomjour_, tcommois_, tcoman_, eqcom_, eicom_, eecom_, eomcom_, eom1com_}) e->setModified(false);
   modif_com_->setEnabled(false);
@@ -434,16 +477,14 @@ void PageCometes::BitBtn6Click() {
   if (!contexte_.messages().confirmer(QStringLiteral("Voulez-vous vraiment supprimer cette comète ?"),
                                       QStringLiteral("Confirmation ou infirmation avant suppression ")))
     return;
-  const operation_cometes op = catalogue_->supprimer(static_cast<std::size_t>(k));
+  const std::optional<std::string> defaut = nom_comete_defaut();
+  const operation_cometes op = catalogue_->supprimer(static_cast<std::size_t>(k), arbitre());
   if (!op.reussie) {
     contexte_.messages().erreur(q(op.message), q(op.titre));
     return;
   }
   // The default comet stays the same comet; when it is the one deleted, the first.
-  if (k < index_defaut_)
-    signaler_defaut(index_defaut_ - 1);
-  else if (k == index_defaut_)
-    signaler_defaut(0);
+  if (defaut || k == index_defaut_) suivre_comete_defaut(defaut, 0);
   index_affiche_ = -1;
   remplir_liste(catalogue_->taille() > 0 ? 0 : -1);
   if (catalogue_->taille() > 0) {

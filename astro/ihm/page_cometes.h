@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "calcul/comete.h"
+#include "donnees/fusion.h"
 #include "ihm/champs_date.h"
 #include "ihm/page.h"
 
@@ -85,6 +86,13 @@ class PageCometes : public Page {
   bool elements_enregistrables();
   void remplir_liste(int selection);
   void signaler_defaut(long long index);
+  // The user's choice when a comet edited here was changed in the catalogue elsewhere too.
+  arbitre_conflit arbitre();
+  // The name of the default comet, when the default index designates one.
+  std::optional<std::string> nom_comete_defaut() const;
+  // After the list changed: the default comet stays the same comet, found by name; when
+  // it is gone, `repli`.
+  void suivre_comete_defaut(const std::optional<std::string>& nom, long long repli);
 
   ChampsDate date_;
   QTimeEdit* com_temps_ = nullptr;

@@ -387,6 +387,28 @@ bool PageOptions::signaler(const operation_villes& op) {
   return false;
 }
 
+arbitre_conflit PageOptions::arbitre() {
+  return [this](const std::string& question, const std::string& titre) {
+    return contexte_.messages().confirmer(QString::fromStdString(question), QString::fromStdString(titre));
+  };
+}
+
+std::optional<std::string> PageOptions::nom_site_defaut() const {
+  if (!villes_ || index_defaut_ < 0 || static_cast<std::size_t>(index_defaut_) >= villes_->taille()) return std::nullopt;
+  return villes_->villes()[static_cast<std::size_t>(index_defaut_)].nom;
+}
+
+void PageOptions::suivre_site_defaut(const std::optional<std::string>& nom) {
+  if (!villes_ || !nom) return;
+  const std::vector<ville>& l = villes_->villes();
+  const long long n = static_cast<long long>(l.size());
+  long long k = -1;
+  for (long long i = 0; i < n && k < 0; ++i)
+    if (l[static_cast<std::size_t>(i)].nom == *nom) k = i;
+  index_defaut_ = k >= 0 ? k : std::max(0LL, std::min(index_defaut_, n - 1));
+  lsitedef_->setText(n > 0 ? QString::fromStdString(l[static_cast<std::size_t>(index_defaut_)].nom) : QString());
+}
+
 void PageOptions::etats_boutons() {
   const bool liste = villes_ && villes_->taille() > 0;
   const bool choisi = liste && cb_nom_->currentRow() >= 0;
@@ -425,18 +447,16 @@ void PageOptions::new_siteClick() {
 
 void PageOptions::save_siteClick() {
   if (!villes_ || !lettres_valides()) return;
-  const std::size_t taille_avant = villes_->taille();
+  const std::optional<std::string> defaut = nom_site_defaut();
   const operation_villes op =
-      villes_->ajouter(e_location_->text().toStdString(), latitude_saisie(), longitude_saisie());
+      villes_->ajouter(e_location_->text().toStdString(), latitude_saisie(), longitude_saisie(), arbitre());
   if (!signaler(op)) {
     e_location_->setFocus();
     return;
   }
   csitedef_->setChecked(false);
-  // The default site keeps designating the same site when one is inserted before it.
-  if (index_defaut_ >= 0 && static_cast<std::size_t>(index_defaut_) < taille_avant &&
-      static_cast<long long>(op.index) <= index_defaut_)
-    ++index_defaut_;
+  // The default site keeps designating the same site wherever the list moved it.
+  suivre_site_defaut(defaut);
   remplir_liste(static_cast<int>(op.index));
   selectionner(static_cast<int>(op.index));
   save_site_->setEnabled(false);
@@ -450,7 +470,26 @@ void PageOptions::modif_siteClick() {
   if (!villes_ || !coordonnees_changees_) return;
   const int i = cb_nom_->currentRow();
   if (i < 0 || !lettres_valides()) return;
-  if (!signaler(villes_->modifier(static_cast<std::size_t>(i), latitude_saisie(), longitude_saisie()))) return;
+  const std::optional<std::string> defaut = nom_site_defaut();
+  const operation_villes op =
+      villes_->modifier(static_cast<std::size_t>(i), latitude_saisie(), longitude_saisie(), arbitre());
+  if (!signaler(op)) return;
+  if (op.relue) {
+    // The file had changed elsewhere: the list shown is the one now stored.
+    suivre_site_defaut(defaut);
+    const int k = villes_->taille() > 0 ? static_cast<int>(op.index) : -1;
+    remplir_liste(k);
+    if (k >= 0) selectionner(k);
+    if (k < 0) {
+      e_location_->clear();
+      coordonnees_changees_ = false;
+      etats_boutons();
+      return;
+    }
+    appliquer(k, false);
+    etats_boutons();
+    return;
+  }
   // The site shown is the one stored: the current site follows the new coordinates.
   appliquer(i);
   etats_boutons();
@@ -463,17 +502,12 @@ void PageOptions::erase_siteClick() {
   if (!contexte_.messages().confirmer(QStringLiteral("Voulez-vous vraiment supprimer ce site ?"),
                                       QStringLiteral("Confirmation ou infirmation avant suppression ")))
     return;
-  const std::size_t taille_avant = villes_->taille();
-  if (!signaler(villes_->supprimer(static_cast<std::size_t>(i)))) return;
+  const std::optional<std::string> defaut = nom_site_defaut();
+  if (!signaler(villes_->supprimer(static_cast<std::size_t>(i), arbitre()))) return;
   // The default site keeps designating the same site; when it is the one deleted, the
   // site that takes its place becomes the default.
   const long long n = static_cast<long long>(villes_->taille());
-  if (index_defaut_ >= 0 && static_cast<std::size_t>(index_defaut_) < taille_avant) {
-    if (i < index_defaut_) --index_defaut_;
-    if (index_defaut_ >= n) index_defaut_ = std::max(0LL, n - 1);
-    lsitedef_->setText(n > 0 ? QString::fromStdString(villes_->villes()[static_cast<std::size_t>(index_defaut_)].nom)
-                             : QString());
-  }
+  suivre_site_defaut(defaut);
   // The list selects its first site, which the fields show and the computations use:
   // nothing is left showing the site deleted. The default site is not changed by it.
   remplir_liste(n > 0 ? 0 : -1);

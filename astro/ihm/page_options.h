@@ -94,6 +94,13 @@ class PageOptions : public Page {
   long double latitude_saisie() const;
   long double longitude_saisie() const;
   bool signaler(const operation_villes& op);
+  // The user's choice when a site edited here was changed in the file by someone else too.
+  arbitre_conflit arbitre();
+  // The name of the default site, when the default index designates one.
+  std::optional<std::string> nom_site_defaut() const;
+  // After the list changed: the default site stays the same site, found by name; when it
+  // is gone, the one that took its place.
+  void suivre_site_defaut(const std::optional<std::string>& nom);
 
   // Dates et heures
   QCheckBox* nowt_ = nullptr;

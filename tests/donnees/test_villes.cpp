@@ -429,7 +429,7 @@ TEST(Villes, LignesEtNomsTropLongsRefusesEtGardes) {
   dossier_villes d("44.84 0.58 Bordeaux\r\n" + enorme + "\r\n" + nom200 + "\r\n" + nom201 + "\r\n" + casse);
   ASSERT_EQ(d.f->taille(), 2u);
   ASSERT_EQ(d.chargement.avertissements.size(), avertissements_max + 1);
-  EXPECT_EQ(d.chargement.avertissements[0], "Ligne 2 de villes.dat ignorée : ligne trop longue (1048582 octets, 1024 au plus).");
+  EXPECT_EQ(d.chargement.avertissements[0], "Ligne 2 de villes.dat ignorée : ligne trop longue (1048582 caractères, 1024 au plus).");
   EXPECT_EQ(d.chargement.avertissements[1], "Ligne 4 de villes.dat ignorée : nom trop long (201 caractères, 200 au plus).");
   EXPECT_EQ(d.chargement.avertissements[10], "… et 2 autres lignes ignorées, gardées telles quelles dans villes.dat.");
   // Kept, byte for byte, through a rewrite.

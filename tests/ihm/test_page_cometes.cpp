@@ -206,6 +206,66 @@ TEST_F(PageCometesTest, EmptyCatalogueThenFolderGone) {
   EXPECT_TRUE(controle<QPushButton>(p, "modif_com")->isEnabled());  // the edit is still there to save
 }
 
+// Two windows on one folder, and another program appending to cometes.dat: every comet
+// added survives, the lists shown are the file's, the default comet stays the same comet
+// by name, and a comet changed on both sides is asked about.
+TEST_F(PageCometesTest, TwoPagesOnOneFolderLoseNoEdit) {
+  PageCometes a(c);
+  a.charger_cometes(dossier.dossier(), 3);
+  PageCometes b(c);
+  b.charger_cometes(dossier.dossier(), 3);
+  const QString nom_defaut = noms(b).at(3);
+  QSignalSpy defaut_b(&b, &PageCometes::cometeParDefaut);
+  const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "3"},
+                                                         {"tcoman", "2024"},   {"eqcom", "1,42"},
+                                                         {"eicom", "12"},      {"eecom", "0,53"},
+                                                         {"eomcom", "195"},    {"eom1com", "120"}};
+  const auto ajouter = [&](PageCometes& p, const char* nom) {
+    cliquer(p, "new_comete");
+    remplacer(champ(p, "enomcomete"), nom);
+    for (const auto& [n, t] : valeurs) remplacer(champ(p, n), t);
+    cliquer(p, "Save_comete");
+  };
+  ajouter(a, "0A/PREMIERE");
+  ajouter(b, "0B/SECONDE");
+  EXPECT_EQ(noms(b).mid(0, 2), (QStringList{"0A/PREMIERE", "0B/SECONDE"}));
+  EXPECT_EQ(noms(b).size(), 23);
+  ASSERT_FALSE(defaut_b.isEmpty());
+  EXPECT_EQ(defaut_b.last().at(0).toLongLong(), 5);
+  EXPECT_EQ(defaut_b.last().at(1).toString(), nom_defaut);
+  const QStringList fichier = QString::fromUtf8(lire_fichier(dossier.chemin("cometes.dat"))).split(u'\n');
+  EXPECT_TRUE(fichier.at(0).startsWith("0A/PREMIERE\t") && fichier.at(1).startsWith("0B/SECONDE\t"));
+
+  // A line appended by another program survives the first window's next save.
+  {
+    QFile f(dossier.chemin("cometes.dat"));
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("ZZ/AJOUTEE\t2023\t10\t22\t0,34\t0,85\t187\t334\t11,8\r\n");
+  }
+  c.messages_.reponse = true;
+  controle<QListWidget>(a, "l_comete")->setCurrentRow(0);
+  cliquer(a, "BitBtn6");
+  EXPECT_EQ(noms(a).front(), "0B/SECONDE");
+  EXPECT_EQ(noms(a).back(), "ZZ/AJOUTEE");
+  EXPECT_TRUE(lire_fichier(dossier.chemin("cometes.dat")).contains("ZZ/AJOUTEE\t2023"));
+
+  // Both windows change the same comet: the second is asked; "Annuler" keeps the first's.
+  remplacer(champ(a, "eecom"), "0,54");
+  cliquer(a, "modif_com");
+  controle<QListWidget>(b, "l_comete")->setCurrentRow(1);  // 0B/SECONDE
+  remplacer(champ(b, "eecom"), "0,55");
+  c.messages_.recus.clear();
+  c.messages_.reponse = false;
+  cliquer(b, "modif_com");
+  ASSERT_EQ(c.messages_.recus.size(), 1u);
+  EXPECT_EQ(c.messages_.recus[0].type, MessagesEnregistres::genre::confirmation);
+  EXPECT_EQ(c.messages_.recus[0].titre, "Catalogue des comètes modifié ailleurs");
+  EXPECT_TRUE(c.messages_.recus[0].texte.startsWith("La comète « 0B/SECONDE » vient d'être modifiée dans cometes.dat"));
+  EXPECT_TRUE(lire_fichier(dossier.chemin("cometes.dat")).startsWith("0B/SECONDE\t2024\t3\t12,5\t1,42\t0,54\t"));
+  EXPECT_EQ(champ(b, "eecom")->text(), "0,54");  // the comet as stored
+  EXPECT_EQ(noms(b), noms(a));
+}
+
 TEST_F(PageCometesTest, PerihelionDateChecksOnExit) {
   PageCometes p(c);
   struct cas {

@@ -465,3 +465,58 @@ TEST_F(PageSites, EveryChangeOfTheCurrentSiteIsAnnounced) {
   bouton("erase_site")->click();
   EXPECT_EQ(change.count(), 5);
 }
+
+// Two windows on one folder, and another program writing villes.dat while they run:
+// every site added survives, the lists shown are the file's, the default site stays
+// the same site by name, and a site changed on both sides is asked about.
+TEST_F(PageSites, TwoPagesOnOneFolderLoseNoEdit) {
+  charger(2);  // Paris
+  std::unique_ptr<PageOptions> autre = std::make_unique<PageOptions>(contexte);
+  autre->charger_sites(dossier.dossier(), 2);
+  w<QCheckBox>("csitedef")->setChecked(false);
+
+  saisir_site("Annecy", 45, 54, 0, "N", 6, 7, 0, "E");
+  bouton("save_site")->click();
+  std::swap(page, autre);  // the second window
+  w<QCheckBox>("csitedef")->setChecked(false);
+  saisir_site("Brest", 48, 24, 0, "N", 4, 29, 0, "O");
+  bouton("save_site")->click();
+  const std::vector<QString> six{"Annecy", "Brest", "Lyon", "Marseille", "Paris", "Toulouse"};
+  EXPECT_EQ(noms(), six);
+  EXPECT_EQ(page->index_site_defaut(), 4);  // still Paris
+  EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
+  EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Brest");
+
+  // Another program appends a site; the first window deletes one.
+  std::swap(page, autre);
+  {
+    QFile f(fichier());
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("46.25 -3.5 Vichy\r\n");
+  }
+  cliquer(4);  // Toulouse, in this window's list as it was read
+  bouton("erase_site")->click();
+  EXPECT_EQ(noms(), (std::vector<QString>{"Annecy", "Brest", "Lyon", "Marseille", "Paris", "Vichy"}));
+  EXPECT_EQ(page->index_site_defaut(), 4);
+  EXPECT_TRUE(contenu().contains("46.25 -3.5 Vichy\r\n"));
+
+  // Both windows change Lyon: the second is asked, and keeps the first's on "Annuler".
+  ASSERT_TRUE(activer(*page));
+  cliquer(2);
+  spin("e_lat")->stepBy(1);
+  bouton("modif_site")->click();
+  std::swap(page, autre);
+  ASSERT_TRUE(activer(*page));
+  cliquer(2);
+  spin("e_lat")->stepBy(2);
+  contexte.messages_.recus.clear();
+  contexte.messages_.reponse = false;
+  bouton("modif_site")->click();
+  ASSERT_EQ(contexte.messages_.recus.size(), 1u);
+  EXPECT_EQ(contexte.messages_.recus[0].type, MessagesEnregistres::genre::confirmation);
+  EXPECT_EQ(contexte.messages_.recus[0].titre, "Fichier des sites modifié ailleurs");
+  EXPECT_TRUE(contexte.messages_.recus[0].texte.startsWith("Le site « Lyon » vient d'être modifié dans villes.dat"));
+  EXPECT_TRUE(contenu().contains("46,75 -4,5 Lyon\r\n")) << contenu().toStdString();
+  EXPECT_EQ(texte("e_lat"), "46");  // the fields show the site as stored
+  EXPECT_EQ(noms(), (std::vector<QString>{"Annecy", "Brest", "Lyon", "Marseille", "Paris", "Vichy"}));
+}
