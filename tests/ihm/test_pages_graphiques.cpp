@@ -98,6 +98,22 @@ TEST(PageSatellites, ChartCheckBoxesAndSpins) {
   EXPECT_EQ(texte_edition(p, "an_sat"), "1994");
   EXPECT_EQ(p.image(), seul);
 
+  // The year's arrows step over year 0; a typed 0 is read as 1.
+  auto* an = controle<EditionSpin>(p, "an_sat");
+  taper(an, "1");
+  an->stepBy(-1);
+  EXPECT_EQ(an->edition()->text(), "-1");
+  an->stepBy(1);
+  EXPECT_EQ(an->edition()->text(), "1");
+  taper(an, "0");
+  p.calculer();
+  EXPECT_EQ(an->edition()->text(), "1");
+  EXPECT_EQ(p.graphique().annee, 1);
+  taper(an, "1994");
+  taper(mois, "1");
+  p.calculer();
+  ASSERT_EQ(p.image(), seul);
+
   c.dialogues_.fichier_choisi = d.chemin("jupiter.bmp");
   controle<QPushButton>(p, "imp_sat")->click();
   EXPECT_EQ(c.dialogues_.titres_images, std::vector<QString>{"Configuration des satelites joviens"});
