@@ -113,7 +113,8 @@ TEST(Satellites, HistoricalYears) {
 
 // Day k's line stands where the curves reach JD0 + k, whatever the width.
 TEST(Satellites, DayLinesOnTheCurvesScale) {
-  for (int largeur : {768, 400, 1150 - 232, 1000, 333}) {
+  // 1098: the chart of a window of 1150 pixels.
+  for (int largeur : {768, 400, 1098, 1000, 333}) {
     const graphique_satellites g = graphique_des_satellites(1, 1994, largeur, 434);
     ASSERT_GE(g.jours.size(), 2u) << largeur;
     for (std::size_t k = 0; k < g.jours.size(); ++k) {

@@ -47,6 +47,15 @@ TEST(PageEquationTemps, ComputesDrawsSavesAndSteps) {
   EXPECT_EQ(jour->edition()->text(), "29");  // 1992 is a leap year
   taper(jour, "0");
   EXPECT_EQ(jour->edition()->text(), "1");
+  // The year is historical: -1 (1 BC) is a leap year, -4 (5 BC) is not.
+  auto* an = controle<EditionSpin>(p, "equa_an");
+  taper(an, "-1");
+  taper(jour, "29");
+  EXPECT_EQ(jour->edition()->text(), "29");
+  taper(an, "-4");
+  taper(jour, "29");
+  EXPECT_EQ(jour->edition()->text(), "28");
+  taper(an, "1992");
   // ...but the arrows carry past the month's end, and the curve waits for OK.
   taper(mois, "10");
   taper(jour, "31");
