@@ -198,8 +198,20 @@ date_jma normaliser_date(date_jma saisie, sens_pas sens) {
   return {entier_sature<int>(d.jour), entier_sature<int>(d.mois), entier_sature<int>(annee_historique(entier_sature<long long>(d.annee)))};
 }
 
+int jours_de_l_annee(long long annee) {
+  const auto premier_janvier = [](long long a) {
+    date_de_calcul d;
+    d.jour = 1;
+    d.mois = 1;
+    d.annee = static_cast<long double>(a);
+    julien(d);
+    return d.jour_julien;
+  };
+  return static_cast<int>(round_i(premier_janvier(annee + 1) - premier_janvier(annee)));
+}
+
 int verifier_jour(int jour, int mois, int annee) {
-  const int n = jours_du_mois(mois, annee);
+  const int n = jours_du_mois(mois, annee_astronomique(annee));
   if (jour > n) return n;
   // Day 0 (and a pasted negative day) is not a day of the month.
   if (jour < 1) return 1;

@@ -37,6 +37,9 @@ void bissextile(date_de_calcul& d);
 bool est_bissextile(long long annee);
 // 28, 29, 30 or 31; 31 for a month number outside 1..12.
 int jours_du_mois(int mois, long long annee);
+// Days from 1 January of the astronomical year to 1 January of the next: 365 or 366,
+// 355 for 1582 (4 October was followed by 15 October).
+int jours_de_l_annee(long long annee);
 // Calendar date (whole day, astronomical year) of d.jour_julien, for Julian days >= 0.
 // Leaves d.jour_julien holding the input plus 0.5, whose fraction is that of the civil day.
 void date_calendaire(date_de_calcul& d);

@@ -115,6 +115,17 @@ coord_equatoriales ecliptique_vers_equatorial(coord_ecliptiques c, long double e
   return q;
 }
 
+coord_ecliptiques equatorial_vers_ecliptique(coord_equatoriales q, long double epsilon) {
+  const long double a = q.alpha * deg_rad, d = q.delta * deg_rad, e = epsilon * deg_rad;
+  coord_ecliptiques c;
+  c.lambda = modulo_360(
+      std::atan2(std::sin(a) * std::cos(e) * std::cos(d) + std::sin(d) * std::sin(e), std::cos(a) * std::cos(d)) *
+      rad_deg);
+  const long double s = std::sin(d) * std::cos(e) - std::cos(d) * std::sin(e) * std::sin(a);
+  c.beta = std::asin(std::clamp(s, -1.0L, 1.0L)) * rad_deg;
+  return c;
+}
+
 vecteur3 ecliptique_j2000_vers_equateur_j2000(vecteur3 v) {
   constexpr long double c = 0.917482062L, s = 0.397777156L;  // cos, sin 23.4392911°
   return {v.x, c * v.y - s * v.z, s * v.y + c * v.z};

@@ -78,6 +78,9 @@ coord_ecliptiques aberration(coord_ecliptiques c, long double theta, long double
 // places); alpha reduced with modulo_360.
 coord_equatoriales ecliptique_vers_equatorial(coord_ecliptiques c, long double epsilon);
 
+// Equatorial to ecliptic with the obliquity epsilon; lambda reduced with modulo_360.
+coord_ecliptiques equatorial_vers_ecliptique(coord_equatoriales q, long double epsilon);
+
 // Heliocentric vector, ecliptic J2000 -> equator J2000 (the Pluto vector).
 vecteur3 ecliptique_j2000_vers_equateur_j2000(vecteur3 v);
 // Geocentric vector, ecliptic J2000 of the series' J2000 Earth -> FK5 equator J2000.

@@ -8,6 +8,7 @@
 #include "calcul/corrections.h"
 #include "calcul/formats.h"
 #include "calcul/lune.h"
+#include "calcul/precessions.h"
 #include "calcul/rapport.h"
 #include "calcul/soleil.h"
 
@@ -29,9 +30,9 @@ constexpr series_courtes courtes[] = {
 };
 
 // Heliocentric longitude (radians) and radius (AU) on the map: short series, or
-// Pluto's completed sums.
+// Pluto's completed sums carried to the date.
 coord_heliocentriques place_courte(planete p, long double tau) {
-  if (p == planete::pluton) return heliocentrique(planete::pluton, tau);
+  if (p == planete::pluton) return pluton_de_la_date(tau);
   const series_courtes& s = courtes[static_cast<int>(p)];
   return {s.l(tau), 0, s.r(tau)};
 }
@@ -56,6 +57,25 @@ bool annee_permise(long long historique) {
 }
 
 }  // namespace
+
+coord_heliocentriques pluton_de_la_date(long double tau) {
+  const coord_heliocentriques h = heliocentrique(planete::pluton, tau);
+  const long double cb = std::cos(h.B);
+  const direction j2000 = direction_de(
+      ecliptique_j2000_vers_equateur_j2000({h.R * cb * std::cos(h.L), h.R * cb * std::sin(h.L), h.R * std::sin(h.B)}));
+  const coord_equatoriales date = precesser(j2000.alpha, j2000.delta, angles_de_precession(0, 10.0L * tau));
+  etat_nutation n;
+  n.t = tau;
+  obliquite_moyenne(n);
+  const coord_ecliptiques c = equatorial_vers_ecliptique(date, n.epsilon0);
+  return {c.lambda * deg_rad, c.beta * deg_rad, h.R};
+}
+
+std::string avertissement_pluton(const instant_planetarium& i) {
+  const int annee = i.instant.date.annee;
+  if (annee >= pluton_premiere_annee && annee <= pluton_derniere_annee) return {};
+  return std::string(texte_pluton_hors_serie);
+}
 
 instant_planetarium instant_de_planetarium(instant_saisi saisi) {
   date_jma& d = saisi.date;
@@ -103,6 +123,7 @@ resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur
   r.titre = "Configuration héliocentrique des planètes le " + std::to_string(d.jour) + " " + nom_du_mois(d.mois) + " " +
             std::to_string(d.annee);
   r.jour_julien = texte_jour_julien_simple(r.instant.jour_julien, separateur);
+  r.avertissement_pluton = avertissement_pluton(r.instant);
   return r;
 }
 
@@ -148,8 +169,9 @@ resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, st
   constexpr planete planetes_geo[] = {planete::mercure, planete::venus,  planete::mars,    planete::jupiter,
                                       planete::saturne, planete::uranus, planete::neptune, planete::pluton};
   for (int k = 0; k < 8; ++k) {
-    const place_geocentrique g =
-        position_geocentrique_simple(heliocentrique(planetes_geo[k], tau), terre, obliquite_geo);
+    const planete p = planetes_geo[k];
+    const place_geocentrique g = position_geocentrique_simple(
+        p == planete::pluton ? pluton_de_la_date(tau) : heliocentrique(p, tau), terre, obliquite_geo);
     placer(static_cast<corps_geo>(k), g.alpha, g.delta, g.distance);
   }
 
@@ -166,6 +188,7 @@ resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, st
   r.titre = "Configuration géocentrique le " + std::to_string(i.date.jour) + " " + nom_du_mois(i.date.mois) + " " +
             std::to_string(i.date.annee) + "  à " + texte_heure(i.heure, i.minute, i.seconde);
   r.jour_julien = "Jour Julien :" + format_float("#0.00000", r.instant.jour_julien, separateur);
+  r.avertissement_pluton = avertissement_pluton(r.instant);
   return r;
 }
 

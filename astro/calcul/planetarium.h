@@ -38,6 +38,16 @@ struct instant_planetarium {
 };
 instant_planetarium instant_de_planetarium(instant_saisi saisi);
 
+// Pluto's series is fitted to the years 1885 to 2099 (ecliptic and equinox J2000.0).
+// Both maps carry it to the ecliptic of the date, as the other planets are given:
+// heliocentric longitude and latitude (radians) and radius (AU).
+inline constexpr int pluton_premiere_annee = 1885, pluton_derniere_annee = 2099;
+coord_heliocentriques pluton_de_la_date(long double tau);
+// What the maps say of Pluto outside those years (empty within them).
+inline constexpr std::string_view texte_pluton_hors_serie =
+    "Pluton : position approchée, sa série ne vaut que de 1885 à 2099.";
+std::string avertissement_pluton(const instant_planetarium& i);
+
 // "Jour Julien : 2451545" (the Julian day with up to fifteen significant digits).
 std::string texte_jour_julien_simple(long double jour_julien, std::string_view separateur);
 
@@ -75,6 +85,7 @@ struct resultat_helio {
   std::array<planete_helio, nombre_planetes> planetes;  // all nine, in the planet order
   std::string titre;        // "Configuration héliocentrique des planètes le 1 Janvier 2000"
   std::string jour_julien;  // "Jour Julien : 2451544,5"
+  std::string avertissement_pluton;  // texte_pluton_hors_serie outside Pluto's years, else empty
 };
 
 // Short series for Mercury to Neptune (a drawing's accuracy: Mercury within about
@@ -140,6 +151,7 @@ struct resultat_geo {
   std::array<astre_geo, nombre_corps_geo> astres;  // all ten, in the drawing order
   std::string titre;                               // "Configuration géocentrique le 1 Janvier 2000  à 00:00:00"
   std::string jour_julien;                         // "Jour Julien :2451544,50000"
+  std::string avertissement_pluton;                // texte_pluton_hors_serie outside Pluto's years, else empty
 };
 
 // The planets from the full series (within about 2' of the planet ephemeris, which

@@ -34,6 +34,29 @@ angles_precession angles_de_precession(long double T, long double t) {
   return a;
 }
 
+coord_equatoriales precesser(long double alpha, long double delta, const angles_precession& angles) {
+  const long double alpha1 = alpha * deg_rad;
+  const long double delta1 = delta * deg_rad;
+  const long double zeta = angles.zeta / 3600 * deg_rad;
+  const long double theta = angles.theta / 3600 * deg_rad;
+
+  const long double A = std::cos(delta1) * std::sin(alpha1 + zeta);
+  const long double B =
+      std::cos(theta) * std::cos(delta1) * std::cos(alpha1 + zeta) - std::sin(theta) * std::sin(delta1);
+  const long double C =
+      std::sin(theta) * std::cos(delta1) * std::cos(alpha1 + zeta) + std::cos(theta) * std::sin(delta1);
+  coord_equatoriales q;
+  q.delta = std::asin(std::fmax(-1.0L, std::fmin(1.0L, C))) * rad_deg;
+  // The quadrant from the sign of B, as arctan(A/B) gives it; B = 0 is a right angle.
+  long double heures = (B != 0 ? std::atan(A / B) * rad_deg : std::copysign(90.0L, A)) + angles.z / 3600;
+  heures /= 15;
+  if (B < 0) heures += 12;
+  while (heures >= 24) heures -= 24;
+  while (heures < 0) heures += 24;
+  q.alpha = heures * 15;
+  return q;
+}
+
 resultat_precession calcul_precession(const entree_precession& e) {
   resultat_precession r;
   r.jour_julien_reference = jour_julien_saisi(e.reference);
@@ -45,24 +68,10 @@ resultat_precession calcul_precession(const entree_precession& e) {
   const long double alpha0 = 15 * (e.ad_heures + e.ad_minutes / 60.0L + e.ad_secondes / 3600);
   const long double delta0 = e.declinaison.valeur();
   const long double annees = 100 * r.t;
-  const long double alpha1 = (alpha0 + e.mpa * annees * 15 / 3600) * deg_rad;
-  const long double delta1 = (delta0 + e.mpd * annees / 3600) * deg_rad;
-  const long double zeta = r.angles.zeta / 3600 * deg_rad;
-  const long double theta = r.angles.theta / 3600 * deg_rad;
-
-  const long double A = std::cos(delta1) * std::sin(alpha1 + zeta);
-  const long double B =
-      std::cos(theta) * std::cos(delta1) * std::cos(alpha1 + zeta) - std::sin(theta) * std::sin(delta1);
-  const long double C =
-      std::sin(theta) * std::cos(delta1) * std::cos(alpha1 + zeta) + std::cos(theta) * std::sin(delta1);
-  r.declinaison = std::asin(std::fmax(-1.0L, std::fmin(1.0L, C))) * rad_deg;
-  // The quadrant from the sign of B, as arctan(A/B) gives it; B = 0 is a right angle.
-  long double heures = (B != 0 ? std::atan(A / B) * rad_deg : std::copysign(90.0L, A)) + r.angles.z / 3600;
-  heures /= 15;
-  if (B < 0) heures += 12;
-  while (heures >= 24) heures -= 24;
-  while (heures < 0) heures += 24;
-  r.ascension_droite = heures * 15;
+  const coord_equatoriales q =
+      precesser(alpha0 + e.mpa * annees * 15 / 3600, delta0 + e.mpd * annees / 3600, r.angles);
+  r.declinaison = q.delta;
+  r.ascension_droite = q.alpha;
   r.texte_ad = format_hms(r.ascension_droite);
   r.texte_dec = format_dms_signe(r.declinaison);
 

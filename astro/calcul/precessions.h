@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "calcul/corrections.h"
 #include "calcul/dates.h"
 #include "calcul/rapport.h"
 
@@ -42,6 +43,10 @@ struct angles_precession {
   long double zeta = 0, z = 0, theta = 0;
 };
 angles_precession angles_de_precession(long double T, long double t);
+
+// Mean equatorial coordinates (degrees) carried by the rotation of the three angles:
+// alpha in [0, 360), delta in [-90, 90].
+coord_equatoriales precesser(long double alpha, long double delta, const angles_precession& angles);
 
 struct resultat_precession {
   long double jour_julien_reference = 0, jour_julien_voulu = 0;

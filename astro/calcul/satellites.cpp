@@ -86,19 +86,34 @@ graphique_satellites graphique_des_satellites(int mois, int annee, int largeur, 
   g.annee = annee;
   g.largeur = largeur;
   g.hauteur = hauteur;
+  // The spin shows historical years (no year 0, -1 is 1 BC); the calendar counts them
+  // astronomically.
+  const long long annee_calcul = annee_astronomique(annee);
   date_de_calcul date;
   date.jour = 0;
   date.mois = mois;
-  date.annee = annee;
+  date.annee = static_cast<long double>(annee_calcul);
   julien(date);
   g.jour_julien = date.jour_julien;
-  g.jours_du_mois = jours_du_mois(mois, annee);
+  g.jours_du_mois = jours_du_mois(mois, annee_calcul);
   g.y_jupiter = (hauteur - 50) / 2;
   g.echelle = (hauteur - 50) / 5;
   g.pas_jour = static_cast<int>(round_i(static_cast<long double>(largeur) / 32.0L));
-  // A picture too small for one pixel a day still gets its day 0.
-  for (int k = 0; k * g.pas_jour < largeur && (g.pas_jour > 0 || k == 0); ++k)
-    g.jours.push_back({k * g.pas_jour, k <= g.jours_du_mois ? k : k - g.jours_du_mois});
+  // Day k's line is where the curves reach JD0 + k (w / 32 pixels a day), so a picture
+  // whose width is no multiple of 32 keeps lines and curves together. Its label is the
+  // day of the month of that date (October 1582 goes from the 4th to the 15th).
+  for (int k = 0;; ++k) {
+    const int x = static_cast<int>(round_i(static_cast<long double>(k) * largeur / 32.0L));
+    if (x >= largeur && k > 0) break;
+    int numero = 0;
+    if (k > 0) {
+      date_de_calcul jour;
+      jour.jour_julien = g.jour_julien + static_cast<long double>(k);
+      date_calendaire(jour);
+      numero = static_cast<int>(jour.jour);
+    }
+    g.jours.push_back({x, numero});
+  }
 
   if (largeur <= 0) return g;
   for (int e = 0; e <= largeur / 2; ++e) {

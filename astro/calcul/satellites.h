@@ -35,7 +35,7 @@ struct point_pixel {
 // One vertical day line of the grid with its label.
 struct jour_grille {
   int x = 0;
-  int numero = 0;  // k, or k minus the month's length once the days run into the next month
+  int numero = 0;  // 0 for the last day of the month before, then the day of the month of JD0 + k
 };
 
 struct graphique_satellites {
@@ -45,7 +45,7 @@ struct graphique_satellites {
   int jours_du_mois = 31;
   int y_jupiter = 0;  // (h - 50) div 2
   int echelle = 0;    // pixels per 15 Jupiter radii: (h - 50) div 5
-  int pas_jour = 0;   // Round(w / 32)
+  int pas_jour = 0;   // Round(w / 32); day k's line is at Round(k w / 32)
   std::vector<jour_grille> jours;
   // Per point e = 0 .. w div 2: the instant and the four positions; per satellite (in
   // the order of ordre_satellites) the pixel of each point.
@@ -53,8 +53,8 @@ struct graphique_satellites {
   std::array<std::vector<point_pixel>, 4> points;
 };
 
-// The chart of a month (1..12) and a year taken as the spin shows it, for a picture
-// of largeur × hauteur pixels.
+// The chart of a month (1..12) and a year as the spin shows it (historical, no year 0),
+// for a picture of largeur × hauteur pixels.
 graphique_satellites graphique_des_satellites(int mois, int annee, int largeur = sat_largeur,
                                               int hauteur = sat_hauteur);
 

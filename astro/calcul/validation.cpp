@@ -91,7 +91,7 @@ resultat_bornage borner_dates(const triples_dates& saisie) {
     const int jour = valeurs[0], mois = valeurs[1], annee = valeurs[2];
     // Every test reads the values as typed: a corrected month or year does not
     // change the month length used for the day.
-    const int n = jours_du_mois(mois, annee);
+    const int n = jours_du_mois(mois, annee_astronomique(annee));
     // Whole strings are moved in: assigning short literals here trips a false
     // -Wrestrict of the compiler at -O3.
     triple_date& sortie = *r.triples[t];

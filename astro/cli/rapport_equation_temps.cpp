@@ -19,8 +19,8 @@ resultat rapport_equation_temps(arguments& a) {
   res.entrees["date"] = date_json(date);
   res.donnees["jour_julien"] = nombre_json(jour.jour_julien);
   res.donnees["equation_min"] = valeur_et_texte(jour.minutes, jour.l_equa);
-  // The curve's days of the year: column 30 + n is noon of day n.
-  const int jours = est_bissextile(annee_astronomique(date.annee)) ? 366 : 365;
+  // The curve's days of the year: column 30 + n is noon of day n (355 days in 1582).
+  const int jours = jours_de_l_annee(annee_astronomique(date.annee));
   QJsonArray valeurs;
   for (const point_equation& p : courbe.points)
     if (p.x > 30 && p.x <= 30 + jours) valeurs.append(nombre_json(p.minutes));

@@ -43,6 +43,13 @@ void ajouter_image(QJsonObject& j, const instant_planetarium& i, int largeur, in
   j["titre"] = chaine_json(titre);
 }
 
+// Outside the years of its series, a map that shows Pluto says so after the bodies.
+void ajouter_pluton(resultat& res, const std::string& avertissement, bool montre) {
+  if (!montre || avertissement.empty()) return;
+  res.texte += avertissement + std::string(crlf);
+  res.donnees["avertissement_pluton"] = chaine_json(avertissement);
+}
+
 std::string lignes_en_tete(const std::string& titre, const std::string& jour_julien) {
   return titre + std::string(crlf) + jour_julien + std::string(crlf) + std::string(crlf);
 }
@@ -70,6 +77,7 @@ resultat rapport_planetarium_helio(arguments& a) {
                                 {"x", p.position.x},
                                 {"y", p.position.y}});
   }
+  ajouter_pluton(res, r.avertissement_pluton, montrees[static_cast<int>(planete::pluton)]);
   ajouter_image(res.donnees, r.instant, r.largeur, r.hauteur, r.titre, r.jour_julien);
   const pixel soleil = centre_helio(r.largeur, r.hauteur);
   res.donnees["soleil"] = QJsonObject{{"x", soleil.x}, {"y", soleil.y}};
@@ -101,6 +109,7 @@ resultat rapport_planetarium_geo(arguments& a) {
                               {"x", c.position.x},
                               {"y", c.position.y}});
   }
+  ajouter_pluton(res, r.avertissement_pluton, montres[static_cast<int>(corps_geo::pluton)]);
   ajouter_image(res.donnees, r.instant, r.largeur, r.hauteur, r.titre, r.jour_julien);
   res.donnees["liste"] = chaine_json(liste);
   res.donnees["equateur_y"] = equateur_geo(r.hauteur);

@@ -27,9 +27,11 @@ resultat rapport_satellites(arguments& a) {
     mois = i.date.mois;
     annee = i.date.annee;
   } else {
-    // The page's spins: month 1..12, year -4713..9999 taken as it stands.
+    // The page's spins: month 1..12, historical year -4713..9999 (no year 0).
     mois = static_cast<int>(a.entier("mois", aujourd.mois, 1, 12));
     annee = static_cast<int>(a.entier("annee", aujourd.annee, -4713, 9999));
+    if (annee == 0)
+      throw erreur_option("Valeur invalide pour --annee : 0 (l'année 0 n'existe pas : après -1 vient 1).");
     res.entrees = {{"mois", mois}, {"annee", annee}};
   }
   const graphique_satellites g = graphique_des_satellites(mois, annee);

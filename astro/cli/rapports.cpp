@@ -73,7 +73,7 @@ const rapport table_rapports[] = {
      rapport_equation_temps},
     {"satellites", "Satellites joviens : écart d'Io, Europe, Ganymède et Callisto à Jupiter, en rayons de Jupiter",
      "  --mois MM            mois du graphique, de 1 à 12 : chaque jour du graphique à 0 h (défaut : le mois courant)\n"
-     "  --annee AAAA         année du graphique, de -4713 à 9999, prise telle quelle (défaut : l'année courante)\n"
+     "  --annee AAAA         année du graphique, de -4713 à 9999, sans année 0 (défaut : l'année courante)\n"
      "  --date JJ/MM/AAAA    ou bien un seul instant : sa date\n"
      "  --heure HH:MM[:SS]   et son heure (défaut : 0 h)\n"
      "  --image FICHIER      enregistre aussi le graphique du mois (BMP, ou PNG si le nom finit par .png)\n",

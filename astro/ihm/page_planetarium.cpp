@@ -12,6 +12,8 @@
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "dessin/dessin_planetarium.h"
 #include "ihm/animation.h"
@@ -84,11 +86,16 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
   intervalles_ = new QButtonGroup(this);
   {
     // Two columns, in reading order, so the column of controls stays short.
+    // Narrow margins, and no caption cut by its neighbour: a radio button keeps the
+    // width of its caption ("1 heure" beside "1 jour" in the narrow column).
     auto* l = new QGridLayout(g_intervalle);
     l->setSpacing(1);
+    l->setHorizontalSpacing(4);
+    l->setContentsMargins(4, 4, 2, 4);
     for (int k = 0; k < n.intervalles.size(); ++k) {
       auto* r = new QRadioButton(n.intervalles[k], g_intervalle);
       r->setObjectName(QString::fromLatin1(n.intervalle) + QString::number(k));
+      r->setMinimumWidth(r->sizeHint().width());
       r->setChecked(k == n.intervalle_initial);
       intervalles_->addButton(r, k);
       l->addWidget(r, k / 2, k % 2);
@@ -152,6 +159,11 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
     gauche->addLayout(pas);
     gauche->addWidget(sauver_);
     gauche->addLayout(panneau_);
+    l_pluton_ = new QLabel(this);
+    l_pluton_->setObjectName(QStringLiteral("l_pluton"));
+    l_pluton_->setWordWrap(true);
+    l_pluton_->setVisible(false);
+    gauche->addWidget(l_pluton_);
     gauche->addStretch(1);
     auto* colonne = new QWidget(this);
     colonne->setLayout(gauche);
@@ -240,7 +252,23 @@ void PagePlanetarium::montrer(const QImage& image) {
 }
 
 void PagePlanetarium::nom_en_couleur(QLabel* etiquette, const QColor& couleur) {
-  etiquette->setStyleSheet(QStringLiteral("color: %1").arg(couleur.name()));
+  // Contrast ratio of the colour against the window's ground (relative luminances).
+  const auto luminance = [](const QColor& c) {
+    const auto lineaire = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lineaire(c.redF()) + 0.7152 * lineaire(c.greenF()) + 0.0722 * lineaire(c.blueF());
+  };
+  const double l1 = luminance(couleur), l2 = luminance(etiquette->palette().color(QPalette::Window));
+  const double contraste = (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
+  if (contraste >= 3.0)
+    etiquette->setStyleSheet(QStringLiteral("color: %1").arg(couleur.name()));
+  else
+    etiquette->setStyleSheet(
+        QStringLiteral("color: %1; background-color: #303030; padding: 1px 4px").arg(couleur.name()));
+}
+
+void PagePlanetarium::avertir_pluton(const std::string& texte, bool pluton_montre) {
+  l_pluton_->setText(QString::fromStdString(texte));
+  l_pluton_->setVisible(pluton_montre && !texte.empty());
 }
 
 void PagePlanetarium::pas_avant() {

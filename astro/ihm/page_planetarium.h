@@ -92,8 +92,12 @@ class PagePlanetarium : public Page {
   void poser_instant(const instant_saisi& i);
   int intervalle() const;
   void montrer(const QImage& image);
-  // The information panel's name label, in the body's colour.
+  // The information panel's name label, in the body's colour; a colour too light to be
+  // read on the window (the Moon's white, the Sun's yellow) is shown on a dark ground.
   static void nom_en_couleur(QLabel* etiquette, const QColor& couleur);
+  // Under the panel: what the map says of Pluto outside the years of its series, while
+  // its button is down (the text is empty within them).
+  void avertir_pluton(const std::string& texte, bool pluton_montre);
 
   // Step handlers of the two pages: stepping, stop, the mode.
   void pas_avant();
@@ -116,6 +120,7 @@ class PagePlanetarium : public Page {
   QLabel* cadre_ = nullptr;
   // Where the page puts its information panel, under the controls.
   QVBoxLayout* panneau_ = nullptr;
+  QLabel* l_pluton_ = nullptr;
   Animation* animation_ = nullptr;
   QImage image_;
 

@@ -56,9 +56,9 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
   gras.setBold(true);
   lbnomg_->setFont(gras);
   nom_en_couleur(lbnomg_, QColor(255, 0, 0));
-  lbag_ = new QLabel(QStringLiteral("a"), this);
+  lbag_ = new QLabel(QStringLiteral("α"), this);
   lbag_->setObjectName(QStringLiteral("lbag"));
-  lbdg_ = new QLabel(QStringLiteral("d"), this);
+  lbdg_ = new QLabel(QStringLiteral("δ"), this);
   lbdg_->setObjectName(QStringLiteral("lbdg"));
   lalg_ = new QLabel(this);
   lalg_->setObjectName(QStringLiteral("lalg"));
@@ -82,7 +82,9 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
 void PagePlanetariumGeo::b_pgClick() {
   resultat_ =
       calcul_geo(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
-  montrer(dessin::image_geo(resultat_, corps_montres_tableau<nombre_corps_geo>(), palette().color(QPalette::Button)));
+  const std::array<bool, nombre_corps_geo> montres = corps_montres_tableau<nombre_corps_geo>();
+  montrer(dessin::image_geo(resultat_, montres, palette().color(QPalette::Button)));
+  avertir_pluton(resultat_.avertissement_pluton, montres[static_cast<int>(corps_geo::pluton)]);
   lbjdg_->setText(QString::fromStdString(resultat_.jour_julien));
   afficher_panneau();
 }

@@ -65,6 +65,7 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
     page->addWidget(sat_jov_, 1);
   }
 
+  connect(an_sat_, &EditionSpin::clic, this, &PageSatellites::up_an_satClick);
   connect(an_sat_, &EditionSpin::quitte, this, &PageSatellites::anequiExit);
   connect(bt_sat_jovien_, &QPushButton::clicked, this, &PageSatellites::bt_sat_jovienClick);
   connect(imp_sat_, &QPushButton::clicked, this, &PageSatellites::imp_satClick);
@@ -90,12 +91,19 @@ QSize PageSatellites::taille_image() const {
 }
 
 void PageSatellites::bt_sat_jovienClick() {
+  // A year 0 typed in the field is read as 1, as the other pages' date fields do.
+  if (an_sat_->position() == 0) an_sat_->setPosition(1);
   const QSize taille = taille_image();
   graphique_ = graphique_des_satellites(mois_sat_->position(), an_sat_->position(), taille.width(), taille.height());
   const std::array<bool, 4> dessines = {c_gan_->isChecked(), c_eu_->isChecked(), c_io_->isChecked(),
                                         c_cal_->isChecked()};
   image_ = dessin::image_satellites(graphique_, dessines);
   montrer_image(sat_jov_, image_);
+}
+
+void PageSatellites::up_an_satClick(sens_pas sens) {
+  // Historical years: after -1 comes 1.
+  if (an_sat_->position() == 0) an_sat_->setPosition(sens == sens_pas::avant ? 1 : -1);
 }
 
 void PageSatellites::anequiExit() {

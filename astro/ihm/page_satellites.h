@@ -31,6 +31,7 @@ class PageSatellites : public Page {
 
  public slots:
   void bt_sat_jovienClick();
+  void up_an_satClick(almanax::sens_pas sens);
   void anequiExit();
   void imp_satClick();
 

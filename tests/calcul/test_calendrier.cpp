@@ -343,6 +343,17 @@ TEST(CalendrierSaisie, VerifierJour) {
   EXPECT_EQ(verifier_jour(32, 13, 2000), 31);
 }
 
+// The pages show historical years: -1 (1 BC) is a leap year, -4 (5 BC) is not.
+TEST(CalendrierSaisie, VerifierJourAnneesHistoriques) {
+  const struct {
+    int annee, fevrier;
+  } cas[] = {{-1, 29}, {-2, 28}, {-4, 28}, {-5, 29}, {1, 28}, {4, 29}, {-4713, 29}};
+  for (const auto& c : cas) {
+    EXPECT_EQ(verifier_jour(29, 2, c.annee), c.fevrier) << c.annee;
+    EXPECT_EQ(verifier_jour(31, 2, c.annee), c.fevrier) << c.annee;
+  }
+}
+
 TEST(CalendrierSaisie, FiltresDeTouches) {
   for (char32_t c = U'0'; c <= U'9'; ++c) {
     EXPECT_TRUE(touche_chiffre_acceptee(c));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calcul/calendrier.h"
 #include "calcul/satellites.h"
 
 using namespace almanax;
@@ -84,6 +85,57 @@ TEST(Satellites, MonthChart) {
   EXPECT_EQ(petit.positions.size(), 201u);
   EXPECT_EQ(petit.pas_jour, 12);  // 12.5 rounds to even
   EXPECT_EQ(petit.echelle, 40);
+}
+
+// The year is the spin's, historical: -1 is 1 BC, astronomical 0, a leap year.
+TEST(Satellites, HistoricalYears) {
+  const struct {
+    int mois, annee;
+    date_jma jour_zero;  // day 0 of the chart, astronomical year
+    int jours_du_mois;
+  } cas[] = {{1, -1, {31, 12, -1}, 31}, {2, -1, {31, 1, 0}, 29}, {3, -1, {29, 2, 0}, 31},
+             {2, -5, {31, 1, -4}, 29}, {2, -4, {31, 1, -3}, 28}, {1, 1, {31, 12, 0}, 31}};
+  for (const auto& c : cas) {
+    const graphique_satellites g = graphique_des_satellites(c.mois, c.annee);
+    date_de_calcul d;
+    d.jour = c.jour_zero.jour;
+    d.mois = c.jour_zero.mois;
+    d.annee = c.jour_zero.annee;
+    julien(d);
+    EXPECT_DOUBLE_EQ(static_cast<double>(g.jour_julien), static_cast<double>(d.jour_julien)) << c.mois << "/" << c.annee;
+    EXPECT_EQ(g.jours_du_mois, c.jours_du_mois) << c.mois << "/" << c.annee;
+  }
+  // The report's dates are historical again: January of 1 BC starts on 31/12/-2.
+  const graphique_satellites g = graphique_des_satellites(1, -1);
+  EXPECT_NE(texte_satellites({positions_des_satellites(g.jour_julien)}, false, ",").find("\r\n31/12/-2\t"),
+            std::string::npos);
+}
+
+// Day k's line stands where the curves reach JD0 + k, whatever the width.
+TEST(Satellites, DayLinesOnTheCurvesScale) {
+  // 1098: the chart of a window of 1150 pixels.
+  for (int largeur : {768, 400, 1098, 1000, 333}) {
+    const graphique_satellites g = graphique_des_satellites(1, 1994, largeur, 434);
+    ASSERT_GE(g.jours.size(), 2u) << largeur;
+    for (std::size_t k = 0; k < g.jours.size(); ++k) {
+      // Point e of the curves is at x = 2e and JD0 + e * 64 / w.
+      const long double x_du_jour = static_cast<long double>(k) * largeur / 32.0L;
+      EXPECT_LE(std::fabs(static_cast<double>(g.jours[k].x - x_du_jour)), 0.5) << largeur << " day " << k;
+      EXPECT_LT(g.jours[k].x, largeur);
+    }
+    EXPECT_GE(static_cast<long double>(g.jours.size()) * largeur / 32.0L, largeur - 0.5L) << largeur;
+  }
+}
+
+// The labels are the days of the month of each line's date, across the calendar change.
+TEST(Satellites, LabelsAreTheRealDates) {
+  const graphique_satellites g = graphique_des_satellites(10, 1582);
+  ASSERT_EQ(g.jours.size(), 32u);
+  std::vector<int> numeros;
+  for (const jour_grille& j : g.jours) numeros.push_back(j.numero);
+  const std::vector<int> attendus = {0,  1,  2,  3,  4,  15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+                                     26, 27, 28, 29, 30, 31, 1,  2,  3,  4,  5,  6,  7,  8,  9,  10};
+  EXPECT_EQ(numeros, attendus);
 }
 
 TEST(Satellites, Text) {

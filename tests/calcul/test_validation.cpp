@@ -80,6 +80,14 @@ TEST(ValidationBornage, JourDansSonMois) {
             "29");
 }
 
+TEST(ValidationBornage, FevrierDesAnneesHistoriques) {
+  // Year -1 is 1 BC, a leap year; -4 is 5 BC, a common one.
+  const std::pair<const char*, const char*> cas[] = {{"-1", "29"}, {"-4", "28"}, {"-5", "29"}, {"4", "29"}};
+  for (const auto& [annee, jour] : cas)
+    for (date_bornee d : {date_bornee::planetarium_helio, date_bornee::precession_reference})
+      EXPECT_EQ(triple(borner_dates(une_date(d, {"29", "2", annee})), d).jour, jour) << annee;
+}
+
 TEST(ValidationBornage, JourZeroOuNegatif) {
   const auto zero = borner_dates(une_date(date_bornee::precession_voulue, {"0", "5", "2000"}));
   EXPECT_EQ(triple(zero, date_bornee::precession_voulue).jour, "1");

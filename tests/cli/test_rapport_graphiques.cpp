@@ -70,6 +70,41 @@ TEST(RapportsGraphiques, TextAndJson) {
   EXPECT_TRUE(contient(r.erreurs, "--mois")) << r.erreurs;
 }
 
+// The years are historical, as everywhere on the command line: January -1 (1 BC) starts
+// on 31 December -2 and runs to 31 January -1; there is no year 0.
+TEST(RapportsGraphiques, SatellitesHistoricalYears) {
+  auto r = executer_astro({"--rapport", "satellites", "--mois", "1", "--annee", "-1"});
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const auto l = lignes(r.sortie);
+  ASSERT_EQ(l.size(), 2u + 32u);
+  EXPECT_EQ(l[2].substr(0, 9), "31/12/-2\t");
+  EXPECT_EQ(l.back().substr(0, 9), "31/01/-1\t");
+  r = executer_astro({"--rapport", "satellites", "--mois", "3", "--annee", "-1"});
+  EXPECT_EQ(lignes(r.sortie).at(2).substr(0, 9), "29/02/-1\t");  // 1 BC is a leap year
+  r = executer_astro({"--rapport", "satellites", "--mois", "1", "--annee", "0"});
+  EXPECT_EQ(r.statut, 2);
+  EXPECT_TRUE(contient(r.erreurs, "l'année 0 n'existe pas")) << r.erreurs;
+  EXPECT_TRUE(r.sortie.empty());
+}
+
+// One value of the curve per day of the year asked: 365, 366, and 355 for 1582.
+TEST(RapportsGraphiques, EquationCurveHasTheYearsDays) {
+  const std::pair<const char*, int> cas[] = {{"1/7/1582", 355}, {"1/7/1583", 365}, {"1/7/1600", 366},
+                                             {"1/7/-1", 366},   {"1/7/-4", 365}};
+  for (const auto& [date, jours] : cas) {
+    const auto r = executer_astro({"--rapport", "equation-temps", "--date", date, "--json"});
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    const QJsonArray valeurs = au_chemin(document_json(r), "resultat/courbe_midi_min").toArray();
+    EXPECT_EQ(valeurs.size(), jours) << date;
+  }
+  // The last value of 1582 is 31 December's, not that of 10 January 1583 (some 4 minutes lower).
+  const auto r = executer_astro({"--rapport", "equation-temps", "--date", "1/7/1582", "--json"});
+  const QJsonArray valeurs = au_chemin(document_json(r), "resultat/courbe_midi_min").toArray();
+  const auto fin = executer_astro({"--rapport", "equation-temps", "--date", "31/12/1582", "--json"});
+  EXPECT_NEAR(valeurs.last().toDouble(), au_chemin(document_json(fin), "resultat/equation_min/valeur").toDouble(),
+              0.5);
+}
+
 // The pictures are drawn without a window, at the design size, in the format of the
 // extension, and nothing else is written in the working folder; a file that cannot be
 // written is refused with its reason.

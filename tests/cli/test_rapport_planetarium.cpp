@@ -87,6 +87,23 @@ TEST(RapportPlanetarium, GeocentriqueJson) {
   EXPECT_NE(j["texte"].toString().indexOf("\r\nLune \t"), -1);
 }
 
+// Outside Pluto's years both maps say so after the bodies, when Pluto is drawn.
+TEST(RapportPlanetarium, PlutonHorsDeSaSerie) {
+  const std::string avertissement = "\r\nPluton : position approchée, sa série ne vaut que de 1885 à 2099.\r\n";
+  for (const char* rapport : {"planetarium-helio", "planetarium-geo"}) {
+    auto r = executer_astro({"--rapport", rapport, "--date", "1/1/2200", "--heure", "00:00"});
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_TRUE(r.sortie.ends_with(avertissement)) << r.sortie;
+    r = executer_astro({"--rapport", rapport, "--date", "1/1/2026", "--heure", "00:00"});
+    EXPECT_EQ(r.sortie.find("Pluton : "), std::string::npos) << r.sortie;
+    r = executer_astro({"--rapport", rapport, "--date", "1/1/2200", "--planetes", "Mars"});
+    EXPECT_EQ(r.sortie.find("Pluton"), std::string::npos) << r.sortie;
+    r = executer_astro({"--rapport", rapport, "--date", "1/1/1700", "--json"});
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(r.sortie)).object();
+    EXPECT_TRUE(j["resultat"]["avertissement_pluton"].toString().startsWith("Pluton : ")) << r.sortie;
+  }
+}
+
 // --image draws the page's picture without a window, BMP or PNG by the name's end,
 // and writes nothing else; a name it cannot use is refused and nothing is written.
 TEST(RapportPlanetarium, ImageSansFenetre) {

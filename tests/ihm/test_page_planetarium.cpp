@@ -200,6 +200,52 @@ TEST(PagePlanetariumGeo, ChoixPasEtListe) {
   EXPECT_FALSE(p.corps_choisi());
 }
 
+// The panel stays readable: the light bodies' names keep their colour on a dark
+// ground, the captions are α and δ; a map that draws Pluto outside the years of its
+// series says so under the panel.
+TEST(PagePlanetariumGeo, PanneauLisibleEtPluton) {
+  ContexteTest c;
+  PagePlanetariumGeo p(c);
+  poser_date(p, "ejg", "emg", "eag", {8, 12, 2026});
+  cliquer(p, "b_pg");
+  EXPECT_EQ(etiquette(p, "lbag"), "α");
+  EXPECT_EQ(etiquette(p, "lbdg"), "δ");
+  auto* nom = controle<QLabel>(p, "lbnomg");
+  const struct {
+    corps_geo corps;
+    bool fond_sombre;
+  } cas[] = {{corps_geo::lune, true}, {corps_geo::soleil, true}, {corps_geo::mars, false}, {corps_geo::neptune, false}};
+  for (const auto& k : cas) {
+    const pixel centre = p.resultat().astres[static_cast<int>(k.corps)].position;
+    cliquer_image(p, "p_geo", {centre.x, centre.y});
+    ASSERT_EQ(p.corps_choisi(), static_cast<int>(k.corps));
+    const QColor couleur = dessin::couleur_qt(couleurs_geo[static_cast<int>(k.corps)]);
+    EXPECT_TRUE(nom->styleSheet().contains("color: " + couleur.name())) << nom->styleSheet().toStdString();
+    EXPECT_EQ(nom->styleSheet().contains("background-color"), k.fond_sombre) << nom->styleSheet().toStdString();
+  }
+
+  auto* pluton = controle<QLabel>(p, "l_pluton");
+  EXPECT_FALSE(pluton->isVisibleTo(&p));
+  poser_date(p, "ejg", "emg", "eag", {1, 1, 2200});
+  cliquer(p, "b_pg");
+  EXPECT_TRUE(pluton->isVisibleTo(&p));
+  EXPECT_EQ(pluton->text().toStdString(), texte_pluton_hors_serie);
+  controle<QToolButton>(p, "tg8")->click();  // Pluto off
+  EXPECT_FALSE(pluton->isVisibleTo(&p));
+}
+
+TEST(PagePlanetariumHelio, PlutonHorsDeSaSerie) {
+  ContexteTest c;
+  PagePlanetariumHelio p(c);
+  auto* pluton = controle<QLabel>(p, "l_pluton");
+  poser_date(p, "h_jour", "h_mois", "h_an", {1, 1, 1700});
+  cliquer(p, "b_helio");
+  EXPECT_TRUE(pluton->isVisibleTo(&p));
+  poser_date(p, "h_jour", "h_mois", "h_an", {1, 1, 1992});
+  cliquer(p, "b_helio");
+  EXPECT_FALSE(pluton->isVisibleTo(&p));
+}
+
 // An animation runs on a timer: in one second several steps are drawn, the window
 // handles input between them (a tool button clicked mid-way takes effect), the step
 // buttons are disabled; then each cause stops it.
@@ -285,6 +331,20 @@ TEST(PagePlanetarium, ArretParLaFenetre) {
     cliquer(*geo, "nextg");
     ASSERT_TRUE(helio->anime() && geo->anime());
   };
+  // In the window's narrow column every interval's caption is whole, none covered by
+  // its neighbour.
+  for (PagePlanetarium* page : {helio, geo}) {
+    f.onglet()->setCurrentIndex(f.onglet()->indexOf(page));
+    QCoreApplication::processEvents();
+    const QList<QRadioButton*> boutons = page->findChildren<QRadioButton*>();
+    for (QRadioButton* r : boutons) {
+      EXPECT_GE(r->width(), r->sizeHint().width()) << r->text().toStdString();
+      for (QRadioButton* autre : boutons)
+        if (autre != r && autre->parentWidget() == r->parentWidget()) {
+          EXPECT_FALSE(r->geometry().intersects(autre->geometry())) << r->text().toStdString();
+        }
+    }
+  }
   demarrer();
   f.onglet()->setCurrentIndex(f.onglet()->currentIndex() == 0 ? 1 : 0);
   EXPECT_FALSE(helio->anime());

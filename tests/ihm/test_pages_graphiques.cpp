@@ -47,6 +47,15 @@ TEST(PageEquationTemps, ComputesDrawsSavesAndSteps) {
   EXPECT_EQ(jour->edition()->text(), "29");  // 1992 is a leap year
   taper(jour, "0");
   EXPECT_EQ(jour->edition()->text(), "1");
+  // The year is historical: -1 (1 BC) is a leap year, -4 (5 BC) is not.
+  auto* an = controle<EditionSpin>(p, "equa_an");
+  taper(an, "-1");
+  taper(jour, "29");
+  EXPECT_EQ(jour->edition()->text(), "29");
+  taper(an, "-4");
+  taper(jour, "29");
+  EXPECT_EQ(jour->edition()->text(), "28");
+  taper(an, "1992");
   // ...but the arrows carry past the month's end, and the curve waits for OK.
   taper(mois, "10");
   taper(jour, "31");
@@ -97,6 +106,22 @@ TEST(PageSatellites, ChartCheckBoxesAndSpins) {
   EXPECT_EQ(mois->edition()->text(), "1");
   EXPECT_EQ(texte_edition(p, "an_sat"), "1994");
   EXPECT_EQ(p.image(), seul);
+
+  // The year's arrows step over year 0; a typed 0 is read as 1.
+  auto* an = controle<EditionSpin>(p, "an_sat");
+  taper(an, "1");
+  an->stepBy(-1);
+  EXPECT_EQ(an->edition()->text(), "-1");
+  an->stepBy(1);
+  EXPECT_EQ(an->edition()->text(), "1");
+  taper(an, "0");
+  p.calculer();
+  EXPECT_EQ(an->edition()->text(), "1");
+  EXPECT_EQ(p.graphique().annee, 1);
+  taper(an, "1994");
+  taper(mois, "1");
+  p.calculer();
+  ASSERT_EQ(p.image(), seul);
 
   c.dialogues_.fichier_choisi = d.chemin("jupiter.bmp");
   controle<QPushButton>(p, "imp_sat")->click();
