@@ -325,6 +325,7 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     for (const auto& nom : sans_valeur)
       if (!option_documentee(*choisi, nom)) throw option_inconnue(nom);
     arguments args(std::move(valeurs), std::move(sans_valeur));
+    args.demander_json(json);
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
     if (json) {
@@ -333,6 +334,8 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
                           {"resultat", res.donnees},
                           {"texte", chaine_json(res.texte)}};
       out << QJsonDocument(j).toJson(QJsonDocument::Compact).toStdString() << "\n";
+    } else if (res.ecrire) {
+      res.ecrire(out);
     } else {
       out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
     }

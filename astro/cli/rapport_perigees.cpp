@@ -1,5 +1,7 @@
 // `astro --rapport perigees`: the "Péri. et Apogée" page for a span of years, printed
 // as its "&Copie" report.
+#include <ostream>
+
 #include "calcul/perigee_apogee.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
@@ -14,12 +16,24 @@ resultat rapport_perigees(arguments& a) {
   for (const std::string& t : types) (t == "périgée" ? perigees : apogees) = true;
   res.entrees["types"] = genres_json(types);
 
-  const resultat_perigees r = perigees_apogees(debut, fin, perigees, apogees);
+  if (!a.json()) {
+    // The whole span makes some 390,000 rows: each is written as it is found.
+    res.ecrire = [=](std::ostream& out) {
+      bool vide = true;
+      parcourir_perigees_apogees(debut, fin, perigees, apogees, [&](passage_trouve&& p) {
+        if (vide) out << entete_copie_perigees;
+        vide = false;
+        out << ligne_copie_perigee(p.ligne);
+      });
+      if (!vide) out << crlf;
+    };
+    return res;
+  }
 
-  std::vector<ligne_liste> lignes;
   QJsonArray evenements;
-  for (const passage_trouve& p : r.passages) {
-    lignes.push_back(p.ligne);
+  std::string texte;
+  parcourir_perigees_apogees(debut, fin, perigees, apogees, [&](passage_trouve&& p) {
+    texte += ligne_copie_perigee(p.ligne);
     QJsonObject v = evenement_json(p.jde);
     v["genre"] = genre_json(p.ligne.libelle);
     v["k"] = nombre_json(p.k);
@@ -28,8 +42,9 @@ resultat rapport_perigees(arguments& a) {
     v["parallaxe_arcsec"] = valeur_et_texte(p.parallaxe, p.ligne.colonnes.at(2));
     v["distance_km"] = valeur_et_texte(p.distance, p.ligne.colonnes.at(3));
     evenements.append(v);
-  }
-  res.texte = copie_perigees(lignes);
+  });
+  // The copy's text: nothing at all for an empty list.
+  if (!texte.empty()) res.texte = std::string(entete_copie_perigees) + texte + std::string(crlf);
   res.donnees["evenements"] = evenements;
   return res;
 }
