@@ -256,17 +256,22 @@ bool parcourir_perigees_apogees(long long premiere, long long derniere, bool per
   }
   // A long span goes by blocks of passes, so that the rows are handed on as they come
   // and never all held: the first half of a block on a second thread, the rest here
-  // with the progress. The passes and their order are those of one run from the start.
+  // with the progress. The last block is cut to the passes still expected, so that
+  // both threads get an even share. The passes and their order are those of one run
+  // from the start.
   constexpr long long bloc = 8192;
-  for (long long debut = premiere_passe;; debut += bloc) {
-    const long long milieu = debut + bloc / 2;
+  long long longueur = bloc;
+  for (long long debut = premiere_passe;; debut += longueur) {
+    const long long attendues = static_cast<long long>(std::ceil(passes_prevues)) - (debut - premiere_passe);
+    longueur = std::clamp(attendues, 64LL, bloc);
+    const long long milieu = debut + longueur / 2;
     std::atomic<bool> arret{false};
     std::thread aide([&] {
       for (long long i = debut; i < milieu && !arret.load(std::memory_order_relaxed); ++i)
         if (pas(i, tete)) break;
     });
     bool fini = false, interrompue = false;
-    for (long long i = milieu; i < debut + bloc; ++i) {
+    for (long long i = milieu; i < debut + longueur; ++i) {
       if (pas(i, queue)) {
         fini = true;  // the first half, if it got there first, left nothing for this one
         break;
