@@ -328,14 +328,14 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     args.demander_json(json);
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
-    if (json) {
+    if (res.ecrire) {
+      res.ecrire(out);
+    } else if (json) {
       const QJsonObject j{{"rapport", chaine_json(choisi->nom)},
                           {"entrees", res.entrees},
                           {"resultat", res.donnees},
                           {"texte", chaine_json(res.texte)}};
       out << QJsonDocument(j).toJson(QJsonDocument::Compact).toStdString() << "\n";
-    } else if (res.ecrire) {
-      res.ecrire(out);
     } else {
       out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
     }

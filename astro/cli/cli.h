@@ -76,8 +76,8 @@ struct resultat {
   std::string texte;
   QJsonObject entrees;
   QJsonObject donnees;
-  // Set instead of texte by a report whose text can be long: it computes and writes
-  // the text as it goes, without holding it (text output only).
+  // Set instead of texte and donnees by a report whose output can be long: it computes
+  // and writes the output as it goes (the text, or with --json the whole document).
   std::function<void(std::ostream&)> ecrire;
 };
 

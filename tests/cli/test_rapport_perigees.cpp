@@ -75,7 +75,7 @@ TEST(RapportPerigees, ToutLIntervalleDesAnnees) {
 
 TEST(RapportPerigees, TexteEcritAuFilEgalAuTexteDuJson) {
   // Several blocks of passes: the text written row by row is the one --json carries,
-  // and the JSON has one event per row.
+  // and the JSON, written event by event, has one event per row.
   const std::vector<std::string> annees{"--rapport", "perigees", "--debut", "1000", "--fin", "2299"};
   const auto t = executer_astro(annees);
   std::vector<std::string> avec_json = annees;
@@ -87,6 +87,8 @@ TEST(RapportPerigees, TexteEcritAuFilEgalAuTexteDuJson) {
   EXPECT_EQ(au_chemin(d, "texte").toString().toStdString(), t.sortie);
   EXPECT_EQ(static_cast<std::size_t>(au_chemin(d, "resultat/evenements").toArray().size()), compter(t.sortie, "\tLe "));
   EXPECT_GT(compter(t.sortie, "\tLe "), 30000u);
+  // Written piece by piece, the document is the toolkit's own compact form.
+  EXPECT_EQ(QJsonDocument(d).toJson(QJsonDocument::Compact).toStdString() + "\n", j.sortie);
 }
 
 TEST(RapportPerigees, ValeursRefusees) {
