@@ -214,7 +214,8 @@ bool parcourir_perigees_apogees(long long premiere, long long derniere, bool per
   };
   for (int garde = 0; garde < 1000 && !avant_les_annees(premiere_passe); ++garde) --premiere_passe;
   // About 13.26 anomalistic months a year, and a few passes on either side.
-  const long double passes_prevues = (derniere - premiere + 1) * 13.2555L + 3 - static_cast<long double>(premiere_passe);
+  const long double passes_prevues =
+      (derniere - premiere + 1) * 13.2555L + 3 - static_cast<long double>(premiere_passe);
   const auto avance = [&](long long i) {
     return static_cast<double>(std::min(1.0L, (i + 1 - premiere_passe) / passes_prevues));
   };

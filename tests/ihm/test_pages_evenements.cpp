@@ -11,9 +11,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
-#include <QTextBlock>
 #include <QTreeView>
 #include <functional>
 #include <memory>
