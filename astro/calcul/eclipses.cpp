@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calcul/calendrier.h"
+#include "calcul/date_evenement.h"
 #include "calcul/formats.h"
 #include "calcul/numerique.h"
 #include "calcul/phases.h"
@@ -179,23 +180,32 @@ genre_eclipse_solaire genre_solaire(long double gamma, long double u) {
 resultat_eclipses recherche_eclipses(long long premiere, long long derniere, type_eclipses type, bool boite_vide,
                                      std::string_view separateur, const suivi_recherche& suivi) {
   resultat_eclipses r;
-  // Fraction of the year elapsed on 1 December, from the year before the first.
-  const long double f = est_bissextile(premiere - 1) ? 336.0L / 366 : 335.0L / 365;
-  const long double ys = premiere - 1 + f;
-  const long double ye = derniere + f;
-  const long long ks = trunc_i((ys - 2000) * 12.3685L);
-  const long long ke = trunc_i((ye - 2000) * 12.3685L);
+  if (derniere < premiere) return r;
+  // First guess from the mean number of lunations a year, then moved until the mean
+  // lunation at each end lies more than a day (more than any correction to the time of
+  // maximum) outside the years asked: the guess drifts by weeks far from 2000, as the
+  // calendar year is not the mean year of the lunations.
+  const auto annee_de = [](long double jde) { return calendrier_du_jour(std::floor(jde + 0.5L)).annee; };
+  const long double decalage = type == type_eclipses::soleil ? 0 : 0.5L;  // full moons half a lunation later
+  const auto jde_moyen = [&](long long k) {
+    return arguments_lunaison(static_cast<long double>(k) + decalage).jde_moyen;
+  };
+  long long ks = trunc_i((premiere - 2000) * 12.3685L) - 1;
+  long long ke = trunc_i((derniere + 1 - 2000) * 12.3685L);
+  for (int garde = 0; garde < 10000 && annee_de(jde_moyen(ks) + 1) >= premiere; ++garde) --ks;
+  for (int garde = 0; garde < 10000 && annee_de(jde_moyen(ks + 1) + 1) < premiere; ++garde) ++ks;
+  for (int garde = 0; garde < 10000 && annee_de(jde_moyen(ke) - 1) <= derniere; ++garde) ++ke;
+  for (int garde = 0; garde < 10000 && annee_de(jde_moyen(ke - 1) - 1) > derniere; ++garde) --ke;
   const long long n = ke - ks + 1;  // counted in 64 bits: any span of years the page offers
   r.candidats = n > 0 ? n : 0;
   const bool soleil = type == type_eclipses::soleil;
   bool premiere_ligne = boite_vide;
 
   for (long long i = 0; i < n; ++i) {
-    const long double k = soleil ? static_cast<long double>(ks - 1 + i) : (ks - 0.5L + i);
+    const long double k = static_cast<long double>(ks + i) + decalage;
     const candidat c = evaluer(k, type);
     const long double ag = std::fabs(c.gamma);
-    const bool eclipse =
-        std::fabs(std::sin(c.l.F)) < 0.36L && ag < (soleil ? 1.5433L : 1.5573L) + c.u;
+    const bool eclipse = std::fabs(std::sin(c.l.F)) < 0.36L && ag < (soleil ? 1.5433L : 1.5573L) + c.u;
     if (eclipse) {
       eclipse_trouvee e;
       e.type = type;
@@ -206,29 +216,32 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, typ
       e.u = c.u;
       const long long annee = soleil ? e.date.a_la_seconde.annee : e.date.annee_tronquee;
       if (annee > derniere) break;
-
-      if (soleil) {
-        e.genre_soleil = genre_solaire(c.gamma, c.u);
-        e.rayon_penombre = c.u + 0.5461L;
-        e.magnitude = (1.5433L + c.u - ag) / (0.5461L + 2 * c.u);
-      } else {
-        const long double p = 1.0128L - c.u, t = 0.4678L - c.u, h = 1.5573L + c.u;
-        const long double nn = 0.5458L + 0.0400L * std::cos(c.l.Mp);
-        e.magnitude_penombre = (1.5573L + c.u - ag) / 0.5450L;
-        e.magnitude_ombre = (1.0128L - c.u - ag) / 0.5450L;
-        e.demi_duree_penombre = demi_duree(nn, h, c.gamma);
-        e.demi_duree_partielle = demi_duree(nn, p, c.gamma);
-        e.demi_duree_totale = demi_duree(nn, t, c.gamma);
-        // t < p < h, so the umbra is never reached without the penumbra, nor the
-        // totality without the umbra.
-        e.genre_lune = e.demi_duree_totale > 0     ? genre_eclipse_lunaire::totale
-                       : e.demi_duree_partielle > 0 ? genre_eclipse_lunaire::partielle
-                                                    : genre_eclipse_lunaire::penombre;
+      // The year shown decides; one before the span is neither listed nor written.
+      if (annee >= premiere) {
+        if (soleil) {
+          e.genre_soleil = genre_solaire(c.gamma, c.u);
+          e.rayon_penombre = c.u + 0.5461L;
+          e.magnitude = (1.5433L + c.u - ag) / (0.5461L + 2 * c.u);
+        } else {
+          const long double p = 1.0128L - c.u, t = 0.4678L - c.u, h = 1.5573L + c.u;
+          const long double nn = 0.5458L + 0.0400L * std::cos(c.l.Mp);
+          e.magnitude_penombre = (1.5573L + c.u - ag) / 0.5450L;
+          e.magnitude_ombre = (1.0128L - c.u - ag) / 0.5450L;
+          e.demi_duree_penombre = demi_duree(nn, h, c.gamma);
+          e.demi_duree_partielle = demi_duree(nn, p, c.gamma);
+          e.demi_duree_totale = demi_duree(nn, t, c.gamma);
+          // t < p < h, so the umbra is never reached without the penumbra, nor the
+          // totality without the umbra.
+          e.genre_lune = e.demi_duree_totale > 0      ? genre_eclipse_lunaire::totale
+                         : e.demi_duree_partielle > 0 ? genre_eclipse_lunaire::partielle
+                                                      : genre_eclipse_lunaire::penombre;
+        }
+        e.texte =
+            ligne_de_date(e, premiere_ligne) + (soleil ? texte_solaire(e, separateur) : texte_lunaire(e, separateur));
+        premiere_ligne = false;
+        r.texte += e.texte;
+        r.eclipses.push_back(std::move(e));
       }
-      e.texte = ligne_de_date(e, premiere_ligne) + (soleil ? texte_solaire(e, separateur) : texte_lunaire(e, separateur));
-      premiere_ligne = false;
-      r.texte += e.texte;
-      r.eclipses.push_back(std::move(e));
     }
     if (!suivi.continuer(static_cast<double>(i + 1) / static_cast<double>(n))) {
       r.interrompue = i + 1 < n;

@@ -59,9 +59,9 @@ struct resultat_eclipses {
   bool interrompue = false;   // stopped by the caller before its end
 };
 
-// The eclipses of the lunations from about one month before 1 December of the year
-// before `premiere` to about one month before 1 December of `derniere`, until one
-// falls after `derniere` (astronomical years). boite_vide says whether the page's
+// The eclipses whose maximum, as the date line shows it, falls in the years
+// `premiere` .. `derniere` (astronomical years), in time order; nothing when
+// derniere < premiere. boite_vide says whether the page's
 // box is empty before the search: only the first line written into an empty box has
 // a single blank before "à". Decimal numbers are written with `separateur`.
 resultat_eclipses recherche_eclipses(long long premiere, long long derniere, type_eclipses type,

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <iterator>
-#include <thread>
 #include <cmath>
+#include <functional>
+#include <thread>
 
 #include "calcul/formats.h"
 #include "calcul/lune.h"
@@ -194,21 +194,38 @@ std::string texte_parallaxe(long double secondes_d_arc, passage_lunaire genre) {
 
 std::string texte_distance(long double km) { return format_float("000000 km", round_r(km)); }
 
-resultat_perigees perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
-                                   const suivi_recherche& suivi) {
-  resultat_perigees r;
-  if ((!perigees && !apogees) || derniere < premiere) return r;
+bool parcourir_perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
+                                const std::function<void(passage_trouve&&)>& recevoir, const suivi_recherche& suivi) {
+  if ((!perigees && !apogees) || derniere < premiere) return false;
   const long long K = trunc_i((premiere - 1999.97L) * 13.2555L);
+  const auto candidat = [K](long long i, passage_lunaire genre) {
+    return genre == passage_lunaire::apogee ? K - 0.5L + i : static_cast<long double>(K - 1 + i);
+  };
+
+  // The factor of 13.2555 passes a year is that of the Julian year: past 1582 the
+  // first pass comes later and later (two passes by 9600), and the first apogee of
+  // January would be missed. Passes are added before it until both of its candidates
+  // fall before the first year.
+  long long premiere_passe = 0;
+  const auto avant_les_annees = [&](long long i) {
+    for (const passage_lunaire genre : {passage_lunaire::apogee, passage_lunaire::perigee})
+      if (date_evenement(passage(candidat(i, genre), genre).jde).annee_tronquee >= premiere) return false;
+    return true;
+  };
+  for (int garde = 0; garde < 1000 && !avant_les_annees(premiere_passe); ++garde) --premiere_passe;
   // About 13.26 anomalistic months a year, and a few passes on either side.
-  const long double passes_prevues = (derniere - premiere + 1) * 13.2555L + 3;
+  const long double passes_prevues =
+      (derniere - premiere + 1) * 13.2555L + 3 - static_cast<long double>(premiere_passe);
+  const auto avance = [&](long long i) {
+    return static_cast<double>(std::min(1.0L, (i + 1 - premiere_passe) / passes_prevues));
+  };
 
   // Pass i: its apogee and perigee, kept when checked and within the years. True when
   // both fall after the last year: the search is over.
   const auto pas = [&](long long i, std::vector<passage_trouve>& sortie) {
     bool au_dela = true;
     for (const passage_lunaire genre : {passage_lunaire::apogee, passage_lunaire::perigee}) {
-      const long double k = genre == passage_lunaire::apogee ? K - 0.5L + i : static_cast<long double>(K - 1 + i);
-      passage_trouve p = passage(k, genre);
+      passage_trouve p = passage(candidat(i, genre), genre);
       p.date = date_evenement(p.jde);
       const long long annee = p.date.annee_tronquee;
       if (annee <= derniere) au_dela = false;
@@ -224,46 +241,75 @@ resultat_perigees perigees_apogees(long long premiere, long long derniere, bool 
     }
     return au_dela;
   };
+  const auto rendre = [&](std::vector<passage_trouve>& passages) {
+    for (passage_trouve& p : passages) recevoir(std::move(p));
+    passages.clear();
+  };
 
-  // A long span is cut in two at a pass: the first half of the passes goes to a second
-  // thread, the rest runs here and reports the progress. The passes and their order
-  // are those of one run from the start.
-  const long long moitie = passes_prevues > 1000 ? static_cast<long long>(passes_prevues / 2) : 0;
-  std::vector<passage_trouve> debut;
-  std::atomic<bool> arret{false};
-  std::thread aide;
-  if (moitie > 0) {
-    aide = std::thread([&] {
-      for (long long i = 0; i < moitie && !arret.load(std::memory_order_relaxed); ++i)
-        if (pas(i, debut)) break;
-    });
-  }
-  const long double a_faire = passes_prevues - static_cast<long double>(moitie);
-  for (long long i = moitie;; ++i) {
-    if (pas(i, r.passages)) break;
-    const double avance = static_cast<double>(std::min(1.0L, (i + 1 - moitie) / a_faire));
-    if (!suivi.continuer(avance)) {
-      r.interrompue = true;
-      arret = true;
-      break;
+  std::vector<passage_trouve> tete, queue;
+  if (passes_prevues <= 1000) {
+    for (long long i = premiere_passe;; ++i) {
+      const bool fini = pas(i, queue);
+      rendre(queue);
+      if (fini) return false;
+      if (!suivi.continuer(avance(i))) return true;
     }
   }
-  if (aide.joinable()) {
+  // A long span goes by blocks of passes, so that the rows are handed on as they come
+  // and never all held: the first half of a block on a second thread, the rest here
+  // with the progress. The last block is cut to the passes still expected, so that
+  // both threads get an even share. The passes and their order are those of one run
+  // from the start.
+  constexpr long long bloc = 8192;
+  long long longueur = bloc;
+  for (long long debut = premiere_passe;; debut += longueur) {
+    const long long attendues = static_cast<long long>(std::ceil(passes_prevues)) - (debut - premiere_passe);
+    longueur = std::clamp(attendues, 64LL, bloc);
+    const long long milieu = debut + longueur / 2;
+    std::atomic<bool> arret{false};
+    std::thread aide([&] {
+      for (long long i = debut; i < milieu && !arret.load(std::memory_order_relaxed); ++i)
+        if (pas(i, tete)) break;
+    });
+    bool fini = false, interrompue = false;
+    for (long long i = milieu; i < debut + longueur; ++i) {
+      if (pas(i, queue)) {
+        fini = true;  // the first half, if it got there first, left nothing for this one
+        break;
+      }
+      if (!suivi.continuer(avance(i))) {
+        interrompue = arret = true;
+        break;
+      }
+    }
     aide.join();
-    r.passages.insert(r.passages.begin(), std::make_move_iterator(debut.begin()), std::make_move_iterator(debut.end()));
+    rendre(tete);
+    // Cancelled: the first half stopped anywhere, and what follows it is left out.
+    if (interrompue) return true;
+    rendre(queue);
+    if (fini) return false;
   }
+}
+
+resultat_perigees perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
+                                   const suivi_recherche& suivi) {
+  resultat_perigees r;
+  r.interrompue = parcourir_perigees_apogees(
+      premiere, derniere, perigees, apogees, [&r](passage_trouve&& p) { r.passages.push_back(std::move(p)); }, suivi);
   return r;
+}
+
+std::string ligne_copie_perigee(const ligne_liste& l) {
+  std::string t = l.libelle + "\t" + "Le " + l.colonnes.at(0) + " à " + l.colonnes.at(1) + "  " + l.colonnes.at(2) +
+                  "  " + l.colonnes.at(3);
+  t.append(crlf);
+  return t;
 }
 
 std::string copie_perigees(const std::vector<ligne_liste>& lignes) {
   if (lignes.empty()) return {};
-  std::string t = "Périgées et apogées ";
-  t.append(crlf).append(crlf);
-  for (const ligne_liste& l : lignes) {
-    t += l.libelle + "\t" + "Le " + l.colonnes.at(0) + " à " + l.colonnes.at(1) + "  " + l.colonnes.at(2) + "  " +
-         l.colonnes.at(3);
-    t.append(crlf);
-  }
+  std::string t(entete_copie_perigees);
+  for (const ligne_liste& l : lignes) t += ligne_copie_perigee(l);
   t.append(crlf);
   return t;
 }

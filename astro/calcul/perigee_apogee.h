@@ -3,6 +3,7 @@
 // distance series at the instant found. Instants are JDE (Dynamical Time, no Delta T).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,17 @@ struct resultat_perigees {
 // (astronomical years). Nothing when both kinds are left out or derniere < premiere.
 resultat_perigees perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
                                    const suivi_recherche& suivi = {});
+
+// The same search handing each row to `recevoir` (on the calling thread, in the list's
+// order) instead of keeping them all: long spans printed as they are found. True when
+// it was stopped by the caller; the rows handed on are then a beginning of the list.
+bool parcourir_perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
+                                const std::function<void(passage_trouve&&)>& recevoir,
+                                const suivi_recherche& suivi = {});
+
+// The copy's first two lines, and one row of it with its CR LF.
+inline constexpr std::string_view entete_copie_perigees = "Périgées et apogées \r\n\r\n";
+std::string ligne_copie_perigee(const ligne_liste& l);
 
 // The page's copy of its list (the rows of every search since it was last emptied):
 // "Périgées et apogées ", an empty line, one line per row, an empty line; nothing

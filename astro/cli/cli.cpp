@@ -325,9 +325,12 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     for (const auto& nom : sans_valeur)
       if (!option_documentee(*choisi, nom)) throw option_inconnue(nom);
     arguments args(std::move(valeurs), std::move(sans_valeur));
+    args.demander_json(json);
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
-    if (json) {
+    if (res.ecrire) {
+      res.ecrire(out);
+    } else if (json) {
       const QJsonObject j{{"rapport", chaine_json(choisi->nom)},
                           {"entrees", res.entrees},
                           {"resultat", res.donnees},

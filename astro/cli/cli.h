@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -57,11 +58,16 @@ class arguments {
   // Options given but never read by the report: an error.
   void verifier_tout_lu() const;
 
+  // Whether --json was asked: a report builds only what is printed.
+  bool json() const { return json_; }
+  void demander_json(bool json) { json_ = json; }
+
  private:
   const std::string* valeur(std::string_view nom);
   std::map<std::string, std::string> valeurs_;
   std::set<std::string, std::less<>> sans_valeur_;
   std::set<std::string, std::less<>> lus_;
+  bool json_ = false;
 };
 
 // What a report produces: the exact text of the page's copy (CR LF, tabs), the
@@ -70,6 +76,9 @@ struct resultat {
   std::string texte;
   QJsonObject entrees;
   QJsonObject donnees;
+  // Set instead of texte and donnees by a report whose output can be long: it computes
+  // and writes the output as it goes (the text, or with --json the whole document).
+  std::function<void(std::ostream&)> ecrire;
 };
 
 struct rapport {

@@ -50,6 +50,7 @@ resultat rapport_eclipses(arguments& a) {
       recherche_eclipses(debut, fin, soleil ? type_eclipses::soleil : type_eclipses::lune, true, separateur_decimal());
 
   res.texte = copie_eclipses(r.texte);
+  if (!a.json()) return res;  // the JSON is built only when it is printed
   QJsonArray evenements;
   for (const eclipse_trouvee& e : r.eclipses) {
     QJsonObject v = evenement_json(e.jde);

@@ -1,10 +1,30 @@
 // `astro --rapport perigees`: the "Péri. et Apogée" page for a span of years, printed
 // as its "&Copie" report.
+#include <QJsonDocument>
+#include <ostream>
+
 #include "calcul/perigee_apogee.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 
 namespace almanax::cli {
+
+namespace {
+
+std::string compact(const QJsonDocument& d) { return d.toJson(QJsonDocument::Compact).toStdString(); }
+
+QJsonObject evenement(const passage_trouve& p) {
+  QJsonObject v = evenement_json(p.jde);
+  v["genre"] = genre_json(p.ligne.libelle);
+  v["k"] = nombre_json(p.k);
+  v["date"] = chaine_json(p.ligne.colonnes.at(0));
+  v["heure"] = chaine_json(p.ligne.colonnes.at(1));
+  v["parallaxe_arcsec"] = valeur_et_texte(p.parallaxe, p.ligne.colonnes.at(2));
+  v["distance_km"] = valeur_et_texte(p.distance, p.ligne.colonnes.at(3));
+  return v;
+}
+
+}  // namespace
 
 resultat rapport_perigees(arguments& a) {
   resultat res;
@@ -14,23 +34,39 @@ resultat rapport_perigees(arguments& a) {
   for (const std::string& t : types) (t == "périgée" ? perigees : apogees) = true;
   res.entrees["types"] = genres_json(types);
 
-  const resultat_perigees r = perigees_apogees(debut, fin, perigees, apogees);
-
-  std::vector<ligne_liste> lignes;
-  QJsonArray evenements;
-  for (const passage_trouve& p : r.passages) {
-    lignes.push_back(p.ligne);
-    QJsonObject v = evenement_json(p.jde);
-    v["genre"] = genre_json(p.ligne.libelle);
-    v["k"] = nombre_json(p.k);
-    v["date"] = chaine_json(p.ligne.colonnes.at(0));
-    v["heure"] = chaine_json(p.ligne.colonnes.at(1));
-    v["parallaxe_arcsec"] = valeur_et_texte(p.parallaxe, p.ligne.colonnes.at(2));
-    v["distance_km"] = valeur_et_texte(p.distance, p.ligne.colonnes.at(3));
-    evenements.append(v);
+  // The whole span makes some 390,000 rows: each is written as it is found, and only
+  // what is printed is built.
+  if (!a.json()) {
+    res.ecrire = [=](std::ostream& out) {
+      bool vide = true;
+      parcourir_perigees_apogees(debut, fin, perigees, apogees, [&](passage_trouve&& p) {
+        if (vide) out << entete_copie_perigees;
+        vide = false;
+        out << ligne_copie_perigee(p.ligne);
+      });
+      if (!vide) out << crlf;
+    };
+    return res;
   }
-  res.texte = copie_perigees(lignes);
-  res.donnees["evenements"] = evenements;
+  // The document as the toolkit writes it in one piece (compact, keys in order:
+  // entrees, rapport, resultat, texte), its events written one by one; the text,
+  // which comes last, is the one thing held.
+  res.ecrire = [=, entrees = res.entrees](std::ostream& out) {
+    out << "{\"entrees\":" << compact(QJsonDocument(entrees)) << ",\"rapport\":\"perigees\",\"resultat\":{"
+        << "\"evenements\":[";
+    std::string lignes;
+    parcourir_perigees_apogees(debut, fin, perigees, apogees, [&](passage_trouve&& p) {
+      if (!lignes.empty()) out << ',';
+      lignes += ligne_copie_perigee(p.ligne);
+      out << compact(QJsonDocument(evenement(p)));
+    });
+    // The copy's text: nothing at all for an empty list.
+    const std::string texte =
+        lignes.empty() ? std::string() : std::string(entete_copie_perigees) + lignes + std::string(crlf);
+    lignes = std::string();
+    const std::string chaine = compact(QJsonDocument(QJsonArray{chaine_json(texte)}));  // ["..."]
+    out << "]},\"texte\":" << std::string_view(chaine).substr(1, chaine.size() - 2) << "}\n";
+  };
   return res;
 }
 

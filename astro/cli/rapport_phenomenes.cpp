@@ -24,6 +24,7 @@ resultat rapport_phenomenes(arguments& a) {
   QJsonArray evenements;
   for (const phenomene_trouve& t : res.lignes) {
     lignes.push_back(ligne_du_phenomene(t));
+    if (!a.json()) continue;  // the JSON is built only when it is printed
     QJsonObject v = evenement_json(t.jde);
     v["planete"] = genre_json(t.nom_planete);
     v["genre"] = genre_json(t.phenomene);

@@ -88,8 +88,8 @@ std::vector<ligne_liste> ModeleListe::lignes() const {
   return r;
 }
 
-void ModeleListe::ajouter(std::vector<std::string>&& lignes) {
-  if (lignes.empty()) return;
+int ModeleListe::ajouter(std::vector<std::string>&& lignes) {
+  if (lignes.empty()) return -1;
   const int debut = rowCount();
   beginInsertRows({}, debut, debut + static_cast<int>(lignes.size()) - 1);
   if (lignes_.empty()) {
@@ -99,15 +99,27 @@ void ModeleListe::ajouter(std::vector<std::string>&& lignes) {
     for (std::string& l : lignes) lignes_.push_back(std::move(l));
   }
   endInsertRows();
+  return debut;
 }
 
-void ModeleListe::ajouter_puis_ordonner(std::vector<std::string>&& lignes,
-                                        const std::function<void(std::vector<std::string>&)>& ordre) {
+int ModeleListe::ajouter_puis_ordonner(
+    std::vector<std::string>&& lignes,
+    const std::function<std::vector<std::size_t>(const std::vector<std::string>&)>& ordre) {
+  const std::size_t anciennes = lignes_.size();
   beginResetModel();
   lignes_.reserve(lignes_.size() + lignes.size());
   for (std::string& l : lignes) lignes_.push_back(std::move(l));
-  ordre(lignes_);
+  const std::vector<std::size_t> rangs = ordre(lignes_);
+  std::vector<std::string> ordonnees;
+  ordonnees.reserve(lignes_.size());
+  int premiere = -1;
+  for (const std::size_t i : rangs) {
+    if (premiere < 0 && i >= anciennes) premiere = static_cast<int>(ordonnees.size());
+    ordonnees.push_back(std::move(lignes_.at(i)));
+  }
+  lignes_ = std::move(ordonnees);
   endResetModel();
+  return premiere;
 }
 
 void ModeleListe::vider() {
@@ -140,6 +152,11 @@ QTreeView* vue_liste(const char* nom, ModeleListe* modele, QWidget* parent) {
     v->setColumnWidth(static_cast<int>(i), std::max(c.largeur, texte));
   }
   return v;
+}
+
+void montrer_ligne(QTreeView* vue, int ligne) {
+  if (ligne < 0) return;
+  vue->scrollTo(vue->model()->index(ligne, 0), QAbstractItemView::PositionAtTop);
 }
 
 }  // namespace almanax::ihm

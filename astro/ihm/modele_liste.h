@@ -50,12 +50,13 @@ class ModeleListe : public QAbstractTableModel {
   // The rows as the reports take them.
   std::vector<ligne_liste> lignes() const;
 
-  // Rows added after the others.
-  void ajouter(std::vector<std::string>&& lignes);
-  // Rows added, then the whole list put in a new order by `ordre` (the planet pages
-  // sort every row by planet after a search).
-  void ajouter_puis_ordonner(std::vector<std::string>&& lignes,
-                             const std::function<void(std::vector<std::string>&)>& ordre);
+  // Rows added after the others. Both return the row where the first added one now
+  // is (-1 when none was added), for the view to show it.
+  int ajouter(std::vector<std::string>&& lignes);
+  // Rows added, then the whole list put in a new order: `ordre` gives the rows' indices
+  // in their new order (the planet pages sort every row by planet after a search).
+  int ajouter_puis_ordonner(std::vector<std::string>&& lignes,
+                            const std::function<std::vector<std::size_t>(const std::vector<std::string>&)>& ordre);
   void vider();
 
  private:
@@ -67,5 +68,9 @@ class ModeleListe : public QAbstractTableModel {
 // A read-only report-style view of the model, with the columns' titles and widths,
 // named `nom`.
 QTreeView* vue_liste(const char* nom, ModeleListe* modele, QWidget* parent);
+
+// Scrolls the view so that `ligne` (the first row a search added) is at its top, or as
+// near as the end of the list allows; nothing for -1.
+void montrer_ligne(QTreeView* vue, int ligne);
 
 }  // namespace almanax::ihm

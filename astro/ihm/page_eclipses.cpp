@@ -106,6 +106,8 @@ void PageEclipses::ajouter_texte(const std::string& t, bool tout_de_suite) {
   // The box shows lines; the text kept for the copy keeps its CR LF.
   QString affiche = QString::fromStdString(t);
   affiche.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // The box is scrolled to the new text when it gets there, the older text being shown first.
+  a_montrer_ = a_afficher_.size();
   a_afficher_ += affiche;
   if (tout_de_suite) {
     while (!a_afficher_.isEmpty()) afficher_suite();
@@ -124,7 +126,20 @@ void PageEclipses::afficher_suite() {
   }
   QTextCursor c(ec_res_->document());
   c.movePosition(QTextCursor::End);
+  const int position = c.position();
   c.insertText(a_afficher_.mid(a_afficher_depuis_, n));
+  if (a_montrer_ >= a_afficher_depuis_ && a_montrer_ < a_afficher_depuis_ + n) {
+    // The first line of the new text at the top of the box: going to the end, then
+    // back up to that line, leaves it on the first row shown.
+    QTextCursor nouveau(ec_res_->document());
+    nouveau.movePosition(QTextCursor::End);
+    ec_res_->setTextCursor(nouveau);
+    ec_res_->ensureCursorVisible();
+    nouveau.setPosition(position + static_cast<int>(a_montrer_ - a_afficher_depuis_));
+    ec_res_->setTextCursor(nouveau);
+    ec_res_->ensureCursorVisible();
+    a_montrer_ = -1;
+  }
   a_afficher_depuis_ += n;
   if (a_afficher_depuis_ >= a_afficher_.size()) {
     a_afficher_.clear();
@@ -139,6 +154,7 @@ void PageEclipses::eclip_eraseClick() {
   affichage_->stop();
   a_afficher_.clear();
   a_afficher_depuis_ = 0;
+  a_montrer_ = -1;
   texte_.clear();
   ec_res_->clear();
 }

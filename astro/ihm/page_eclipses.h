@@ -57,6 +57,7 @@ class PageEclipses : public Page {
   std::string texte_;
   QString a_afficher_;  // still to be shown in the box, from a_afficher_depuis_
   qsizetype a_afficher_depuis_ = 0;
+  qsizetype a_montrer_ = -1;  // in a_afficher_: where the latest search's text begins
   QTimer* affichage_ = nullptr;
 };
 

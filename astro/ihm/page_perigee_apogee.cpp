@@ -85,11 +85,15 @@ void PagePerigeeApogee::chercher(bool synchrone) {
     }
     return lignes;
   };
-  const std::function<void(lignes_compactes &&)> fin = [this](lignes_compactes&& l) { modele_->ajouter(std::move(l)); };
+  const std::function<void(lignes_compactes &&)> fin = [this](lignes_compactes&& l) {
+    montrer_ligne(lvpa_, modele_->ajouter(std::move(l)));
+  };
   recherche_->lancer(travail, fin, synchrone);
 }
 
 void PagePerigeeApogee::BitBtn2Click() {
+  // A search under way was asked for a list that is no longer there.
+  recherche_->annuler();
   modele_->vider();
 }
 

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
+#include <numeric>
 
 #include "calcul/tri_francais.h"
 #include "ihm/controles.h"
@@ -85,18 +86,23 @@ void PageRecherchePlanetes::chercher(bool synchrone) {
       annees_->fin()->setFocus();
       return;
     }
-    ajouter_et_trier(std::move(t.lignes));
+    montrer_ligne(liste_, ajouter_et_trier(std::move(t.lignes)));
   };
   recherche_->lancer(travail, fin, synchrone);
 }
 
-void PageRecherchePlanetes::ajouter_et_trier(std::vector<std::string>&& lignes) {
-  modele_->ajouter_puis_ordonner(std::move(lignes), [](std::vector<std::string>& tout) {
-    trier_par_nom(tout, [](const std::string& l) { return ModeleListe::colonne(l, 0); });
+int PageRecherchePlanetes::ajouter_et_trier(std::vector<std::string>&& lignes) {
+  return modele_->ajouter_puis_ordonner(std::move(lignes), [](const std::vector<std::string>& tout) {
+    std::vector<std::size_t> rangs(tout.size());
+    std::iota(rangs.begin(), rangs.end(), std::size_t{0});
+    trier_par_nom(rangs, [&tout](std::size_t i) { return ModeleListe::colonne(tout[i], 0); });
+    return rangs;
   });
 }
 
 void PageRecherchePlanetes::vider() {
+  // A search under way was asked for a list that is no longer there.
+  recherche_->annuler();
   modele_->vider();
 }
 

@@ -100,7 +100,8 @@ class PageRecherchePlanetes : public Page {
   void sortir_annee();
 
  private:
-  void ajouter_et_trier(std::vector<std::string>&& lignes);
+  // The row where the first added one now is, -1 if none.
+  int ajouter_et_trier(std::vector<std::string>&& lignes);
 
   AnneesRecherche* annees_ = nullptr;
   std::vector<QToolButton*> planetes_;

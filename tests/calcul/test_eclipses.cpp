@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,6 +49,11 @@ long long ecart_horloge(long long a, long long b) {
   return std::min(d, 86400 - d);
 }
 
+// The year of the date line: rounded seconds may carry a solar eclipse into the next year.
+long long annee_affichee(const eclipse_trouvee& e) {
+  return e.type == type_eclipses::soleil ? e.date.a_la_seconde.annee : e.date.annee_tronquee;
+}
+
 const eclipse_trouvee* chercher(const resultat_eclipses& r, int jour, int mois, long long annee) {
   for (const eclipse_trouvee& e : r.eclipses)
     if (static_cast<int>(e.date.jour) == jour && e.date.mois == mois && e.date.annee_tronquee == annee) return &e;
@@ -83,10 +90,10 @@ TEST(Eclipses, ExemplesDuManuel) {
 }
 
 TEST(Eclipses, BornesDeLaRecherche) {
-  // The lunations scanned start a month before 1 December of the year before.
+  // Only the eclipses of the years asked: not the one of 21 December 1991.
   const resultat_eclipses l = recherche_eclipses(1992, 1993, type_eclipses::lune);
   ASSERT_GE(l.eclipses.size(), 2u);
-  EXPECT_EQ(l.texte.rfind(" Le 21 Décembre 1991 à ", 0), 0u);
+  EXPECT_EQ(l.texte.rfind(" Le 15 Juin 1992 à ", 0), 0u);
   EXPECT_TRUE(l.eclipses.back().texte.rfind(" Le 29 Novembre 1993  à ", 0) == 0) << l.eclipses.back().texte;
   EXPECT_EQ(l.eclipses.front().genre_lune, genre_eclipse_lunaire::partielle);
   EXPECT_EQ(l.eclipses.back().genre_lune, genre_eclipse_lunaire::totale);
@@ -285,6 +292,7 @@ TEST(Eclipses, ToutLIntervalleDesAnnees) {
     // within six months.
     EXPECT_GE(r.eclipses.front().jde, -426.5L);        // 1 November -4714
     EXPECT_LT(r.eclipses.front().jde, -365.5L + 200);  // 19 July -4713
+    EXPECT_EQ(annee_affichee(r.eclipses.front()), -4713);
     EXPECT_EQ(r.eclipses.back().date.annee_tronquee, 9999);
     EXPECT_GE(r.eclipses.back().date.mois, 10);
     for (std::size_t i = 1; i < r.eclipses.size(); ++i) ASSERT_GT(r.eclipses[i].jde - r.eclipses[i - 1].jde, 29);
@@ -325,4 +333,58 @@ TEST(Eclipses, SeparateurEtCopie) {
   EXPECT_EQ(copie_eclipses(""), "");
   const resultat_eclipses r = recherche_eclipses(1992, 1993, type_eclipses::lune);
   EXPECT_EQ(copie_eclipses(r.texte), "Eclipses \r\n\r\n" + r.texte);
+}
+
+TEST(Eclipses, LesAnneesDemandeesEtSeulementElles) {
+  // December eclipses of the last year, and those of late December before the first.
+  struct cas {
+    long long premiere, derniere;
+    type_eclipses type;
+    const char* listee;   // start of a date line that must be there
+    const char* absente;  // and one that must not
+  };
+  const cas tous[] = {
+      {2020, 2021, type_eclipses::soleil, " Le 04 Décembre 2021", " Le 26 Décembre 2019"},
+      {2010, 2011, type_eclipses::lune, " Le 10 Décembre 2011", " Le 31 Décembre 2009"},
+      {-3945, -3944, type_eclipses::lune, " Le 15 Décembre -3944", " Décembre -3946"},
+      {1992, 1993, type_eclipses::lune, " Le 29 Novembre 1993", " Le 21 Décembre 1991"},
+  };
+  for (const cas& c : tous) {
+    const resultat_eclipses r = recherche_eclipses(c.premiere, c.derniere, c.type);
+    SCOPED_TRACE(c.listee);
+    EXPECT_TRUE(contient(r.texte, c.listee));
+    EXPECT_FALSE(contient(r.texte, c.absente));
+    for (const eclipse_trouvee& e : r.eclipses) {
+      EXPECT_GE(annee_affichee(e), c.premiere);
+      EXPECT_LE(annee_affichee(e), c.derniere);
+    }
+  }
+}
+
+TEST(Eclipses, ChaqueRechercheDeDeuxAnsDe1950A2049) {
+  // Reference: one search over 1940-2060, its eclipses put in the year of their date
+  // line. The search of each two-year span must list exactly those of its two years,
+  // in time order.
+  for (const type_eclipses t : {type_eclipses::soleil, type_eclipses::lune}) {
+    const resultat_eclipses reference = recherche_eclipses(1940, 2060, t);
+    std::map<long long, std::vector<long double>> par_annee;
+    for (const eclipse_trouvee& e : reference.eclipses) par_annee[annee_affichee(e)].push_back(e.jde);
+    // Two to five solar eclipses a year; up to five lunar ones with the penumbral.
+    for (long long a = 1940; a <= 2060; ++a) {
+      ASSERT_GE(par_annee[a].size(), 2u) << a;
+      ASSERT_LE(par_annee[a].size(), 5u) << a;
+    }
+    int manquees = 0, en_trop = 0;
+    for (long long a = 1950; a <= 2049; ++a) {
+      std::vector<long double> attendu = par_annee[a];
+      attendu.insert(attendu.end(), par_annee[a + 1].begin(), par_annee[a + 1].end());
+      std::vector<long double> trouve;
+      for (const eclipse_trouvee& e : recherche_eclipses(a, a + 1, t).eclipses) trouve.push_back(e.jde);
+      for (long double j : attendu) manquees += std::find(trouve.begin(), trouve.end(), j) == trouve.end();
+      for (long double j : trouve) en_trop += std::find(attendu.begin(), attendu.end(), j) == attendu.end();
+      EXPECT_EQ(trouve, attendu) << a << "-" << a + 1;
+    }
+    EXPECT_EQ(manquees, 0);
+    EXPECT_EQ(en_trop, 0);
+  }
 }

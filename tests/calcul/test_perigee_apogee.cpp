@@ -273,3 +273,54 @@ TEST(PerigeesApogees, LongueRechercheSurDeuxFilsIdentique) {
 }
 
 }  // namespace
+
+TEST(PerigeeApogee, PremiersPassagesDeJanvierJusquAuBoutDesAnnees) {
+  // Whatever the year, January holds an apogee and a perigee (from one to the next of a
+  // kind, 24.6 to 28.6 days); far from 2000 the first pass used to come late.
+  for (long long a = -4713; a <= 9999; a += a < 8000 ? 97 : 1) {
+    const resultat_perigees r = perigees_apogees(a, a, true, true);
+    bool apogee = false, perigee = false;
+    for (const passage_trouve& p : r.passages) {
+      ASSERT_EQ(p.date.annee_tronquee, a);
+      if (p.date.mois == 1) (p.genre == passage_lunaire::apogee ? apogee : perigee) = true;
+    }
+    ASSERT_TRUE(apogee && perigee) << a;
+  }
+  // The apogee of 4 January 9635, found by the search that starts in 9634, is found by
+  // the one that starts in 9635 too.
+  const auto de_9635 = [](const resultat_perigees& r) {
+    std::vector<long double> k;
+    for (const passage_trouve& p : r.passages)
+      if (p.date.annee_tronquee == 9635) k.push_back(p.k);
+    return k;
+  };
+  const resultat_perigees avant = perigees_apogees(9634, 9635, true, true);
+  const resultat_perigees apres = perigees_apogees(9635, 9636, true, true);
+  EXPECT_EQ(de_9635(apres), de_9635(avant));
+  ASSERT_FALSE(apres.passages.empty());
+  EXPECT_EQ(apres.passages.front().ligne.libelle, "Apogée");
+  EXPECT_EQ(apres.passages.front().ligne.colonnes.at(0), "4 Janvier 9635");
+}
+
+TEST(PerigeeApogee, RangsRendusUnParUnCommeLaListe) {
+  // Over several blocks of passes (both threads at work), the rows handed on one by one
+  // are those of the list, in its order, and make the same copy.
+  const resultat_perigees r = perigees_apogees(1000, 2299, true, true);
+  std::string copie(entete_copie_perigees);
+  std::size_t n = 0;
+  bool ordre = true;
+  const bool interrompue = parcourir_perigees_apogees(1000, 2299, true, true, [&](passage_trouve&& p) {
+    ordre = ordre && n < r.passages.size() && r.passages[n].k == p.k && r.passages[n].genre == p.genre;
+    ++n;
+    copie += ligne_copie_perigee(p.ligne);
+  });
+  EXPECT_FALSE(interrompue);
+  EXPECT_TRUE(ordre);
+  EXPECT_EQ(n, r.passages.size());
+  EXPECT_GT(n, 30000u);
+  EXPECT_EQ(copie + "\r\n", copie_perigees(lignes_de(r)));
+  // The same passes as short searches of a century each.
+  std::size_t courts = 0;
+  for (long long a = 1000; a < 2300; a += 100) courts += perigees_apogees(a, a + 99, true, true).passages.size();
+  EXPECT_EQ(courts, n);
+}

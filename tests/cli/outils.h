@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@ struct sortie_astro {
   int statut = -1;
   std::string sortie;  // standard output
   std::string erreurs;  // standard error
+  long pic_memoire_ko = 0;  // the run's peak resident memory
 };
 
 // The working directory of the tests' runs, one per test process.
@@ -53,7 +55,9 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
     _exit(127);
   }
   int statut = 0;
-  waitpid(pid, &statut, 0);
+  rusage usage{};
+  wait4(pid, &statut, 0, &usage);
+  r.pic_memoire_ko = usage.ru_maxrss;
   r.statut = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
   auto lire = [](const std::filesystem::path& p) {
     std::ifstream f(p, std::ios::binary);

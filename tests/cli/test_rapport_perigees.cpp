@@ -69,6 +69,26 @@ TEST(RapportPerigees, ToutLIntervalleDesAnnees) {
   EXPECT_TRUE(contient(r.sortie, "Décembre 9999 à "));
   EXPECT_FALSE(contient(r.sortie, "NAN"));
   EXPECT_GT(compter(r.sortie, "\r\n"), 380000u);
+  // Written as it is found: the list is never held, nor a JSON that is not printed.
+  EXPECT_LT(r.pic_memoire_ko, 150 * 1024);
+}
+
+TEST(RapportPerigees, TexteEcritAuFilEgalAuTexteDuJson) {
+  // Several blocks of passes: the text written row by row is the one --json carries,
+  // and the JSON, written event by event, has one event per row.
+  const std::vector<std::string> annees{"--rapport", "perigees", "--debut", "1000", "--fin", "2299"};
+  const auto t = executer_astro(annees);
+  std::vector<std::string> avec_json = annees;
+  avec_json.push_back("--json");
+  const auto j = executer_astro(avec_json);
+  ASSERT_EQ(t.statut, 0) << t.erreurs;
+  ASSERT_EQ(j.statut, 0) << j.erreurs;
+  const QJsonObject d = document_json(j);
+  EXPECT_EQ(au_chemin(d, "texte").toString().toStdString(), t.sortie);
+  EXPECT_EQ(static_cast<std::size_t>(au_chemin(d, "resultat/evenements").toArray().size()), compter(t.sortie, "\tLe "));
+  EXPECT_GT(compter(t.sortie, "\tLe "), 30000u);
+  // Written piece by piece, the document is the toolkit's own compact form.
+  EXPECT_EQ(QJsonDocument(d).toJson(QJsonDocument::Compact).toStdString() + "\n", j.sortie);
 }
 
 TEST(RapportPerigees, ValeursRefusees) {

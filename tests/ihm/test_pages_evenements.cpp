@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -314,6 +315,78 @@ TEST(PagesEvenements, LunarEclipsesOverTheWholeSpanCancelWithEscape) {
   EXPECT_TRUE(controle<QRadioButton>(p, "o_sol")->isEnabled());
   EXPECT_TRUE(p.texte().empty());
   EXPECT_TRUE(controle<QPlainTextEdit>(p, "ec_res")->toPlainText().isEmpty());
+}
+
+// ---- Accumulating lists: the new rows shown, "&Efface" stops the search --------------
+
+TEST(PagesEvenements, NewRowsScrolledIntoViewAndEraseCancelsTheSearch) {
+  struct cas {
+    std::function<std::unique_ptr<Page>(ContexteTest&)> page;
+    const char *debut, *fin, *ok, *efface;
+    std::function<RechercheFond*(Page&)> recherche;
+    // The text of the first row (or line) shown, and whether the page holds nothing.
+    std::function<QString(Page&)> en_haut;
+    std::function<bool(Page&)> vide;
+  };
+  const auto liste = [](Page& p, int colonne) {
+    auto* v = p.findChild<QTreeView*>();
+    return v->model()->data(v->indexAt(QPoint(2, 2)).siblingAtColumn(colonne), Qt::DisplayRole).toString();
+  };
+  const auto planetes = [&](const char* debut, const char* fin, const char* ok, const char* efface, auto fabrique) {
+    return cas{fabrique,
+               debut,
+               fin,
+               ok,
+               efface,
+               [](Page& p) { return static_cast<PageRecherchePlanetes&>(p).recherche(); },
+               [&liste](Page& p) { return liste(p, 2); },
+               [](Page& p) { return static_cast<PageRecherchePlanetes&>(p).modele()->rowCount() == 0; }};
+  };
+  const cas tous[] = {
+      {[](ContexteTest& c) { return std::make_unique<PagePerigeeApogee>(c); }, "p_a_an", "p_a_an2", "bt_ap", "BitBtn2",
+       [](Page& p) { return static_cast<PagePerigeeApogee&>(p).recherche(); },
+       [&liste](Page& p) { return liste(p, 1); },
+       [](Page& p) { return static_cast<PagePerigeeApogee&>(p).modele()->rowCount() == 0; }},
+      {[](ContexteTest& c) { return std::make_unique<PageEclipses>(c); }, "ec_an", "ec_an2", "bt_eclipse",
+       "eclip_erase", [](Page& p) { return static_cast<PageEclipses&>(p).recherche(); },
+       [](Page& p) {
+         auto* boite = p.findChild<QPlainTextEdit*>("ec_res");
+         return boite->cursorForPosition(QPoint(8, 8)).block().text();
+       },
+       [](Page& p) {
+         return static_cast<PageEclipses&>(p).texte().empty() &&
+                p.findChild<QPlainTextEdit*>("ec_res")->toPlainText().isEmpty();
+       }},
+      planetes("an_phe", "an_phe2", "b_pheno", "phe_erase",
+               [](ContexteTest& c) -> std::unique_ptr<Page> { return std::make_unique<PagePhenomenes>(c); }),
+      planetes("e_an_helie", "e_an_helie2", "bt_perihelie", "bt_erase_perihelie",
+               [](ContexteTest& c) -> std::unique_ptr<Page> { return std::make_unique<PagePerihelie>(c); }),
+  };
+  for (const cas& k : tous) {
+    ContexteTest c;
+    auto p = k.page(c);
+    SCOPED_TRACE(p->objectName().toStdString());
+    p->resize(700, 400);
+    ASSERT_TRUE(activer(*p));
+    // Rows enough to fill the view, then a later search: its first row comes into view.
+    poser_annees(*p, k.debut, k.fin, 1900, 1960);
+    p->calculer();
+    poser_annees(*p, k.debut, k.fin, 2000, 2001);
+    p->calculer();
+    QTest::qWait(50);  // the eclipse box shows its text piece by piece
+    const QString haut = k.en_haut(*p);
+    EXPECT_TRUE(haut.contains("2000") || haut.contains("2001")) << haut.toStdString();
+
+    // "&Efface" during a search: the search is stopped, the page stays empty.
+    poser_annees(*p, k.debut, k.fin, -4713, 9999);
+    controle<QPushButton>(*p, k.ok)->click();
+    ASSERT_TRUE(k.recherche(*p)->en_cours());
+    QTest::qWait(50);
+    controle<QPushButton>(*p, k.efface)->click();
+    EXPECT_FALSE(k.recherche(*p)->en_cours());
+    QTest::qWait(100);
+    EXPECT_TRUE(k.vide(*p));
+  }
 }
 
 // ---- The whole window -----------------------------------------------------------------
