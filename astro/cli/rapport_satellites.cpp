@@ -23,9 +23,10 @@ resultat rapport_satellites(arguments& a) {
   if (instant) {
     const instant_saisi i = instant_des_options(a, res.entrees, "date", "heure", aujourd, {0, 0, 0});
     positions.push_back(positions_des_satellites(jour_julien_saisi(i)));
-    // The chart of --image: the page with the date's month and year in its spins.
+    // The chart of --image: the page with the date's month and year in its spins,
+    // which count years astronomically (the date's -500 is the spin's -499).
     mois = i.date.mois;
-    annee = i.date.annee;
+    annee = static_cast<int>(annee_astronomique(i.date.annee));
   } else {
     // The page's spins: month 1..12, year -4713..9999 taken as it stands.
     mois = static_cast<int>(a.entier("mois", aujourd.mois, 1, 12));
