@@ -59,8 +59,8 @@ void montrer_image(QLabel* cadre, const QImage& image) {
 }
 
 void expliquer_annee(QWidget* champ, numerotation_annees n) {
-  champ->setToolTip(QString::fromUtf8(n == numerotation_annees::astronomique ? bulle_annee_astronomique
-                                                                             : bulle_annee_historique));
+  champ->setToolTip(
+      QString::fromUtf8(n == numerotation_annees::astronomique ? bulle_annee_astronomique : bulle_annee_historique));
 }
 
 }  // namespace almanax::ihm

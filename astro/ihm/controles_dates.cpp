@@ -119,21 +119,21 @@ namespace {
 
 // How the user sees each year field beside its page's name, in champ_annee order.
 constexpr std::array<const char*, nombre_champs_annee> libelles_annees = {
-    "Année",                          // e_an
-    "Année de la date de référence",  // anequi
-    "Année de la date voulue",        // anequi2
-    "Année de la date d'observation", // an_com
-    "Année",                          // h_an
-    "Année de départ",                // e_an_helie
-    "Année de fin",                   // e_an_helie2
-    "Année de départ",                // an_phe
-    "Année de fin",                   // an_phe2
-    "Année de départ",                // ec_an
-    "Année de fin",                   // ec_an2
-    "Année",                          // equa_an
-    "Année",                          // an_sat
-    "Année",                          // an_sol
-    "Année",                          // an_dep
+    "Année",                           // e_an
+    "Année de la date de référence",   // anequi
+    "Année de la date voulue",         // anequi2
+    "Année de la date d'observation",  // an_com
+    "Année",                           // h_an
+    "Année de départ",                 // e_an_helie
+    "Année de fin",                    // e_an_helie2
+    "Année de départ",                 // an_phe
+    "Année de fin",                    // an_phe2
+    "Année de départ",                 // ec_an
+    "Année de fin",                    // ec_an2
+    "Année",                           // equa_an
+    "Année",                           // an_sat
+    "Année",                           // an_sol
+    "Année",                           // an_dep
 };
 
 Page* page_du_champ(QWidget* champ) {

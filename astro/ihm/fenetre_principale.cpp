@@ -1,9 +1,6 @@
 #include "ihm/fenetre_principale.h"
 
-#include <cstdlib>
-
 #include <QAction>
-#include <QPointer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -12,11 +9,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 
 #include "calcul/calendrier.h"
 #include "calcul/formats.h"
@@ -63,8 +62,7 @@ bool geometrie_visible(const QRect& fenetre, const QList<QRect>& ecrans) {
   return false;
 }
 
-std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, int hauteur,
-                                           const QList<QRect>& ecrans) {
+std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, int hauteur, const QList<QRect>& ecrans) {
   // Far beyond any screen: a position this large is never on one, and below it
   // every corner and intersection stays well inside the integer range.
   constexpr long long position_max = 1 << 24;

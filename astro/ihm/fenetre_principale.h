@@ -9,8 +9,8 @@
 #include <QMainWindow>
 #include <QRect>
 #include <array>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "donnees/reglages.h"
@@ -60,8 +60,7 @@ bool geometrie_visible(const QRect& fenetre, const QList<QRect>& ecrans);
 // The geometry stored in the settings, where a hand-edited file may hold any integer:
 // checked in 64 bits before a QRect holds it (a corner past the integer range is
 // undefined in QRect), then as geometrie_visible. Nothing when it would not show.
-std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, int hauteur,
-                                           const QList<QRect>& ecrans);
+std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, int hauteur, const QList<QRect>& ecrans);
 
 // The three texts of the status-bar clock at that instant: the Julian day with six
 // decimals (the locale's separator), "samedi 1 Janvier 2000", the time "21:04:05".

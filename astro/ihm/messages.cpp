@@ -12,8 +12,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QTemporaryFile>
+#include <QTextDocument>
 #include <QTextOption>
 #include <optional>
 
@@ -152,7 +152,8 @@ QString imprimer_document(QPrinter& imprimante, const QString& texte, const QStr
                  "Le fichier « %1 » ne peut pas être écrit (ce n'est pas un fichier ordinaire) : rien n'a été imprimé.")
           .arg(nom);
     if (!QFileInfo(cible.absolutePath()).isDir())
-      return QStringLiteral("Le fichier « %1 » ne peut pas être écrit (le dossier n'existe pas) : rien n'a été imprimé.")
+      return QStringLiteral(
+                 "Le fichier « %1 » ne peut pas être écrit (le dossier n'existe pas) : rien n'a été imprimé.")
           .arg(nom);
     provisoire.emplace(QDir(cible.absolutePath()).filePath(QStringLiteral(".%1.XXXXXX").arg(cible.fileName())));
     if (!provisoire->open())

@@ -166,10 +166,10 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
 
   // The date fields are built first and the name after the elements: Tab follows the
   // columns instead, so that Tab from a new comet's name reaches its elements.
-  ordre_tabulation({l_comete_, new_comete_, Save_comete_, modif_com_, BitBtn6_, enomcomete_, tcomjour_, tcommois_,
-                    tcoman_, eqcom_, eicom_, eecom_, eomcom_, eom1com_, date_.jour(), date_.mois(), date_.an(),
-                    com_temps_, bt_comete_, BitBtn8_, c_com_n_, c_com_dt_, c_com_el_, c_com_coor_, copy_com_, rccom_,
-                    erase_com_});
+  ordre_tabulation({l_comete_,    new_comete_,  Save_comete_, modif_com_, BitBtn6_,   enomcomete_, tcomjour_,
+                    tcommois_,    tcoman_,      eqcom_,       eicom_,     eecom_,     eomcom_,     eom1com_,
+                    date_.jour(), date_.mois(), date_.an(),   com_temps_, bt_comete_, BitBtn8_,    c_com_n_,
+                    c_com_dt_,    c_com_el_,    c_com_coor_,  copy_com_,  rccom_,     erase_com_});
 
   // ---- Handlers ---------------------------------------------------------------------------------
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})

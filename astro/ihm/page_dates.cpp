@@ -135,8 +135,8 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
     page->addLayout(droite, 2);
   }
   // Each date with its time, as shown (the times are built after both dates).
-  ordre_tabulation({date1_.jour(), date1_.mois(), date1_.an(), dh_, date2_.jour(), date2_.mois(), date2_.an(), dh1_,
-                    b_date_});
+  ordre_tabulation(
+      {date1_.jour(), date1_.mois(), date1_.an(), dh_, date2_.jour(), date2_.mois(), date2_.an(), dh1_, b_date_});
 
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date1_.jour(), date1_.mois(), date1_.an()}) {

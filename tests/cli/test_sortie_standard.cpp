@@ -1,8 +1,7 @@
 // A report that cannot be written to standard output is a failure: status 2 and a
 // French message on standard error, never a silent success.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

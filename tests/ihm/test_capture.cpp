@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
-
-#include <QDir>
-#include <QImage>
-#include <QProcess>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QDir>
+#include <QImage>
+#include <QProcess>
 #include <functional>
 
 #include "ihm/fenetre_principale.h"
@@ -151,8 +150,11 @@ TEST(Capture, FullDiskAndOddNamesLeaveNothingHalfWritten) {
     EXPECT_TRUE(err.contains(c.raison)) << err.toStdString();
     EXPECT_TRUE(err.contains("01-ephemerides.png")) << err.toStdString();
     // Nothing else was written: no half picture, no file left beside.
-    const QStringList restes = QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList restes =
+        QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
     EXPECT_EQ(restes, QStringList{"01-ephemerides.png"});
-    if (c.limite != RLIM_INFINITY) EXPECT_EQ(lire_fichier(premiere), ancien);
+    if (c.limite != RLIM_INFINITY) {
+      EXPECT_EQ(lire_fichier(premiere), ancien);
+    }
   }
 }

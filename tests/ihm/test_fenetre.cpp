@@ -1,22 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <limits>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <array>
+#include <limits>
 #include <memory>
 
 #include "calcul/formats.h"
@@ -322,8 +321,8 @@ TEST(GeometrieVisible, StoredExtremesAreRefusedBeforeAnyRectangle) {
   constexpr int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
   const QList<QRect> ecrans{QRect(0, 0, 1920, 1080)};
   const std::vector<std::array<int, 4>> refuses = {
-      {max, 40, 820, 660}, {40, max, 820, 660}, {min, 40, 820, 660}, {40, min, 820, 660},
-      {40, 40, max, 660},  {40, 40, 820, max},  {40, 40, min, 660},  {40, 40, 820, min},
+      {max, 40, 820, 660},  {40, max, 820, 660},  {min, 40, 820, 660},       {40, min, 820, 660},
+      {40, 40, max, 660},   {40, 40, 820, max},   {40, 40, min, 660},        {40, 40, 820, min},
       {max, max, max, max}, {min, min, min, min}, {max - 100, 40, 820, 660}, {40, 40, 0, 0},
   };
   for (const auto& [g, h, l, ht] : refuses)

@@ -23,10 +23,10 @@ TEST(NumerotationAnnees, EveryYearFieldSaysHowItCounts) {
   p.messages = &messages;
   p.dialogues = &dialogues;
   auto f = std::make_unique<FenetrePrincipale>(p);
-  const char* astronomiques[] = {"an_dep", "p_a_an", "p_a_an2", "ec_an",  "ec_an2", "an_phe",
+  const char* astronomiques[] = {"an_dep",  "p_a_an",     "p_a_an2",     "ec_an",  "ec_an2", "an_phe",
                                  "an_phe2", "e_an_helie", "e_an_helie2", "an_sat", "tcoman"};
-  const char* historiques[] = {"e_an", "an_sol", "equa_an", "an_com", "anequi", "anequi2",
-                               "h_an", "eda",    "eda1",    "an_sols"};
+  const char* historiques[] = {"e_an",    "an_sol", "equa_an", "an_com", "anequi",
+                               "anequi2", "h_an",   "eda",     "eda1",   "an_sols"};
   for (const char* nom : astronomiques) {
     auto* w = f->findChild<QWidget*>(nom);
     ASSERT_NE(w, nullptr) << nom;

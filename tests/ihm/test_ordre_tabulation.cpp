@@ -26,9 +26,9 @@ namespace {
 
 struct arret {
   QWidget* w;
-  QRect r;             // in the page's coordinates
-  QWidget* section;    // its outermost group box under the page, else itself
-  QRect rs;            // the section's, in the page's coordinates
+  QRect r;           // in the page's coordinates
+  QWidget* section;  // its outermost group box under the page, else itself
+  QRect rs;          // the section's, in the page's coordinates
 };
 
 QRect rectangle(QWidget* w, QWidget* page) {
@@ -151,7 +151,7 @@ TEST_F(OrdreTabulation, NewCometNameThenElements) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     suite.push_back(nom(QApplication::focusWidget()));
   }
-  const std::vector<std::string> attendue{"tcomjour", "tcommois", "tcoman", "eqcom", "eicom",
+  const std::vector<std::string> attendue{"tcomjour", "tcommois", "tcoman",  "eqcom",   "eicom",
                                           "eecom",    "eomcom",   "eom1com", "jour_com"};
   EXPECT_EQ(suite, attendue);
   f->close();

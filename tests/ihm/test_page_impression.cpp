@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QComboBox>
 #include <QDate>
@@ -11,14 +14,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimeEdit>
-#include <memory>
 #include <functional>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
+#include <memory>
 
 #include "../donnees/enfant.h"
-
 #include "ihm/fenetre_principale.h"
 #include "ihm/page_ephemerides.h"
 #include "ihm/page_impression.h"
@@ -262,7 +261,7 @@ TEST(PageImpression, PdfReplacedWholeOrLeftAsItWas) {
   struct cas {
     const char* nom;
     std::function<void(const QString&)> preparer;
-    rlim_t limite;      // largest file the printing may write
+    rlim_t limite;       // largest file the printing may write
     const char* raison;  // empty: printed
   };
   const QByteArray ancien = "%PDF-1.4 ancien document\n%%EOF\n";
@@ -294,7 +293,8 @@ TEST(PageImpression, PdfReplacedWholeOrLeftAsItWas) {
         std::chrono::seconds(30));
     ASSERT_TRUE(issue.a_temps) << "the print waits instead of refusing";
     const QString message = QString::fromStdString(issue.sortie);
-    const QStringList restes = QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList restes =
+        QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
     EXPECT_EQ(restes, QStringList{"rapport.pdf"});  // nothing left beside
     if (*c.raison == '\0') {
       EXPECT_TRUE(message.isEmpty()) << issue.sortie;
@@ -305,6 +305,8 @@ TEST(PageImpression, PdfReplacedWholeOrLeftAsItWas) {
     }
     EXPECT_TRUE(message.contains(c.raison)) << issue.sortie;
     EXPECT_TRUE(message.contains("rapport.pdf")) << issue.sortie;
-    if (c.limite != RLIM_INFINITY) EXPECT_EQ(lire_fichier(fichier), ancien);
+    if (c.limite != RLIM_INFINITY) {
+      EXPECT_EQ(lire_fichier(fichier), ancien);
+    }
   }
 }
