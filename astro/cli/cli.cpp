@@ -229,6 +229,10 @@ void aide(std::ostream& out) {
          "Les dates s'écrivent JJ/MM/AAAA ou AAAA-MM-JJ (la même date, l'année d'abord) ; les années\n"
          "sont historiques : pas d'année 0, -1 est 1 av. J.-C. (-0044-03-15 est le 15/03/-44), et le\n"
          "calendrier est julien jusqu'au 4 octobre 1582, grégorien à partir du 15 octobre 1582.\n"
+         "Comme dans la fenêtre, les années seules des recherches d'événements (--debut et --fin de\n"
+         "perigees, eclipses, phenomenes et perihelies, --annee de phases) et l'année du passage au\n"
+         "périhélie d'une comète (--T) sont astronomiques : 0 est 1 av. J.-C., -500 est 501 av. J.-C. ;\n"
+         "les dates, l'--annee de dates et celle de satellites restent historiques.\n"
          "Les heures s'écrivent HH:MM, HH:MM:SS ou HH:MM:SS,sss (fraction après une virgule ou un point ;\n"
          "comme dans la fenêtre, le calcul compte les secondes entières).\n"
          "Les nombres saisis acceptent la virgule ou le point. Les nombres écrits suivent la langue du\n"
@@ -259,6 +263,16 @@ bool option_documentee(const rapport& r, std::string_view nom) {
     if (!suite_du_nom) return true;
   }
   return false;
+}
+
+// A report that did not reach its reader (a full disk, a closed pipe, /dev/full) is
+// a failure, not a success: the status says so, the message says why.
+int sortie_ecrite(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return 0;
+  err << "astro : la sortie standard n'a pas pu être écrite entièrement (disque plein ou sortie fermée) : "
+         "le résultat est incomplet.\n";
+  return 2;
 }
 
 }  // namespace
@@ -307,7 +321,7 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     }
     if (demande_aide) {
       aide(out);
-      return 0;
+      return sortie_ecrite(out, err);
     }
     if (!nom_rapport) throw erreur_option("Aucun rapport demandé : utilisez --rapport NOM (voir astro --help).");
     const rapport* choisi = nullptr;
@@ -339,8 +353,7 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     } else {
       out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
     }
-    out.flush();
-    return 0;
+    return sortie_ecrite(out, err);
   } catch (const erreur_option& e) {
     err << "astro : " << e.what() << "\n";
     return 2;

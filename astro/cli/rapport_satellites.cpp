@@ -23,7 +23,8 @@ resultat rapport_satellites(arguments& a) {
   if (instant) {
     const instant_saisi i = instant_des_options(a, res.entrees, "date", "heure", aujourd, {0, 0, 0});
     positions.push_back(positions_des_satellites(jour_julien_saisi(i)));
-    // The chart of --image: the page with the date's month and year in its spins.
+    // The chart of --image: the page with the date's month and year in its spins
+    // (historical years, as the date's).
     mois = i.date.mois;
     annee = i.date.annee;
   } else {

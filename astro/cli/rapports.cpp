@@ -28,7 +28,8 @@ const rapport table_rapports[] = {
      "  --heure1 HH:MM[:SS]  heure de la première date (défaut : maintenant)\n"
      "  --date2 JJ/MM/AAAA   seconde date (défaut : le lendemain de la première)\n"
      "  --heure2 HH:MM[:SS]  heure de la seconde date (défaut : celle de la première)\n"
-     "  --annee AAAA         année des équinoxes, solstices et de Pâques (défaut : l'année de la première date)\n",
+     "  --annee AAAA         année des équinoxes, solstices et de Pâques, historique, de -1000 à 3000\n"
+     "                       (défaut : l'année de la première date)\n",
      rapport_dates},
     {"ephemerides", "Éphémérides d'une planète : éléments orbitaux, position, distances, magnitude, lever et coucher",
      "  --planete NOM        Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune ou Pluton (défaut : Vénus)\n"
@@ -45,25 +46,25 @@ const rapport table_rapports[] = {
      rapport_soleil_lune},
     {"phases", "Phases de la Lune : nouvelles lunes, quartiers et pleines lunes de six mois",
      "  --mois MM            premier des six mois, de 1 à 12 (défaut : le mois courant)\n"
-     "  --annee AAAA         année du premier mois, de -4713 à 9999, prise telle quelle (défaut : l'année courante)\n",
+     "  --annee AAAA         année du premier mois, astronomique, de -4713 à 9999 (défaut : l'année courante)\n",
      rapport_phases},
     {"perigees", "Périgées et apogées de la Lune : dates, heures, parallaxes et distances sur des années",
-     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --debut AAAA         première année, astronomique, de -4713 à 9998 (défaut : l'année courante)\n"
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
      "  --types LISTE        périgée, apogée ou les deux séparés par une virgule (défaut : les deux)\n",
      rapport_perigees},
     {"eclipses", "Eclipses de Soleil ou de Lune sur des années : date, heure du maximum, type, contacts",
-     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --debut AAAA         première année, astronomique, de -4713 à 9998 (défaut : l'année courante)\n"
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
      "  --type TYPE          solaire ou lunaire (défaut : lunaire)\n",
      rapport_eclipses},
     {"phenomenes", "Phénomènes planétaires : conjonctions et oppositions des planètes sur des années",
-     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --debut AAAA         première année, astronomique, de -4713 à 9998 (défaut : l'année courante)\n"
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
      "  --planetes LISTE     Mercure, Vénus, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
      rapport_phenomenes},
     {"perihelies", "Périhélies et aphélies des planètes sur des années, avec leur distance au Soleil",
-     "  --debut AAAA         première année, de -4713 à 9998 (défaut : l'année courante)\n"
+     "  --debut AAAA         première année, astronomique, de -4713 à 9998 (défaut : l'année courante)\n"
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
      "  --planetes LISTE     Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
      rapport_perihelies},
@@ -80,7 +81,8 @@ const rapport table_rapports[] = {
      rapport_satellites},
     {"comete", "Comète : ascension droite, déclinaison, distance et élongation d'une comète à une date",
      "  --comete NOM         comète du catalogue cometes.dat (défaut : la comète par défaut)\n"
-     "  --T JJ/MM/AAAA.ffff  ou bien ses éléments : passage au périhélie (ou JJ,ffff/MM/AAAA),\n"
+     "  --T JJ/MM/AAAA.ffff  ou bien ses éléments : passage au périhélie (ou JJ,ffff/MM/AAAA,\n"
+     "                       année astronomique),\n"
      "  --q UA --e E         distance au périhélie, excentricité (0 < e <= 1),\n"
      "  --i DEG --w DEG      inclinaison, argument du périhélie,\n"
      "  --W DEG              longitude du noeud ascendant (écliptique et équinoxe J2000.0)\n"

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "calcul/validation.h"
+#include "ihm/controles.h"
 #include "ihm/edition_spin.h"
 #include "ihm/filtres.h"
 #include "ihm/messages.h"
@@ -19,6 +20,7 @@ AnneesRecherche::AnneesRecherche(const noms_annees& noms, int debut, int fin, bo
   for (EditionSpin* e : {debut_, fin_}) {
     e->setBoucle(en_boucle);
     FiltreTouches::installer(e, filtre::annee);
+    expliquer_annee(e, numerotation_annees::astronomique);
     connect(e, &EditionSpin::texteChange, this, &AnneesRecherche::changees);
   }
   debut_->setPosition(debut);

@@ -13,6 +13,7 @@
 #include "donnees/cometes.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
+#include "dessin/image_fichier.h"
 #include "ihm/a_propos.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"
@@ -110,8 +111,11 @@ int executer_capture(int& argc, char** argv, const QString& dossier, std::ostrea
     fenetre.onglet()->setCurrentIndex(fenetre.onglet()->indexOf(page));
     QApplication::processEvents();
     const QString fichier = d.filePath(page->nom_capture() + QStringLiteral(".png"));
-    if (!fenetre.grab().toImage().save(fichier, "PNG")) {
-      erreur << "astro : impossible d'écrire l'image « " << QDir::toNativeSeparators(fichier).toStdString() << " ».\n";
+    // Written beside, checked, then renamed: a full disk never leaves a truncated
+    // picture, and a FIFO or a device under the picture's name is refused.
+    const std::string echec = dessin::enregistrer_image(fenetre.grab().toImage(), fichier);
+    if (!echec.empty()) {
+      erreur << "astro : " << echec << "\n";
       return 2;
     }
   }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTimeEdit>
 
+#include "ihm/controles.h"
 #include "ihm/controles_dates.h"
 #include "ihm/edition_spin.h"
 #include "ihm/filtres.h"
@@ -18,6 +19,7 @@ ChampsDate::ChampsDate(const noms_champs_date& noms, const date_jma& defaut, boo
   FiltreTouches::installer(jour_, filtre::chiffres);
   FiltreTouches::installer(mois_, filtre::chiffres);
   FiltreTouches::installer(an_, filtre::annee);
+  expliquer_annee(an_, numerotation_annees::historique);
   poser(defaut);
 }
 

@@ -58,4 +58,9 @@ void montrer_image(QLabel* cadre, const QImage& image) {
   cadre->setPixmap(QPixmap::fromImage(image));
 }
 
+void expliquer_annee(QWidget* champ, numerotation_annees n) {
+  champ->setToolTip(
+      QString::fromUtf8(n == numerotation_annees::astronomique ? bulle_annee_astronomique : bulle_annee_historique));
+}
+
 }  // namespace almanax::ihm

@@ -28,4 +28,15 @@ QLabel* etiquette_resultat(QGridLayout* grille, int ligne, const QString& legend
 QLabel* cadre_image(const char* nom, int largeur, int hauteur, QWidget* parent);
 void montrer_image(QLabel* cadre, const QImage& image);
 
+// How a year field counts the years before our era, said in its tooltip. The event
+// searches (phases, perigees, eclipses, phenomena, perihelia), the Jupiter chart and
+// the comet's perihelion year count astronomically (0 is 1 BC, -500 is 501 BC); the
+// date fields of the other pages count historically (no year 0, -500 is 500 BC).
+enum class numerotation_annees { astronomique, historique };
+inline constexpr const char* bulle_annee_astronomique =
+    "Année astronomique : l'année 0 est l'an 1 av. J.-C., -1 l'an 2 av. J.-C., -500 l'an 501 av. J.-C.";
+inline constexpr const char* bulle_annee_historique =
+    "Année historique : il n'y a pas d'année 0, -1 est l'an 1 av. J.-C., -500 l'an 500 av. J.-C.";
+void expliquer_annee(QWidget* champ, numerotation_annees n);
+
 }  // namespace almanax::ihm

@@ -9,6 +9,7 @@
 #include "calcul/validation.h"
 #include "ihm/edition_spin.h"
 #include "ihm/messages.h"
+#include "ihm/page.h"
 
 namespace almanax::ihm {
 
@@ -55,6 +56,11 @@ struct garde {
 };
 
 }  // namespace
+
+void sans_verification(const std::function<void()>& f) {
+  const garde g;
+  f();
+}
 
 void signaler_entier_invalide(QWidget* champ, const QString& texte, Messages& messages) {
   messages.erreur(QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte), QStringLiteral("Erreur"));
@@ -109,7 +115,37 @@ void borner_dates_fenetre(QWidget* fenetre, Messages& messages) {
   }
 }
 
-void valider_annees_fenetre(QWidget* fenetre, Messages& messages) {
+namespace {
+
+// How the user sees each year field beside its page's name, in champ_annee order.
+constexpr std::array<const char*, nombre_champs_annee> libelles_annees = {
+    "Année",                           // e_an
+    "Année de la date de référence",   // anequi
+    "Année de la date voulue",         // anequi2
+    "Année de la date d'observation",  // an_com
+    "Année",                           // h_an
+    "Année de départ",                 // e_an_helie
+    "Année de fin",                    // e_an_helie2
+    "Année de départ",                 // an_phe
+    "Année de fin",                    // an_phe2
+    "Année de départ",                 // ec_an
+    "Année de fin",                    // ec_an2
+    "Année",                           // equa_an
+    "Année",                           // an_sat
+    "Année",                           // an_sol
+    "Année",                           // an_dep
+};
+
+Page* page_du_champ(QWidget* champ) {
+  for (QWidget* w = champ; w; w = w->parentWidget())
+    if (auto* p = qobject_cast<Page*>(w)) return p;
+  return nullptr;
+}
+
+}  // namespace
+
+void valider_annees_fenetre(QWidget* fenetre, Messages& messages,
+                            const std::function<void(Page*, QWidget*)>& montrer_champ) {
   const garde g;
   if (!g.libre) return;
   std::array<QWidget*, nombre_champs_annee> champs{};
@@ -119,14 +155,34 @@ void valider_annees_fenetre(QWidget* fenetre, Messages& messages) {
     champs[i] = champ(fenetre, nom.c_str());
     if (champs[i]) textes[i] = texte_std(champs[i]);
   }
+  // Every page re-checks every year field: the message says which one is wrong and
+  // where, and that page comes to the front so the focus can reach the field.
+  const auto situer = [&](message_boite m, champ_annee c) {
+    QWidget* w = champs[static_cast<std::size_t>(c)];
+    if (Page* p = w ? page_du_champ(w) : nullptr) {
+      m.texte += "\nChamp « " + std::string(libelles_annees[static_cast<std::size_t>(c)]) + " » de la page « " +
+                 p->legende().toStdString() + " ».";
+      if (montrer_champ) montrer_champ(p, w);
+    }
+    return m;
+  };
+  // A field of a hidden page takes the focus only once its page is shown (given focus
+  // while hidden, it would lose it again as the page change under way ends, and that
+  // loss would start the check once more).
+  const auto focus = [&montrer_champ](QWidget* w) {
+    if (!montrer_champ || w->isVisible()) w->setFocus();
+  };
   const resultat_annees r = valider_annees(textes);
-  for (const champ_annee c : r.focus_invalides)
-    if (QWidget* w = champs[static_cast<std::size_t>(c)]) w->setFocus();
-  if (r.nombre_invalide) messages.montrer(*r.nombre_invalide);
+  if (r.nombre_invalide) {
+    const message_boite m = situer(*r.nombre_invalide, r.focus_invalides.back());
+    for (const champ_annee c : r.focus_invalides)
+      if (QWidget* w = champs[static_cast<std::size_t>(c)]) focus(w);
+    messages.montrer(m);
+  }
   if (r.ordre) {
-    messages.montrer(r.ordre->message);
+    messages.montrer(situer(r.ordre->message, r.ordre->focus));
     if (QWidget* w = champs[static_cast<std::size_t>(r.ordre->focus)]) {
-      w->setFocus();
+      focus(w);
       placer(w, r.ordre->position);
     }
   }

@@ -5,12 +5,15 @@
 // from inside a check does not start the checks again.
 #pragma once
 
+#include <functional>
+
 class QString;
 class QWidget;
 
 namespace almanax::ihm {
 
 class Messages;
+class Page;
 
 // On leaving a day field: a day past the month's end becomes the month's length, a
 // day 0 becomes 1. A field that holds no whole number gets a French message and the focus.
@@ -25,8 +28,15 @@ void signaler_entier_invalide(QWidget* champ, const QString& texte, Messages& me
 void borner_dates_fenetre(QWidget* fenetre, Messages& messages);
 
 // The year validation over the fifteen year fields of the pages: non-numeric years,
-// then the order of the first and last years of the searches.
-void valider_annees_fenetre(QWidget* fenetre, Messages& messages);
+// then the order of the first and last years of the searches. A field on a page of
+// the window is named in the message with its page ("Champ « Année de départ » de la
+// page « Eclipses »."), and `montrer_champ` is asked to show that page and give the
+// field the focus (a hidden page's field cannot take it).
+void valider_annees_fenetre(QWidget* fenetre, Messages& messages,
+                            const std::function<void(Page*, QWidget*)>& montrer_champ = {});
+
+// Runs `f` as the checks above run: the focus it moves starts no check.
+void sans_verification(const std::function<void()>& f);
 
 // The text of an edit (an EditionSpin or a QLineEdit), and writing it back.
 QString texte_champ(const QWidget* champ);

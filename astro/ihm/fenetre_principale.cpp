@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 
 #include "calcul/calendrier.h"
 #include "calcul/formats.h"
@@ -58,6 +60,22 @@ bool geometrie_visible(const QRect& fenetre, const QList<QRect>& ecrans) {
     if (commun.width() >= 80 && commun.height() >= 20) return true;
   }
   return false;
+}
+
+std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, int hauteur, const QList<QRect>& ecrans) {
+  // Far beyond any screen: a position this large is never on one, and below it
+  // every corner and intersection stays well inside the integer range.
+  constexpr long long position_max = 1 << 24;
+  constexpr long long taille_max = 20000;
+  if (largeur < 1 || hauteur < 1 || largeur > taille_max || hauteur > taille_max) return std::nullopt;
+  if (std::llabs(gauche) > position_max || std::llabs(haut) > position_max) return std::nullopt;
+  for (const QRect& e : ecrans)
+    if (std::llabs(e.left()) > position_max || std::llabs(e.top()) > position_max || e.width() > position_max ||
+        e.height() > position_max)
+      return std::nullopt;
+  const QRect g(gauche, haut, largeur, hauteur);
+  if (!geometrie_visible(g, ecrans)) return std::nullopt;
+  return g;
 }
 
 std::array<QString, 3> textes_horloge(const QDateTime& instant, const QString& separateur) {
@@ -266,10 +284,9 @@ reglages FenetrePrincipale::lire_reglages_au_demarrage() {
   const reglages r = lire_reglages(*reglages_, reglages_actuels());
   QList<QRect> ecrans;
   for (const QScreen* s : QGuiApplication::screens()) ecrans.append(s->availableGeometry());
-  const QRect g(r.gauche, r.haut, r.largeur, r.hauteur);
-  if (geometrie_visible(g, ecrans)) {
-    move(g.topLeft());
-    resize(g.size());
+  if (const std::optional<QRect> g = geometrie_enregistree(r.gauche, r.haut, r.largeur, r.hauteur, ecrans)) {
+    move(g->topLeft());
+    resize(g->size());
   }
   options_->set_menus_visibles(r.menu);
   options_->set_onglets_une_rangee(r.onglet);
@@ -337,7 +354,20 @@ void FenetrePrincipale::borner_dates() {
   borner_dates_fenetre(this, *messages_);
 }
 void FenetrePrincipale::valider_annees() {
-  valider_annees_fenetre(this, *messages_);
+  // The page of a wrong year is shown once the event under way is over: the check also
+  // runs when a year field loses the focus because the user changes pages, and a page
+  // change made inside that one would leave the tab bar and the page shown apart.
+  valider_annees_fenetre(this, *messages_, [this](Page* p, QWidget* champ) {
+    QTimer::singleShot(0, this, [this, p = QPointer<Page>(p), champ = QPointer<QWidget>(champ)] {
+      if (!p || !champ) return;
+      // Showing the page moves the focus through its fields: that is no leaving of a
+      // year field by the user, and must not report the year again.
+      sans_verification([&] {
+        afficher_page(p);
+        champ->setFocus();
+      });
+    });
+  });
 }
 void FenetrePrincipale::ajouter_rapport(const QString& rapport) {
   print_all_->ajouter(rapport);

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "donnees/reglages.h"
@@ -55,6 +56,11 @@ inline constexpr int haut_conception = 40;
 // Whether a window at `fenetre` can be seen and grabbed on one of the screens: a
 // stored geometry that would put it off every screen is ignored.
 bool geometrie_visible(const QRect& fenetre, const QList<QRect>& ecrans);
+
+// The geometry stored in the settings, where a hand-edited file may hold any integer:
+// checked in 64 bits before a QRect holds it (a corner past the integer range is
+// undefined in QRect), then as geometrie_visible. Nothing when it would not show.
+std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, int hauteur, const QList<QRect>& ecrans);
 
 // The three texts of the status-bar clock at that instant: the Julian day with six
 // decimals (the locale's separator), "samedi 1 Janvier 2000", the time "21:04:05".

@@ -12,10 +12,13 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextOption>
+#include <optional>
 
 #include "dessin/image_fichier.h"
+#include "donnees/fichier_sur.h"
 
 namespace almanax::ihm {
 
@@ -116,6 +119,19 @@ void configurer_dialogue_impression(QPrintDialog& dialogue) {
                       QAbstractPrintDialog::PrintToFile);
 }
 
+namespace {
+
+// A whole PDF file: its header first, its end-of-file mark last. A disk that filled up
+// while printing leaves a file cut short, which lacks the mark.
+bool pdf_complet(const QByteArray& octets) {
+  return octets.startsWith("%PDF-") && octets.trimmed().endsWith("%%EOF");
+}
+
+// The largest PDF read back before it takes the place of the file chosen.
+constexpr qint64 taille_max_pdf = qint64{512} * 1024 * 1024;
+
+}  // namespace
+
 QString imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre) {
   const bool pdf = imprimante.outputFormat() == QPrinter::PdfFormat;
   const QString fichier = imprimante.outputFileName();
@@ -124,16 +140,27 @@ QString imprimer_document(QPrinter& imprimante, const QString& texte, const QStr
     return QStringLiteral(
         "Aucune imprimante n'est disponible : rien n'a été imprimé. Choisissez l'impression dans un fichier PDF.");
   const QString nom = QDir::toNativeSeparators(fichier);
+  // A PDF is printed into a file beside the one chosen, checked whole, then written in
+  // its place by the safe writer: a full disk never leaves a cut PDF nor destroys the
+  // file that was there, and a FIFO, a device or a folder under that name is refused
+  // before anything is opened (opening a FIFO would wait for a reader forever).
+  std::optional<QTemporaryFile> provisoire;
   if (pdf) {
-    // The toolkit prints into a file it cannot open without a word: try it first
-    // (appending changes nothing in a file that is there).
-    QFile essai(fichier);
-    const bool existait = essai.exists();
-    if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
+    const QFileInfo cible(fichier);
+    if (cible.exists() && !cible.isFile())
+      return QStringLiteral(
+                 "Le fichier « %1 » ne peut pas être écrit (ce n'est pas un fichier ordinaire) : rien n'a été imprimé.")
+          .arg(nom);
+    if (!QFileInfo(cible.absolutePath()).isDir())
+      return QStringLiteral(
+                 "Le fichier « %1 » ne peut pas être écrit (le dossier n'existe pas) : rien n'a été imprimé.")
+          .arg(nom);
+    provisoire.emplace(QDir(cible.absolutePath()).filePath(QStringLiteral(".%1.XXXXXX").arg(cible.fileName())));
+    if (!provisoire->open())
       return QStringLiteral("Le fichier « %1 » ne peut pas être écrit (%2) : rien n'a été imprimé.")
-          .arg(nom, essai.errorString());
-    essai.close();
-    if (!existait) essai.remove();
+          .arg(nom, provisoire->errorString());
+    provisoire->close();
+    imprimante.setOutputFileName(provisoire->fileName());
   }
   imprimante.setDocName(titre);
   QTextDocument document;
@@ -143,8 +170,18 @@ QString imprimer_document(QPrinter& imprimante, const QString& texte, const QStr
   document.setPlainText(texte);
   document.setMetaInformation(QTextDocument::DocumentTitle, titre);
   document.print(&imprimante);
-  if (pdf && QFileInfo(fichier).size() <= 0)
-    return QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : rien n'a été imprimé.").arg(nom);
+  if (pdf) {
+    imprimante.setOutputFileName(fichier);
+    const lecture_fichier lu = lire_fichier_sur(provisoire->fileName(), taille_max_pdf);
+    if (!lu.erreur.empty() || !pdf_complet(lu.octets))
+      return QStringLiteral(
+                 "Le fichier « %1 » n'a pas pu être écrit en entier (disque plein ?) : rien n'a été imprimé%2.")
+          .arg(nom, QFileInfo::exists(fichier) ? QStringLiteral(", l'ancien fichier est intact") : QString());
+    // The copy beside is removed when `provisoire` goes, whatever happens here.
+    const std::string erreur = ecrire_fichier_sur(fichier, lu.octets);
+    if (!erreur.empty()) return QString::fromStdString(erreur) + QStringLiteral(" Rien n'a été imprimé.");
+    return {};
+  }
   if (imprimante.printerState() == QPrinter::Error)
     return QStringLiteral("L'imprimante « %1 » a refusé le document : rien n'a été imprimé.")
         .arg(imprimante.printerName());

@@ -24,4 +24,12 @@ void Page::maintenant(QTimeEdit* heure, bool recalculer) {
   if (recalculer) calculer();
 }
 
+void Page::ordre_tabulation(std::initializer_list<QWidget*> ordre) {
+  QWidget* precedent = nullptr;
+  for (QWidget* w : ordre) {
+    if (precedent) QWidget::setTabOrder(precedent, w);
+    precedent = w;
+  }
+}
+
 }  // namespace almanax::ihm

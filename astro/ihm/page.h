@@ -5,6 +5,7 @@
 
 #include <QTime>
 #include <QWidget>
+#include <initializer_list>
 
 #include "ihm/contexte.h"
 
@@ -52,6 +53,11 @@ class Page : public QWidget {
   // start-up date; then the page recomputes, unless `recalculer` is false (the Dates
   // page only sets its fields).
   void maintenant(QTimeEdit* heure, bool recalculer = true);
+
+  // The Tab key's order over the page's controls, in reading order: a page that builds
+  // its controls in another order (the date fields first, a column built after its
+  // neighbour) lists them here once its layout is made.
+  static void ordre_tabulation(std::initializer_list<QWidget*> ordre);
 
   Contexte& contexte_;
 

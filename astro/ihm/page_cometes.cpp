@@ -48,6 +48,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
   tcomjour_ = edition("tcomjour", QStringLiteral("20,29104"), filtre::reel, this);
   tcommois_ = edition("tcommois", QStringLiteral("8"), filtre::chiffres, this);
   tcoman_ = edition("tcoman", QStringLiteral("1989"), filtre::annee, this);
+  expliquer_annee(tcoman_, numerotation_annees::astronomique);
   eqcom_ = edition("eqcom", QStringLiteral("1,3245017"), filtre::reel, this);
   eicom_ = edition("eicom", QStringLiteral("11,94051"), filtre::reel, this);
   eecom_ = edition("eecom", QStringLiteral("1"), filtre::reel, this);
@@ -162,6 +163,13 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
     page->addLayout(haut, 3);
     page->addLayout(bas, 2);
   }
+
+  // The date fields are built first and the name after the elements: Tab follows the
+  // columns instead, so that Tab from a new comet's name reaches its elements.
+  ordre_tabulation({l_comete_,    new_comete_,  Save_comete_, modif_com_, BitBtn6_,   enomcomete_, tcomjour_,
+                    tcommois_,    tcoman_,      eqcom_,       eicom_,     eecom_,     eomcom_,     eom1com_,
+                    date_.jour(), date_.mois(), date_.an(),   com_temps_, bt_comete_, BitBtn8_,    c_com_n_,
+                    c_com_dt_,    c_com_el_,    c_com_coor_,  copy_com_,  rccom_,     erase_com_});
 
   // ---- Handlers ---------------------------------------------------------------------------------
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})

@@ -89,6 +89,7 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
   an_sols_->setPosition(1998);
   an_sols_->setBorneEnSortie(true);
   FiltreTouches::installer(an_sols_, filtre::annee);
+  expliquer_annee(an_sols_, numerotation_annees::historique);
   {
     auto* grille = new QGridLayout(g_sols);
     grille->setVerticalSpacing(4);
@@ -133,6 +134,9 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
     page->addLayout(gauche, 3);
     page->addLayout(droite, 2);
   }
+  // Each date with its time, as shown (the times are built after both dates).
+  ordre_tabulation(
+      {date1_.jour(), date1_.mois(), date1_.an(), dh_, date2_.jour(), date2_.mois(), date2_.an(), dh1_, b_date_});
 
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date1_.jour(), date1_.mois(), date1_.an()}) {

@@ -103,12 +103,14 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
 
   // ---- "Copier" --------------------------------------------------------------------
   auto* g_copier = groupe("copier_eph", QStringLiteral("Copier"), this);
+  // Built in the order they are shown (down the first column, then the second), which
+  // is the order of the Tab key.
+  c_e_p_ = case_a_cocher("c_e_p", QStringLiteral("Planète"), true, g_copier);
+  c_e_dt_ = case_a_cocher("c_e_dt", QStringLiteral("Date et heure"), true, g_copier);
   c_e_s_ = case_a_cocher("c_e_s", QStringLiteral("Lieu"), true, g_copier);
   c_e_coor_ = case_a_cocher("c_e_coor", QStringLiteral("Coordonnées"), true, g_copier);
   c_e_div_ = case_a_cocher("c_e_div", QStringLiteral("Divers"), true, g_copier);
   c_e_e_ = case_a_cocher("c_e_e", QStringLiteral("Eléments orb."), true, g_copier);
-  c_e_dt_ = case_a_cocher("c_e_dt", QStringLiteral("Date et heure"), true, g_copier);
-  c_e_p_ = case_a_cocher("c_e_p", QStringLiteral("Planète"), true, g_copier);
   copy_eph_ = bouton("copy_eph", QStringLiteral("&Copie"), g_copier);
   {
     auto* grille = new QGridLayout(g_copier);

@@ -98,6 +98,7 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   an_dep_->setBoucle(true);
   an_dep_->setPosition(1997);
   FiltreTouches::installer(an_dep_, filtre::annee);
+  expliquer_annee(an_dep_, numerotation_annees::astronomique);
   bt_phase_ = bouton("bt_phase", QStringLiteral("&OK"), this);
   auto* saisie = new QHBoxLayout;
   for (const auto& [legende, champ] : {std::pair{QStringLiteral("Mois"), mois_dep_}, {QStringLiteral("Année"), an_dep_}}) {
@@ -110,7 +111,6 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
 
   // ---- "Copier" ----------------------------------------------------------------------
   auto* g_copier = groupe("copier_pl", QStringLiteral("Copier"), this);
-  copy_pl_ = bouton("copy_pl", QStringLiteral("&Copie"), g_copier);
   {
     auto* grille = new QGridLayout(g_copier);
     grille->setVerticalSpacing(2);
@@ -120,6 +120,8 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
           case_a_cocher(nom.constData(), QStringLiteral("Mois %1").arg(i + 1), true, g_copier);
       grille->addWidget(cbm_[static_cast<std::size_t>(i)], i / 3, i % 3);
     }
+    // Built after the boxes it stands right of: Tab reaches it after them.
+    copy_pl_ = bouton("copy_pl", QStringLiteral("&Copie"), g_copier);
     grille->addWidget(copy_pl_, 0, 3, 2, 1, Qt::AlignVCenter);
   }
 

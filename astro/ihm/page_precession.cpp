@@ -137,6 +137,11 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
     page->addLayout(gauche, 3);
     page->addLayout(droite, 2);
   }
+  // Tab in reading order: each date with its time, then the right column from the
+  // top (the date fields and the report box are not built in that order).
+  ordre_tabulation({date1_.jour(), date1_.mois(), date1_.an(), heureequi_, date2_.jour(), date2_.mois(), date2_.an(),
+                    heureequi2_, alphap1_});
+  ordre_tabulation({BitBtn4_, mempre_, cprecequi_});
 
   // ---- Handlers --------------------------------------------------------------------------------
   for (EditionSpin* s : {date1_.jour(), date1_.mois(), date1_.an()})

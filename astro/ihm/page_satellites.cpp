@@ -28,6 +28,7 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
   mois_sat_->setBoucle(true);
   mois_sat_->setPosition(1);
   FiltreTouches::installer(an_sat_, filtre::annee);
+  expliquer_annee(an_sat_, numerotation_annees::historique);
   FiltreTouches::installer(mois_sat_, filtre::chiffres);
   c_io_ = case_a_cocher("c_io", QStringLiteral("Io"), true, this);
   c_eu_ = case_a_cocher("c_eu", QStringLiteral("Europe"), true, this);
@@ -64,6 +65,8 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
     page->addLayout(haut);
     page->addWidget(sat_jov_, 1);
   }
+  // The year is built before the month it stands right of.
+  ordre_tabulation({mois_sat_, an_sat_, c_io_, c_eu_, c_gan_, c_cal_, bt_sat_jovien_, imp_sat_});
 
   connect(an_sat_, &EditionSpin::clic, this, &PageSatellites::up_an_satClick);
   connect(an_sat_, &EditionSpin::quitte, this, &PageSatellites::anequiExit);

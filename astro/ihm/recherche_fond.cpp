@@ -10,8 +10,10 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "ihm/annees_recherche.h"
+#include "ihm/edition_spin.h"
 
 namespace almanax::ihm {
 
@@ -71,6 +73,21 @@ void RechercheFond::disposer(const disposition_recherche& d) {
   if (d.sous_les_annees) page->addLayout(d.sous_les_annees);
   page->addWidget(d.resultats, 1);
   page->addLayout(bas);
+
+  // Tab in reading order: the pages build their compute button before the choices
+  // that stand left of it.
+  std::vector<QWidget*> ordre{d.annees->debut(), d.annees->fin()};
+  for (QWidget* c : d.choix) {
+    if (c->focusPolicy() & Qt::TabFocus) ordre.push_back(c);
+    for (QWidget* w : c->findChildren<QWidget*>())
+      if (w->focusPolicy() & Qt::TabFocus) ordre.push_back(w);
+  }
+  if (ok_) ordre.push_back(ok_);
+  if (d.sous_les_annees)
+    for (int i = 0; i < d.sous_les_annees->count(); ++i)
+      if (QWidget* w = d.sous_les_annees->itemAt(i)->widget()) ordre.push_back(w);
+  for (QWidget* w : {d.resultats, static_cast<QWidget*>(d.efface), static_cast<QWidget*>(d.copie)}) ordre.push_back(w);
+  for (std::size_t i = 1; i < ordre.size(); ++i) QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }
 
 RechercheFond::~RechercheFond() {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <functional>
 
 #include "ihm/fenetre_principale.h"
 #include "outils_ihm.h"
@@ -99,4 +103,58 @@ TEST(Demarrage, NoDisplayToOpenTheWindowOn) {
   EXPECT_TRUE(QString::fromUtf8(s.err).contains("aucun affichage")) << s.err.toStdString();
   // --capture needs none.
   EXPECT_EQ(astro({"--capture", "images"}, d.dossier(), true).statut, 0);
+}
+
+// A disk that fills up during the pictures, and names that are not regular files: no
+// truncated picture is left, a picture already there stays whole, and the program
+// stops at once with status 2 and a French reason instead of waiting on a FIFO.
+TEST(Capture, FullDiskAndOddNamesLeaveNothingHalfWritten) {
+  DossierTravail d;
+  vider_reglages();
+  struct cas {
+    const char* nom;
+    std::function<void(const QString&)> preparer;  // on the first picture's name
+    rlim_t limite;                                 // largest file the program may write
+    const char* raison;
+  };
+  const QByteArray ancien = "ancienne image";
+  const std::vector<cas> cas_essayes = {
+      {"disque plein", [&](const QString& f) { ecrire_fichier(f, ancien); }, 4096, "dépasse la taille permise"},
+      {"FIFO", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); }, RLIM_INFINITY,
+       "n'est pas un fichier ordinaire"},
+      {"dossier", [](const QString& f) { QDir().mkpath(f); }, RLIM_INFINITY, "n'est pas un fichier ordinaire"},
+  };
+  for (const cas& c : cas_essayes) {
+    SCOPED_TRACE(c.nom);
+    const QString dossier = d.chemin(QString::fromUtf8(c.nom).replace(' ', '-'));
+    QDir().mkpath(dossier);
+    const QString premiere = dossier + "/01-ephemerides.png";
+    c.preparer(premiere);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(d.dossier());
+    const rlim_t limite = c.limite;
+    p.setChildProcessModifier([limite] {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit r{limite, limite};
+      ::setrlimit(RLIMIT_FSIZE, &r);
+    });
+    p.start(QStringLiteral(ASTRO_EXE), {"--capture", dossier});
+    const bool fini = p.waitForFinished(30000);
+    if (!fini) p.kill(), p.waitForFinished();
+    ASSERT_TRUE(fini) << "the capture waits instead of refusing";
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 2) << err.toStdString();
+    EXPECT_TRUE(err.contains(c.raison)) << err.toStdString();
+    EXPECT_TRUE(err.contains("01-ephemerides.png")) << err.toStdString();
+    // Nothing else was written: no half picture, no file left beside.
+    const QStringList restes =
+        QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
+    EXPECT_EQ(restes, QStringList{"01-ephemerides.png"});
+    if (c.limite != RLIM_INFINITY) {
+      EXPECT_EQ(lire_fichier(premiere), ancien);
+    }
+  }
 }

@@ -4,16 +4,18 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <array>
+#include <limits>
 #include <memory>
 
 #include "calcul/formats.h"
@@ -310,6 +312,104 @@ TEST(GeometrieVisible, SomeOfTheTopOnAScreen) {
   EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(100, -500, 820, 660), deux));  // title bar above
   EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(40, 40, 0, 660), deux));
   EXPECT_FALSE(almanax::ihm::geometrie_visible(QRect(40, 40, 820, 660), {}));
+}
+
+// Any integer a settings file may hold: no corner of a rectangle leaves the integer
+// range (the undefined-behaviour sanitizer checks the arithmetic), and a geometry
+// that is not entirely plausible is not used.
+TEST(GeometrieVisible, StoredExtremesAreRefusedBeforeAnyRectangle) {
+  constexpr int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
+  const QList<QRect> ecrans{QRect(0, 0, 1920, 1080)};
+  const std::vector<std::array<int, 4>> refuses = {
+      {max, 40, 820, 660},  {40, max, 820, 660},  {min, 40, 820, 660},       {40, min, 820, 660},
+      {40, 40, max, 660},   {40, 40, 820, max},   {40, 40, min, 660},        {40, 40, 820, min},
+      {max, max, max, max}, {min, min, min, min}, {max - 100, 40, 820, 660}, {40, 40, 0, 0},
+  };
+  for (const auto& [g, h, l, ht] : refuses)
+    EXPECT_FALSE(almanax::ihm::geometrie_enregistree(g, h, l, ht, ecrans)) << g << " " << h << " " << l << " " << ht;
+  EXPECT_EQ(almanax::ihm::geometrie_enregistree(40, 40, 820, 660, ecrans), QRect(40, 40, 820, 660));
+  EXPECT_EQ(almanax::ihm::geometrie_enregistree(-700, 10, 820, 660, ecrans), QRect(-700, 10, 820, 660));
+}
+
+TEST_F(Fenetre, StoredGeometryAtTheIntegerLimitsIsIgnored) {
+  {
+    QSettings s(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
+    s.setValue("Gauche", std::numeric_limits<int>::max());
+    s.setValue("Haut", 40);
+    s.setValue("Largeur", std::numeric_limits<int>::min());
+    s.setValue("Hauteur", std::numeric_limits<int>::max());
+  }
+  auto f = ouvrir();
+  EXPECT_EQ(f->pos(), QPoint(almanax::ihm::gauche_conception, almanax::ihm::haut_conception));
+  EXPECT_EQ(f->size(), QSize(almanax::ihm::largeur_conception, almanax::ihm::hauteur_conception));
+}
+
+// A wrong year left on one page is reported from any page: the message names the
+// field and its page, that page comes to the front and the field has the focus.
+TEST_F(Fenetre, WrongYearNamesItsPageAndShowsIt) {
+  struct cas {
+    const char* champ;
+    const char* texte;
+    const char* autre;  // the field that gets a value that makes the error, if any
+    const char* autre_texte;
+    const char* page;
+    const char* message;
+  };
+  const std::vector<cas> cas_essayes = {
+      {"e_an", "abc", nullptr, nullptr, "ephemeride",
+       "abc n'est pas une valeur correcte.\nChamp « Année » de la page « Éphémérides »."},
+      {"an_com", "19x9", nullptr, nullptr, "tcomete",
+       "19x9 n'est pas une valeur correcte.\nChamp « Année de la date d'observation » de la page « Comètes »."},
+      {"ec_an2", "1990", "ec_an", "2000", "eclipses",
+       "La date de départ doit être inférieure à l'année de fin des recherches.\n"
+       "Champ « Année de fin » de la page « Eclipses »."},
+  };
+  auto f = ouvrir();
+  ASSERT_TRUE(activer(*f));
+  for (const cas& c : cas_essayes) {
+    SCOPED_TRACE(c.champ);
+    // From another page: the options page, which has no year field.
+    f->onglet()->setCurrentIndex(f->onglet()->indexOf(f->page("toptions")));
+    QApplication::processEvents();
+    auto* champ = w<QWidget>(*f, c.champ);
+    const QString avant = texte_champ(champ);
+    almanax::ihm::ecrire_champ(champ, c.texte);
+    QWidget* autre = c.autre ? w<QWidget>(*f, c.autre) : nullptr;
+    const QString autre_avant = autre ? texte_champ(autre) : QString();
+    if (autre) almanax::ihm::ecrire_champ(autre, c.autre_texte);
+    messages.recus.clear();
+    f->valider_annees();
+    QApplication::processEvents();
+    ASSERT_EQ(messages.recus.size(), 1u);
+    EXPECT_EQ(messages.recus[0].texte, QString::fromUtf8(c.message));
+    EXPECT_EQ(page_courante(*f), c.page);
+    EXPECT_EQ(f->focusWidget(), champ);
+    almanax::ihm::ecrire_champ(champ, avant);
+    if (autre) almanax::ihm::ecrire_champ(autre, autre_avant);
+  }
+  messages.recus.clear();
+  f->valider_annees();
+  QApplication::processEvents();
+  EXPECT_TRUE(messages.recus.empty());
+
+  // The check also runs when the user leaves a year field by choosing another page:
+  // one message, and the page of the wrong year is the one shown, in the tab bar too.
+  auto* e_an = w<QWidget>(*f, "e_an");
+  almanax::ihm::ecrire_champ(e_an, "abc");
+  f->onglet()->setCurrentIndex(f->onglet()->indexOf(f->page("eclipses")));
+  QApplication::processEvents();
+  w<QWidget>(*f, "ec_an")->setFocus();
+  QApplication::processEvents();
+  messages.recus.clear();
+  f->onglet()->setCurrentIndex(f->onglet()->indexOf(f->page("toptions")));
+  QApplication::processEvents();
+  ASSERT_EQ(messages.recus.size(), 1u);
+  EXPECT_TRUE(messages.recus[0].texte.endsWith("de la page « Éphémérides »."));
+  EXPECT_EQ(page_courante(*f), "ephemeride");
+  EXPECT_EQ(f->onglet()->currentIndex(), f->onglet()->indexOf(f->page("ephemeride")));
+  EXPECT_TRUE(f->page("ephemeride")->isVisible());
+  EXPECT_FALSE(f->page("toptions")->isVisible());
+  EXPECT_EQ(f->focusWidget(), e_an);
 }
 
 TEST(Horloge, StatusBarTexts) {

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QComboBox>
 #include <QDate>
@@ -11,8 +14,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimeEdit>
+#include <functional>
 #include <memory>
 
+#include "../donnees/enfant.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/page_ephemerides.h"
 #include "ihm/page_impression.h"
@@ -244,4 +249,64 @@ TEST(PageImpression, TheDialogOffersAPdfFile) {
     for (int i = 0; i < liste->count(); ++i) pdf = pdf || liste->itemText(i).contains("PDF");
   dialogue.setVisible(false);
   EXPECT_TRUE(pdf);
+}
+
+// Printing into a PDF file whose name is taken, or on a disk that fills up: the file
+// chosen ends up either whole and new, or exactly as it was, with a French reason; a
+// FIFO, a device or a folder under that name is refused at once.
+TEST(PageImpression, PdfReplacedWholeOrLeftAsItWas) {
+  DossierTravail d;
+  QString long_rapport;
+  for (int i = 0; i < 400; ++i) long_rapport += rapport_1;
+  struct cas {
+    const char* nom;
+    std::function<void(const QString&)> preparer;
+    rlim_t limite;       // largest file the printing may write
+    const char* raison;  // empty: printed
+  };
+  const QByteArray ancien = "%PDF-1.4 ancien document\n%%EOF\n";
+  const std::vector<cas> cas_essayes = {
+      {"remplace", [&](const QString& f) { ecrire_fichier(f, ancien); }, RLIM_INFINITY, ""},
+      {"disque plein", [&](const QString& f) { ecrire_fichier(f, ancien); }, 8192, "rien n'a été imprimé"},
+      {"FIFO", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); }, RLIM_INFINITY,
+       "ce n'est pas un fichier ordinaire"},
+      {"dossier", [](const QString& f) { QDir().mkpath(f); }, RLIM_INFINITY, "ce n'est pas un fichier ordinaire"},
+  };
+  for (const cas& c : cas_essayes) {
+    SCOPED_TRACE(c.nom);
+    const QString dossier = d.chemin(QString::fromUtf8(c.nom).replace(' ', '-'));
+    QDir().mkpath(dossier);
+    const QString fichier = dossier + "/rapport.pdf";
+    c.preparer(fichier);
+    // In a child: the file size limit stays there, and a print that waits on the FIFO
+    // fails the test instead of hanging it.
+    const auto issue = almanax::test::dans_un_enfant(
+        [&] {
+          ::signal(SIGXFSZ, SIG_IGN);
+          const rlimit r{c.limite, c.limite};
+          ::setrlimit(RLIMIT_FSIZE, &r);
+          QPrinter imprimante(QPrinter::HighResolution);
+          imprimante.setOutputFormat(QPrinter::PdfFormat);
+          imprimante.setOutputFileName(fichier);
+          return almanax::ihm::imprimer_document(imprimante, long_rapport, "Données astronomiques").toStdString();
+        },
+        std::chrono::seconds(30));
+    ASSERT_TRUE(issue.a_temps) << "the print waits instead of refusing";
+    const QString message = QString::fromStdString(issue.sortie);
+    const QStringList restes =
+        QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
+    EXPECT_EQ(restes, QStringList{"rapport.pdf"});  // nothing left beside
+    if (*c.raison == '\0') {
+      EXPECT_TRUE(message.isEmpty()) << issue.sortie;
+      const QByteArray nouveau = lire_fichier(fichier);
+      EXPECT_TRUE(nouveau.startsWith("%PDF-") && nouveau.trimmed().endsWith("%%EOF"));
+      EXPECT_GT(nouveau.size(), 8192);
+      continue;
+    }
+    EXPECT_TRUE(message.contains(c.raison)) << issue.sortie;
+    EXPECT_TRUE(message.contains("rapport.pdf")) << issue.sortie;
+    if (c.limite != RLIM_INFINITY) {
+      EXPECT_EQ(lire_fichier(fichier), ancien);
+    }
+  }
 }
