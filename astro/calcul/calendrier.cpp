@@ -153,6 +153,17 @@ date_jma pas_de_date(int annee, int mois, int jour, sens_pas sens) {
   return d;
 }
 
+date_jma date_hors_lacune_1582(date_jma d) {
+  if (d.annee == 1582 && d.mois == 10 && d.jour >= 5 && d.jour <= 14) d.jour = d.jour <= 9 ? 4 : 15;
+  return d;
+}
+
+long double jour_hors_lacune_1582(long double jour, int mois, long long annee) {
+  if (annee != 1582 || mois != 10 || !(jour >= 5 && jour < 15)) return jour;
+  const long double entier = std::floor(jour);
+  return jour - entier + date_hors_lacune_1582({static_cast<int>(entier), mois, 1582}).jour;
+}
+
 bool date_avant(const date_jma& a, const date_jma& b) {
   if (a.annee != b.annee) return a.annee < b.annee;
   if (a.mois != b.mois) return a.mois < b.mois;

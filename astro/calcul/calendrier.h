@@ -79,6 +79,15 @@ bool date_avant(const date_jma& a, const date_jma& b);
 // where it was (the field moved by the arrow brought back into the calendar).
 date_jma pas_des_champs_date(date_jma saisie, sens_pas sens);
 
+// A typed date that falls in the days 5..14 October 1582, which the reform removed:
+// 5..9 are taken as the 4th (the last Julian day), 10..14 as the 15th (the first
+// Gregorian day), the nearer day that exists. Every page computes a typed date so;
+// the arrows step over the gap in their own direction (normaliser_date).
+date_jma date_hors_lacune_1582(date_jma d);
+// The same for a day with its fraction (a perihelion passage): 7,25 October 1582
+// is 4,25 October.
+long double jour_hors_lacune_1582(long double jour, int mois, long long annee);
+
 // Day-field check on leaving a day edit: the day is limited to the month's length
 // (year as typed on the page) and a day 0 (or below) becomes 1.
 int verifier_jour(int jour, int mois, int annee);

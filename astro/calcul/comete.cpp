@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "calcul/ephemerides.h"
 #include "calcul/formats.h"
@@ -19,6 +21,33 @@ constexpr long double sin_eps = 0.39777716L;
 constexpr long double cos_eps = 0.91748206L;
 
 }  // namespace
+
+std::string libelle_champ(champ_comete c) {
+  switch (c) {
+    case champ_comete::tcomjour: return "T (jour)";
+    case champ_comete::tcommois: return "T (mois)";
+    case champ_comete::tcoman: return "T (année)";
+    case champ_comete::eqcom: return "q";
+    case champ_comete::eicom: return "i";
+    case champ_comete::eecom: return "e";
+    case champ_comete::eomcom: return "w";
+    case champ_comete::eom1com: return "W";
+  }
+  return "e";
+}
+
+std::optional<refus_comete> refus_passage(long double jour, int mois, int annee) {
+  const bool mois_valide = mois >= 1 && mois <= 12;
+  // The day carries its fraction: 31,5 is noon of the 31st, 32 is past the month.
+  if (mois_valide && !(jour < jours_du_mois(mois, annee) + 1))
+    return refus_comete{{champ_comete::tcomjour}, "Il y a moins de jours dans ce mois !", "Nombre de jours invalide", {}};
+  if (!(jour >= 1))
+    return refus_comete{{champ_comete::tcomjour}, "Il faut au moins 1 jour dans ce mois !", "Nombre de jours invalide", {}};
+  if (!mois_valide) return refus_comete{{champ_comete::tcommois}, "Changez ce mois.", "Mois invalide", {}};
+  if (annee < -4713 || annee > 9999)
+    return refus_comete{{champ_comete::tcoman}, "Changez cette année.", "Année hors limite", {}};
+  return std::nullopt;
+}
 
 lecture_comete lire_elements_comete(const textes_comete& t) {
   lecture_comete r;
@@ -49,18 +78,22 @@ lecture_comete lire_elements_comete(const textes_comete& t) {
   const bool e_lu = std::find(illisibles.begin(), illisibles.end(), champ_comete::eecom) == illisibles.end();
   if (e_lu && (el.e <= 0 || el.e > 1)) {
     // Circles and hyperbolas are not computed; the text typed stays for the user to mend.
-    r.refus = refus_comete{{champ_comete::eecom}, "La donnée 'e' doit être 1 > e > 0 ", "Valeur mal choisie"};
+    r.refus = refus_comete{{champ_comete::eecom}, "La donnée 'e' doit être 1 > e > 0 ", "Valeur mal choisie", {}};
     return r;
   }
   if (!illisibles.empty()) {
-    r.refus = refus_comete{illisibles, "Vous devez entrer un nombre correct", "Nombre non valide !"};
+    r.refus = refus_comete{illisibles, "Vous devez entrer un nombre correct", "Nombre non valide !", {}};
+    return r;
+  }
+  if (auto passage = refus_passage(el.T_jour, static_cast<int>(el.T_mois), static_cast<int>(el.T_annee))) {
+    r.refus = std::move(passage);
     return r;
   }
   if (el.q <= 0) {
     // The orbit has no size: the position is undefined.
     r.refus = refus_comete{{champ_comete::eqcom},
                            "La donnée 'q' (distance au périhélie) doit être strictement positive.",
-                           "Valeur mal choisie"};
+                           "Valeur mal choisie", {}};
     return r;
   }
   r.elements = el;
@@ -72,6 +105,8 @@ bool est_julienne(long double jour, long double mois, long double annee) {
 }
 
 long double jour_julien_perihelie(long double annee, long double mois, long double jour) {
+  // A passage typed in the days the 1582 reform removed: the rule of every date field.
+  if (mois == 10 && annee == 1582) jour = jour_hors_lacune_1582(jour, 10, 1582);
   if (mois == 1 || mois == 2) {
     mois += 12;
     annee -= 1;
@@ -209,11 +244,7 @@ std::string texte_elongation(long double degres) {
 resultat_comete calcul_comete(const entree_comete& entree) {
   resultat_comete r;
   instant_saisi obs = entree.observation;
-  // The days the calendar reform dropped.
-  if (obs.date.annee == 1582 && obs.date.mois == 10) {
-    if (obs.date.jour > 9 && obs.date.jour < 15) obs.date.jour = 15;
-    if (obs.date.jour > 4 && obs.date.jour < 10) obs.date.jour = 4;
-  }
+  obs.date = date_hors_lacune_1582(obs.date);
   r.observation = obs;
   r.jour_julien = jour_julien_saisi(obs);
   r.jour_julien_perihelie =
@@ -257,6 +288,40 @@ resultat_comete calcul_comete(const entree_comete& entree) {
   b += ligne_rapport("Elongation     ", r.texte_elongation);
   b += crlf;
   return r;
+}
+
+std::optional<refus_comete> refus_resultat(const entree_comete& entree, const resultat_comete& r) {
+  auto fini = [](const resultat_comete& x) {
+    for (long double v : {x.jour_julien_comete, x.xi, x.eta, x.zeta, x.distance, x.rayon_vecteur, x.anomalie_vraie,
+                          x.elongation, x.ascension_droite, x.declinaison})
+      if (!std::isfinite(v)) return false;
+    return true;
+  };
+  if (fini(r)) return std::nullopt;
+  // The page's initial elements, a comet that the computation always gives.
+  const elements_comete sain{1989, 8, 20.29104L, 1.3245017L, 11.94051L, 1, 186.27004L, 334.72946L};
+  entree_comete essai = entree;
+  elements_comete& el = essai.elements;
+  const std::pair<champ_comete, std::function<void()>> remises[] = {
+      {champ_comete::tcomjour, [&] { el.T_annee = sain.T_annee, el.T_mois = sain.T_mois, el.T_jour = sain.T_jour; }},
+      {champ_comete::eqcom, [&] { el.q = sain.q; }},
+      {champ_comete::eicom, [&] { el.i = sain.i; }},
+      {champ_comete::eecom, [&] { el.e = sain.e; }},
+      {champ_comete::eomcom, [&] { el.omega = sain.omega; }},
+      {champ_comete::eom1com, [&] { el.Omega = sain.Omega; }},
+  };
+  champ_comete fautif = champ_comete::eqcom;
+  for (const auto& [champ, remettre] : remises) {
+    remettre();
+    if (fini(calcul_comete(essai))) {
+      fautif = champ;
+      break;
+    }
+  }
+  return refus_comete{{fautif},
+                      "Vous devez entrer un nombre correct",
+                      "Nombre non valide !",
+                      "avec cette valeur, la position calculée n'est pas un nombre fini"};
 }
 
 std::string copie_comete(std::string_view nom, const champs_bloc_date& date, const textes_comete& el,

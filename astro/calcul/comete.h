@@ -45,11 +45,21 @@ struct refus_comete {
   std::vector<champ_comete> champs;
   std::string message;
   std::string titre;
+  std::string detail;  // why, when the message alone does not say it (the command line adds it)
 };
+
+// The field's label on the page: "T (jour)", "T (mois)", "T (année)", "q", "i", "e", "w", "W".
+std::string libelle_champ(champ_comete c);
+
+// The perihelion date as the fields hold it (day with its fraction, month, year as
+// typed): the day within its month, the month 1..12, the year -4713..9999. The first
+// test that fails, with the page's message and the field to mend.
+std::optional<refus_comete> refus_passage(long double jour, int mois, int annee);
 
 // Reads and checks the texts: the perihelion day and the five reals with either
 // separator, the month and year as whole numbers. An eccentricity outside 0 < e <= 1
-// is refused first, then unreadable fields, then a perihelion distance q <= 0.
+// is refused first, then unreadable fields, then a perihelion date the calendar does
+// not have (refus_passage), then a perihelion distance q <= 0.
 struct lecture_comete {
   std::optional<elements_comete> elements;
   std::optional<refus_comete> refus;
@@ -61,6 +71,7 @@ lecture_comete lire_elements_comete(const textes_comete& t);
 bool est_julienne(long double jour, long double mois, long double annee);
 
 // Julian day of the perihelion passage (astronomical year as typed, day with fraction).
+// A day of 5..14 October 1582 is taken as the date fields take it (date_hors_lacune_1582).
 long double jour_julien_perihelie(long double annee, long double mois, long double jour);
 
 // Eccentric anomaly (radians, in -pi..pi) for a mean anomaly M (radians, any value) and
@@ -80,7 +91,7 @@ struct position_orbite {
 position_orbite position_heliocentrique(const elements_comete& el, long double jd);
 
 // The observation: date (historical year) and clock time. The days 5 to 14 October
-// 1582 that the calendar lacks are taken as 4 and 15 October.
+// 1582 that the calendar lacks are taken as 4 (5..9) and 15 (10..14) October.
 struct entree_comete {
   elements_comete elements;
   instant_saisi observation;
@@ -110,6 +121,13 @@ struct resultat_comete {
 
 // The whole computation of "&OK" for elements already read and checked.
 resultat_comete calcul_comete(const entree_comete& entree);
+
+// Elements that pass every check may still be far outside any orbit (q = 1e-4000 AU,
+// a perihelion day of 1e4000): a result that is not a finite number is refused, with
+// the page's message for the element at fault. That element is found by putting the
+// page's initial elements back one after the other, in reading order, until the
+// result is finite. Nothing when the result is sound.
+std::optional<refus_comete> refus_resultat(const entree_comete& entree, const resultat_comete& r);
 
 // "46° 00'": degrees and minutes rounded to the minute, carried into the degrees.
 std::string texte_elongation(long double degres);

@@ -99,6 +99,7 @@ resultat rapport_comete(arguments& a) {
 
   std::string nom;
   textes_comete t;
+  std::optional<comete> du_catalogue;
   if (elements) {
     for (const char* o : options_elements)
       if (!a.present(o))
@@ -127,10 +128,21 @@ resultat rapport_comete(arguments& a) {
     }
     nom = choisie->nom;
     t = textes_de(choisie->donnees);
+    du_catalogue = *choisie;
   }
+  // A refusal names the option, or for a catalogue comet the comet, its line and the element.
+  const auto refuser = [&](const refus_comete& refus) {
+    std::string message = refus.message;
+    while (!message.empty() && message.back() == ' ') message.pop_back();
+    const champ_comete c = refus.champs.front();
+    std::string lieu = du_catalogue ? "comète « " + nom + " » de " + std::string(nom_fichier_cometes) + ", ligne " +
+                                          std::to_string(du_catalogue->ligne) + ", élément " + libelle_champ(c)
+                                    : nom_du_champ(c);
+    if (!refus.detail.empty()) lieu += " : " + refus.detail;
+    return erreur_option(refus.titre + " : " + message + " (" + lieu + ").");
+  };
   const lecture_comete l = lire_elements_comete(t);
-  if (l.refus)
-    throw erreur_option(l.refus->message + " (" + nom_du_champ(l.refus->champs.front()) + ")");
+  if (l.refus) throw refuser(*l.refus);
 
   resultat res;
   res.entrees["comete"] = elements_json(nom, t);
@@ -140,6 +152,7 @@ resultat rapport_comete(arguments& a) {
   e.nom = nom;
   e.separateur = separateur_decimal();
   const resultat_comete r = calcul_comete(e);
+  if (const std::optional<refus_comete> refus = refus_resultat(e, r)) throw refuser(*refus);
   res.texte = r.bloc;
   res.donnees = json_resultat(r);
   return res;

@@ -91,10 +91,13 @@ std::vector<comete> lire_cometes(const QByteArray& contenu) {
   QString texte = decoder_texte(contenu);
   texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   texte.replace(QChar(u'\r'), QChar(u'\n'));
+  std::size_t numero = 0;
   for (const QString& l : texte.split(QChar(u'\n'))) {
+    ++numero;
     if (l.trimmed().isEmpty()) continue;
     const std::string ligne = l.toStdString();
     comete c;
+    c.ligne = numero;
     const std::size_t tab = ligne.find('\t');
     if (tab == std::string::npos) {
       c.donnees = ligne;
@@ -203,6 +206,7 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
     return refus("Erreur d'écriture",
                  "Impossible d'enregistrer " + guillemets(c) + " (" + erreur + "). Le catalogue n'a pas été modifié.");
   cometes_ = std::move(nouvelle);
+  for (std::size_t k = 0; k < cometes_.size(); ++k) cometes_[k].ligne = k + 1;  // as just written
   lue_ = empreinte_apres_ecriture(c, contenu);
   r.reussie = true;
   return r;
@@ -215,7 +219,8 @@ operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete&
   for (const comete& c : cometes_)
     if (comparer_noms(c.nom, nom) == 0) {
       operation_cometes r =
-          refus("Site déjà répertorié !", "Un site de ce nom est déjà présent dans la liste. Veuillez le changer");
+          refus("Comète déjà répertoriée !",
+                "Une comète de ce nom est déjà présente dans la liste. Veuillez changer son nom.");
       r.doublon = true;
       return r;
     }

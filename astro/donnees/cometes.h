@@ -26,7 +26,12 @@ struct comete {
   // A line without any TAB: a comet with an empty name whose data is the whole line,
   // written back as it was read.
   bool sans_tabulation = false;
-  bool operator==(const comete&) const = default;
+  // Its line in the file (1 for the first), for the messages about a damaged comet;
+  // 0 for a comet not yet written. Not part of what the comet is.
+  std::size_t ligne = 0;
+  bool operator==(const comete& autre) const {
+    return nom == autre.nom && donnees == autre.donnees && sans_tabulation == autre.sans_tabulation;
+  }
 };
 
 // The element texts of a data text, split at the TABs; missing fields are empty and
@@ -36,7 +41,7 @@ textes_comete textes_de(const std::string& donnees);
 std::string donnees_de(const textes_comete& t);
 
 // Parses a catalogue: UTF-8 or the older single-byte code page, CR LF, LF or CR line
-// ends; blank lines are passed over.
+// ends; blank lines are passed over (and counted in the comets' line numbers).
 std::vector<comete> lire_cometes(const QByteArray& contenu);
 // The file's content, UTF-8 and CR LF, one line per comet in list order.
 QByteArray contenu_cometes(const std::vector<comete>& cometes);

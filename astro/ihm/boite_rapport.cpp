@@ -1,19 +1,25 @@
 #include "ihm/boite_rapport.h"
 
 #include <QScrollBar>
+#include <algorithm>
 #include <QTextCursor>
+
+#include "ihm/messages.h"
 
 namespace almanax::ihm {
 
-BoiteRapport::BoiteRapport(const char* nom, int tabulation, QWidget* parent) : QPlainTextEdit(parent) {
+BoiteRapport::BoiteRapport(const char* nom, int tabulation, QWidget* parent)
+    : QPlainTextEdit(parent), tabulation_(tabulation) {
   setObjectName(QString::fromLatin1(nom));
   setReadOnly(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
-  setTabStopDistance(tabulation);
+  poser_tabulation(*this, tabulation);
 }
 
 void BoiteRapport::ajouter(const QString& bloc) {
   texte_ += bloc;
+  libelles_ = std::max(libelles_, largeur_libelles(bloc, font(), tabulation_));
+  poser_tabulation(*this, tabulation_, libelles_);
   QTextCursor fin(document());
   fin.movePosition(QTextCursor::End);
   fin.insertText(bloc);  // CR LF and LF both start a new paragraph
@@ -23,6 +29,8 @@ void BoiteRapport::ajouter(const QString& bloc) {
 void BoiteRapport::vider() {
   texte_.clear();
   clear();
+  libelles_ = 0;
+  poser_tabulation(*this, tabulation_);
 }
 
 }  // namespace almanax::ihm

@@ -12,7 +12,7 @@ class BoiteRapport : public QPlainTextEdit {
   Q_OBJECT
 
  public:
-  // tabulation: the first tab stop, in points.
+  // tabulation: the first tab stop, in points (moved right for a wider label).
   BoiteRapport(const char* nom, int tabulation, QWidget* parent = nullptr);
 
   // Appends a block at the end and shows it.
@@ -22,6 +22,8 @@ class BoiteRapport : public QPlainTextEdit {
 
  private:
   QString texte_;
+  int tabulation_;
+  qreal libelles_ = 0;  // the widest label shown, text units
 };
 
 }  // namespace almanax::ihm

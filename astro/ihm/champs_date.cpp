@@ -39,8 +39,9 @@ void ChampsDate::normaliser(sens_pas sens) {
 
 date_jma ChampsDate::date_a_calculer() {
   const date_jma lue = date();
-  // A calendar date goes through the normalisation unchanged.
-  const date_jma d = pas_des_champs_date(lue, sens_pas::avant);
+  // A calendar date goes through the normalisation unchanged; a day the 1582 reform
+  // removed becomes the nearer day that exists.
+  const date_jma d = pas_des_champs_date(date_hors_lacune_1582(lue), sens_pas::avant);
   // Written back also when only the text differs from the position (a year typed
   // beyond the bounds, a field left empty).
   if (d != lue || texte_champ(jour_) != QString::number(d.jour) || texte_champ(mois_) != QString::number(d.mois) ||

@@ -50,8 +50,9 @@ class ChampsDate {
   void normaliser(sens_pas sens);
 
   // The date a computation takes. A date the calendar lacks (typed day past the
-  // month's end, month 0 or 13, year 0, a day dropped in October 1582) is normalised
-  // forward first and shown, so the fields always show the date computed.
+  // month's end, month 0 or 13, year 0) is normalised forward first and shown, so the
+  // fields always show the date computed; a day dropped in October 1582 is taken as
+  // the 4th (5..9) or the 15th (10..14).
   date_jma date_a_calculer();
   // That date with the time of the picker `heure` (milliseconds included).
   instant_saisi instant_a_calculer(const QTimeEdit* heure);

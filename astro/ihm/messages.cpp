@@ -10,12 +10,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextOption>
 #include <optional>
+#include <algorithm>
 
 #include "dessin/image_fichier.h"
 #include "donnees/fichier_sur.h"
@@ -131,6 +134,33 @@ bool pdf_complet(const QByteArray& octets) {
 constexpr qint64 taille_max_pdf = qint64{512} * 1024 * 1024;
 
 }  // namespace
+qreal points_en_unites_texte(qreal points) {
+  const QScreen* ecran = QGuiApplication::primaryScreen();
+  return points * (ecran ? ecran->logicalDotsPerInchY() : 96.0) / 72.0;
+}
+
+qreal largeur_libelles(const QString& texte, const QFont& police, qreal points) {
+  const QFontMetricsF mesure(police);
+  const qreal plafond = 2 * points_en_unites_texte(points);
+  qreal plus_large = 0;
+  for (QStringView ligne : QStringView(texte).split(u'\n')) {
+    const qsizetype tab = ligne.indexOf(u'\t');
+    if (tab <= 0) continue;
+    const qreal l = mesure.horizontalAdvance(ligne.left(tab).toString());
+    if (l <= plafond) plus_large = std::max(plus_large, l);
+  }
+  return plus_large;
+}
+
+qreal distance_tabulation(qreal points, qreal libelles, const QFont& police) {
+  const qreal minimum = points_en_unites_texte(points);
+  if (libelles < minimum) return minimum;
+  return libelles + QFontMetricsF(police).horizontalAdvance(QLatin1Char(' '));
+}
+
+void poser_tabulation(QPlainTextEdit& boite, qreal points, qreal libelles) {
+  boite.setTabStopDistance(distance_tabulation(points, libelles, boite.font()));
+}
 
 QString imprimer_document(QPrinter& imprimante, const QString& texte, const QString& titre) {
   const bool pdf = imprimante.outputFormat() == QPrinter::PdfFormat;
@@ -165,7 +195,9 @@ QString imprimer_document(QPrinter& imprimante, const QString& texte, const QStr
   imprimante.setDocName(titre);
   QTextDocument document;
   QTextOption option = document.defaultTextOption();
-  option.setTabStopDistance(tabulation_rapports);
+  option.setTabStopDistance(distance_tabulation(
+      tabulation_rapports, largeur_libelles(texte, document.defaultFont(), tabulation_rapports),
+      document.defaultFont()));
   document.setDefaultTextOption(option);
   document.setPlainText(texte);
   document.setMetaInformation(QTextDocument::DocumentTitle, titre);

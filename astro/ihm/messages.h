@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QString>
+
+class QFont;
+class QPlainTextEdit;
 #include <memory>
 #include <optional>
 #include <vector>
@@ -90,9 +93,24 @@ class Dialogues {
   virtual void montrer_modal(QDialog& dialogue) = 0;
 };
 
-// The distance between tab stops of the reports' text, on screen and on paper, so
-// that values line up after their labels.
+// The distance between tab stops of the reports' text, in points, on screen and on
+// paper, so that values line up after their labels.
 inline constexpr int tabulation_rapports = 150;
+
+// A tab distance in points in the units the toolkit's text layout takes it: pixels
+// of the default resolution (the primary screen's), scaled by the layout to the
+// device the text is drawn on, a screen of another resolution or a printer.
+qreal points_en_unites_texte(qreal points);
+// The widest label (the text before a line's first tab) of `texte` in `police`, in
+// text units; labels wider than twice the `points` stop (a long site name) are left
+// out: they keep to the next stop.
+qreal largeur_libelles(const QString& texte, const QFont& police, qreal points);
+// The first tab stop of a report's text, in text units: `points` points, moved right
+// to the widest label and a space when a label is wider (`libelles`, from
+// largeur_libelles), so that the values stay in one column whatever the font.
+qreal distance_tabulation(qreal points, qreal libelles, const QFont& police);
+// Tab stops of a text box, from distance_tabulation in the box's font.
+void poser_tabulation(QPlainTextEdit& boite, qreal points, qreal libelles = 0);
 
 // Prints `texte` (plain text, CR LF or LF line ends, tabs) on `imprimante` as one
 // document titled `titre`: what the print dialog does once the user confirms. Empty

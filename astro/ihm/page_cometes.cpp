@@ -1,6 +1,7 @@
 #include "ihm/page_cometes.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -324,7 +325,16 @@ void PageCometes::suivre_comete_defaut(const std::optional<std::string>& nom, lo
 void PageCometes::signaler(const refus_comete& refus) {
   // The text typed stays, selected, for the user to mend.
   QLineEdit* fautif = champ(refus.champs.front());
-  contexte_.messages().erreur(q(refus.message), q(refus.titre));
+  QString message = q(refus.message);
+  // Elements just read from the catalogue: the user is told where the damaged line is.
+  if (lecture_catalogue_ && catalogue_ && index_affiche_ >= 0 &&
+      static_cast<std::size_t>(index_affiche_) < catalogue_->taille()) {
+    const comete& c = catalogue_->cometes()[static_cast<std::size_t>(index_affiche_)];
+    message += QStringLiteral("\n\nComète « %1 » du fichier « %2 », ligne %3, élément %4.")
+                   .arg(q(c.nom), QDir::toNativeSeparators(catalogue_->chemin()), QString::number(c.ligne),
+                        q(libelle_champ(refus.champs.front())));
+  }
+  contexte_.messages().erreur(message, q(refus.titre));
   fautif->setFocus();
   fautif->selectAll();
 }
@@ -346,7 +356,12 @@ void PageCometes::bt_cometeClick() {
   e.observation = date_.instant_a_calculer(com_temps_);
   e.nom = lnomcom_->text().toStdString();
   e.separateur = QLocale().decimalPoint().toStdString();
-  resultat_ = calcul_comete(e);
+  const resultat_comete r = calcul_comete(e);
+  if (const std::optional<refus_comete> refus = refus_resultat(e, r)) {
+    signaler(*refus);
+    return;
+  }
+  resultat_ = r;
   calcule_ = resultat_->observation;
   rccom_->ajouter(q(resultat_->bloc));
 }
@@ -361,7 +376,9 @@ void PageCometes::bt_l_cometeClick() {
   lnomcom_->setText(q(c.nom));
   poser_textes(textes_de(c.donnees));
   Save_comete_->setEnabled(false);
+  lecture_catalogue_ = true;
   bt_cometeClick();
+  lecture_catalogue_ = false;
 }
 
 void PageCometes::l_cometeClick() {
@@ -406,6 +423,14 @@ bool PageCometes::elements_enregistrables() {
   const lecture_comete l = lire_elements_comete(t);
   if (l.refus) {
     signaler(*l.refus);
+    return false;
+  }
+  // Elements that give no position are not written either.
+  entree_comete essai;
+  essai.elements = *l.elements;
+  essai.observation = date_.instant_a_calculer(com_temps_);
+  if (const std::optional<refus_comete> refus = refus_resultat(essai, calcul_comete(essai))) {
+    signaler(*refus);
     return false;
   }
   return true;
@@ -509,19 +534,11 @@ void PageCometes::tcomjourExit() {
   const std::optional<int> mois = entier_du_texte(tcommois_->text().toStdString());
   const std::optional<int> annee = entier_du_texte(tcoman_->text().toStdString());
   if (!jour || !mois || !annee) return;
-  auto refuser = [this](const char* texte, const char* titre, QLineEdit* champ) {
-    contexte_.messages().erreur(QString::fromUtf8(texte), QString::fromUtf8(titre));
-    champ->setFocus();
-  };
-  // The day carries its fraction: 31,5 is noon of the 31st.
-  if (*mois >= 1 && *mois <= 12 && *jour >= jours_du_mois(*mois, *annee) + 1)
-    refuser("Il y a moins de jours dans ce mois !", "Nombre de jours invalide", tcomjour_);
-  else if (*jour < 1)
-    refuser("Il faut au moins 1 jour dans ce mois !", "Nombre de jours invalide", tcomjour_);
-  else if (*mois <= 0 || *mois > 12)
-    refuser("Changez ce mois.", "Mois invalide", tcommois_);
-  else if (*annee < -4713 || *annee > 9999)
-    refuser("Changez cette année.", "Année hors limite", tcoman_);
+  // The same checks refuse the date again on "&OK", "Enregistrer" and "Modifier".
+  if (const std::optional<refus_comete> refus = refus_passage(*jour, *mois, *annee)) {
+    contexte_.messages().erreur(q(refus->message), q(refus->titre));
+    champ(refus->champs.front())->setFocus();
+  }
 }
 
 void PageCometes::up_an_comClick(sens_pas sens) {

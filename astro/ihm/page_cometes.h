@@ -82,7 +82,8 @@ class PageCometes : public Page {
   QLineEdit* champ_vide() const;
   // A refusal's message, then its field focused with its text selected.
   void signaler(const refus_comete& refus);
-  // Refuses empty fields, unreadable numbers, e outside 0..1 and q <= 0 before a save.
+  // Refuses empty fields, unreadable numbers, e outside 0..1, a perihelion date the
+  // calendar lacks, q <= 0 and elements that give no finite position, before a save.
   bool elements_enregistrables();
   void remplir_liste(int selection);
   void signaler_defaut(long long index);
@@ -126,6 +127,7 @@ class PageCometes : public Page {
   long long index_defaut_ = 0;
   int index_affiche_ = -1;  // the comet shown (the tag of lnomcom), -1 for none
   bool selection_programme_ = false;
+  bool lecture_catalogue_ = false;  // computing the elements just loaded from the catalogue
   std::optional<resultat_comete> resultat_;
   std::optional<instant_saisi> calcule_;  // the instant of the values shown
 };

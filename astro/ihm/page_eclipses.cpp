@@ -39,7 +39,7 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   ec_res_->setLineWrapMode(QPlainTextEdit::NoWrap);
   ec_res_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ec_res_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ec_res_->setTabStopDistance(tabulation_rapports);
+  poser_tabulation(*ec_res_, tabulation_rapports);
   affichage_ = new QTimer(this);
   affichage_->setInterval(0);
   connect(affichage_, &QTimer::timeout, this, &PageEclipses::afficher_suite);

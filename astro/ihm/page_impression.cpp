@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ihm/controles.h"
 #include "ihm/messages.h"
@@ -23,7 +24,7 @@ PageImpression::PageImpression(Contexte& contexte, QWidget* parent)
   recp_->setLineWrapMode(QPlainTextEdit::NoWrap);
   recp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   recp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  recp_->setTabStopDistance(tabulation_rapports);
+  poser_tabulation(*recp_, tabulation_rapports);
 
   btcp_erase_ = bouton("btcp_erase", QStringLiteral("&Efface"), this);
   bt_imprim_ = bouton("bt_imprim", QStringLiteral("&Impression"), this);
@@ -43,6 +44,8 @@ PageImpression::PageImpression(Contexte& contexte, QWidget* parent)
 void PageImpression::ajouter(const QString& rapport) {
   if (rapport.isEmpty()) return;
   texte_ += rapport;
+  libelles_ = std::max(libelles_, largeur_libelles(rapport, recp_->font(), tabulation_rapports));
+  poser_tabulation(*recp_, tabulation_rapports, libelles_);
   QTextCursor fin(recp_->document());
   fin.movePosition(QTextCursor::End);
   fin.insertText(rapport);  // CR LF and LF both start a new paragraph
@@ -52,6 +55,8 @@ void PageImpression::ajouter(const QString& rapport) {
 void PageImpression::btcp_eraseClick() {
   texte_.clear();
   recp_->clear();
+  libelles_ = 0;
+  poser_tabulation(*recp_, tabulation_rapports);
 }
 
 void PageImpression::bt_imprimClick() {

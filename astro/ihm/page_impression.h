@@ -37,6 +37,7 @@ class PageImpression : public Page {
   QPushButton* bt_imprim_ = nullptr;
   // The widget keeps paragraphs, not line ends: the text itself is held here.
   QString texte_;
+  qreal libelles_ = 0;  // the widest label shown, text units
 };
 
 }  // namespace almanax::ihm

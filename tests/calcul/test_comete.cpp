@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <tuple>
 #include <string>
 
@@ -147,4 +148,99 @@ TEST(Comete, Copie) {
   cases_comete seul;
   seul.c_com_n = seul.c_com_dt = seul.c_com_el = false;
   EXPECT_EQ(copie_comete("HALLEY", d, t, "bloc\r\n", seul), "bloc\r\n\r\n");
+}
+
+// A perihelion date the calendar lacks is refused before anything is computed or
+// written, with the page's message and the field to mend; the day keeps its fraction.
+TEST(Comete, DateDePassageImpossibleRefusee) {
+  struct cas {
+    const char *jour, *mois, *annee;
+    std::optional<champ_comete> champ;
+    const char* message;
+  };
+  const cas liste[] = {
+      {"20", "13", "1989", champ_comete::tcommois, "Changez ce mois."},
+      {"20", "0", "1989", champ_comete::tcommois, "Changez ce mois."},
+      {"45", "2", "1989", champ_comete::tcomjour, "Il y a moins de jours dans ce mois !"},
+      {"29", "2", "1900", champ_comete::tcomjour, "Il y a moins de jours dans ce mois !"},
+      {"31,5", "4", "2000", champ_comete::tcomjour, "Il y a moins de jours dans ce mois !"},
+      {"0,5", "4", "2000", champ_comete::tcomjour, "Il faut au moins 1 jour dans ce mois !"},
+      {"20", "8", "99999", champ_comete::tcoman, "Changez cette année."},
+      {"20", "8", "-4714", champ_comete::tcoman, "Changez cette année."},
+      {"29,99", "2", "2000", std::nullopt, nullptr},
+      {"30,99", "4", "2000", std::nullopt, nullptr},
+      {"1", "1", "-4713", std::nullopt, nullptr},
+      {"7", "10", "1582", std::nullopt, nullptr},
+  };
+  for (const cas& k : liste) {
+    textes_comete t = textes_initiaux();
+    std::tie(t.T_jour, t.T_mois, t.T_annee) = std::tie(k.jour, k.mois, k.annee);
+    const lecture_comete l = lire_elements_comete(t);
+    const std::string quoi = std::string(k.jour) + "/" + k.mois + "/" + k.annee;
+    if (!k.champ) {
+      EXPECT_TRUE(l.elements && !l.refus) << quoi;
+      continue;
+    }
+    ASSERT_TRUE(l.refus && !l.elements) << quoi;
+    EXPECT_EQ(l.refus->champs, std::vector<champ_comete>{*k.champ}) << quoi;
+    EXPECT_EQ(l.refus->message, k.message) << quoi;
+  }
+}
+
+// The days 5..14 October 1582 the reform removed: 5..9 are the 4th, 10..14 the 15th,
+// for the observation date and the perihelion passage alike, the fraction kept.
+TEST(Comete, JoursRetiresParLaReforme) {
+  for (int jour = 5; jour <= 14; ++jour) {
+    const int existant = jour <= 9 ? 4 : 15;
+    EXPECT_EQ(date_hors_lacune_1582({jour, 10, 1582}), (date_jma{existant, 10, 1582})) << jour;
+    EXPECT_EQ(jour_julien_perihelie(1582, 10, jour + 0.25L), jour_julien_perihelie(1582, 10, existant + 0.25L))
+        << jour;
+  }
+  for (const date_jma d : {date_jma{4, 10, 1582}, date_jma{15, 10, 1582}, date_jma{7, 10, 1583}, date_jma{7, 9, 1582}})
+    EXPECT_EQ(date_hors_lacune_1582(d), d);
+  // The days that exist follow one another: the 4th, then the 15th.
+  EXPECT_EQ(jour_julien_perihelie(1582, 10, 15.5L) - jour_julien_perihelie(1582, 10, 4.5L), 1);
+  const elements_comete el = *lire_elements_comete(textes_initiaux()).elements;
+  EXPECT_EQ(calcul(el, {9, 10, 1582}).jour_julien, calcul(el, {4, 10, 1582}).jour_julien);
+  EXPECT_EQ(calcul(el, {10, 10, 1582}).jour_julien, calcul(el, {15, 10, 1582}).jour_julien);
+}
+
+// Elements that pass every check yet give no finite position are refused, naming the
+// element at fault; sound elements, however unusual, are computed.
+TEST(Comete, ResultatNonFiniRefuse) {
+  const std::string minuscule = "0," + std::string(4000, '0') + "1";
+  const std::string enorme(4000, '9');
+  struct cas {
+    std::string textes_comete::*champ;
+    std::string valeur;
+    std::optional<champ_comete> fautif;
+  };
+  const cas liste[] = {
+      {&textes_comete::q, minuscule, champ_comete::eqcom},
+      {&textes_comete::q, enorme, champ_comete::eqcom},
+      {&textes_comete::q, "0," + std::string(300, '0') + "1", std::nullopt},
+      {&textes_comete::q, "30", std::nullopt},
+      {&textes_comete::w, enorme, std::nullopt},
+  };
+  for (const char* e : {"1", "0,5"})
+    for (const cas& k : liste) {
+      textes_comete t = textes_initiaux();
+      t.e = e;
+      t.*k.champ = k.valeur;
+      const lecture_comete l = lire_elements_comete(t);
+      ASSERT_TRUE(l.elements) << k.valeur.substr(0, 10);
+      entree_comete entree;
+      entree.elements = *l.elements;
+      entree.observation.date = {31, 10, 1989};
+      const resultat_comete r = calcul_comete(entree);
+      const std::optional<refus_comete> refus = refus_resultat(entree, r);
+      ASSERT_EQ(refus.has_value(), k.fautif.has_value()) << e << " " << k.valeur.substr(0, 10);
+      if (!refus) {
+        EXPECT_TRUE(std::isfinite(r.distance) && std::isfinite(r.ascension_droite) && std::isfinite(r.elongation));
+        continue;
+      }
+      EXPECT_EQ(refus->champs.front(), *k.fautif);
+      EXPECT_EQ(refus->message, "Vous devez entrer un nombre correct");
+      EXPECT_EQ(refus->titre, "Nombre non valide !");
+    }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "outils.h"
 
@@ -65,6 +66,45 @@ TEST(RapportComete, Refus) {
     EXPECT_NE(r.erreurs.find(messages[k]), std::string::npos) << k << " " << r.erreurs;
     EXPECT_TRUE(r.sortie.empty());
   }
+}
+
+// An impossible perihelion date or elements that give no finite position: status 2,
+// a French message naming the option, nothing printed. A damaged comet of the
+// catalogue is named with its line in the file and the element.
+TEST(RapportComete, PassageImpossibleEtPositionNonFinie) {
+  struct cas {
+    std::string T, q;
+    const char* message;
+  };
+  const cas liste[] = {
+      {"20/13/1989", "1", "Mois invalide : Changez ce mois. (--T)."},
+      {"45/2/1989", "1", "Nombre de jours invalide : Il y a moins de jours dans ce mois ! (--T)."},
+      {"20/8/99999", "1", "Année hors limite : Changez cette année. (--T)."},
+      {"20/8/1989", "0," + std::string(4000, '0') + "1", "Vous devez entrer un nombre correct (--q : "},
+      {"20/8/1989", std::string(4000, '9'), "Vous devez entrer un nombre correct (--q : "},
+  };
+  for (const cas& k : liste) {
+    const auto r = executer_astro({"--rapport", "comete", "--T", k.T, "--q", k.q, "--e", "1", "--i", "1", "--w", "1",
+                                   "--W", "1", "--date", "31/10/1989"});
+    EXPECT_EQ(r.statut, 2) << k.T;
+    EXPECT_NE(r.erreurs.find(k.message), std::string::npos) << r.erreurs.substr(0, 300);
+    EXPECT_EQ(r.erreurs.find("NAN"), std::string::npos);
+    EXPECT_TRUE(r.sortie.empty()) << r.sortie.substr(0, 300);
+  }
+
+  const auto d = dossier_vide("comete-abimee");
+  std::filesystem::create_directories(d);
+  std::ofstream(d / "cometes.dat", std::ios::binary)
+      << "ALPHA\t1989\t8\t20,29104\t1,3245017\t1\t186,27004\t334,72946\t11,94051\r\n\r\n"
+         "BETA\t1989\t13\t20\t1\t1\t1\t1\t1\r\n";
+  const auto a = executer_astro({"--rapport", "comete", "--comete", "ALPHA"}, d);
+  EXPECT_EQ(a.statut, 0) << a.erreurs;
+  const auto b = executer_astro({"--rapport", "comete", "--comete", "beta"}, d);
+  EXPECT_EQ(b.statut, 2);
+  EXPECT_NE(b.erreurs.find("Mois invalide : Changez ce mois. (comète « BETA » de cometes.dat, ligne 3, élément T (mois))."),
+            std::string::npos)
+      << b.erreurs;
+  EXPECT_TRUE(b.sortie.empty());
 }
 
 // θ Persei from J2000.0 to 2028 November 13.19, proper motion included; a negative

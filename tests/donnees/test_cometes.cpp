@@ -86,7 +86,8 @@ TEST(Cometes, InsertionModificationSuppressionSurvivent) {
   op = f.ajouter("halley", elements());  // letter case alone is no new name
   EXPECT_FALSE(op.reussie);
   EXPECT_TRUE(op.doublon);
-  EXPECT_EQ(op.message, "Un site de ce nom est déjà présent dans la liste. Veuillez le changer");
+  EXPECT_EQ(op.titre, "Comète déjà répertoriée !");  // the comet's own words, not a site's
+  EXPECT_EQ(op.message, "Une comète de ce nom est déjà présente dans la liste. Veuillez changer son nom.");
   ASSERT_TRUE(f.modifier(2, elements("0,75")).reussie);
   ASSERT_TRUE(f.supprimer(4).reussie);  // ZZ
   // A TAB pasted into a name would split its line.

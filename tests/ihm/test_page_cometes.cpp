@@ -139,7 +139,7 @@ TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
     for (const auto& [n, t] : valeurs) remplacer(champ(p, n), t);
     cliquer(p, "Save_comete");
     ASSERT_NE(dernier_message(), nullptr);
-    EXPECT_EQ(dernier_message()->titre, "Site déjà répertorié !");
+    EXPECT_EQ(dernier_message()->titre, "Comète déjà répertoriée !");
     EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), avant);
 
     // A click on the comet already chosen leaves the new comet; a typed field enables "Modifier".
@@ -288,6 +288,98 @@ TEST_F(PageCometesTest, PerihelionDateChecksOnExit) {
     } else {
       EXPECT_EQ(dernier_message(), nullptr) << k.jour;
     }
+  }
+}
+
+// An impossible perihelion date or elements that give no finite position: the page's
+// message, the text kept and selected, nothing computed, nothing written.
+TEST_F(PageCometesTest, ImpossibleDateOrNoFinitePositionNeitherComputedNorSaved) {
+  PageCometes p(c);
+  p.charger_cometes(dossier.dossier(), 0);
+  const QByteArray fichier = lire_fichier(dossier.chemin("cometes.dat"));
+  struct cas {
+    const char* champ;
+    QString texte;
+    const char* titre;
+  };
+  const cas liste[] = {
+      {"tcommois", "13", "Mois invalide"},
+      {"tcomjour", "45", "Nombre de jours invalide"},
+      {"tcoman", "99999", "Année hors limite"},
+      {"eqcom", "0," + QString(4000, QChar(u'0')) + "1", "Nombre non valide !"},
+      {"eqcom", QString(4000, QChar(u'9')), "Nombre non valide !"},
+  };
+  for (const cas& k : liste) {
+    cliquer(p, "erase_com");
+    c.messages_.recus.clear();
+    QLineEdit* e = champ(p, k.champ);
+    const QString avant = e->text();
+    e->setText(k.texte);
+    e->setModified(true);
+    p.enomcometeChange();
+    ASSERT_TRUE(controle<QPushButton>(p, "modif_com")->isEnabled()) << k.champ;
+    cliquer(p, "modif_com");
+    ASSERT_NE(dernier_message(), nullptr) << k.champ;
+    EXPECT_EQ(dernier_message()->titre, QString::fromUtf8(k.titre));
+    EXPECT_EQ(e->selectedText(), k.texte);
+    EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), fichier) << k.champ;
+    c.messages_.recus.clear();
+    cliquer(p, "bt_comete");
+    ASSERT_NE(dernier_message(), nullptr) << k.champ;
+    EXPECT_EQ(dernier_message()->titre, QString::fromUtf8(k.titre));
+    EXPECT_TRUE(p.rapport().isEmpty()) << p.rapport().left(200).toStdString();
+    e->setText(avant);
+    e->setModified(false);
+  }
+  // A new comet born in month 13 is not written either.
+  cliquer(p, "new_comete");
+  const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "13"}, {"tcoman", "2024"},
+                                                         {"eqcom", "1,42"},    {"eicom", "12"},    {"eecom", "0,53"},
+                                                         {"eomcom", "195"},    {"eom1com", "120"}};
+  for (const auto& [n, t] : valeurs) champ(p, n)->setText(t);
+  c.messages_.recus.clear();
+  cliquer(p, "Save_comete");
+  ASSERT_NE(dernier_message(), nullptr);
+  EXPECT_EQ(dernier_message()->texte, "Changez ce mois.");
+  EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), fichier);
+}
+
+// A damaged comet of the catalogue: the message says which file, line and element.
+TEST_F(PageCometesTest, DamagedCometNamedWithItsFileAndLine) {
+  ecrire_fichier(dossier.chemin("cometes.dat"),
+                 "\r\nALPHA\t1989\t8\tvingt\t1,3\t1\t186\t334\t11\r\n"
+                 "BETA\t1989\t13\t20\t1,3\t1\t186\t334\t11\r\n");
+  PageCometes p(c);
+  p.charger_cometes(dossier.dossier(), 0);
+  ASSERT_NE(dernier_message(), nullptr);
+  const QString chemin = QDir::toNativeSeparators(dossier.chemin("cometes.dat"));
+  EXPECT_EQ(dernier_message()->texte, "Vous devez entrer un nombre correct\n\nComète « ALPHA » du fichier « " + chemin +
+                                          " », ligne 2, élément T (jour).");
+  controle<QListWidget>(p, "l_comete")->setCurrentRow(1);
+  EXPECT_EQ(dernier_message()->titre, "Mois invalide");
+  EXPECT_TRUE(dernier_message()->texte.endsWith("Comète « BETA » du fichier « " + chemin + " », ligne 3, élément T (mois)."));
+  // Typed by the user, the same fault is the user's: no file named.
+  champ(p, "tcommois")->setText("14");
+  cliquer(p, "bt_comete");
+  EXPECT_EQ(dernier_message()->texte, "Changez ce mois.");
+  EXPECT_TRUE(p.rapport().isEmpty());
+}
+
+// The days 5..14 October 1582 typed as the observation date: the rule of every page
+// (5..9 the 4th, 10..14 the 15th), shown in the fields and computed.
+TEST_F(PageCometesTest, DaysTheReformRemovedTakenAsOnEveryPage) {
+  PageCometes p(c);
+  const std::pair<const char*, int> cas[] = {{"5", 4}, {"7", 4}, {"9", 4}, {"10", 15}, {"14", 15}};
+  for (const auto& [jour, pris] : cas) {
+    taper(controle<EditionSpin>(p, "jour_com"), jour);
+    taper(controle<EditionSpin>(p, "mois_com"), "10");
+    taper(controle<EditionSpin>(p, "an_com"), "1582");
+    cliquer(p, "erase_com");
+    cliquer(p, "bt_comete");
+    ASSERT_TRUE(p.resultat()) << jour;
+    EXPECT_EQ(p.resultat()->observation.date, (almanax::date_jma{pris, 10, 1582})) << jour;
+    EXPECT_EQ(texte_edition(p, "jour_com"), QString::number(pris)) << jour;
+    EXPECT_TRUE(p.rapport().startsWith("Le " + QString::number(pris) + " Octobre 1582 à 00:00:00\r\n")) << jour;
   }
 }
 

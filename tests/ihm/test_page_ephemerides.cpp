@@ -221,6 +221,9 @@ TEST_F(PageEphemeridesTest, DateTheCalendarLacksIsNormalisedBeforeComputing) {
   EXPECT_EQ(date_affichee(p), (date_jma{10, 5, 1}));
   calculer(p, "10", "10", "1582");  // dropped by the reform
   EXPECT_EQ(date_affichee(p), (date_jma{15, 10, 1582}));
+  calculer(p, "7", "10", "1582");  // nearer the last Julian day
+  EXPECT_EQ(date_affichee(p), (date_jma{4, 10, 1582}));
+  EXPECT_EQ(p.resultat().jour_julien, 2299159.5L);
   calculer(p, "20", "12", "1992");  // a real date is left alone
   EXPECT_EQ(date_affichee(p), (date_jma{20, 12, 1992}));
   EXPECT_EQ(etiquette(p, "l_alpha"), "21 h 04 m 41 s");

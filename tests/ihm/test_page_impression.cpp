@@ -13,12 +13,16 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimeEdit>
 #include <functional>
 #include <memory>
 
 #include "../donnees/enfant.h"
 #include "ihm/fenetre_principale.h"
+#include "ihm/page_cometes.h"
 #include "ihm/page_ephemerides.h"
 #include "ihm/page_impression.h"
 #include "ihm/page_soleil_lune.h"
@@ -95,14 +99,102 @@ void verifier_rapport_imprime(const QString& rapport, const QString& texte_pdf) 
 const QString rapport_1 = QStringLiteral("Vénus\r\n\r\nLongitude héliocentrique \t26 ° 06 ' 51 ''\r\n");
 const QString rapport_2 = QStringLiteral("Soleil \r\n\r\nLever \t6 h 27 m\r\n\r\n");
 
+// The longest labels of the reports, each followed by a value V1, V2, ...
+QString rapport_libelles_longs() {
+  const char* libelles[] = {"Date de passage au périhélie (T)", "Argument de lat. du périhélie (w)",
+                            "Longitude du noeud ascendant (W) ", "Longitude héliocentrique ",
+                            "Ascension droite apparente ",      "Début de la phase totale",
+                            "Lever "};
+  QString r;
+  int k = 0;
+  for (const char* l : libelles) r += QString::fromUtf8(l) + "\tV" + QString::number(++k) + "\r\n";
+  return r;
+}
+
+// How far from the line's start the value after the first tab starts, on each line
+// of a text box, in pixels.
+std::vector<qreal> debuts_des_valeurs(const QPlainTextEdit& boite) {
+  std::vector<qreal> x;
+  for (QTextBlock b = boite.document()->firstBlock(); b.isValid(); b = b.next()) {
+    const int tab = b.text().indexOf('\t');
+    if (tab < 0) continue;
+    boite.document()->documentLayout()->blockBoundingRect(b);  // lays the block out
+    const QTextLine ligne = b.layout()->lineForTextPosition(tab + 1);
+    x.push_back(ligne.cursorToX(tab + 1) - ligne.cursorToX(0));
+  }
+  return x;
+}
+
 }  // namespace
+
+// Every value starts at the first tab stop, however long its label: on screen and on
+// paper, where the stop is 150 points from the text's left edge, or further when the
+// font makes a label wider.
+TEST(PageImpression, ValuesLineUpAfterTheLongestLabels) {
+  DossierTravail d;
+  const QString fichier = d.chemin("alignes.pdf");
+  ContextePdf c(fichier);
+  PageImpression p(c);
+  auto* recp = controle<QPlainTextEdit>(p, "recp");
+  p.ajouter(rapport_1);
+  EXPECT_DOUBLE_EQ(recp->tabStopDistance(), 150 * recp->logicalDpiY() / 72.0);
+  p.ajouter(rapport_libelles_longs());
+  p.ajouter(rapport_2);
+  const std::vector<qreal> ecran = debuts_des_valeurs(*recp);
+  ASSERT_EQ(ecran.size(), 9u);
+  EXPECT_GE(recp->tabStopDistance(), 150 * recp->logicalDpiY() / 72.0);
+  for (qreal x : ecran) EXPECT_NEAR(x, recp->tabStopDistance(), 0.5);
+  // Cleared, the area starts again from the 150 points.
+  controle<QPushButton>(p, "btcp_erase")->click();
+  EXPECT_DOUBLE_EQ(recp->tabStopDistance(), 150 * recp->logicalDpiY() / 72.0);
+  p.ajouter(rapport_libelles_longs());
+
+  p.bt_imprimClick();
+  const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed to read the PDF back";
+  QProcess outil;
+  outil.start(pdftotext, {"-bbox", "-enc", "UTF-8", fichier, "-"});
+  outil.waitForFinished(30000);
+  const QString boites = QString::fromUtf8(outil.readAllStandardOutput());
+  // <word xMin="…" …>V1</word>: the values; the labels all begin at the left margin.
+  const QRegularExpression mot(R"re(<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+  std::vector<double> valeurs;
+  double marge = 1e9;
+  for (auto m = mot.globalMatch(boites); m.hasNext();) {
+    const auto r = m.next();
+    const double x = r.captured(1).toDouble();
+    if (QRegularExpression(R"(^V\d$)").match(r.captured(2)).hasMatch())
+      valeurs.push_back(x);
+    else
+      marge = std::min(marge, x);
+  }
+  ASSERT_EQ(valeurs.size(), 7u) << boites.toStdString();
+  for (double x : valeurs) {
+    EXPECT_NEAR(x, valeurs.front(), 0.5);
+    EXPECT_GE(x - marge, 149.5);
+    EXPECT_LT(x - marge, 300);
+  }
+}
+
+// The comet box's stop is 130 points: its labels all end before it.
+TEST(PageImpression, CometBoxValuesLineUp) {
+  ContexteTest c;
+  almanax::ihm::PageCometes p(c);
+  p.bt_cometeClick();
+  const auto* rccom = controle<QPlainTextEdit>(p, "rccom");
+  EXPECT_DOUBLE_EQ(rccom->tabStopDistance(), 130 * rccom->logicalDpiY() / 72.0);
+  const std::vector<qreal> x = debuts_des_valeurs(*rccom);
+  ASSERT_EQ(x.size(), 6u);
+  for (qreal v : x) EXPECT_NEAR(v, rccom->tabStopDistance(), 0.5);
+}
 
 TEST(PageImpression, AppendsReportsAsTheyStand) {
   ContexteTest c;
   PageImpression p(c);
   auto* recp = controle<QPlainTextEdit>(p, "recp");
   EXPECT_TRUE(recp->isReadOnly());
-  EXPECT_EQ(recp->tabStopDistance(), 150);
+  // The first tab stop is 150 points, whatever the screen's resolution.
+  EXPECT_DOUBLE_EQ(recp->tabStopDistance(), 150 * recp->logicalDpiY() / 72.0);
   EXPECT_EQ(controle<QPushButton>(p, "btcp_erase")->text(), "&Efface");
   EXPECT_EQ(controle<QPushButton>(p, "bt_imprim")->text(), "&Impression");
 

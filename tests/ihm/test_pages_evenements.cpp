@@ -158,7 +158,8 @@ TEST(PagesEvenements, EclipsesTextAccumulatesAsTheReport) {
   ContexteTest c;
   PageEclipses p(c);
   EXPECT_TRUE(controle<QRadioButton>(p, "o_lune")->isChecked());
-  EXPECT_EQ(controle<QPlainTextEdit>(p, "ec_res")->tabStopDistance(), 150);
+  const auto* ec_res = controle<QPlainTextEdit>(p, "ec_res");
+  EXPECT_DOUBLE_EQ(ec_res->tabStopDistance(), 150 * ec_res->logicalDpiY() / 72.0);  // 150 points
   p.imp_ecliClick();
   EXPECT_TRUE(c.rapports.empty());
 
