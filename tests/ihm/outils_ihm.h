@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "ihm/contexte.h"
+#include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"
 
 namespace almanax::ihm::test {
@@ -40,6 +42,15 @@ class ContexteTest : public Contexte {
   int validations_annees = 0;
   std::vector<QString> rapports;  // the reports copied, in order
 };
+
+// The main window as at start-up, its messages and dialogues recorded by the test.
+inline std::unique_ptr<FenetrePrincipale> fenetre_de_test(MessagesEnregistres& messages,
+                                                          DialoguesEnregistres& dialogues) {
+  FenetrePrincipale::parametres p;
+  p.messages = &messages;
+  p.dialogues = &dialogues;
+  return std::make_unique<FenetrePrincipale>(p);
+}
 
 // A temporary working directory for the test's lifetime; the previous one comes back after.
 class DossierTravail {

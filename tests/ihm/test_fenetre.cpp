@@ -41,12 +41,7 @@ class Fenetre : public ::testing::Test {
   void SetUp() override { vider_reglages(); }
   void TearDown() override { vider_reglages(); }
 
-  std::unique_ptr<FenetrePrincipale> ouvrir() {
-    FenetrePrincipale::parametres p;
-    p.messages = &messages;
-    p.dialogues = &dialogues;
-    return std::make_unique<FenetrePrincipale>(p);
-  }
+  std::unique_ptr<FenetrePrincipale> ouvrir() { return fenetre_de_test(messages, dialogues); }
   static QString page_courante(const FenetrePrincipale& f) { return f.onglet()->currentWidget()->objectName(); }
   template <class T>
   static T* w(const FenetrePrincipale& f, const char* nom) {

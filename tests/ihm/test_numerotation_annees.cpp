@@ -1,6 +1,6 @@
 // Every year field says in its tooltip how it counts the years before our era: the
-// event searches, the Jupiter chart and the comet's perihelion year astronomically
-// (0 is 1 BC), the date fields of the other pages historically (no year 0).
+// event searches and the comet's perihelion year astronomically (0 is 1 BC), the date
+// fields of the other pages and the Jupiter chart historically (no year 0).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,10 +19,7 @@ TEST(NumerotationAnnees, EveryYearFieldSaysHowItCounts) {
   vider_reglages();
   MessagesEnregistres messages;
   DialoguesEnregistres dialogues;
-  FenetrePrincipale::parametres p;
-  p.messages = &messages;
-  p.dialogues = &dialogues;
-  auto f = std::make_unique<FenetrePrincipale>(p);
+  auto f = fenetre_de_test(messages, dialogues);
   const char* astronomiques[] = {"an_dep",  "p_a_an",     "p_a_an2",     "ec_an",  "ec_an2", "an_phe",
                                  "an_phe2", "e_an_helie", "e_an_helie2", "tcoman"};
   const char* historiques[] = {"e_an",    "an_sol", "equa_an", "an_com", "anequi",

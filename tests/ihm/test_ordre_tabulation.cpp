@@ -104,10 +104,7 @@ class OrdreTabulation : public ::testing::Test {
   void SetUp() override { vider_reglages(); }
   void TearDown() override { vider_reglages(); }
   std::unique_ptr<FenetrePrincipale> ouvrir() {
-    FenetrePrincipale::parametres p;
-    p.messages = &messages;
-    p.dialogues = &dialogues;
-    auto f = std::make_unique<FenetrePrincipale>(p);
+    auto f = fenetre_de_test(messages, dialogues);
     f->show();
     return f;
   }
