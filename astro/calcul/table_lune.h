@@ -84,6 +84,8 @@ inline constexpr std::array<terme_lune_lr, 60> table_lune_lr = {{
     {2, 0, -1, -2, 0, 8752},
 }};
 
+// One published row a line.
+// clang-format off
 inline constexpr std::array<terme_lune_b, 60> table_lune_b = {{
     {0, 0, 0, 1, 5128122},
     {0, 0, 1, 1, 280602},
@@ -146,5 +148,6 @@ inline constexpr std::array<terme_lune_b, 60> table_lune_b = {{
     {4, -1, 0, -1, 115},
     {2, -2, 0, 1, 107},
 }};
+// clang-format on
 
 }  // namespace almanax
