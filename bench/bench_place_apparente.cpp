@@ -17,7 +17,8 @@ const std::vector<long double>& instants() {
   static const std::vector<long double> jd = [] {
     std::vector<long double> v;
     const long double debut = 260424.5L, fin = 5008271.5L;  // years -4000 and 9000
-    for (int i = 0; i < 4096; ++i) v.push_back(debut + (fin - debut) * ((i * 2654435761u) % 4096) / 4096.0L + i * 0.37L);
+    for (int i = 0; i < 4096; ++i)
+      v.push_back(debut + (fin - debut) * ((i * 2654435761u) % 4096) / 4096.0L + i * 0.37L);
     return v;
   }();
   return jd;

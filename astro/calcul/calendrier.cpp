@@ -53,8 +53,12 @@ void calendrier_du_jour(date_de_calcul& d, const termes_julien& t) {
 
 }  // namespace
 
-long long annee_astronomique(long long annee) { return annee < 1 ? annee + 1 : annee; }
-long long annee_historique(long long annee) { return annee < 1 ? annee - 1 : annee; }
+long long annee_astronomique(long long annee) {
+  return annee < 1 ? annee + 1 : annee;
+}
+long long annee_historique(long long annee) {
+  return annee < 1 ? annee - 1 : annee;
+}
 
 void julien(date_de_calcul& d) {
   d.heure_r = d.heure;
@@ -206,7 +210,8 @@ date_jma normaliser_date(date_jma saisie, sens_pas sens) {
   d.annee = static_cast<long double>(annee_astronomique(a));
   julien(d);
   date_calendaire(d);
-  return {entier_sature<int>(d.jour), entier_sature<int>(d.mois), entier_sature<int>(annee_historique(entier_sature<long long>(d.annee)))};
+  return {entier_sature<int>(d.jour), entier_sature<int>(d.mois),
+          entier_sature<int>(annee_historique(entier_sature<long long>(d.annee)))};
 }
 
 int jours_de_l_annee(long long annee) {

@@ -16,10 +16,10 @@ struct date_de_calcul {
   long double annee = 0;  // astronomical year
   std::uint16_t heure = 0, minute = 0, seconde = 0, milliseconde = 0;
   long double heure_r = 0, minute_r = 0, seconde_r = 0;  // written by julien
-  long double jour_julien = 0;  // rounded to the 48-bit storage format
-  std::string nom_du_jour;      // "dimanche" .. "samedi"
-  std::int32_t facteur_k = 0;   // 1 leap year, 2 common year
-  std::int32_t rang_du_jour = 0;  // 1..366
+  long double jour_julien = 0;                           // rounded to the 48-bit storage format
+  std::string nom_du_jour;                               // "dimanche" .. "samedi"
+  std::int32_t facteur_k = 0;                            // 1 leap year, 2 common year
+  std::int32_t rang_du_jour = 0;                         // 1..366
 };
 
 // Historical years (no year 0, as the pages show them) <-> astronomical years (year 0

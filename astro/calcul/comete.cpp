@@ -24,14 +24,22 @@ constexpr long double cos_eps = 0.91748206L;
 
 std::string libelle_champ(champ_comete c) {
   switch (c) {
-    case champ_comete::tcomjour: return "T (jour)";
-    case champ_comete::tcommois: return "T (mois)";
-    case champ_comete::tcoman: return "T (année)";
-    case champ_comete::eqcom: return "q";
-    case champ_comete::eicom: return "i";
-    case champ_comete::eecom: return "e";
-    case champ_comete::eomcom: return "w";
-    case champ_comete::eom1com: return "W";
+    case champ_comete::tcomjour:
+      return "T (jour)";
+    case champ_comete::tcommois:
+      return "T (mois)";
+    case champ_comete::tcoman:
+      return "T (année)";
+    case champ_comete::eqcom:
+      return "q";
+    case champ_comete::eicom:
+      return "i";
+    case champ_comete::eecom:
+      return "e";
+    case champ_comete::eomcom:
+      return "w";
+    case champ_comete::eom1com:
+      return "W";
   }
   return "e";
 }
@@ -40,9 +48,11 @@ std::optional<refus_comete> refus_passage(long double jour, int mois, int annee)
   const bool mois_valide = mois >= 1 && mois <= 12;
   // The day carries its fraction: 31,5 is noon of the 31st, 32 is past the month.
   if (mois_valide && !(jour < jours_du_mois(mois, annee) + 1))
-    return refus_comete{{champ_comete::tcomjour}, "Il y a moins de jours dans ce mois !", "Nombre de jours invalide", {}};
+    return refus_comete{
+        {champ_comete::tcomjour}, "Il y a moins de jours dans ce mois !", "Nombre de jours invalide", {}};
   if (!(jour >= 1))
-    return refus_comete{{champ_comete::tcomjour}, "Il faut au moins 1 jour dans ce mois !", "Nombre de jours invalide", {}};
+    return refus_comete{
+        {champ_comete::tcomjour}, "Il faut au moins 1 jour dans ce mois !", "Nombre de jours invalide", {}};
   if (!mois_valide) return refus_comete{{champ_comete::tcommois}, "Changez ce mois.", "Mois invalide", {}};
   if (annee < -4713 || annee > 9999)
     return refus_comete{{champ_comete::tcoman}, "Changez cette année.", "Année hors limite", {}};
@@ -93,7 +103,8 @@ lecture_comete lire_elements_comete(const textes_comete& t) {
     // The orbit has no size: the position is undefined.
     r.refus = refus_comete{{champ_comete::eqcom},
                            "La donnée 'q' (distance au périhélie) doit être strictement positive.",
-                           "Valeur mal choisie", {}};
+                           "Valeur mal choisie",
+                           {}};
     return r;
   }
   r.elements = el;
@@ -205,8 +216,7 @@ vecteur soleil_geocentrique(long double tau) {
   const long double Y = R * std::cos(beta) * std::sin(L);
   const long double Z = R * std::sin(beta);
   return {X + 0.00000044036L * Y - 0.000000190919L * Z,
-          -0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z,
-          0.397776982902L * Y + 0.917482137087L * Z};
+          -0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z, 0.397776982902L * Y + 0.917482137087L * Z};
 }
 
 struct lieu_geocentrique {
@@ -270,8 +280,8 @@ resultat_comete calcul_comete(const entree_comete& entree) {
   r.declinaison = r.distance > 0 ? std::asin(std::clamp(r.zeta / r.distance, -1.0L, 1.0L)) * rad_deg : 0;
 
   const std::string& sep = entree.separateur;
-  r.ligne_date = "Le " + std::to_string(obs.date.jour) + " " + nom_du_mois(obs.date.mois) + " " +
-                 std::to_string(obs.date.annee);
+  r.ligne_date =
+      "Le " + std::to_string(obs.date.jour) + " " + nom_du_mois(obs.date.mois) + " " + std::to_string(obs.date.annee);
   r.texte_ad = format_hms(r.ascension_droite);
   r.texte_dec = format_dms_signe(r.declinaison);
   r.texte_distance_ua = format_float("###0.000000 UA", r.distance, sep);
@@ -333,8 +343,8 @@ std::string copie_comete(std::string_view nom, const champs_bloc_date& date, con
   if (cases.c_com_el) {
     const long double jour = reel_du_texte(el.T_jour).value_or(0);
     const long double mois = entier_du_texte(el.T_mois).value_or(0);
-    const std::string passage = format_float("#0 ", int_r(jour)) + nom_du_mois(mois) + " " + el.T_annee + " à " +
-                                format_hm(frac_r(jour) * 24);
+    const std::string passage =
+        format_float("#0 ", int_r(jour)) + nom_du_mois(mois) + " " + el.T_annee + " à " + format_hm(frac_r(jour) * 24);
     s += ligne_rapport("Date de passage au périhélie (T)", passage);
     s += ligne_rapport("Distance au périhélie (q) ", el.q);
     s += ligne_rapport("Inclinaison (i) ", el.i);

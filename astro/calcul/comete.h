@@ -84,8 +84,8 @@ long double solution_parabolique(long double U);
 
 // Heliocentric place of the comet at one Julian day.
 struct position_orbite {
-  long double v = 0;  // true anomaly, radians
-  long double r = 0;  // radius vector, AU
+  long double v = 0;                // true anomaly, radians
+  long double r = 0;                // radius vector, AU
   long double x = 0, y = 0, z = 0;  // heliocentric equatorial J2000.0, AU
 };
 position_orbite position_heliocentrique(const elements_comete& el, long double jd);
@@ -95,23 +95,23 @@ position_orbite position_heliocentrique(const elements_comete& el, long double j
 struct entree_comete {
   elements_comete elements;
   instant_saisi observation;
-  std::string nom;              // the comet's name as the page shows it
+  std::string nom;               // the comet's name as the page shows it
   std::string separateur = ",";  // the locale's decimal separator
 };
 
 struct resultat_comete {
-  instant_saisi observation;     // the instant computed (after the calendar gap)
-  long double jour_julien = 0;   // observation instant (Earth and Sun)
+  instant_saisi observation;           // the instant computed (after the calendar gap)
+  long double jour_julien = 0;         // observation instant (Earth and Sun)
   long double jour_julien_comete = 0;  // the instant minus the light time (the comet)
   long double jour_julien_perihelie = 0;
   long double xi = 0, eta = 0, zeta = 0;  // geocentric equatorial J2000.0, AU
-  long double distance = 0;          // AU
-  long double temps_lumiere = 0;     // days
-  long double rayon_vecteur = 0;     // AU, at the comet's instant
-  long double anomalie_vraie = 0;    // degrees
-  long double elongation = 0;        // degrees
-  long double ascension_droite = 0;  // degrees, 0..360
-  long double declinaison = 0;       // degrees, signed
+  long double distance = 0;               // AU
+  long double temps_lumiere = 0;          // days
+  long double rayon_vecteur = 0;          // AU, at the comet's instant
+  long double anomalie_vraie = 0;         // degrees
+  long double elongation = 0;             // degrees
+  long double ascension_droite = 0;       // degrees, 0..360
+  long double declinaison = 0;            // degrees, signed
 
   std::string ligne_date;  // "Le 31 Octobre 1989"
   std::string texte_ad, texte_dec, texte_distance_ua, texte_distance_km, texte_elongation;

@@ -1,17 +1,16 @@
 #include "calcul/corrections.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <planseries/angle.h>
 #include <planseries/planseries.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "calcul/table_nutation.h"
 
 namespace almanax {
 
 namespace {
-
 
 long double argument_terme(const terme_nutation& k, const etat_nutation& n) {
   return k.d * n.D + k.m * n.M + k.mp * n.Mp + k.f * n.F + k.omega * n.Omega;
@@ -67,9 +66,9 @@ void nutation_longitude(etat_nutation& n) {
 
 void obliquite_moyenne(etat_nutation& n) {
   // Powers of U, in units of 10000 Julian years; coefficients in degrees.
-  static constexpr long double c[] = {23.43929111L,    -1.3002583333L, -0.00043055556L, 0.55534722L,
-                                      -0.014272222L,   -0.069352778L,  -0.010847222L,   0.0019777778L,
-                                      0.0077416667L,   0.0016083333L,  0.00068055556L};
+  static constexpr long double c[] = {23.43929111L,  -1.3002583333L, -0.00043055556L, 0.55534722L,
+                                      -0.014272222L, -0.069352778L,  -0.010847222L,   0.0019777778L,
+                                      0.0077416667L, 0.0016083333L,  0.00068055556L};
   const long double U = n.t / 10.0L;
   long double e = 0;
   for (int i = 10; i >= 0; --i) e = e * U + c[i];
@@ -85,7 +84,9 @@ etat_nutation nutation_complete(long double t) {
   return n;
 }
 
-long double Log10(long double x) { return std::log(x) / std::log(10.0L); }
+long double Log10(long double x) {
+  return std::log(x) / std::log(10.0L);
+}
 
 long double longitude_soleil_vraie(long double terre_longitude_rad) {
   const long double l = modulo_360(terre_longitude_rad * rad_deg);
@@ -98,8 +99,10 @@ coord_ecliptiques aberration(coord_ecliptiques c, long double theta, long double
   const long double pi_terre = (102.93735L + 1.71953L * T + 0.00046L * T * T) * deg_rad;
   const long double k = constante_aberration;
   const long double l = c.lambda * deg_rad, b = c.beta * deg_rad, th = theta * deg_rad;
-  const long double d_lambda = (-k * planseries::cos_rapide(th - l) + e * k * planseries::cos_rapide(pi_terre - l)) / planseries::cos_rapide(b);
-  const long double d_beta = -k * planseries::sin_rapide(b) * (planseries::sin_rapide(th - l) - e * planseries::sin_rapide(pi_terre - l));
+  const long double d_lambda =
+      (-k * planseries::cos_rapide(th - l) + e * k * planseries::cos_rapide(pi_terre - l)) / planseries::cos_rapide(b);
+  const long double d_beta =
+      -k * planseries::sin_rapide(b) * (planseries::sin_rapide(th - l) - e * planseries::sin_rapide(pi_terre - l));
   return {c.lambda + d_lambda, c.beta + d_beta};
 }
 
@@ -107,10 +110,12 @@ coord_equatoriales ecliptique_vers_equatorial(coord_ecliptiques c, long double e
   const long double l = c.lambda * deg_rad, b = c.beta * deg_rad, e = epsilon * deg_rad;
   // atan2 is atan(num / cos l) with 180° added when cos l < 0, without the
   // division (a body exactly at 90° or 270° of longitude stays well defined).
-  const long double num = planseries::sin_rapide(l) * planseries::cos_rapide(e) - planseries::tan(b) * planseries::sin_rapide(e);
+  const long double num =
+      planseries::sin_rapide(l) * planseries::cos_rapide(e) - planseries::tan(b) * planseries::sin_rapide(e);
   coord_equatoriales q;
   q.alpha = modulo_360(std::atan2(num, planseries::cos_rapide(l)) * rad_deg);
-  const long double s = planseries::sin_rapide(b) * planseries::cos_rapide(e) + planseries::cos_rapide(b) * planseries::sin_rapide(e) * planseries::sin_rapide(l);
+  const long double s = planseries::sin_rapide(b) * planseries::cos_rapide(e) +
+                        planseries::cos_rapide(b) * planseries::sin_rapide(e) * planseries::sin_rapide(l);
   q.delta = std::asin(std::clamp(s, -1.0L, 1.0L)) * rad_deg;
   return q;
 }

@@ -16,11 +16,15 @@ inline constexpr long double jours_millenaire = 365250.0L;
 inline constexpr long double jours_siecle = 36525.0L;
 
 // Time argument of the series and polynomials: Julian millennia from J2000.0.
-inline long double temps_t(long double jour_julien) { return (jour_julien - jd_j2000) / jours_millenaire; }
+inline long double temps_t(long double jour_julien) {
+  return (jour_julien - jd_j2000) / jours_millenaire;
+}
 
 // Light time in days per astronomical unit of distance.
 inline constexpr long double constante_temps_lumiere = 0.0057755183L;
-inline long double temps_lumiere(long double delta_ua) { return constante_temps_lumiere * delta_ua; }
+inline long double temps_lumiere(long double delta_ua) {
+  return constante_temps_lumiere * delta_ua;
+}
 
 // Constant of aberration, 20.49552" in degrees.
 inline constexpr long double constante_aberration = 0.0056932L;

@@ -82,8 +82,8 @@ valeurs_evenement date_evenement(long double jde) {
   v.seconde_r = frac_r(v.minute_r) * 60;
   v.annee_tronquee = trunc_i(v.annee);
 
-  v.texte = " " + std::to_string(trunc_i(v.jour)) + " " + nom_du_mois(v.mois) + " " +
-            std::to_string(v.annee_tronquee) + " à " + std::to_string(trunc_i(v.heure_r)) + " h ";
+  v.texte = " " + std::to_string(trunc_i(v.jour)) + " " + nom_du_mois(v.mois) + " " + std::to_string(v.annee_tronquee) +
+            " à " + std::to_string(trunc_i(v.heure_r)) + " h ";
 
   const heure_a_la_seconde h = decouper_heures(v.heure_r);
   instant_a_la_seconde& s = v.a_la_seconde;

@@ -33,11 +33,11 @@ struct instant_a_la_seconde {
 
 // Everything the searches read from one conversion.
 struct valeurs_evenement {
-  long double jde = 0;     // the instant converted
-  long double jde_lu = 0;  // jde + 0.5, the value whose fraction is that of the civil day
-  long double jour = 0;    // day of the month with its fraction
-  int mois = 1;            // 1..12
-  long double annee = 0;   // astronomical year
+  long double jde = 0;                                   // the instant converted
+  long double jde_lu = 0;                                // jde + 0.5, the value whose fraction is that of the civil day
+  long double jour = 0;                                  // day of the month with its fraction
+  int mois = 1;                                          // 1..12
+  long double annee = 0;                                 // astronomical year
   long double heure_r = 0, minute_r = 0, seconde_r = 0;  // each with its fraction
   long long annee_tronquee = 0;
   std::string texte;  // " 5 Octobre 1997 à 3 h ": whole hour, truncated, leading blank

@@ -10,8 +10,12 @@ namespace almanax {
 
 namespace {
 
-int vers_astronomique(int annee) { return static_cast<int>(annee_astronomique(annee)); }
-int vers_historique(int annee) { return static_cast<int>(annee_historique(annee)); }
+int vers_astronomique(int annee) {
+  return static_cast<int>(annee_astronomique(annee));
+}
+int vers_historique(int annee) {
+  return static_cast<int>(annee_historique(annee));
+}
 
 // The date record of a typed instant, with its Julian day.
 date_de_calcul date_saisie(const instant_saisi& instant) {
@@ -32,14 +36,12 @@ struct terme_saison {
   long double a, b, c;
 };
 constexpr terme_saison termes_saisons[24] = {
-    {485, 324.96L, 1934.136L},   {203, 337.23L, 32964.467L}, {199, 342.08L, 20.186L},
-    {182, 27.85L, 445267.112L},  {156, 73.14L, 45036.886L},  {136, 171.52L, 22518.443L},
-    {77, 222.54L, 65928.934L},   {74, 296.72L, 3034.906L},   {70, 243.58L, 9037.513L},
-    {58, 119.81L, 33718.147L},   {52, 297.17L, 150.678L},    {50, 21.02L, 2281.226L},
-    {45, 247.54L, 29929.562L},   {44, 325.15L, 31555.956L},  {29, 60.93L, 4443.417L},
-    {18, 155.12L, 67555.328L},   {17, 288.79L, 4562.452L},   {16, 198.04L, 62894.029L},
-    {14, 199.76L, 31436.921L},   {12, 95.39L, 14577.848L},   {12, 287.11L, 31931.756L},
-    {12, 320.81L, 34777.259L},   {9, 227.73L, 1222.114L},    {8, 15.45L, 16859.074L},
+    {485, 324.96L, 1934.136L}, {203, 337.23L, 32964.467L}, {199, 342.08L, 20.186L},   {182, 27.85L, 445267.112L},
+    {156, 73.14L, 45036.886L}, {136, 171.52L, 22518.443L}, {77, 222.54L, 65928.934L}, {74, 296.72L, 3034.906L},
+    {70, 243.58L, 9037.513L},  {58, 119.81L, 33718.147L},  {52, 297.17L, 150.678L},   {50, 21.02L, 2281.226L},
+    {45, 247.54L, 29929.562L}, {44, 325.15L, 31555.956L},  {29, 60.93L, 4443.417L},   {18, 155.12L, 67555.328L},
+    {17, 288.79L, 4562.452L},  {16, 198.04L, 62894.029L},  {14, 199.76L, 31436.921L}, {12, 95.39L, 14577.848L},
+    {12, 287.11L, 31931.756L}, {12, 320.81L, 34777.259L},  {9, 227.73L, 1222.114L},   {8, 15.45L, 16859.074L},
 };
 
 // Mean instants: four polynomials of degree 4 for each of the two ranges of years.
@@ -70,7 +72,9 @@ std::string texte_saison(long double jde) {
 
 }  // namespace
 
-long double jour_julien_saisi(const instant_saisi& instant) { return date_saisie(instant).jour_julien; }
+long double jour_julien_saisi(const instant_saisi& instant) {
+  return date_saisie(instant).jour_julien;
+}
 
 champs_bloc_date champs_bloc_date_de(const instant_saisi& instant) {
   champs_bloc_date c;
@@ -114,8 +118,8 @@ std::string texte_intervalle(long double d) {
   }
   // The word follows the day count shown, so a carry into a second day says "jours".
   const char* mot = jours < 2 ? "jour " : "jours ";
-  return " L'intervalle entre ces deux dates est de : " + format_float("00 ", jours) + mot + format_float("#0", heures) +
-         " h " + format_float("00", minutes) + " m " + format_float("00", secondes) + " s";
+  return " L'intervalle entre ces deux dates est de : " + format_float("00 ", jours) + mot +
+         format_float("#0", heures) + " h " + format_float("00", minutes) + " m " + format_float("00", secondes) + " s";
 }
 
 long double equinoxe_correction(long double T) {

@@ -19,26 +19,26 @@ struct jour_de_date {
   long double jour_julien = 0;
   std::string nom_du_jour;  // "samedi"
   int rang_du_jour = 0;
-  std::string texte_nom;    // " Nom du jour : samedi"
-  std::string texte_rang;   // " Rang du jour : 1"
+  std::string texte_nom;   // " Nom du jour : samedi"
+  std::string texte_rang;  // " Rang du jour : 1"
 };
 
 struct equinoxe_solstice {
-  long double jde = 0;   // Dynamical Time
-  std::string texte;     // ": 20 Mars\t1998 à 19 h 55 m"
+  long double jde = 0;  // Dynamical Time
+  std::string texte;    // ": 20 Mars\t1998 à 19 h 55 m"
 };
 
 struct resultat_dates {
   jour_de_date date1, date2;
-  long double intervalle_jours = 0;  // |JD2 - JD1|
-  std::string texte_intervalle;      // " L'intervalle entre ces deux dates est de : 01 jour 0 h 00 m 00 s"
-  int annee = 0;                     // the group's year as typed (historical)
-  int annee_saisons = 0;             // the same, limited to -1000..3000 for the equinoxes
+  long double intervalle_jours = 0;          // |JD2 - JD1|
+  std::string texte_intervalle;              // " L'intervalle entre ces deux dates est de : 01 jour 0 h 00 m 00 s"
+  int annee = 0;                             // the group's year as typed (historical)
+  int annee_saisons = 0;                     // the same, limited to -1000..3000 for the equinoxes
   std::array<equinoxe_solstice, 4> saisons;  // March, June, September, December
   int paques_jour = 0, paques_mois = 0;
-  std::string texte_paques;          // ": 5 Avril"
+  std::string texte_paques;  // ": 5 Avril"
   bool bissextile = false;
-  std::string texte_bissextile;      // ": Bissextile" / ": Non bissextile"
+  std::string texte_bissextile;  // ": Bissextile" / ": Non bissextile"
 };
 
 // Julian day of a date (historical year) and clock time as a page holds them.

@@ -50,7 +50,9 @@ candidat evaluer(long double k, type_eclipses type) {
   return c;
 }
 
-std::string entier_texte(long double x) { return std::to_string(trunc_i(x)); }
+std::string entier_texte(long double x) {
+  return std::to_string(trunc_i(x));
+}
 
 // "03h 07m 09s " from a clock time already split and carried.
 std::string texte_heure_eclipse(const heure_a_la_seconde& h) {
@@ -65,7 +67,8 @@ std::string ligne_de_date(const eclipse_trouvee& e, bool premiere_ligne) {
     // Seconds rounded; their carry may reach the next day, and the date follows it.
     const instant_a_la_seconde& s = e.date.a_la_seconde;
     l += format_float("00", s.jour) + " " + nom_du_mois(s.mois) + " " + std::to_string(s.annee) + a +
-         format_float("#0", s.heure) + "h " + format_float("00", s.minute) + "m " + format_float("00", s.seconde) + "s ";
+         format_float("#0", s.heure) + "h " + format_float("00", s.minute) + "m " + format_float("00", s.seconde) +
+         "s ";
   } else {
     // Every field truncated: no carry can arise.
     const valeurs_evenement& d = e.date;

@@ -18,7 +18,7 @@ enum class type_eclipses { soleil, lune };
 enum class genre_eclipse_solaire {
   totale_centrale,
   annulaire_centrale,
-  annulaire_totale_centrale,    // the vertex of the shadow cone crosses the Earth's surface
+  annulaire_totale_centrale,  // the vertex of the shadow cone crosses the Earth's surface
   annulaire_partielle_centrale,
   partielle_non_centrale,
 };
@@ -54,9 +54,9 @@ struct eclipse_trouvee {
 
 struct resultat_eclipses {
   std::vector<eclipse_trouvee> eclipses;
-  std::string texte;          // everything the search appends to the box
-  long long candidats = 0;    // lunations in the span
-  bool interrompue = false;   // stopped by the caller before its end
+  std::string texte;         // everything the search appends to the box
+  long long candidats = 0;   // lunations in the span
+  bool interrompue = false;  // stopped by the caller before its end
 };
 
 // The eclipses whose maximum, as the date line shows it, falls in the years
@@ -64,9 +64,8 @@ struct resultat_eclipses {
 // derniere < premiere. boite_vide says whether the page's
 // box is empty before the search: only the first line written into an empty box has
 // a single blank before "à". Decimal numbers are written with `separateur`.
-resultat_eclipses recherche_eclipses(long long premiere, long long derniere, type_eclipses type,
-                                     bool boite_vide = true, std::string_view separateur = ",",
-                                     const suivi_recherche& suivi = {});
+resultat_eclipses recherche_eclipses(long long premiere, long long derniere, type_eclipses type, bool boite_vide = true,
+                                     std::string_view separateur = ",", const suivi_recherche& suivi = {});
 
 // The page's copy of its box: "Eclipses ", an empty line and the box's text; nothing
 // when the box is empty.

@@ -1,9 +1,9 @@
 #include "calcul/ephemerides.h"
 
+#include <planseries/planseries.h>
+
 #include <algorithm>
 #include <cmath>
-
-#include <planseries/planseries.h>
 
 #include "calcul/formats.h"
 #include "calcul/rapport.h"
@@ -234,20 +234,31 @@ long double diametre_apparent(planete p, const etat_position& e, long double jd,
 
 couleur_rgb couleur_planete(planete p) {
   switch (p) {
-    case planete::mercure: return {0, 128, 0};
-    case planete::venus: return {255, 0, 255};
-    case planete::mars: return {255, 0, 0};
-    case planete::jupiter: return {0, 255, 255};
-    case planete::saturne: return {128, 0, 0};
-    case planete::uranus: return {0, 255, 0};
-    case planete::neptune: return {0, 0, 128};
-    case planete::pluton: return {128, 128, 128};
-    case planete::terre: break;
+    case planete::mercure:
+      return {0, 128, 0};
+    case planete::venus:
+      return {255, 0, 255};
+    case planete::mars:
+      return {255, 0, 0};
+    case planete::jupiter:
+      return {0, 255, 255};
+    case planete::saturne:
+      return {128, 0, 0};
+    case planete::uranus:
+      return {0, 255, 0};
+    case planete::neptune:
+      return {0, 0, 128};
+    case planete::pluton:
+      return {128, 128, 128};
+    case planete::terre:
+      break;
   }
   return {};
 }
 
-std::string texte_temps_lumiere(long double heures) { return format_hms(heures * 15.0L); }
+std::string texte_temps_lumiere(long double heures) {
+  return format_hms(heures * 15.0L);
+}
 
 resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   resultat_ephemerides r;
@@ -338,7 +349,8 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
 }
 
 std::string copie_ephemerides(const resultat_ephemerides& r, const cases_ephemerides& cases, std::string_view jour,
-                              long double mois, std::string_view annee, std::string_view heure, const champs_site& site) {
+                              long double mois, std::string_view annee, std::string_view heure,
+                              const champs_site& site) {
   std::string t;
   if (cases.c_e_p) t.append(nom_planete(r.p)).append(crlf).append(crlf);
   if (cases.c_e_dt) t += bloc_date(jour, mois, annee, heure);

@@ -21,14 +21,14 @@ inline constexpr long double km_par_ua = 149565800.0L;
 
 // Mean orbital elements referred to the mean equinox of date (degrees, a in AU).
 struct elements_orbitaux {
-  long double L = 0;         // mean longitude, reduced to 0..360
-  long double a = 0;         // semi-major axis
-  long double e = 0;         // eccentricity
-  long double i = 0;         // inclination on the ecliptic
-  long double Omega = 0;     // longitude of the ascending node
-  long double pi = 0;        // longitude of the perihelion (not reduced)
-  long double M = 0;         // mean anomaly L - pi (may be negative)
-  long double omega = 0;     // argument of the perihelion pi - Omega (may be negative)
+  long double L = 0;      // mean longitude, reduced to 0..360
+  long double a = 0;      // semi-major axis
+  long double e = 0;      // eccentricity
+  long double i = 0;      // inclination on the ecliptic
+  long double Omega = 0;  // longitude of the ascending node
+  long double pi = 0;     // longitude of the perihelion (not reduced)
+  long double M = 0;      // mean anomaly L - pi (may be negative)
+  long double omega = 0;  // argument of the perihelion pi - Omega (may be negative)
 };
 // Mercury to Neptune (the Earth included); nothing for Pluto. T in Julian centuries.
 std::optional<elements_orbitaux> elements_de(planete p, long double T);
@@ -54,10 +54,10 @@ long double jup_diam(long double jd, long double alpha, long double delta);
 
 // Magnitude and illuminated fraction from the position state (planets but the Earth).
 struct luminosite_planete {
-  long double angle_phase = 0;   // degrees; 0 for Pluto (not used)
-  long double fraction = 0;      // illuminated fraction, 0..1
+  long double angle_phase = 0;  // degrees; 0 for Pluto (not used)
+  long double fraction = 0;     // illuminated fraction, 0..1
   long double magnitude = 0;
-  int pourcentage = 0;           // Round(fraction x 100), for the phase picture
+  int pourcentage = 0;             // Round(fraction x 100), for the phase picture
   std::optional<anneaux> saturne;  // Saturn only
 };
 luminosite_planete luminosite(planete p, etat_position& e, long double jd);
@@ -73,7 +73,7 @@ couleur_rgb couleur_planete(planete p);
 
 struct entree_ephemerides {
   planete p = planete::venus;
-  instant_saisi instant;        // date (historical year) and clock time of the page
+  instant_saisi instant;  // date (historical year) and clock time of the page
   site_courant site;
   std::string separateur = ",";  // the locale's decimal separator
 };
@@ -87,8 +87,8 @@ struct resultat_ephemerides {
   // The copy box "Eléments orb." is checked and enabled for every planet but Pluto.
   bool copie_elements_active = true;
   std::optional<elements_orbitaux> elements;
-  std::string lmp, grand_axe, excentricite_bis, inc_ecliptique, long_noeud_ascendant, long_perihelie,
-      ano_moy_planete, argument_perihelion;
+  std::string lmp, grand_axe, excentricite_bis, inc_ecliptique, long_noeud_ascendant, long_perihelie, ano_moy_planete,
+      argument_perihelion;
 
   // Groups "Coordonnées de la planète" and "Données Diverses". Empty texts where the
   // page shows nothing (the Earth).
@@ -99,9 +99,9 @@ struct resultat_ephemerides {
   std::string time_light;
 
   // Raw values beside the texts (degrees, AU, hours, arcseconds).
-  etat_position position;          // the state of the instant itself (alpha_3j/delta_3j: all three)
-  long double longitude = 0;       // heliocentric longitude shown, 0..360
-  long double latitude = 0;        // heliocentric latitude shown
+  etat_position position;           // the state of the instant itself (alpha_3j/delta_3j: all three)
+  long double longitude = 0;        // heliocentric longitude shown, 0..360
+  long double latitude = 0;         // heliocentric latitude shown
   long double distance_soleil = 0;  // R shown
   std::optional<long double> alpha, delta, distance_terre, distance_terre_geometrique;
   std::optional<long double> diametre_arcsec, magnitude, fraction_illuminee, angle_phase;
@@ -137,6 +137,7 @@ struct cases_ephemerides {
 // coordinates, elements). jour and annee are the edits' texts, mois the month
 // spin's position, heure the clock text.
 std::string copie_ephemerides(const resultat_ephemerides& r, const cases_ephemerides& cases, std::string_view jour,
-                              long double mois, std::string_view annee, std::string_view heure, const champs_site& site);
+                              long double mois, std::string_view annee, std::string_view heure,
+                              const champs_site& site);
 
 }  // namespace almanax

@@ -50,7 +50,7 @@ std::string chiffres_arrondis(long double v, int decimales) {
   // Fast path: the value times 10^decimales, exact to 1e-19 relative, gives the same
   // digits as the two roundings below unless its fraction lies within a hair of one
   // half, where the 18-digit rounding may decide: then the long way is taken.
-  static constexpr long double puissances[] = {1e0L, 1e1L, 1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+  static constexpr long double puissances[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L, 1e9L,
                                                1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
   const long double a = std::fabs(v);
   if (decimales >= 0 && decimales <= 18 && std::isfinite(a)) {

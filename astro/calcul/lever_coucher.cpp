@@ -10,7 +10,9 @@ namespace almanax {
 
 namespace {
 
-bool fini(long double x) { return std::isfinite(x); }
+bool fini(long double x) {
+  return std::isfinite(x);
+}
 
 bool entrees_finies(const entree_lever_coucher& e) {
   for (int i = 0; i < 3; ++i)
@@ -49,14 +51,18 @@ enum class evenement { meridien, lever, coucher };
 
 std::string texte_heure_evenement(long double heure, etat_evenement etat, evenement ev) {
   switch (etat) {
-    case etat_evenement::normal: return format_hm(heure);
+    case etat_evenement::normal:
+      return format_hm(heure);
     case etat_evenement::pas_ce_jour:
-      return ev == evenement::lever ? texte_pas_de_lever
+      return ev == evenement::lever     ? texte_pas_de_lever
              : ev == evenement::coucher ? texte_pas_de_coucher
                                         : texte_pas_de_meridien;
-    case etat_evenement::toujours_leve: return texte_toujours_leve;
-    case etat_evenement::jamais_leve: return texte_jamais_leve;
-    case etat_evenement::indetermine: break;
+    case etat_evenement::toujours_leve:
+      return texte_toujours_leve;
+    case etat_evenement::jamais_leve:
+      return texte_jamais_leve;
+    case etat_evenement::indetermine:
+      break;
   }
   return texte_indetermine;
 }
@@ -69,7 +75,9 @@ void remplir_textes(sortie_lever_coucher& r) {
 
 }  // namespace
 
-long double minuit_du_jour(long double jour_julien) { return std::floor(jour_julien - 0.5L) + 0.5L; }
+long double minuit_du_jour(long double jour_julien) {
+  return std::floor(jour_julien - 0.5L) + 0.5L;
+}
 
 sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
   sortie_lever_coucher r;
@@ -87,7 +95,8 @@ sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
   const long double T = (e.jour_julien - jd_j2000) / jours_siecle;
   const long double theta0 = temps_sideral_moyen(T);
   const etat_nutation nut = nutation_complete(temps_t(e.jour_julien));
-  const long double theta0_app = modulo_360(15.0L * (theta0 + nut.delta_psi * std::cos(nut.epsilon() * deg_rad) / 15.0L));
+  const long double theta0_app =
+      modulo_360(15.0L * (theta0 + nut.delta_psi * std::cos(nut.epsilon() * deg_rad) / 15.0L));
 
   // Hour angle of the rising and setting from the middle declination.
   const long double delta2 = e.delta_3j[1] * deg_rad;

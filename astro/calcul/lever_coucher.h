@@ -25,14 +25,16 @@ struct entree_lever_coucher {
 inline constexpr long double hauteur_h0_soleil = -0.8333L;
 inline constexpr long double hauteur_h0_planete = -0.5667L;
 // parallaxe: the Moon's horizontal parallax in degrees.
-inline constexpr long double hauteur_h0_lune(long double parallaxe) { return 0.7275L * parallaxe - 0.5667L; }
+inline constexpr long double hauteur_h0_lune(long double parallaxe) {
+  return 0.7275L * parallaxe - 0.5667L;
+}
 
 enum class etat_evenement {
-  normal,           // the event happens; its time is meaningful
-  toujours_leve,    // the body stays above the horizon all day (no rising, no setting)
-  jamais_leve,      // the body stays below the horizon all day (no rising, no setting)
-  indetermine,      // the inputs were not finite numbers: nothing could be computed
-  pas_ce_jour,      // the event falls on the day before or the day after, none on this day
+  normal,         // the event happens; its time is meaningful
+  toujours_leve,  // the body stays above the horizon all day (no rising, no setting)
+  jamais_leve,    // the body stays below the horizon all day (no rising, no setting)
+  indetermine,    // the inputs were not finite numbers: nothing could be computed
+  pas_ce_jour,    // the event falls on the day before or the day after, none on this day
 };
 
 // Texts shown in the rising and setting fields when there is no such event.

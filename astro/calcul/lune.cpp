@@ -18,7 +18,6 @@ namespace {
 
 // A polynomial in T (degrees), reduced to one turn, in radians.
 
-
 // The Moon's distance from the Earth's centre in km at 385000.56 km + the sum.
 constexpr long double distance_moyenne_km = 385000.56L;
 constexpr long double rayon_terre_km = 6378.14L;
@@ -112,7 +111,9 @@ long double sin_lat(const arguments_lunaires& a) {
   return s;
 }
 
-long double distance_lune(long double somme_r) { return distance_moyenne_km + somme_r / 1000.0L; }
+long double distance_lune(long double somme_r) {
+  return distance_moyenne_km + somme_r / 1000.0L;
+}
 
 long double parallaxe_lune(long double distance_km) {
   // The ratio stays below 1 for any distance the series can give; the clamp only
@@ -133,7 +134,9 @@ position_lune position_de_la_lune(const arguments_lunaires& a) {
   return p;
 }
 
-position_lune position_de_la_lune(long double T) { return position_de_la_lune(arguments_lunaires_de(T)); }
+position_lune position_de_la_lune(long double T) {
+  return position_de_la_lune(arguments_lunaires_de(T));
+}
 
 long double diametre_apparent_lune(long double parallaxe) {
   return 2.0L * std::asin(rapport_rayon_lune * planseries::sin_rapide(parallaxe * deg_rad)) * rad_deg;
@@ -145,7 +148,8 @@ phase_lune phase_de_la_lune(long double T, long double alpha, long double delta,
   const long double L0 = modulo_360(280.46645L + 36000.76983L * T + 0.0003032L * T2);
   const long double M = (357.5291L + 35999.0503L * T - 0.0001559L * T2 - 0.00000048L * T3) * deg_rad;
   const long double C = (1.9146L - 0.004817L * T - 0.000014L * T2) * planseries::sin_rapide(M) +
-                        (0.019993L - 0.000101L * T) * planseries::sin_rapide(2.0L * M) + 0.00029L * planseries::sin_rapide(3.0L * M);
+                        (0.019993L - 0.000101L * T) * planseries::sin_rapide(2.0L * M) +
+                        0.00029L * planseries::sin_rapide(3.0L * M);
   phase_lune p;
   p.longitude_soleil = L0 + C;
 
@@ -154,9 +158,9 @@ phase_lune phase_de_la_lune(long double T, long double alpha, long double delta,
 
   const long double d0 = soleil.delta * deg_rad, d = delta * deg_rad;
   // Rounding can push the cosine a hair past +-1 when the two bodies line up.
-  const long double cos_psi = std::clamp(
-      std::sin(d0) * std::sin(d) + std::cos(d0) * std::cos(d) * std::cos((soleil.alpha - alpha) * deg_rad), -1.0L,
-      1.0L);
+  const long double cos_psi =
+      std::clamp(std::sin(d0) * std::sin(d) + std::cos(d0) * std::cos(d) * std::cos((soleil.alpha - alpha) * deg_rad),
+                 -1.0L, 1.0L);
   const long double psi = std::acos(cos_psi);
   p.elongation = psi * rad_deg;
 
@@ -181,8 +185,7 @@ std::string texte_hms_lune(long double degres) {
   return s;
 }
 
-ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site,
-                                      std::string_view separateur) {
+ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site, std::string_view separateur) {
   ephemeride_lune e;
   e.jour_julien = jour_julien;
 

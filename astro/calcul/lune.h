@@ -18,13 +18,13 @@ namespace almanax {
 // Mean arguments of the lunar series for one instant. Angles in radians, each
 // reduced to one turn in degrees before the conversion; E is a pure number.
 struct arguments_lunaires {
-  long double Lp = 0;  // L', the Moon's mean longitude
-  long double D = 0;   // mean elongation of the Moon
-  long double M = 0;   // Sun's mean anomaly
-  long double Mp = 0;  // M', the Moon's mean anomaly
-  long double F = 0;   // Moon's argument of latitude
+  long double Lp = 0;                  // L', the Moon's mean longitude
+  long double D = 0;                   // mean elongation of the Moon
+  long double M = 0;                   // Sun's mean anomaly
+  long double Mp = 0;                  // M', the Moon's mean anomaly
+  long double F = 0;                   // Moon's argument of latitude
   long double A1 = 0, A2 = 0, A3 = 0;  // arguments of the additive terms
-  long double E = 1;   // eccentricity factor of the Earth's orbit
+  long double E = 1;                   // eccentricity factor of the Earth's orbit
 };
 
 // The record for T Julian centuries from J2000.0.
@@ -45,10 +45,10 @@ long double parallaxe_lune(long double distance_km);
 // Geocentric place of the Moon, mean equinox of date, without nutation.
 struct position_lune {
   long double somme_l = 0, somme_r = 0, somme_b = 0;  // the three sums, their own units
-  long double lambda = 0;     // longitude, degrees: L' + somme_l / 1e6 (not reduced)
-  long double beta = 0;       // latitude, degrees
-  long double distance = 0;   // km
-  long double parallaxe = 0;  // degrees
+  long double lambda = 0;                             // longitude, degrees: L' + somme_l / 1e6 (not reduced)
+  long double beta = 0;                               // latitude, degrees
+  long double distance = 0;                           // km
+  long double parallaxe = 0;                          // degrees
 };
 
 // Evaluates the three sums for the record and combines them.
@@ -62,9 +62,9 @@ long double diametre_apparent_lune(long double parallaxe);
 // Illuminated fraction of the disc from the Moon's apparent equatorial place and
 // distance at T Julian centuries, with a low-precision Sun at a fixed distance.
 struct phase_lune {
-  long double elongation = 0;      // geocentric elongation from the Sun, degrees, 0..180
-  long double angle_de_phase = 0;  // Sun-Moon-Earth angle, degrees, 0..180
-  long double fraction = 0;        // illuminated fraction, percent, 0..100
+  long double elongation = 0;        // geocentric elongation from the Sun, degrees, 0..180
+  long double angle_de_phase = 0;    // Sun-Moon-Earth angle, degrees, 0..180
+  long double fraction = 0;          // illuminated fraction, percent, 0..100
   long double longitude_soleil = 0;  // the Sun's true longitude used, degrees
 };
 phase_lune phase_de_la_lune(long double T, long double alpha, long double delta, long double distance_km);
@@ -78,23 +78,23 @@ std::string texte_hms_lune(long double degres);
 // The Moon's apparent ephemeris at one instant, with the texts of the page.
 struct ephemeride_lune {
   long double jour_julien = 0;
-  position_lune geocentrique;      // series values at the instant, mean equinox
-  long double lambda = 0;          // apparent longitude (with nutation), degrees
-  long double beta = 0;            // latitude, degrees
-  long double alpha = 0;           // apparent right ascension, degrees, 0..360
-  long double delta = 0;           // apparent declination, degrees
-  long double distance = 0;        // km
-  long double parallaxe = 0;       // degrees
-  long double diametre = 0;        // apparent diameter, degrees
-  long double delta_psi = 0;       // nutation in longitude applied, degrees
-  long double epsilon = 0;         // true obliquity, degrees
+  position_lune geocentrique;  // series values at the instant, mean equinox
+  long double lambda = 0;      // apparent longitude (with nutation), degrees
+  long double beta = 0;        // latitude, degrees
+  long double alpha = 0;       // apparent right ascension, degrees, 0..360
+  long double delta = 0;       // apparent declination, degrees
+  long double distance = 0;    // km
+  long double parallaxe = 0;   // degrees
+  long double diametre = 0;    // apparent diameter, degrees
+  long double delta_psi = 0;   // nutation in longitude applied, degrees
+  long double epsilon = 0;     // true obliquity, degrees
   phase_lune phase;
   // What the phase picture needs: the rounded percentage drawn (0 = only the dotted
   // outline) and whether the Moon is waxing (Moon east of the Sun).
   int fraction_arrondie = 0;
   bool croissante = false;
   std::array<long double, 3> alpha_3j{}, delta_3j{};  // 0 h of the day before, of the day, of the day after
-  long double hauteur_h0 = 0;      // of the rising and setting, from the parallax at 0 h
+  long double hauteur_h0 = 0;                         // of the rising and setting, from the parallax at 0 h
   sortie_lever_coucher lever_coucher;
 
   // The labels of the "Lune" group, exactly as shown.
@@ -104,7 +104,6 @@ struct ephemeride_lune {
 
 // The Moon for the Julian day of the date and clock time, at the site; decimal numbers
 // are written with the separator given (the locale's).
-ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site,
-                                      std::string_view separateur);
+ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site, std::string_view separateur);
 
 }  // namespace almanax

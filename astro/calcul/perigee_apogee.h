@@ -25,7 +25,7 @@ enum class passage_lunaire { perigee, apogee };
 
 struct passage_trouve {
   passage_lunaire genre = passage_lunaire::perigee;
-  long double k = 0;          // whole for a perigee, + 0.5 for an apogee
+  long double k = 0;  // whole for a perigee, + 0.5 for an apogee
   long double jde = 0;
   long double parallaxe = 0;  // arcseconds
   long double distance = 0;   // km, from the Moon's series, unrounded

@@ -1,9 +1,9 @@
 #include "calcul/perihelie.h"
 
+#include <planseries/planseries.h>
+
 #include <cmath>
 #include <cstddef>
-
-#include <planseries/planseries.h>
 
 #include "calcul/formats.h"
 #include "calcul/numerique.h"
@@ -39,7 +39,9 @@ constexpr fonction_rayon rayons[nombre_planetes_perihelie] = {
     planseries::jupiter_rayon, planseries::saturne_rayon, planseries::uranus_rayon, planseries::neptune_rayon,
 };
 
-std::size_t indice(planete_perihelie p) { return static_cast<std::size_t>(p); }
+std::size_t indice(planete_perihelie p) {
+  return static_cast<std::size_t>(p);
+}
 
 // The Moon moves the Earth around the Earth-Moon barycentre: correction in days.
 long double correction_terre(long double k, bool aphelie) {
@@ -57,9 +59,13 @@ long double correction_terre(long double k, bool aphelie) {
 
 }  // namespace
 
-const char* nom_planete_perihelie(planete_perihelie p) { return noms[indice(p)]; }
+const char* nom_planete_perihelie(planete_perihelie p) {
+  return noms[indice(p)];
+}
 
-int image_perihelie(planete_perihelie p) { return images[indice(p)]; }
+int image_perihelie(planete_perihelie p) {
+  return images[indice(p)];
+}
 
 long long premiere_revolution(planete_perihelie p, long long annee) {
   const constantes_passage& c = constantes[indice(p)];

@@ -33,14 +33,14 @@ long double rayon_vecteur(planete_perihelie p, long double jde);
 struct passage_perihelie {
   planete_perihelie planete = planete_perihelie::mercure;
   bool aphelie = false;
-  long double k = 0;         // revolution number (+ 0.5 for an aphelion)
-  long double jde = 0;       // instant, Julian Ephemeris Day
-  long double rayon = 0;     // heliocentric distance at that instant, AU
-  std::string nom_planete;   // caption: "Terre"
+  long double k = 0;        // revolution number (+ 0.5 for an aphelion)
+  long double jde = 0;      // instant, Julian Ephemeris Day
+  long double rayon = 0;    // heliocentric distance at that instant, AU
+  std::string nom_planete;  // caption: "Terre"
   int image = 4;
-  std::string passage;       // "Périhélie" or "Aphélie"
-  std::string date;          // " 3 Janvier 1992 à 15 h "
-  std::string texte_rayon;   // "0,983281"
+  std::string passage;           // "Périhélie" or "Aphélie"
+  std::string date;              // " 3 Janvier 1992 à 15 h "
+  std::string texte_rayon;       // "0,983281"
   instant_a_la_seconde instant;  // the same instant to the second, carries made
 };
 
@@ -60,8 +60,8 @@ struct recherche_perihelies {
 
 struct resultat_perihelies {
   std::vector<passage_perihelie> lignes;  // as the list shows them: sorted by planet name
-  bool interrompue = false;            // stopped by the progress callback
-  std::string message;                 // why nothing was computed, in French; empty otherwise
+  bool interrompue = false;               // stopped by the progress callback
+  std::string message;                    // why nothing was computed, in French; empty otherwise
 };
 
 // Every passage of the selected planets whose date falls in the years, sorted by planet

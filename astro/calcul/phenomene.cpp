@@ -198,16 +198,20 @@ struct tranche {
   std::size_t debut, nombre;
 };
 constexpr tranche tranches[nombre_planetes_phenomene][2] = {
-    {{0, 11}, {11, 11}}, {{22, 7}, {29, 7}},     {{36, 11}, {47, 11}},  {{58, 9}, {67, 9}},
+    {{0, 11}, {11, 11}},  {{22, 7}, {29, 7}},   {{36, 11}, {47, 11}}, {{58, 9}, {67, 9}},
     {{76, 15}, {91, 15}}, {{106, 8}, {114, 8}}, {{122, 7}, {129, 7}},
 };
 static_assert(std::size(termes) == 136);
 
-constexpr const char* noms[nombre_planetes_phenomene] = {"Mercure", "Vénus",   "Mars",   "Jupiter",
-                                                          "Saturne", "Uranus", "Neptune"};
+constexpr const char* noms[nombre_planetes_phenomene] = {"Mercure", "Vénus",  "Mars",   "Jupiter",
+                                                         "Saturne", "Uranus", "Neptune"};
 
-std::size_t indice(planete_phenomene p) { return static_cast<std::size_t>(p); }
-std::size_t indice(genre_phenomene g) { return static_cast<std::size_t>(g); }
+std::size_t indice(planete_phenomene p) {
+  return static_cast<std::size_t>(p);
+}
+std::size_t indice(genre_phenomene g) {
+  return static_cast<std::size_t>(g);
+}
 
 // A slow argument in radians: degrees reduced to one turn first.
 long double argument_lent(long double a0, long double a1, long double T) {
@@ -216,7 +220,9 @@ long double argument_lent(long double a0, long double a1, long double T) {
 
 }  // namespace
 
-const char* nom_planete_phenomene(planete_phenomene p) { return noms[indice(p)]; }
+const char* nom_planete_phenomene(planete_phenomene p) {
+  return noms[indice(p)];
+}
 
 const char* texte_phenomene(planete_phenomene p, genre_phenomene g) {
   const bool interieure = p == planete_phenomene::mercure || p == planete_phenomene::venus;
@@ -224,7 +230,9 @@ const char* texte_phenomene(planete_phenomene p, genre_phenomene g) {
   return interieure ? "Conjonction supérieure" : "Conjonction";
 }
 
-int image_phenomene(planete_phenomene p) { return 4 + static_cast<int>(indice(p)); }
+int image_phenomene(planete_phenomene p) {
+  return 4 + static_cast<int>(indice(p));
+}
 
 long long premier_numero(planete_phenomene p, genre_phenomene g, long long premiere_annee) {
   const constantes_phenomene& c = constantes[indice(p)][indice(g)];
@@ -241,14 +249,29 @@ long double correction_phenomene(planete_phenomene p, genre_phenomene g, long do
     const auto i = static_cast<std::size_t>(a);
     long double x = M;
     switch (a) {
-      case argument::a: x = argument_lent(82.74L, 40.76L, T); break;
-      case argument::b: x = argument_lent(29.86L, 1181.36L, T); break;
-      case argument::c: x = argument_lent(14.13L, 590.68L, T); break;
-      case argument::d: x = argument_lent(220.02L, 1262.87L, T); break;
-      case argument::e: x = argument_lent(207.83L, 8.51L, T); break;
-      case argument::f: x = argument_lent(108.84L, 419.96L, T); break;
-      case argument::g: x = argument_lent(276.74L, 209.98L, T); break;
-      default: break;
+      case argument::a:
+        x = argument_lent(82.74L, 40.76L, T);
+        break;
+      case argument::b:
+        x = argument_lent(29.86L, 1181.36L, T);
+        break;
+      case argument::c:
+        x = argument_lent(14.13L, 590.68L, T);
+        break;
+      case argument::d:
+        x = argument_lent(220.02L, 1262.87L, T);
+        break;
+      case argument::e:
+        x = argument_lent(207.83L, 8.51L, T);
+        break;
+      case argument::f:
+        x = argument_lent(108.84L, 419.96L, T);
+        break;
+      case argument::g:
+        x = argument_lent(276.74L, 209.98L, T);
+        break;
+      default:
+        break;
     }
     sinus[i][0] = 0;
     cosinus[i][0] = 1;
@@ -287,7 +310,9 @@ long double instant_phenomene(planete_phenomene p, genre_phenomene g, long long 
   return jde0 + correction_phenomene(p, g, M, T);
 }
 
-ligne_liste ligne_du_phenomene(const phenomene_trouve& p) { return {p.nom_planete, {p.phenomene, p.date}}; }
+ligne_liste ligne_du_phenomene(const phenomene_trouve& p) {
+  return {p.nom_planete, {p.phenomene, p.date}};
+}
 
 resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche, const suivi_recherche& suivi) {
   resultat_phenomenes res;

@@ -44,8 +44,8 @@ struct phenomene_trouve {
   long double jde = 0;      // instant, Julian Ephemeris Day
   std::string nom_planete;  // caption: "Mercure"
   int image = 4;
-  std::string phenomene;    // "Conjonction inférieure"
-  std::string date;         // " 6 Novembre 1993 à 3 h "
+  std::string phenomene;         // "Conjonction inférieure"
+  std::string date;              // " 6 Novembre 1993 à 3 h "
   instant_a_la_seconde instant;  // the same instant to the second, carries made
 };
 

@@ -83,8 +83,8 @@ struct resultat_helio {
   instant_planetarium instant;
   int largeur = largeur_helio, hauteur = hauteur_helio;
   std::array<planete_helio, nombre_planetes> planetes;  // all nine, in the planet order
-  std::string titre;        // "Configuration héliocentrique des planètes le 1 Janvier 2000"
-  std::string jour_julien;  // "Jour Julien : 2451544,5"
+  std::string titre;                 // "Configuration héliocentrique des planètes le 1 Janvier 2000"
+  std::string jour_julien;           // "Jour Julien : 2451544,5"
   std::string avertissement_pluton;  // texte_pluton_hors_serie outside Pluto's years, else empty
 };
 

@@ -1,11 +1,11 @@
 #include "calcul/planete.h"
 
-#include "calcul/lever_coucher.h"
+#include <planseries/angle.h>
+#include <planseries/planseries.h>
 
 #include <cmath>
 
-#include <planseries/angle.h>
-#include <planseries/planseries.h>
+#include "calcul/lever_coucher.h"
 
 namespace almanax {
 
@@ -41,7 +41,8 @@ void vecteur_geocentrique(etat_position& e) {
 // Pluto's heliocentric vector, ecliptic J2000 turned to the equator J2000.
 void vecteur_pluton(etat_position& e) {
   const vecteur3 v = ecliptique_j2000_vers_equateur_j2000(
-      {e.R * planseries::cos_rapide(e.B) * planseries::cos_rapide(e.L), e.R * planseries::cos_rapide(e.B) * planseries::sin_rapide(e.L), e.R * planseries::sin_rapide(e.B)});
+      {e.R * planseries::cos_rapide(e.B) * planseries::cos_rapide(e.L),
+       e.R * planseries::cos_rapide(e.B) * planseries::sin_rapide(e.L), e.R * planseries::sin_rapide(e.B)});
   e.x = v.x;
   e.y = v.y;
   e.z = v.z;
@@ -73,8 +74,10 @@ coord_heliocentriques heliocentrique(planete p, long double t) {
 }
 
 vecteur3 geocentrique(const coord_heliocentriques& p, const coord_heliocentriques& t) {
-  return {p.R * planseries::cos_rapide(p.B) * planseries::cos_rapide(p.L) - t.R * planseries::cos_rapide(t.B) * planseries::cos_rapide(t.L),
-          p.R * planseries::cos_rapide(p.B) * planseries::sin_rapide(p.L) - t.R * planseries::cos_rapide(t.B) * planseries::sin_rapide(t.L),
+  return {p.R * planseries::cos_rapide(p.B) * planseries::cos_rapide(p.L) -
+              t.R * planseries::cos_rapide(t.B) * planseries::cos_rapide(t.L),
+          p.R * planseries::cos_rapide(p.B) * planseries::sin_rapide(p.L) -
+              t.R * planseries::cos_rapide(t.B) * planseries::sin_rapide(t.L),
           p.R * planseries::sin_rapide(p.B) - t.R * planseries::sin_rapide(t.B)};
 }
 
@@ -115,7 +118,8 @@ void kepler(etat_position& e) {
   const long double eps =
       (23.4392911111L - 0.0130041666667L * t - 0.0000001638888889L * t * t + 0.00000050361111111L * t * t * t) *
       deg_rad;
-  const long double cl = planseries::cos_rapide(e.L), sl = planseries::sin_rapide(e.L), cb = planseries::cos_rapide(e.B), sb = planseries::sin_rapide(e.B);
+  const long double cl = planseries::cos_rapide(e.L), sl = planseries::sin_rapide(e.L),
+                    cb = planseries::cos_rapide(e.B), sb = planseries::sin_rapide(e.B);
   e.x = e.R * cb * cl;
   e.y = e.R * (planseries::cos_rapide(eps) * cb * sl - planseries::sin_rapide(eps) * sb);
   e.z = e.R * (planseries::sin_rapide(eps) * cb * sl + planseries::cos_rapide(eps) * sb);
@@ -125,7 +129,8 @@ void kepler(etat_position& e) {
   const long double beta_s = -planseries::terre2_latitude(t);
   const long double r_s = planseries::terre_rayon(t);
   const vecteur3 soleil = ecliptique_j2000_vers_fk5(
-      {r_s * planseries::cos_rapide(beta_s) * planseries::cos_rapide(theta), r_s * planseries::cos_rapide(beta_s) * planseries::sin_rapide(theta), r_s * planseries::sin_rapide(beta_s)});
+      {r_s * planseries::cos_rapide(beta_s) * planseries::cos_rapide(theta),
+       r_s * planseries::cos_rapide(beta_s) * planseries::sin_rapide(theta), r_s * planseries::sin_rapide(beta_s)});
 
   const direction d = direction_de({e.x + soleil.x, e.y + soleil.y, e.z + soleil.z});
   e.Delta = d.distance;

@@ -17,7 +17,9 @@ enum class planete : int { mercure = 0, venus, terre, mars, jupiter, saturne, ur
 inline constexpr int nombre_planetes = 9;
 inline constexpr std::array<std::string_view, nombre_planetes> noms_planetes = {
     "Mercure", "Vénus", "Terre", "Mars", "Jupiter", "Saturne", "Uranus", "Neptune", "Pluton"};
-inline std::string_view nom_planete(planete p) { return noms_planetes[static_cast<int>(p)]; }
+inline std::string_view nom_planete(planete p) {
+  return noms_planetes[static_cast<int>(p)];
+}
 // A planet from its index 0..8; nothing outside that range.
 std::optional<planete> planete_de_index(int index);
 
@@ -34,23 +36,23 @@ vecteur3 geocentrique(const coord_heliocentriques& planete, const coord_heliocen
 
 // The position state, filled step by step for one instant.
 struct etat_position {
-  long double t = 0;                     // Julian millennia of the last series call
-  long double L = 0, B = 0, R = 0;       // planet, heliocentric (rad, rad, AU)
-  long double L0 = 0, B0 = 0, R0 = 0;    // Earth, heliocentric (rad, rad, AU)
-  long double x = 0, y = 0, z = 0;       // geocentric ecliptic (Pluto: heliocentric equatorial J2000), AU
-  long double Delta = 0;                 // Earth-planet distance, AU
-  long double Delta_geometrique = 0;     // the same before the light-time step, AU
-  long double lambda = 0, beta = 0;      // geocentric ecliptic, degrees (apparent)
-  long double alpha = 0, delta = 0;      // apparent (Pluto: J2000 geometric) RA and Dec, degrees
+  long double t = 0;                      // Julian millennia of the last series call
+  long double L = 0, B = 0, R = 0;        // planet, heliocentric (rad, rad, AU)
+  long double L0 = 0, B0 = 0, R0 = 0;     // Earth, heliocentric (rad, rad, AU)
+  long double x = 0, y = 0, z = 0;        // geocentric ecliptic (Pluto: heliocentric equatorial J2000), AU
+  long double Delta = 0;                  // Earth-planet distance, AU
+  long double Delta_geometrique = 0;      // the same before the light-time step, AU
+  long double lambda = 0, beta = 0;       // geocentric ecliptic, degrees (apparent)
+  long double alpha = 0, delta = 0;       // apparent (Pluto: J2000 geometric) RA and Dec, degrees
   std::array<long double, 3> alpha_3j{};  // alpha at k = -1, 0, +1 (see trois_instants)
   std::array<long double, 3> delta_3j{};  // delta at k = -1, 0, +1
-  long double r_pluton = 0;              // Pluto's radius vector before the light-time step
-  int instant = 0;                       // k of the position being computed
+  long double r_pluton = 0;               // Pluto's radius vector before the light-time step
+  int instant = 0;                        // k of the position being computed
   // Heliocentric longitude (reduced to 0..360) and latitude in degrees at the
   // instant itself, before the light-time step: what the page shows.
   long double longitude_helio = 0, latitude_helio = 0;
-  etat_nutation nutation;                // of the apparent-place step
-  bool apparent = false;                 // alpha and delta were computed for this instant
+  etat_nutation nutation;  // of the apparent-place step
+  bool apparent = false;   // alpha and delta were computed for this instant
 };
 
 // Apparent place for Mercury to Neptune from the state's L, B, R (planet, already

@@ -29,8 +29,8 @@ angles_precession angles_de_precession(long double T, long double t) {
   angles_precession a;
   a.zeta = base * t + (0.30188L - 0.000344L * T) * t * t + 0.017998L * t * t * t;
   a.z = base * t + (1.09468L + 0.000066L * T) * t * t + 0.018203L * t * t * t;
-  a.theta = (2004.3109L - 0.85330L * T - 0.000217L * T * T) * t - (0.42665L + 0.000217L * T) * t * t -
-            0.041833L * t * t * t;
+  a.theta =
+      (2004.3109L - 0.85330L * T - 0.000217L * T * T) * t - (0.42665L + 0.000217L * T) * t * t - 0.041833L * t * t * t;
   return a;
 }
 
@@ -68,8 +68,7 @@ resultat_precession calcul_precession(const entree_precession& e) {
   const long double alpha0 = 15 * (e.ad_heures + e.ad_minutes / 60.0L + e.ad_secondes / 3600);
   const long double delta0 = e.declinaison.valeur();
   const long double annees = 100 * r.t;
-  const coord_equatoriales q =
-      precesser(alpha0 + e.mpa * annees * 15 / 3600, delta0 + e.mpd * annees / 3600, r.angles);
+  const coord_equatoriales q = precesser(alpha0 + e.mpa * annees * 15 / 3600, delta0 + e.mpd * annees / 3600, r.angles);
   r.declinaison = q.delta;
   r.ascension_droite = q.alpha;
   r.texte_ad = format_hms(r.ascension_droite);
@@ -91,8 +90,7 @@ std::string copie_precession(const champs_precession& c, std::string_view rappor
                                                     c.reference.annee + " " + c.reference.heure);
   if (cases.cprecad)
     s += ligne_rapport("Ascension droite ", c.alphap1 + " ° " + c.alphap2 + " ' " + c.alphap3 + " \" ");
-  if (cases.cprecde)
-    s += ligne_rapport("Déclinaison ", c.declip1 + " ° " + c.declip2 + " ' " + c.declip3 + " \" ");
+  if (cases.cprecde) s += ligne_rapport("Déclinaison ", c.declip1 + " ° " + c.declip2 + " ' " + c.declip3 + " \" ");
   if (cases.cprecmpa) s += ligne_rapport("Mouvement propre Asc. d.", c.t_mpa + " ° ");
   if (cases.cprecmpd) s += ligne_rapport("Mouvement propre Décli.", c.t_mpd + " ° ");
   s.append(rapport).append(crlf);

@@ -50,12 +50,12 @@ coord_equatoriales precesser(long double alpha, long double delta, const angles_
 
 struct resultat_precession {
   long double jour_julien_reference = 0, jour_julien_voulu = 0;
-  long double T = 0, t = 0;  // Julian centuries
-  angles_precession angles;  // seconds of arc
+  long double T = 0, t = 0;          // Julian centuries
+  angles_precession angles;          // seconds of arc
   long double ascension_droite = 0;  // degrees, 0..360
   long double declinaison = 0;       // degrees, signed
-  std::string texte_ad;   // "2 h 46 m 11 s"
-  std::string texte_dec;  // "49 ° 20 '  55 ''"
+  std::string texte_ad;              // "2 h 46 m 11 s"
+  std::string texte_dec;             // "49 ° 20 '  55 ''"
   // The block appended to the report box: the wanted date, then both coordinates.
   std::string bloc;
 };

@@ -8,10 +8,10 @@
 namespace almanax {
 
 struct site_courant {
-  long double longitude = 0;  // magnitude, degrees
-  int sens_longitude = 1;     // -1 east of Greenwich, +1 west
-  long double latitude = 0;   // magnitude, degrees
-  int sens_latitude = 1;      // -1 south, +1 north
+  long double longitude = 0;                                                   // magnitude, degrees
+  int sens_longitude = 1;                                                      // -1 east of Greenwich, +1 west
+  long double latitude = 0;                                                    // magnitude, degrees
+  int sens_latitude = 1;                                                       // -1 south, +1 north
   long double longitude_signee() const { return longitude * sens_longitude; }  // positive west
   long double latitude_signee() const { return latitude * sens_latitude; }     // positive north
 };

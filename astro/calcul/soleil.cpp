@@ -1,9 +1,9 @@
 #include "calcul/soleil.h"
 
 #include <planseries/angle.h>
-#include <cmath>
-
 #include <planseries/planseries.h>
+
+#include <cmath>
 
 #include "calcul/corrections.h"
 #include "calcul/formats.h"
@@ -31,7 +31,8 @@ position_soleil position_du_soleil(long double jour_julien) {
   position_soleil p;
   p.longitude_geometrique_brute = L + 180.0L;
   const long double lambda_fk5 = (p.longitude_geometrique_brute - 1.397L * T - 0.00031L * T * T) * deg_rad;
-  const long double delta_beta = fk5_latitude_sec * (planseries::cos_rapide(lambda_fk5) - planseries::sin_rapide(lambda_fk5));
+  const long double delta_beta =
+      fk5_latitude_sec * (planseries::cos_rapide(lambda_fk5) - planseries::sin_rapide(lambda_fk5));
   p.longitude_geometrique = p.longitude_geometrique_brute - fk5_longitude;
 
   p.delta_psi = n.delta_psi;
@@ -46,8 +47,7 @@ position_soleil position_du_soleil(long double jour_julien) {
   return p;
 }
 
-ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_courant& site,
-                                       std::string_view separateur) {
+ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_courant& site, std::string_view separateur) {
   ephemeride_soleil e;
   e.jour_julien = jour_julien;
   // Rising, transit and setting are the calendar day's: from 0 h of the day before,

@@ -32,9 +32,9 @@ position_soleil position_du_soleil(long double jour_julien);
 // The Sun's ephemeris of the page.
 struct ephemeride_soleil {
   long double jour_julien = 0;
-  position_soleil position;               // the instant itself, longitudes not reduced
-  long double longitude_geometrique = 0;  // Θ shown, in (0, 360]
-  long double longitude_apparente = 0;    // λ shown, in (0, 360]
+  position_soleil position;                           // the instant itself, longitudes not reduced
+  long double longitude_geometrique = 0;              // Θ shown, in (0, 360]
+  long double longitude_apparente = 0;                // λ shown, in (0, 360]
   std::array<long double, 3> alpha_3j{}, delta_3j{};  // 0 h of the day before, of the day, of the day after
   sortie_lever_coucher lever_coucher;
 
@@ -45,7 +45,6 @@ struct ephemeride_soleil {
 
 // The Sun for the Julian day of the date and clock time, at the site; decimal numbers
 // are written with the separator given (the locale's).
-ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_courant& site,
-                                       std::string_view separateur);
+ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_courant& site, std::string_view separateur);
 
 }  // namespace almanax

@@ -13,7 +13,7 @@
 namespace almanax {
 
 struct resultat_soleil_lune {
-  instant_saisi saisie;      // the page's date (historical year) and clock time
+  instant_saisi saisie;  // the page's date (historical year) and clock time
   long double jour_julien = 0;
   ephemeride_soleil soleil;  // the "Soleil" group
   ephemeride_lune lune;      // the "Lune" group, same instant
@@ -25,10 +25,10 @@ resultat_soleil_lune calcul_soleil_lune(const instant_saisi& instant, const site
 
 // The four check boxes of the copy, all checked by default.
 struct cases_soleil_lune {
-  bool c_dts = true;   // "Date et heure"
-  bool c_ls = true;    // "Lieu"
-  bool c_ss = true;    // "Soleil"
-  bool c_lls = true;   // "Lune"
+  bool c_dts = true;  // "Date et heure"
+  bool c_ls = true;   // "Lieu"
+  bool c_ss = true;   // "Soleil"
+  bool c_lls = true;  // "Lune"
 };
 
 // The report appended by "&Copie": the checked blocks in page order, then one more

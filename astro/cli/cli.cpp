@@ -1,14 +1,13 @@
 #include "cli/cli.h"
 
 #include <QJsonDocument>
-
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <map>
-#include <chrono>
 #include <ctime>
 #include <exception>
+#include <map>
 #include <ostream>
 
 #include "calcul/tri_francais.h"
@@ -20,7 +19,9 @@ namespace almanax::cli {
 
 namespace {
 
-std::string guillemets(std::string_view s) { return "« " + std::string(s) + " »"; }
+std::string guillemets(std::string_view s) {
+  return "« " + std::string(s) + " »";
+}
 
 // Numbers are read as the pages read their fields: "," or "." as decimal point.
 bool lire_entier(std::string_view s, long long& v) {
@@ -35,7 +36,9 @@ bool lire_reel(std::string_view s, long double& v) {
   return x.has_value();
 }
 
-std::string option(std::string_view nom) { return "--" + std::string(nom); }
+std::string option(std::string_view nom) {
+  return "--" + std::string(nom);
+}
 
 erreur_option option_inconnue(std::string_view nom) {
   return erreur_option("Option inconnue pour ce rapport : " + option(nom) + ".");
@@ -94,8 +97,8 @@ long long arguments::entier(std::string_view nom, long long defaut, long long mi
   if (!lire_entier(*v, x))
     throw erreur_option("Valeur invalide pour " + option(nom) + " : " + guillemets(*v) + " (nombre entier attendu).");
   if (x < min || x > max)
-    throw erreur_option("Valeur hors limites pour " + option(nom) + " : " + *v + " (de " + std::to_string(min) +
-                        " à " + std::to_string(max) + ").");
+    throw erreur_option("Valeur hors limites pour " + option(nom) + " : " + *v + " (de " + std::to_string(min) + " à " +
+                        std::to_string(max) + ").");
   return x;
 }
 
@@ -200,7 +203,9 @@ void arguments::verifier_tout_lu() const {
     if (!lus_.count(k)) throw option_inconnue(k);
 }
 
-std::string separateur_decimal() { return separateur_decimal_local(); }
+std::string separateur_decimal() {
+  return separateur_decimal_local();
+}
 
 date_jma aujourd_hui() {
   const std::time_t maintenant_t = std::time(nullptr);

@@ -54,12 +54,18 @@ const char* nom_du_champ(champ_comete c) {
   switch (c) {
     case champ_comete::tcomjour:
     case champ_comete::tcommois:
-    case champ_comete::tcoman: return "--T";
-    case champ_comete::eqcom: return "--q";
-    case champ_comete::eicom: return "--i";
-    case champ_comete::eecom: return "--e";
-    case champ_comete::eomcom: return "--w";
-    case champ_comete::eom1com: return "--W";
+    case champ_comete::tcoman:
+      return "--T";
+    case champ_comete::eqcom:
+      return "--q";
+    case champ_comete::eicom:
+      return "--i";
+    case champ_comete::eecom:
+      return "--e";
+    case champ_comete::eomcom:
+      return "--w";
+    case champ_comete::eom1com:
+      return "--W";
   }
   return "--e";
 }
@@ -83,9 +89,15 @@ QJsonObject json_resultat(const resultat_comete& r) {
 }
 
 QJsonObject elements_json(const std::string& nom, const textes_comete& t) {
-  return {{"nom", chaine_json(nom)},         {"T_annee", chaine_json(t.T_annee)}, {"T_mois", chaine_json(t.T_mois)},
-          {"T_jour", chaine_json(t.T_jour)}, {"q", chaine_json(t.q)},             {"e", chaine_json(t.e)},
-          {"w", chaine_json(t.w)},           {"W", chaine_json(t.W)},             {"i", chaine_json(t.i)}};
+  return {{"nom", chaine_json(nom)},
+          {"T_annee", chaine_json(t.T_annee)},
+          {"T_mois", chaine_json(t.T_mois)},
+          {"T_jour", chaine_json(t.T_jour)},
+          {"q", chaine_json(t.q)},
+          {"e", chaine_json(t.e)},
+          {"w", chaine_json(t.w)},
+          {"W", chaine_json(t.W)},
+          {"i", chaine_json(t.i)}};
 }
 
 }  // namespace
@@ -123,7 +135,8 @@ resultat rapport_comete(arguments& a) {
       if (!choisie) throw erreur_option("Comète inconnue dans cometes.dat : « " + cherche + " ».");
     } else {
       const auto i = index_par_defaut(index_comete_memorise(), catalogue.taille());
-      if (!i) throw erreur_option("Aucune comète dans cometes.dat : utilisez --comete NOM ou les éléments --T, --q, ….");
+      if (!i)
+        throw erreur_option("Aucune comète dans cometes.dat : utilisez --comete NOM ou les éléments --T, --q, ….");
       choisie = &catalogue.cometes()[*i];
     }
     nom = choisie->nom;

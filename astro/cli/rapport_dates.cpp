@@ -17,8 +17,8 @@ resultat rapport_dates(arguments& a) {
   const instant_saisi i1 = instant_des_options(a, res.entrees, "date1", "heure1");
   // By default the second date is the next day at the same time, as "Maintenant" sets it.
   const date_jma lendemain = normaliser_date({i1.date.jour + 1, i1.date.mois, i1.date.annee}, sens_pas::avant);
-  const instant_saisi i2 =
-      instant_des_options(a, res.entrees, "date2", "heure2", lendemain, {i1.heure, i1.minute, i1.seconde, i1.milliseconde});
+  const instant_saisi i2 = instant_des_options(a, res.entrees, "date2", "heure2", lendemain,
+                                               {i1.heure, i1.minute, i1.seconde, i1.milliseconde});
   const int annee = static_cast<int>(a.entier("annee", i1.date.annee, -1000, 3000));
   if (annee == 0) throw erreur_option("Valeur invalide pour --annee : l'année 0 n'existe pas (après -1 vient 1).");
   res.entrees["annee"] = annee;

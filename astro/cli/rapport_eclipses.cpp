@@ -13,17 +13,25 @@ namespace {
 const char* libelle_genre(const eclipse_trouvee& e) {
   if (e.type == type_eclipses::lune) {
     switch (e.genre_lune) {
-      case genre_eclipse_lunaire::penombre: return "Partielle dans la pénombre";
-      case genre_eclipse_lunaire::partielle: return "Partielle";
-      case genre_eclipse_lunaire::totale: return "Totale";
+      case genre_eclipse_lunaire::penombre:
+        return "Partielle dans la pénombre";
+      case genre_eclipse_lunaire::partielle:
+        return "Partielle";
+      case genre_eclipse_lunaire::totale:
+        return "Totale";
     }
   }
   switch (e.genre_soleil) {
-    case genre_eclipse_solaire::totale_centrale: return "Totale centrale";
-    case genre_eclipse_solaire::annulaire_centrale: return "Annulaire centrale";
-    case genre_eclipse_solaire::annulaire_totale_centrale: return "Annulaire totale centrale";
-    case genre_eclipse_solaire::annulaire_partielle_centrale: return "Annulaire partielle centrale";
-    case genre_eclipse_solaire::partielle_non_centrale: return "Partielle non-centrale";
+    case genre_eclipse_solaire::totale_centrale:
+      return "Totale centrale";
+    case genre_eclipse_solaire::annulaire_centrale:
+      return "Annulaire centrale";
+    case genre_eclipse_solaire::annulaire_totale_centrale:
+      return "Annulaire totale centrale";
+    case genre_eclipse_solaire::annulaire_partielle_centrale:
+      return "Annulaire partielle centrale";
+    case genre_eclipse_solaire::partielle_non_centrale:
+      return "Partielle non-centrale";
   }
   return "";
 }

@@ -11,7 +11,9 @@ namespace almanax::cli {
 
 namespace {
 
-std::string compact(const QJsonDocument& d) { return d.toJson(QJsonDocument::Compact).toStdString(); }
+std::string compact(const QJsonDocument& d) {
+  return d.toJson(QJsonDocument::Compact).toStdString();
+}
 
 QJsonObject evenement(const passage_trouve& p) {
   QJsonObject v = evenement_json(p.jde);

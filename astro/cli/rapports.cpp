@@ -32,7 +32,8 @@ const rapport table_rapports[] = {
      "                       (défaut : l'année de la première date)\n",
      rapport_dates},
     {"ephemerides", "Éphémérides d'une planète : éléments orbitaux, position, distances, magnitude, lever et coucher",
-     "  --planete NOM        Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune ou Pluton (défaut : Vénus)\n"
+     "  --planete NOM        Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune ou Pluton (défaut : "
+     "Vénus)\n"
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
      "  --site NOM           lieu d'observation pris dans villes.dat (défaut : le lieu par défaut)\n"
@@ -61,12 +62,14 @@ const rapport table_rapports[] = {
     {"phenomenes", "Phénomènes planétaires : conjonctions et oppositions des planètes sur des années",
      "  --debut AAAA         première année, astronomique, de -4713 à 9998 (défaut : l'année courante)\n"
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
-     "  --planetes LISTE     Mercure, Vénus, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
+     "  --planetes LISTE     Mercure, Vénus, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut "
+     ": toutes)\n",
      rapport_phenomenes},
     {"perihelies", "Périhélies et aphélies des planètes sur des années, avec leur distance au Soleil",
      "  --debut AAAA         première année, astronomique, de -4713 à 9998 (défaut : l'année courante)\n"
      "  --fin AAAA           dernière année, de -4712 à 9999, après la première (défaut : la première + 1)\n"
-     "  --planetes LISTE     Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule (défaut : toutes)\n",
+     "  --planetes LISTE     Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule "
+     "(défaut : toutes)\n",
      rapport_perihelies},
     {"equation-temps", "Équation du temps d'un jour ; avec --image, sa courbe sur l'année",
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
@@ -90,9 +93,11 @@ const rapport table_rapports[] = {
      "  --date JJ/MM/AAAA    date d'observation (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure d'observation (défaut : maintenant)\n",
      rapport_comete},
-    {"precession", "Précession des équinoxes : coordonnées d'une étoile d'un équinoxe à une date, mouvement propre compris",
+    {"precession",
+     "Précession des équinoxes : coordonnées d'une étoile d'un équinoxe à une date, mouvement propre compris",
      "  --ad HH:MM:SS.s      ascension droite à l'équinoxe de référence (défaut : 0:00:00)\n"
-     "  --dec ±DD:MM:SS.s    déclinaison à l'équinoxe de référence, le signe portant sur tout l'angle (défaut : 0:00:00)\n"
+     "  --dec ±DD:MM:SS.s    déclinaison à l'équinoxe de référence, le signe portant sur tout l'angle (défaut : "
+     "0:00:00)\n"
      "  --mpa S              mouvement propre en ascension droite, secondes de temps par an (défaut : 0)\n"
      "  --mpd S              mouvement propre en déclinaison, secondes d'arc par an (défaut : 0)\n"
      "  --equinoxe JJ/MM/AAAA        équinoxe de référence (défaut : 01/01/2000)\n"
@@ -100,22 +105,28 @@ const rapport table_rapports[] = {
      "  --date JJ/MM/AAAA    date voulue (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure de la date voulue (défaut : 00:00:00)\n",
      rapport_precession},
-    {"planetarium-helio", "Planétarium héliocentrique : longitude, distance au Soleil et place sur l'image de chaque planète",
+    {"planetarium-helio",
+     "Planétarium héliocentrique : longitude, distance au Soleil et place sur l'image de chaque planète",
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
      "  --planetes LISTE     planètes dessinées, séparées par une virgule (défaut : toutes)\n"
      "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
      rapport_planetarium_helio},
-    {"planetarium-geo", "Planétarium géocentrique : ascension droite, déclinaison et place sur la carte du Soleil, de la Lune et des planètes",
+    {"planetarium-geo",
+     "Planétarium géocentrique : ascension droite, déclinaison et place sur la carte du Soleil, de la Lune et des "
+     "planètes",
      "  --date JJ/MM/AAAA    date (défaut : aujourd'hui)\n"
      "  --heure HH:MM[:SS]   heure (défaut : maintenant)\n"
-     "  --planetes LISTE     astres dessinés : Mercure ... Pluton, Lune, Soleil, séparés par une virgule (défaut : tous)\n"
+     "  --planetes LISTE     astres dessinés : Mercure ... Pluton, Lune, Soleil, séparés par une virgule (défaut : "
+     "tous)\n"
      "  --image FICHIER      enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)\n",
      rapport_planetarium_geo},
     // --- end of reports ---
 };
 }  // namespace
 
-std::span<const rapport> rapports() { return table_rapports; }
+std::span<const rapport> rapports() {
+  return table_rapports;
+}
 
 }  // namespace almanax::cli

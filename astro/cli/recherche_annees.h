@@ -22,7 +22,7 @@ inline constexpr std::string_view message_annees =
 
 // --debut and --fin: first year -4713..9998, last year -4712..9999, first < last.
 inline std::pair<long long, long long> annees_de_recherche(arguments& a, QJsonObject& entrees,
-                                                          std::string_view message = message_annees) {
+                                                           std::string_view message = message_annees) {
   const long long debut = a.entier("debut", aujourd_hui().annee, -4713, 9998);
   const long long fin = a.entier("fin", debut + 1, -4712, 9999);
   if (debut >= fin) throw erreur_option(std::string(message));

@@ -9,13 +9,17 @@
 
 // The bundled files live in a static library: their registration must be pulled in
 // by a reference, made outside any namespace.
-static void enregistrer_ressources_cometes() { Q_INIT_RESOURCE(ressources); }
+static void enregistrer_ressources_cometes() {
+  Q_INIT_RESOURCE(ressources);
+}
 
 namespace almanax {
 
 namespace {
 
-std::string guillemets(const QString& chemin) { return "« " + QDir::toNativeSeparators(chemin).toStdString() + " »"; }
+std::string guillemets(const QString& chemin) {
+  return "« " + QDir::toNativeSeparators(chemin).toStdString() + " »";
+}
 
 // A text written into one field of a line: a TAB or a line break would split it.
 std::string sur_une_ligne(std::string s) {
@@ -128,7 +132,9 @@ QByteArray cometes_par_defaut() {
   return f.readAll();
 }
 
-QString fichier_cometes::chemin() const { return QDir(dossier_).filePath(QString::fromLatin1(nom_fichier_cometes)); }
+QString fichier_cometes::chemin() const {
+  return QDir(dossier_).filePath(QString::fromLatin1(nom_fichier_cometes));
+}
 
 chargement_cometes fichier_cometes::charger(bool creer_si_absent) {
   chargement_cometes r;
@@ -174,8 +180,8 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
   r.index = index;
   const lecture_fichier lu = lire_fichier_sur(c);
   if (!lu.erreur.empty())
-    return refus("Erreur de lecture",
-                 "Impossible d'enregistrer " + guillemets(c) + " (" + lu.erreur + "). Le catalogue n'a pas été modifié.");
+    return refus("Erreur de lecture", "Impossible d'enregistrer " + guillemets(c) + " (" + lu.erreur +
+                                          "). Le catalogue n'a pas été modifié.");
   if (!lu.absent && empreinte_de(lu) != lue_) {
     // Changed elsewhere since read: the edit goes onto the file as it is now.
     const auto place = [](const std::vector<comete>& liste, const comete& x) {
@@ -186,8 +192,8 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
     const auto garder = [&](conflit_edition k, const comete& leur) {
       return arbitre && arbitre(question_conflit(k, e.genre, leur.nom), "Catalogue des comètes modifié ailleurs");
     };
-    resultat_fusion<comete> f = appliquer_edition(lire_cometes(lu.octets), e, meme_comete,
-                                                  std::equal_to<comete>(), place, garder);
+    resultat_fusion<comete> f =
+        appliquer_edition(lire_cometes(lu.octets), e, meme_comete, std::equal_to<comete>(), place, garder);
     r.relue = true;
     r.appliquee = f.appliquee;
     r.index = f.index.value_or(0);
@@ -218,9 +224,8 @@ operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete&
   // The whole list is searched for the name: a file edited by hand may be out of order.
   for (const comete& c : cometes_)
     if (comparer_noms(c.nom, nom) == 0) {
-      operation_cometes r =
-          refus("Comète déjà répertoriée !",
-                "Une comète de ce nom est déjà présente dans la liste. Veuillez changer son nom.");
+      operation_cometes r = refus("Comète déjà répertoriée !",
+                                  "Une comète de ce nom est déjà présente dans la liste. Veuillez changer son nom.");
       r.doublon = true;
       return r;
     }

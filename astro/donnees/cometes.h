@@ -54,7 +54,7 @@ struct operation_cometes {
   std::size_t index = 0;  // the comet added or changed
   std::string titre;      // caption and text of the message to show on failure
   std::string message;
-  bool doublon = false;   // refused: the name is already in the list
+  bool doublon = false;  // refused: the name is already in the list
   // The file had been changed elsewhere: the list was read again and the edit applied
   // to it (the whole list is to be shown again).
   bool relue = false;

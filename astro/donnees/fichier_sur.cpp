@@ -1,5 +1,10 @@
 #include "donnees/fichier_sur.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -7,10 +12,6 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace almanax {
 
@@ -24,24 +25,39 @@ std::string nom_affiche(const QString& chemin) {
 // detail for the rare ones.
 std::string cause_systeme(int e) {
   switch (e) {
-    case ENOSPC: return "le disque est plein";
-    case EDQUOT: return "le quota d'espace disque est atteint";
-    case EFBIG: return "le fichier dépasse la taille permise";
+    case ENOSPC:
+      return "le disque est plein";
+    case EDQUOT:
+      return "le quota d'espace disque est atteint";
+    case EFBIG:
+      return "le fichier dépasse la taille permise";
     case EACCES:
-    case EPERM: return "l'accès est refusé";
-    case EROFS: return "le système de fichiers est en lecture seule";
-    case ENOENT: return "le dossier n'existe pas";
-    case ENOTDIR: return "un élément du chemin n'est pas un dossier";
-    case EISDIR: return "c'est un dossier";
-    case ENAMETOOLONG: return "le chemin est trop long";
-    case ELOOP: return "le chemin contient trop de liens symboliques";
+    case EPERM:
+      return "l'accès est refusé";
+    case EROFS:
+      return "le système de fichiers est en lecture seule";
+    case ENOENT:
+      return "le dossier n'existe pas";
+    case ENOTDIR:
+      return "un élément du chemin n'est pas un dossier";
+    case EISDIR:
+      return "c'est un dossier";
+    case ENAMETOOLONG:
+      return "le chemin est trop long";
+    case ELOOP:
+      return "le chemin contient trop de liens symboliques";
     case EMFILE:
-    case ENFILE: return "trop de fichiers sont ouverts";
+    case ENFILE:
+      return "trop de fichiers sont ouverts";
     case EBUSY:
-    case ETXTBSY: return "le fichier est occupé";
-    case EIO: return "erreur d'entrée-sortie du disque";
-    case 0: return "cause inconnue";
-    default: return "erreur système " + std::to_string(e) + " (détail : " + std::strerror(e) + ")";
+    case ETXTBSY:
+      return "le fichier est occupé";
+    case EIO:
+      return "erreur d'entrée-sortie du disque";
+    case 0:
+      return "cause inconnue";
+    default:
+      return "erreur système " + std::to_string(e) + " (détail : " + std::strerror(e) + ")";
   }
 }
 
@@ -84,15 +100,13 @@ std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu)
   const std::string nom = nom_affiche(chemin);
   const QFileInfo info(chemin);
   const bool ancien = info.exists();
-  if (ancien && !info.isFile())
-    return "Le fichier " + nom + " n'a pas été écrit : ce n'est pas un fichier ordinaire.";
+  if (ancien && !info.isFile()) return "Le fichier " + nom + " n'a pas été écrit : ce n'est pas un fichier ordinaire.";
   const QFileInfo dossier(info.absolutePath());
   if (!dossier.exists())
     return "Le fichier " + nom + " n'a pas été écrit : le dossier " + nom_affiche(info.absolutePath()) +
            " n'existe pas.";
   if (!dossier.isDir())
-    return "Le fichier " + nom + " n'a pas été écrit : " + nom_affiche(info.absolutePath()) +
-           " n'est pas un dossier.";
+    return "Le fichier " + nom + " n'a pas été écrit : " + nom_affiche(info.absolutePath()) + " n'est pas un dossier.";
 
   // The toolkit refuses to replace a file the user may not write, without a system error.
   if (ancien && !info.isWritable())
@@ -188,8 +202,8 @@ lecture_fichier lire_fichier_sur(const QString& chemin, qint64 taille_max) {
     if (n == 0) break;
     if (octets.size() + n > taille_max) {
       ::close(fd);
-      r.erreur = "Le fichier " + nom + " n'est pas lu : il dépasse la limite de " + std::to_string(taille_max) +
-                 " octets.";
+      r.erreur =
+          "Le fichier " + nom + " n'est pas lu : il dépasse la limite de " + std::to_string(taille_max) + " octets.";
       return r;
     }
     octets.append(tampon, n);
@@ -242,15 +256,17 @@ std::vector<QString> supprimer_temporaires_abandonnes(const QString& chemin, std
   const QDir dossier = cible.absoluteDir();
   const QString prefixe = cible.fileName() + u'.';
   const auto maintenant = std::chrono::system_clock::now();
-  for (const QString& nom : dossier.entryList({prefixe + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System)) {
+  for (const QString& nom :
+       dossier.entryList({prefixe + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System)) {
     if (!est_temporaire(nom.mid(prefixe.size()))) continue;
     const QString c = dossier.filePath(nom);
     struct stat st {};
     // lstat: a link of that name is not a temporary the toolkit made.
     if (::lstat(QFile::encodeName(c).constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
       continue;
-    const auto modifie = std::chrono::system_clock::time_point(
-        std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::nanoseconds(ns_depuis_epoque(st))));
+    const auto modifie =
+        std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::nanoseconds(ns_depuis_epoque(st))));
     if (maintenant - modifie < age) continue;
     if (QFile::remove(c)) r.push_back(nom);
   }

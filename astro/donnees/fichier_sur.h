@@ -26,9 +26,9 @@ std::string ecrire_fichier_sur(const QString& chemin, const QByteArray& contenu)
 inline constexpr qint64 taille_max_fichier = 16 * 1024 * 1024;
 
 struct lecture_fichier {
-  bool absent = false;   // no file by that name
-  QByteArray octets;     // the content, when erreur is empty and absent is false
-  std::string erreur;    // French message: not a regular file, too large, unreadable
+  bool absent = false;         // no file by that name
+  QByteArray octets;           // the content, when erreur is empty and absent is false
+  std::string erreur;          // French message: not a regular file, too large, unreadable
   qint64 modification_ns = 0;  // the file's modification time (ns since the epoch), when read
 };
 

@@ -65,12 +65,13 @@ ouverture_reglages ouvrir_reglages() {
       raison = "sa taille (" + std::to_string(info.size()) + " octets) dépasse la limite de " +
                std::to_string(taille_max_reglages) + " octets";
     if (raison.empty()) continue;
-    r.avertissement = "Le fichier des réglages « " + QDir::toNativeSeparators(f).toStdString() + " » n'est pas lu : " +
-                      raison + ". Les réglages par défaut sont utilisés et ne seront pas enregistrés.";
+    r.avertissement = "Le fichier des réglages « " + QDir::toNativeSeparators(f).toStdString() +
+                      " » n'est pas lu : " + raison +
+                      ". Les réglages par défaut sont utilisés et ne seront pas enregistrés.";
     return r;
   }
-  r.magasin = std::make_unique<QSettings>(QString::fromUtf8(organisation_reglages),
-                                          QString::fromUtf8(application_reglages));
+  r.magasin =
+      std::make_unique<QSettings>(QString::fromUtf8(organisation_reglages), QString::fromUtf8(application_reglages));
   return r;
 }
 

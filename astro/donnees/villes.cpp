@@ -14,24 +14,32 @@
 
 // The bundled files live in a static library: their registration must be pulled in
 // by a reference, made outside any namespace.
-static void enregistrer_ressources() { Q_INIT_RESOURCE(ressources); }
+static void enregistrer_ressources() {
+  Q_INIT_RESOURCE(ressources);
+}
 
 namespace almanax {
 
 namespace {
 
-std::string guillemets(std::string_view s) { return "« " + std::string(s) + " »"; }
+std::string guillemets(std::string_view s) {
+  return "« " + std::string(s) + " »";
+}
 
-char majuscule_ascii(unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }
+char majuscule_ascii(unsigned char c) {
+  return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+}
 
-bool est_blanc(char c) { return c == ' ' || c == '\t'; }
+bool est_blanc(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // The Windows code page 1252 from 0x80 to 0x9F; the other bytes are Latin-1. Unused
 // positions keep their own code, as the system does.
-constexpr char16_t cp1252_80_9f[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t cp1252_80_9f[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString depuis_cp1252(std::string_view octets) {
   QString r;
@@ -127,7 +135,8 @@ std::string nettoyer_nom(std::string nom) {
 }
 
 bool coordonnees_valides(long double latitude, long double longitude) {
-  return std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90 && std::fabs(longitude) <= 180;
+  return std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90 &&
+         std::fabs(longitude) <= 180;
 }
 
 operation_villes refus(std::string titre, std::string message) {
@@ -225,12 +234,12 @@ bool utf8_valide(std::string_view octets) {
       suite = 1;
     } else if (b >= 0xE0 && b <= 0xEF) {
       suite = 2;
-      if (b == 0xE0) min2 = 0xA0;       // overlong
-      if (b == 0xED) max2 = 0x9F;       // surrogates
+      if (b == 0xE0) min2 = 0xA0;  // overlong
+      if (b == 0xED) max2 = 0x9F;  // surrogates
     } else if (b >= 0xF0 && b <= 0xF4) {
       suite = 3;
-      if (b == 0xF0) min2 = 0x90;       // overlong
-      if (b == 0xF4) max2 = 0x8F;       // beyond U+10FFFF
+      if (b == 0xF0) min2 = 0x90;  // overlong
+      if (b == 0xF4) max2 = 0x8F;  // beyond U+10FFFF
     } else {
       return false;
     }
@@ -272,7 +281,8 @@ std::vector<ligne_brute> decouper_lignes(std::string_view contenu) {
 
 QString decoder_texte(const QByteArray& octets) {
   QString texte;
-  for (const ligne_brute& l : decouper_lignes(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size()))))
+  for (const ligne_brute& l :
+       decouper_lignes(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size()))))
     texte += decoder_ligne(l.octets) + u'\n';
   const bool fin_de_ligne = !octets.isEmpty() && (octets.back() == '\n' || octets.back() == '\r');
   if (!fin_de_ligne && !texte.isEmpty()) texte.chop(1);
@@ -292,8 +302,8 @@ lecture_villes lire_villes(const QByteArray& contenu) {
     const std::size_t longueur = utf8_valide(brute) ? nombre_caracteres(brute) : brute.size();
     if (longueur > longueur_max_ligne) {
       // Not even decoded: a huge line only costs its copy.
-      raison = "ligne trop longue (" + std::to_string(longueur) + " caractères, " +
-               std::to_string(longueur_max_ligne) + " au plus)";
+      raison = "ligne trop longue (" + std::to_string(longueur) + " caractères, " + std::to_string(longueur_max_ligne) +
+               " au plus)";
     } else {
       v = lire_ligne(decoder_ligne(brute).toStdString(), raison);
     }
@@ -329,12 +339,16 @@ std::optional<std::size_t> index_par_defaut(long long index_memorise, std::size_
   return 0;
 }
 
-std::string separateur_decimal_local() { return QLocale().decimalPoint().toStdString(); }
+std::string separateur_decimal_local() {
+  return QLocale().decimalPoint().toStdString();
+}
 
 fichier_villes::fichier_villes(QString dossier, std::string separateur)
     : dossier_(std::move(dossier)), separateur_(std::move(separateur)) {}
 
-QString fichier_villes::chemin() const { return QDir(dossier_).filePath(QString::fromLatin1(nom_fichier_villes)); }
+QString fichier_villes::chemin() const {
+  return QDir(dossier_).filePath(QString::fromLatin1(nom_fichier_villes));
+}
 
 chargement_villes fichier_villes::charger(bool creer_si_absent) {
   chargement_villes r;
@@ -373,8 +387,8 @@ chargement_villes fichier_villes::charger(bool creer_si_absent) {
   if (r.avertissements.size() > avertissements_max) {
     const std::size_t autres = r.avertissements.size() - avertissements_max;
     r.avertissements.resize(avertissements_max);
-    r.avertissements.push_back("… et " + std::to_string(autres) + " autres lignes ignorées, gardées telles quelles dans " +
-                               nom_fichier_villes + ".");
+    r.avertissements.push_back("… et " + std::to_string(autres) +
+                               " autres lignes ignorées, gardées telles quelles dans " + nom_fichier_villes + ".");
   }
   return r;
 }
@@ -441,8 +455,9 @@ operation_villes fichier_villes::ajouter(std::string nom, long double latitude, 
     return refus("Nom de site trop long",
                  "Le nom du site ne doit pas dépasser " + std::to_string(longueur_max_nom) + " caractères.");
   if (!coordonnees_valides(latitude, longitude))
-    return refus("Coordonnées invalides", "La latitude doit être comprise entre -90° et 90° et la longitude entre "
-                                          "-180° et 180°.");
+    return refus("Coordonnées invalides",
+                 "La latitude doit être comprise entre -90° et 90° et la longitude entre "
+                 "-180° et 180°.");
   // The whole list is searched for the name, not only up to the insertion point: a
   // file edited by hand may be out of order.
   for (const ville& v : villes_)
@@ -467,8 +482,9 @@ operation_villes fichier_villes::modifier(std::size_t i, long double latitude, l
                                           const arbitre_conflit& arbitre) {
   if (i >= villes_.size()) return refus("Aucun site choisi", "Choisissez d'abord un site dans la liste.");
   if (!coordonnees_valides(latitude, longitude))
-    return refus("Coordonnées invalides", "La latitude doit être comprise entre -90° et 90° et la longitude entre "
-                                          "-180° et 180°.");
+    return refus("Coordonnées invalides",
+                 "La latitude doit être comprise entre -90° et 90° et la longitude entre "
+                 "-180° et 180°.");
   std::vector<ville> nouvelle = villes_;
   ville& v = nouvelle[i];
   v.coordonnees = texte_coordonnees(latitude, longitude, separateur_);

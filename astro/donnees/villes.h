@@ -114,15 +114,15 @@ struct operation_villes {
   bool relue = false;
   // On a conflict the file's version was kept: the edit is not in the list.
   bool appliquee = true;
-  std::string titre;      // caption and text of the message to show on failure
+  std::string titre;  // caption and text of the message to show on failure
   std::string message;
 };
 
 // What loading found, to show the user.
 struct chargement_villes {
-  bool fichier_cree = false;       // the file was missing: the bundled list was written there
+  bool fichier_cree = false;                // the file was missing: the bundled list was written there
   std::vector<std::string> avertissements;  // malformed lines left out (the first ones, then a count)
-  std::string erreur;              // the file could not be read or created (French), else empty
+  std::string erreur;                       // the file could not be read or created (French), else empty
   // The file exists but was refused (not a regular file, too large, unreadable); `cause`
   // says why, in French, without the consequence for the window that `erreur` adds.
   bool illisible = false;
@@ -166,7 +166,9 @@ class fichier_villes {
   // it designates, with the fallback of index_par_defaut.
   long long index_memorise() const { return index_memorise_; }
   void memoriser_index(long long i) { index_memorise_ = i; }
-  std::optional<std::size_t> index_courant_par_defaut() const { return index_par_defaut(index_memorise_, villes_.size()); }
+  std::optional<std::size_t> index_courant_par_defaut() const {
+    return index_par_defaut(index_memorise_, villes_.size());
+  }
 
  private:
   operation_villes enregistrer(std::vector<ville> nouvelle, std::size_t index, const edition<ville>& e,
@@ -176,7 +178,7 @@ class fichier_villes {
   std::string separateur_;
   std::vector<ville> villes_;
   std::vector<std::string> lignes_ignorees_;
-  bool protege_ = false;  // the file exists but could not be read: never rewrite it
+  bool protege_ = false;   // the file exists but could not be read: never rewrite it
   empreinte_fichier lue_;  // the file as last read or written
   long long index_memorise_ = index_site_initial;
 };

@@ -10,10 +10,10 @@
 #include <QTranslator>
 #include <ostream>
 
+#include "dessin/image_fichier.h"
 #include "donnees/cometes.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
-#include "dessin/image_fichier.h"
 #include "ihm/a_propos.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"

@@ -1,8 +1,8 @@
 #include "ihm/boite_rapport.h"
 
 #include <QScrollBar>
-#include <algorithm>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "ihm/messages.h"
 

@@ -7,18 +7,18 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextOption>
-#include <optional>
 #include <algorithm>
+#include <optional>
 
 #include "dessin/image_fichier.h"
 #include "donnees/fichier_sur.h"
@@ -195,9 +195,9 @@ QString imprimer_document(QPrinter& imprimante, const QString& texte, const QStr
   imprimante.setDocName(titre);
   QTextDocument document;
   QTextOption option = document.defaultTextOption();
-  option.setTabStopDistance(distance_tabulation(
-      tabulation_rapports, largeur_libelles(texte, document.defaultFont(), tabulation_rapports),
-      document.defaultFont()));
+  option.setTabStopDistance(distance_tabulation(tabulation_rapports,
+                                                largeur_libelles(texte, document.defaultFont(), tabulation_rapports),
+                                                document.defaultFont()));
   document.setDefaultTextOption(option);
   document.setPlainText(texte);
   document.setMetaInformation(QTextDocument::DocumentTitle, titre);

@@ -37,14 +37,15 @@ QLineEdit* edition(const char* nom, const QString& texte, filtre genre, QWidget*
   return e;
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 }  // namespace
 
 PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
     : Page(contexte, QStringLiteral("tcomete"), QStringLiteral("Comètes"), QStringLiteral("12-cometes"), parent),
-      date_({"jour_com", "up_jour_com", "mois_com", "up_mois_com", "an_com", "up_an_com"}, {31, 10, 1989}, true,
-            this) {
+      date_({"jour_com", "up_jour_com", "mois_com", "up_mois_com", "an_com", "up_an_com"}, {31, 10, 1989}, true, this) {
   // ---- The elements --------------------------------------------------------------------
   tcomjour_ = edition("tcomjour", QStringLiteral("20,29104"), filtre::reel, this);
   tcommois_ = edition("tcommois", QStringLiteral("8"), filtre::chiffres, this);
@@ -72,7 +73,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
     grille->addWidget(enomcomete_, 1, 0, 1, 4);
     const std::pair<const char*, QLineEdit*> lignes[] = {
         {"T (jour)", tcomjour_}, {"T (mois)", tcommois_}, {"T (année)", tcoman_}, {"q (UA)", eqcom_},
-        {"i (°)", eicom_},       {"e", eecom_},           {"w (°)", eomcom_},    {"W (°)", eom1com_},
+        {"i (°)", eicom_},       {"e", eecom_},           {"w (°)", eomcom_},     {"W (°)", eom1com_},
     };
     int rang = 0;
     const int largeur = fontMetrics().horizontalAdvance(QStringLiteral("00,0000000"));
@@ -228,14 +229,22 @@ void PageCometes::poser_heure_de_demarrage(const QTime& heure) {
 
 QLineEdit* PageCometes::champ(champ_comete c) const {
   switch (c) {
-    case champ_comete::tcomjour: return tcomjour_;
-    case champ_comete::tcommois: return tcommois_;
-    case champ_comete::tcoman: return tcoman_;
-    case champ_comete::eqcom: return eqcom_;
-    case champ_comete::eicom: return eicom_;
-    case champ_comete::eecom: return eecom_;
-    case champ_comete::eomcom: return eomcom_;
-    case champ_comete::eom1com: return eom1com_;
+    case champ_comete::tcomjour:
+      return tcomjour_;
+    case champ_comete::tcommois:
+      return tcommois_;
+    case champ_comete::tcoman:
+      return tcoman_;
+    case champ_comete::eqcom:
+      return eqcom_;
+    case champ_comete::eicom:
+      return eicom_;
+    case champ_comete::eecom:
+      return eecom_;
+    case champ_comete::eomcom:
+      return eomcom_;
+    case champ_comete::eom1com:
+      return eom1com_;
   }
   return eecom_;
 }
@@ -479,8 +488,7 @@ void PageCometes::modif_comClick() {
   }
   if (!elements_enregistrables()) return;
   const std::optional<std::string> defaut = nom_comete_defaut();
-  const operation_cometes op =
-      catalogue_->modifier(static_cast<std::size_t>(index_affiche_), textes(), arbitre());
+  const operation_cometes op = catalogue_->modifier(static_cast<std::size_t>(index_affiche_), textes(), arbitre());
   if (!op.reussie) {
     contexte_.messages().erreur(q(op.message), q(op.titre));
     return;
@@ -562,8 +570,8 @@ void PageCometes::copy_comClick() {
   cases.c_com_coor = c_com_coor_->isChecked();
   // The instant of the values shown; before any computation, the fields.
   const instant_saisi instant = calcule_ ? *calcule_ : date_.instant_a_calculer(com_temps_);
-  const std::string rapport =
-      copie_comete(lnomcom_->text().toStdString(), champs_bloc_date_de(instant), textes(), rccom_->texte().toStdString(), cases);
+  const std::string rapport = copie_comete(lnomcom_->text().toStdString(), champs_bloc_date_de(instant), textes(),
+                                           rccom_->texte().toStdString(), cases);
   if (!rapport.empty()) contexte_.ajouter_rapport(q(rapport));
 }
 

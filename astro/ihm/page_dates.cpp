@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QTextOption>
 #include <QPushButton>
+#include <QTextOption>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -99,7 +99,7 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
     grille->addWidget(l, 0, 0);
     grille->addWidget(an_sols_, 0, 1, Qt::AlignLeft);
     const std::pair<QLabel**, std::pair<const char*, const char*>> lignes[] = {
-        {&lprin_, {"lprin", "Printemps"}}, {&lete_, {"lete", "Été"}},           {&lautom_, {"lautom", "Automne"}},
+        {&lprin_, {"lprin", "Printemps"}}, {&lete_, {"lete", "Été"}},          {&lautom_, {"lautom", "Automne"}},
         {&lhiver_, {"lhiver", "Hiver"}},   {&lpaques_, {"lpaques", "Pâques"}}, {&lbissex_, {"lbissex", "Bissextile"}},
     };
     int rang = 1;
@@ -180,10 +180,10 @@ void PageDates::b_dateClick() {
 
   const resultat_dates& r = resultat_;
   const std::pair<QLabel*, const std::string*> textes[] = {
-      {lnomjour_, &r.date1.texte_nom},    {lnumjour_, &r.date1.texte_rang},   {lnomjour2_, &r.date2.texte_nom},
-      {lnumjour2_, &r.date2.texte_rang},  {lbinter_, &r.texte_intervalle},    {lprin_, &r.saisons[0].texte},
-      {lete_, &r.saisons[1].texte},       {lautom_, &r.saisons[2].texte},     {lhiver_, &r.saisons[3].texte},
-      {lpaques_, &r.texte_paques},        {lbissex_, &r.texte_bissextile},
+      {lnomjour_, &r.date1.texte_nom},   {lnumjour_, &r.date1.texte_rang}, {lnomjour2_, &r.date2.texte_nom},
+      {lnumjour2_, &r.date2.texte_rang}, {lbinter_, &r.texte_intervalle},  {lprin_, &r.saisons[0].texte},
+      {lete_, &r.saisons[1].texte},      {lautom_, &r.saisons[2].texte},   {lhiver_, &r.saisons[3].texte},
+      {lpaques_, &r.texte_paques},       {lbissex_, &r.texte_bissextile},
   };
   for (const auto& [etiquette, texte] : textes) etiquette->setText(QString::fromStdString(*texte));
 }

@@ -394,7 +394,8 @@ arbitre_conflit PageOptions::arbitre() {
 }
 
 std::optional<std::string> PageOptions::nom_site_defaut() const {
-  if (!villes_ || index_defaut_ < 0 || static_cast<std::size_t>(index_defaut_) >= villes_->taille()) return std::nullopt;
+  if (!villes_ || index_defaut_ < 0 || static_cast<std::size_t>(index_defaut_) >= villes_->taille())
+    return std::nullopt;
   return villes_->villes()[static_cast<std::size_t>(index_defaut_)].nom;
 }
 

@@ -101,7 +101,8 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   expliquer_annee(an_dep_, numerotation_annees::astronomique);
   bt_phase_ = bouton("bt_phase", QStringLiteral("&OK"), this);
   auto* saisie = new QHBoxLayout;
-  for (const auto& [legende, champ] : {std::pair{QStringLiteral("Mois"), mois_dep_}, {QStringLiteral("Année"), an_dep_}}) {
+  for (const auto& [legende, champ] :
+       {std::pair{QStringLiteral("Mois"), mois_dep_}, {QStringLiteral("Année"), an_dep_}}) {
     auto* l = new QLabel(legende, this);
     l->setBuddy(champ);
     saisie->addWidget(l);

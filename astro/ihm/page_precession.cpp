@@ -30,8 +30,7 @@ QLineEdit* edition_reel(const char* nom, QWidget* parent) {
   return e;
 }
 
-EditionSpin* spin(const char* nom, const char* nom_spin, int min, int max, bool boucle, filtre genre,
-                  QWidget* parent) {
+EditionSpin* spin(const char* nom, const char* nom_spin, int min, int max, bool boucle, filtre genre, QWidget* parent) {
   auto* s = new EditionSpin(QString::fromLatin1(nom), QString::fromLatin1(nom_spin), min, max, parent);
   s->setBoucle(boucle);
   s->setPosition(0);
@@ -39,7 +38,9 @@ EditionSpin* spin(const char* nom, const char* nom_spin, int min, int max, bool 
   return s;
 }
 
-std::string texte(const QWidget* champ) { return texte_champ(champ).trimmed().toStdString(); }
+std::string texte(const QWidget* champ) {
+  return texte_champ(champ).trimmed().toStdString();
+}
 
 }  // namespace
 
@@ -85,12 +86,11 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
       grille->addWidget(c, rang, 5);
       grille->addWidget(new QLabel(uc, g_coord), rang, 6);
     };
-    ligne(0, QStringLiteral("Ascension droite"), alphap1_, QStringLiteral("h"), alphap2_, QStringLiteral("m"),
-          alphap3_, QStringLiteral("s"));
+    ligne(0, QStringLiteral("Ascension droite"), alphap1_, QStringLiteral("h"), alphap2_, QStringLiteral("m"), alphap3_,
+          QStringLiteral("s"));
     ligne(1, QStringLiteral("Déclinaison"), declip1_, QStringLiteral("°"), declip2_, QStringLiteral("'"), declip3_,
           QStringLiteral("\""));
-    grille->addWidget(new QLabel(QStringLiteral("Mouvement propre en AD (s/an)"), g_coord), 2, 0, 1, 3,
-                      Qt::AlignRight);
+    grille->addWidget(new QLabel(QStringLiteral("Mouvement propre en AD (s/an)"), g_coord), 2, 0, 1, 3, Qt::AlignRight);
     grille->addWidget(t_mpa_, 2, 3, 1, 3);
     grille->addWidget(new QLabel(QStringLiteral("Mouvement propre en Déc. (\"/an)"), g_coord), 3, 0, 1, 3,
                       Qt::AlignRight);
@@ -193,8 +193,8 @@ bool PagePrecession::declip1Exit() {
     EditionSpin* champ;
     int min, max;
   };
-  for (const borne& b : {borne{alphap1_, 0, 23}, borne{alphap2_, 0, 59}, borne{declip1_, -89, 89},
-                         borne{declip2_, 0, 59}}) {
+  for (const borne& b :
+       {borne{alphap1_, 0, 23}, borne{alphap2_, 0, 59}, borne{declip1_, -89, 89}, borne{declip2_, 0, 59}}) {
     const QString t = texte_champ(b.champ).trimmed();
     const std::optional<int> n = entier_du_texte(t.toStdString());
     if (!n) {
@@ -280,14 +280,15 @@ void PagePrecession::copy_precClick() {
   c.declip3 = texte(declip3_);
   c.t_mpa = texte(t_mpa_);
   c.t_mpd = texte(t_mpd_);
-  contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, mempre_->texte().toStdString(), cases_precession{
-                                                                                                 cprecequi_->isChecked(),
-                                                                                                 cprecdt_->isChecked(),
-                                                                                                 cprecad_->isChecked(),
-                                                                                                 cprecde_->isChecked(),
-                                                                                                 cprecmpa_->isChecked(),
-                                                                                                 cprecmpd_->isChecked(),
-                                                                                             })));
+  contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, mempre_->texte().toStdString(),
+                                                                    cases_precession{
+                                                                        cprecequi_->isChecked(),
+                                                                        cprecdt_->isChecked(),
+                                                                        cprecad_->isChecked(),
+                                                                        cprecde_->isChecked(),
+                                                                        cprecmpa_->isChecked(),
+                                                                        cprecmpd_->isChecked(),
+                                                                    })));
 }
 
 }  // namespace almanax::ihm

@@ -20,7 +20,7 @@ namespace {
 // the reduced argument is good to about 1e-15 rad even at a few million radians.
 #if PLANSERIES_AVX2
 __attribute__((target("avx2,fma"))) void arguments_fma(const Terme* terme, std::size_t n, long double t,
-                                                        double* angle) {
+                                                       double* angle) {
   const double t_haut = static_cast<double>(t);
   const double t_bas = static_cast<double>(t - t_haut);
   constexpr double deux_pi = 6.283185307179586476925286766559;

@@ -2,11 +2,11 @@
 // not exported).
 #pragma once
 
+#include <planseries/angle.h>
+
 #include <array>
 #include <cstddef>
 #include <span>
-
-#include <planseries/angle.h>
 
 namespace planseries {
 

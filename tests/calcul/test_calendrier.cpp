@@ -345,9 +345,7 @@ TEST(CalendrierSaisie, VerifierJour) {
 
 // The pages show historical years: -1 (1 BC) is a leap year, -4 (5 BC) is not.
 TEST(CalendrierSaisie, VerifierJourAnneesHistoriques) {
-  const struct {
-    int annee, fevrier;
-  } cas[] = {{-1, 29}, {-2, 28}, {-4, 28}, {-5, 29}, {1, 28}, {4, 29}, {-4713, 29}};
+  const struct { int annee, fevrier; } cas[] = {{-1, 29}, {-2, 28}, {-4, 28}, {-5, 29}, {1, 28}, {4, 29}, {-4713, 29}};
   for (const auto& c : cas) {
     EXPECT_EQ(verifier_jour(29, 2, c.annee), c.fevrier) << c.annee;
     EXPECT_EQ(verifier_jour(31, 2, c.annee), c.fevrier) << c.annee;

@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 #include "calcul/comete.h"
 #include "calcul/numerique.h"
@@ -80,8 +80,8 @@ TEST(Comete, SolutionParabolique) {
 
 // Which field a refusal names; the eccentricity is checked first, e = 1 is a parabola.
 TEST(Comete, LectureEtRefusDesElements) {
-  const std::array<std::array<std::string, 3>, 5> cas{{
-      {"1,2", "1", "5"}, {"0", "1", "5"}, {"1,0001", "1", "x"}, {"0,5", "1", "x"}, {"0,5", "-2", "5"}}};
+  const std::array<std::array<std::string, 3>, 5> cas{
+      {{"1,2", "1", "5"}, {"0", "1", "5"}, {"1,0001", "1", "x"}, {"0,5", "1", "x"}, {"0,5", "-2", "5"}}};
   const champ_comete focus[] = {champ_comete::eecom, champ_comete::eecom, champ_comete::eecom, champ_comete::eicom,
                                 champ_comete::eqcom};
   for (std::size_t k = 0; k < cas.size(); ++k) {
@@ -135,16 +135,17 @@ TEST(Comete, Copie) {
   const textes_comete t = textes_initiaux();
   EXPECT_EQ(copie_comete("HALLEY", d, t, "", {}), "");
   const std::string c = copie_comete("HALLEY", d, t, "bloc\r\n", {});
-  EXPECT_EQ(c, "HALLEY\r\n\r\n"
-               "Le 31 Octobre 1989 à 00:00:00\r\n"
-               "Date de passage au périhélie (T)\t20 Août 1989 à 6 h 59 m\r\n"
-               "Distance au périhélie (q) \t1,3245017\r\n"
-               "Inclinaison (i) \t11,94051\r\n"
-               "Excentricité (e) \t1\r\n"
-               "Argument de lat. du périhélie (w)\t186,27004\r\n"
-               "Longitude du noeud ascendant (W) \t334,72946\r\n"
-               "\r\n"
-               "bloc\r\n\r\n");
+  EXPECT_EQ(c,
+            "HALLEY\r\n\r\n"
+            "Le 31 Octobre 1989 à 00:00:00\r\n"
+            "Date de passage au périhélie (T)\t20 Août 1989 à 6 h 59 m\r\n"
+            "Distance au périhélie (q) \t1,3245017\r\n"
+            "Inclinaison (i) \t11,94051\r\n"
+            "Excentricité (e) \t1\r\n"
+            "Argument de lat. du périhélie (w)\t186,27004\r\n"
+            "Longitude du noeud ascendant (W) \t334,72946\r\n"
+            "\r\n"
+            "bloc\r\n\r\n");
   cases_comete seul;
   seul.c_com_n = seul.c_com_dt = seul.c_com_el = false;
   EXPECT_EQ(copie_comete("HALLEY", d, t, "bloc\r\n", seul), "bloc\r\n\r\n");
@@ -193,8 +194,7 @@ TEST(Comete, JoursRetiresParLaReforme) {
   for (int jour = 5; jour <= 14; ++jour) {
     const int existant = jour <= 9 ? 4 : 15;
     EXPECT_EQ(date_hors_lacune_1582({jour, 10, 1582}), (date_jma{existant, 10, 1582})) << jour;
-    EXPECT_EQ(jour_julien_perihelie(1582, 10, jour + 0.25L), jour_julien_perihelie(1582, 10, existant + 0.25L))
-        << jour;
+    EXPECT_EQ(jour_julien_perihelie(1582, 10, jour + 0.25L), jour_julien_perihelie(1582, 10, existant + 0.25L)) << jour;
   }
   for (const date_jma d : {date_jma{4, 10, 1582}, date_jma{15, 10, 1582}, date_jma{7, 10, 1583}, date_jma{7, 9, 1582}})
     EXPECT_EQ(date_hors_lacune_1582(d), d);

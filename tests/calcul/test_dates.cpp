@@ -5,7 +5,9 @@
 using namespace almanax;
 
 namespace {
-instant_saisi instant(int j, int m, int a, int h = 0, int mi = 0, int s = 0) { return {{j, m, a}, h, mi, s, 0}; }
+instant_saisi instant(int j, int m, int a, int h = 0, int mi = 0, int s = 0) {
+  return {{j, m, a}, h, mi, s, 0};
+}
 }  // namespace
 
 TEST(Dates, JourEtRangDeLaDate) {
@@ -78,7 +80,9 @@ TEST(Dates, LAnneeDesSaisonsEstLimiteeEtAfficheeEnAnneeHistorique) {
 }
 
 TEST(Dates, Paques) {
-  const auto texte = [](int annee) { return calculer_dates(instant(1, 1, 2000), instant(1, 1, 2000), annee).texte_paques; };
+  const auto texte = [](int annee) {
+    return calculer_dates(instant(1, 1, 2000), instant(1, 1, 2000), annee).texte_paques;
+  };
   EXPECT_EQ(texte(2026), ": 5 Avril");
   EXPECT_EQ(texte(2024), ": 31 Mars");
   EXPECT_EQ(texte(2000), ": 23 Avril");
@@ -110,7 +114,7 @@ TEST(Dates, Bissextile) {
   EXPECT_EQ(texte(1900), ": Non bissextile");
   EXPECT_EQ(texte(2024), ": Bissextile");
   EXPECT_EQ(texte(1500), ": Bissextile");
-  EXPECT_EQ(texte(-1), ": Bissextile");   // astronomical year 0
+  EXPECT_EQ(texte(-1), ": Bissextile");  // astronomical year 0
   EXPECT_EQ(texte(-2), ": Non bissextile");
   EXPECT_EQ(texte(-5), ": Bissextile");  // astronomical -4
 }

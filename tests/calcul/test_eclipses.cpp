@@ -17,12 +17,15 @@ namespace {
 
 constexpr long double minute = 1.0L / 1440;
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
 std::vector<std::string> lignes(const std::string& texte) {
   std::vector<std::string> r;
   std::size_t debut = 0;
-  for (std::size_t i; (i = texte.find("\r\n", debut)) != std::string::npos; debut = i + 2) r.push_back(texte.substr(debut, i - debut));
+  for (std::size_t i; (i = texte.find("\r\n", debut)) != std::string::npos; debut = i + 2)
+    r.push_back(texte.substr(debut, i - debut));
   EXPECT_EQ(debut, texte.size()) << "text not ended by CR LF";
   return r;
 }
@@ -207,9 +210,12 @@ TEST(Eclipses, TextesLunaires) {
       case genre_eclipse_lunaire::totale:
         ++totales;
         EXPECT_EQ(l.at(2), " Il y a une éclipse de Lune totale ");
-        attendus = {{" Premier contact avec la pénombre", -sp}, {" Premier contact avec l'ombre", -su},
-                    {" Début de la phase totale   ", -st},    {" Maximun de l'éclipse", 0},
-                    {" Fin de la phase totale", st},          {" Dernier contact avec l'ombre", su},
+        attendus = {{" Premier contact avec la pénombre", -sp},
+                    {" Premier contact avec l'ombre", -su},
+                    {" Début de la phase totale   ", -st},
+                    {" Maximun de l'éclipse", 0},
+                    {" Fin de la phase totale", st},
+                    {" Dernier contact avec l'ombre", su},
                     {" Dernier contact avec la pénombre", sp}};
         break;
       case genre_eclipse_lunaire::partielle:
@@ -263,7 +269,7 @@ TEST(Eclipses, GenreSolaire) {
   using g = genre_eclipse_solaire;
   EXPECT_EQ(genre_solaire(0.3L, -0.01L), g::totale_centrale);
   EXPECT_EQ(genre_solaire(-0.3L, 0.02L), g::annulaire_centrale);
-  EXPECT_EQ(genre_solaire(0.99L, 0.0001L), g::annulaire_totale_centrale);   // omega = 0.000654
+  EXPECT_EQ(genre_solaire(0.99L, 0.0001L), g::annulaire_totale_centrale);  // omega = 0.000654
   EXPECT_EQ(genre_solaire(0.99L, 0.001L), g::annulaire_partielle_centrale);
   // Central up to |gamma| = 1.005, not 0.9972.
   EXPECT_EQ(genre_solaire(1.0L, -0.001L), g::totale_centrale);

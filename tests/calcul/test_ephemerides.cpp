@@ -223,8 +223,8 @@ TEST(Ephemerides, DiametreDeJupiterAplati) {
 }
 
 TEST(Ephemerides, MagnitudesPlausibles) {
-  const long double bornes[9][2] = {{-2.6L, 5.5L}, {-4.9L, -3.0L}, {0, 0}, {-3.0L, 2.3L}, {-3.0L, -1.0L},
-                                    {0, 0}, {5.2L, 6.5L}, {7.6L, 8.2L}, {13.0L, 16.5L}};
+  const long double bornes[9][2] = {{-2.6L, 5.5L}, {-4.9L, -3.0L}, {0, 0},       {-3.0L, 2.3L}, {-3.0L, -1.0L},
+                                    {0, 0},        {5.2L, 6.5L},   {7.6L, 8.2L}, {13.0L, 16.5L}};
   for (int p : {0, 1, 3, 4, 6, 7, 8}) {
     for (long double jd = 2444239.5L; jd < 2455000.5L; jd += 211.7L) {
       etat_position e;
@@ -269,20 +269,21 @@ TEST(Ephemerides, CopieComplete) {
   const std::string t = copie(r);
   const std::string debut = "Vénus\r\n\r\nLe 20 Décembre 1992 à 00:00:00\r\nA Paris\t";
   EXPECT_EQ(t.substr(0, debut.size()), debut);
-  const std::string coordonnees = "\r\n\r\nLongitude héliocentrique \t" + r.l_l + "\r\nLatitude héliocentrique \t" + r.l_b +
-                                  "\r\nAscension droite \t21 h 04 m 41 s\r\nDéclinaison \t-18 ° 53 '  17 ''\r\n\r\n"
-                                  "Distance au Soleil \t0.7246 UA\r\nDistance au Soleil \t" +
-                                  r.l_r_km + " km\r\nDistance à la Terre \t0.9109 UA\r\nDistance à la Terre \t" +
-                                  r.l_r_km_terre + " km\r\nDiamètre apparent \t18.5 \"\r\nMagnitude \t-3.8\r\n"
-                                  "Surface illuminée \t64.7 %\r\nLever \t" +
-                                  r.lever + "\r\nMéridien \t" + r.meridien + "\r\nCoucher \t" + r.coucher +
-                                  "\r\nTemps lumière \t0 h 07 m 34 s\r\n\r\n";
+  const std::string coordonnees =
+      "\r\n\r\nLongitude héliocentrique \t" + r.l_l + "\r\nLatitude héliocentrique \t" + r.l_b +
+      "\r\nAscension droite \t21 h 04 m 41 s\r\nDéclinaison \t-18 ° 53 '  17 ''\r\n\r\n"
+      "Distance au Soleil \t0.7246 UA\r\nDistance au Soleil \t" +
+      r.l_r_km + " km\r\nDistance à la Terre \t0.9109 UA\r\nDistance à la Terre \t" + r.l_r_km_terre +
+      " km\r\nDiamètre apparent \t18.5 \"\r\nMagnitude \t-3.8\r\n"
+      "Surface illuminée \t64.7 %\r\nLever \t" +
+      r.lever + "\r\nMéridien \t" + r.meridien + "\r\nCoucher \t" + r.coucher +
+      "\r\nTemps lumière \t0 h 07 m 34 s\r\n\r\n";
   EXPECT_NE(t.find(coordonnees), std::string::npos) << t;
-  const std::string elements = "Longitude moyenne \t" + r.lmp + "\r\n1/2 grand axe \t0.723329820   UA\r\nExcentricité \t" +
-                               r.excentricite_bis + "\r\nInclinaison \t" + r.inc_ecliptique +
-                               "\r\nLong. noeud ascendant \t" + r.long_noeud_ascendant +
-                               "\r\nLongitude du Périhélie \t" + r.long_perihelie + "\r\nAnomalie moyenne \t" +
-                               r.ano_moy_planete + "\r\nArgument du Périhélion \t" + r.argument_perihelion + "\r\n\r\n";
+  const std::string elements =
+      "Longitude moyenne \t" + r.lmp + "\r\n1/2 grand axe \t0.723329820   UA\r\nExcentricité \t" + r.excentricite_bis +
+      "\r\nInclinaison \t" + r.inc_ecliptique + "\r\nLong. noeud ascendant \t" + r.long_noeud_ascendant +
+      "\r\nLongitude du Périhélie \t" + r.long_perihelie + "\r\nAnomalie moyenne \t" + r.ano_moy_planete +
+      "\r\nArgument du Périhélion \t" + r.argument_perihelion + "\r\n\r\n";
   ASSERT_GE(t.size(), elements.size());
   EXPECT_EQ(t.substr(t.size() - elements.size()), elements);
   // Every line ends with CR LF; no bare line feed or carriage return.

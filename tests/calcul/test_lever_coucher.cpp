@@ -22,8 +22,12 @@ struct place {
 };
 using trajectoire = std::function<place(long double jd)>;
 
-long double rad(long double d) { return d * pi / 180.0L; }
-long double deg(long double r) { return r * 180.0L / pi; }
+long double rad(long double d) {
+  return d * pi / 180.0L;
+}
+long double deg(long double r) {
+  return r * 180.0L / pi;
+}
 
 // Low-precision Sun (about 0.01°), independent of the program's series.
 place soleil_approche(long double jd) {
@@ -47,8 +51,9 @@ lune_approchee lune_approche(long double jd) {
   const long double T = (jd - 2451545.0L) / 36525.0L;
   auto s = [&](long double a, long double b) { return std::sin(rad(a + b * T)); };
   auto c = [&](long double a, long double b) { return std::cos(rad(a + b * T)); };
-  const long double lambda = 218.32L + 481267.881L * T + 6.29L * s(135.0L, 477198.87L) - 1.27L * s(259.3L, -413335.36L) +
-                             0.66L * s(235.7L, 890534.22L) + 0.21L * s(269.9L, 954397.74L) - 0.19L * s(357.5L, 35999.05L) -
+  const long double lambda = 218.32L + 481267.881L * T + 6.29L * s(135.0L, 477198.87L) -
+                             1.27L * s(259.3L, -413335.36L) + 0.66L * s(235.7L, 890534.22L) +
+                             0.21L * s(269.9L, 954397.74L) - 0.19L * s(357.5L, 35999.05L) -
                              0.11L * s(186.5L, 966404.03L);
   const long double beta = 5.13L * s(93.3L, 483202.02L) + 0.28L * s(228.2L, 960400.89L) - 0.28L * s(318.3L, 6003.15L) -
                            0.17L * s(217.6L, -407332.21L);
@@ -115,13 +120,14 @@ std::optional<long double> passage(const trajectoire& corps, long double jd0, lo
 
 // Upper culmination nearest to the given hour: hour angle crossing 0 upwards.
 long double culmination(const trajectoire& corps, long double jd0, long double lon, long double heure_approche) {
-  auto angle = [&](long double jd) {
-    return std::remainder(tsmg(jd) - lon - corps(jd).alpha, 360.0L);
-  };
+  auto angle = [&](long double jd) { return std::remainder(tsmg(jd) - lon - corps(jd).alpha, 360.0L); };
   long double x = jd0 + heure_approche / 24.0L - 0.1L, y = jd0 + heure_approche / 24.0L + 0.1L;
   for (int k = 0; k < 50; ++k) {
     const long double mil = (x + y) / 2;
-    if (angle(mil) < 0) x = mil; else y = mil;
+    if (angle(mil) < 0)
+      x = mil;
+    else
+      y = mil;
   }
   return ((x + y) / 2 - jd0) * 24.0L;
 }
@@ -271,8 +277,14 @@ TEST(LeverCoucher, LuneAForteDeclinaison) {
   long double jd_nord = 0, jd_sud = 0, dmax = -90, dmin = 90;
   for (long double jd = 2453980.5L; jd < 2454010.5L; jd += 1) {
     const long double d = lune(jd).delta;
-    if (d > dmax) { dmax = d; jd_nord = jd; }
-    if (d < dmin) { dmin = d; jd_sud = jd; }
+    if (d > dmax) {
+      dmax = d;
+      jd_nord = jd;
+    }
+    if (d < dmin) {
+      dmin = d;
+      jd_sud = jd;
+    }
   }
   ASSERT_GT(dmax, 28.0L);
   ASSERT_LT(dmin, -28.0L);
@@ -378,8 +390,8 @@ TEST(LeverCoucher, LuneUneAnneeJourParJour) {
     e.site.sens_longitude = -1;
     const auto r = lever_meridien_coucher(e);
     const croisements vrais = croisements_du_jour(jd0, lat, lon);
-    for (const auto& [montee, etat, heure] : {std::tuple{true, r.etat_lever, r.heure_lever},
-                                              std::tuple{false, r.etat_coucher, r.heure_coucher}}) {
+    for (const auto& [montee, etat, heure] :
+         {std::tuple{true, r.etat_lever, r.heure_lever}, std::tuple{false, r.etat_coucher, r.heure_coucher}}) {
       const std::vector<long double>& v = montee ? vrais.montees : vrais.descentes;
       if (etat == etat_evenement::pas_ce_jour) {
         // None that day, or one within 3 minutes of midnight where the series and the

@@ -16,7 +16,9 @@ namespace {
 constexpr long double jd_exemple = 2448724.5L;
 constexpr long double T_exemple = -0.077221081451L;
 
-long double degres(long double radians) { return radians * rad_deg; }
+long double degres(long double radians) {
+  return radians * rad_deg;
+}
 
 site_courant site_de(long double latitude_nord, long double longitude_ouest) {
   site_courant s;
@@ -191,7 +193,7 @@ TEST(LuneSeries, TermesAdditifs) {
   // Everything at zero but L': only the additive terms in L' remain.
   arguments_lunaires a;
   a.Lp = pi / 2;
-  EXPECT_NEAR(sin_long(a), 1962.0L, 1e-9L);                  // 1962 sin(L' - F)
+  EXPECT_NEAR(sin_long(a), 1962.0L, 1e-9L);                    // 1962 sin(L' - F)
   EXPECT_NEAR(sin_lat(a), -2235.0L + 127.0L - 115.0L, 1e-9L);  // L', L' - M', L' + M'
   EXPECT_NEAR(cos_r(a), cos_r(arguments_lunaires{}), 1e-9L);   // no additive term
   arguments_lunaires b;

@@ -12,9 +12,13 @@ using namespace almanax;
 
 namespace {
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
-long double distance_a(long double jde) { return distance_lune(cos_r(arguments_lunaires_de((jde - 2451545) / 36525))); }
+long double distance_a(long double jde) {
+  return distance_lune(cos_r(arguments_lunaires_de((jde - 2451545) / 36525)));
+}
 
 // "HH h MM m SS s" of an instant, every field truncated, computed from the whole
 // seconds of the civil day.
@@ -251,9 +255,8 @@ TEST(PerigeesApogees, LongueRechercheSurDeuxFilsIdentique) {
   std::size_t n = 0;
   for (const auto& c : courts)
     for (const auto& p : c.passages) {
-      const auto it = std::find_if(r.passages.begin(), r.passages.end(), [&](const almanax::passage_trouve& q) {
-        return q.k == p.k && q.genre == p.genre;
-      });
+      const auto it = std::find_if(r.passages.begin(), r.passages.end(),
+                                   [&](const almanax::passage_trouve& q) { return q.k == p.k && q.genre == p.genre; });
       ASSERT_NE(it, r.passages.end()) << static_cast<double>(p.k);
       EXPECT_EQ(it->ligne.colonnes, p.ligne.colonnes);
       ++n;

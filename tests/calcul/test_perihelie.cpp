@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <planseries/planseries.h>
 
 #include <cmath>
 #include <regex>
@@ -6,8 +7,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <planseries/planseries.h>
 
 #include "calcul/date_evenement.h"
 #include "calcul/formats.h"
@@ -164,7 +163,7 @@ TEST(Perihelies, OrdreDeLaListe) {
 TEST(Perihelies, AucunPassageDeLaPeriodeNEstOublie) {
   // Across year 0, near the lowest years, and far in the future where Neptune's rounded
   // year factor puts the first revolution number of the span too late.
-  const std::pair<long long, long long> periodes[] = {{-4713, -4712}, {-3, 1},     {-1, 2},     {1582, 1583},
+  const std::pair<long long, long long> periodes[] = {{-4713, -4712}, {-3, 1},      {-1, 2},      {1582, 1583},
                                                       {1992, 1993},   {4437, 4438}, {5343, 5344}, {9997, 9999}};
   for (const auto& [debut, fin] : periodes) {
     const recherche_perihelies r = recherche(debut, fin);

@@ -15,7 +15,9 @@ namespace {
 
 constexpr long double seconde = 1.0L / 86400;
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
 // The time text of an instant computed another way: the whole civil day's seconds,
 // rounded to the nearest second.

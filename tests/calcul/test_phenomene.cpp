@@ -52,8 +52,7 @@ std::set<cle_evenement> evenements_attendus(const recherche_phenomenes& r) {
 
 std::set<cle_evenement> evenements_trouves(const resultat_phenomenes& res) {
   std::set<cle_evenement> s;
-  for (const phenomene_trouve& t : res.lignes)
-    s.insert({static_cast<int>(t.planete), static_cast<int>(t.genre), t.k});
+  for (const phenomene_trouve& t : res.lignes) s.insert({static_cast<int>(t.planete), static_cast<int>(t.genre), t.k});
   return s;
 }
 
@@ -79,18 +78,18 @@ TEST(TriFrancais, AccentsEtCasseNeComptentPasDAbord) {
 }
 
 TEST(TriFrancais, TriStable) {
-  std::vector<std::pair<std::string, int>> l = {
-      {"Vénus", 1}, {"Uranus", 2}, {"Mars", 3}, {"Vénus", 4}, {"Mercure", 5}, {"Mars", 6}, {"Uranus", 7}};
+  std::vector<std::pair<std::string, int>> l = {{"Vénus", 1},   {"Uranus", 2}, {"Mars", 3},  {"Vénus", 4},
+                                                {"Mercure", 5}, {"Mars", 6},   {"Uranus", 7}};
   trier_par_nom(l, [](const auto& x) -> const std::string& { return x.first; });
-  const std::vector<std::pair<std::string, int>> attendu = {
-      {"Mars", 3}, {"Mars", 6}, {"Mercure", 5}, {"Uranus", 2}, {"Uranus", 7}, {"Vénus", 1}, {"Vénus", 4}};
+  const std::vector<std::pair<std::string, int>> attendu = {{"Mars", 3},   {"Mars", 6},  {"Mercure", 5}, {"Uranus", 2},
+                                                            {"Uranus", 7}, {"Vénus", 1}, {"Vénus", 4}};
   EXPECT_EQ(l, attendu);
 }
 
 TEST(Phenomenes, ExemplesDuManuel) {
   // Inferior conjunction of Mercury, 1993 November 6 at 3 h 28 m TD (JDE 2449297.645).
-  EXPECT_NEAR(static_cast<double>(instant_phenomene(planete_phenomene::mercure,
-                                                    genre_phenomene::inferieure_ou_opposition, -20)),
+  EXPECT_NEAR(static_cast<double>(
+                  instant_phenomene(planete_phenomene::mercure, genre_phenomene::inferieure_ou_opposition, -20)),
               2449297.645, une_minute);
   const resultat_phenomenes r = phenomenes_planetaires(recherche(1993, 1994, {planete_phenomene::mercure}));
   const phenomene_trouve* m = chercher(r, "Mercure", "Conjonction inférieure", "Novembre 1993");

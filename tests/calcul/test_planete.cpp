@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
+#include <planseries/planseries.h>
 
 #include <cmath>
-
-#include <planseries/planseries.h>
 
 #include "calcul/formats.h"
 #include "calcul/planete.h"
@@ -13,8 +12,12 @@ namespace {
 constexpr long double arcsec = 1.0L / 3600.0L;
 constexpr long double jd_venus = 2448976.5L;  // 20 December 1992, 0 h
 
-long double hms(long double h, long double m, long double s) { return (h + m / 60 + s / 3600) * 15; }
-long double dms(long double d, long double m, long double s) { return d < 0 ? d - m / 60 - s / 3600 : d + m / 60 + s / 3600; }
+long double hms(long double h, long double m, long double s) {
+  return (h + m / 60 + s / 3600) * 15;
+}
+long double dms(long double d, long double m, long double s) {
+  return d < 0 ? d - m / 60 - s / 3600 : d + m / 60 + s / 3600;
+}
 }  // namespace
 
 TEST(Planete, IndexEtNoms) {
@@ -138,7 +141,7 @@ TEST(Planete, VecteurGeocentrique) {
 
 // Every planet, over a century: finite places in range, distances that fit the orbits.
 TEST(Planete, PlausibleSurUnSiecle) {
-  const long double bornes[9][2] = {{0.5L, 1.5L}, {0.25L, 1.75L}, {0, 0}, {0.35L, 2.7L}, {3.9L, 6.5L},
+  const long double bornes[9][2] = {{0.5L, 1.5L},  {0.25L, 1.75L}, {0, 0},         {0.35L, 2.7L}, {3.9L, 6.5L},
                                     {7.9L, 11.1L}, {17.2L, 21.2L}, {28.7L, 31.4L}, {28.5L, 51}};
   for (int p = 0; p < nombre_planetes; ++p) {
     if (p == 2) continue;

@@ -70,10 +70,8 @@ TEST(Precession, DatesEgalesEtDeclinaisonsNegatives) {
     long double delta;
   };
   const cas liste[] = {
-      {0, 0, 0, {false, 0, 0, 0}, 0},
-      {23, 59, 59.9L, {true, 0, 30, 0}, -0.5L},
-      {6, 30, 0, {true, 10, 30, 0}, -10.5L},
-      {13, 0, 0, {false, 0, 30, 0}, 0.5L},
+      {0, 0, 0, {false, 0, 0, 0}, 0},        {23, 59, 59.9L, {true, 0, 30, 0}, -0.5L},
+      {6, 30, 0, {true, 10, 30, 0}, -10.5L}, {13, 0, 0, {false, 0, 30, 0}, 0.5L},
       {18, 15, 30, {true, 89, 0, 0}, -89},
   };
   for (const cas& c : liste) {

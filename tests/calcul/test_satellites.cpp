@@ -93,8 +93,8 @@ TEST(Satellites, HistoricalYears) {
     int mois, annee;
     date_jma jour_zero;  // day 0 of the chart, astronomical year
     int jours_du_mois;
-  } cas[] = {{1, -1, {31, 12, -1}, 31}, {2, -1, {31, 1, 0}, 29}, {3, -1, {29, 2, 0}, 31},
-             {2, -5, {31, 1, -4}, 29}, {2, -4, {31, 1, -3}, 28}, {1, 1, {31, 12, 0}, 31}};
+  } cas[] = {{1, -1, {31, 12, -1}, 31}, {2, -1, {31, 1, 0}, 29},  {3, -1, {29, 2, 0}, 31},
+             {2, -5, {31, 1, -4}, 29},  {2, -4, {31, 1, -3}, 28}, {1, 1, {31, 12, 0}, 31}};
   for (const auto& c : cas) {
     const graphique_satellites g = graphique_des_satellites(c.mois, c.annee);
     date_de_calcul d;
@@ -102,7 +102,8 @@ TEST(Satellites, HistoricalYears) {
     d.mois = c.jour_zero.mois;
     d.annee = c.jour_zero.annee;
     julien(d);
-    EXPECT_DOUBLE_EQ(static_cast<double>(g.jour_julien), static_cast<double>(d.jour_julien)) << c.mois << "/" << c.annee;
+    EXPECT_DOUBLE_EQ(static_cast<double>(g.jour_julien), static_cast<double>(d.jour_julien))
+        << c.mois << "/" << c.annee;
     EXPECT_EQ(g.jours_du_mois, c.jours_du_mois) << c.mois << "/" << c.annee;
   }
   // The report's dates are historical again: January of 1 BC starts on 31/12/-2.

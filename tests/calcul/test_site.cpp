@@ -41,8 +41,7 @@ TEST(Site, SiteCourantGardeLesValeursDuFichier) {
 }
 
 TEST(Site, BlocsDuRapport) {
-  EXPECT_EQ(bloc_site(champs_du_site({"Le Mans", 48.0L, -0.2L})),
-            "A Le Mans\t48° 0' 0\" N, 0° 12' 0\" E\r\n\r\n");
+  EXPECT_EQ(bloc_site(champs_du_site({"Le Mans", 48.0L, -0.2L})), "A Le Mans\t48° 0' 0\" N, 0° 12' 0\" E\r\n\r\n");
   EXPECT_EQ(bloc_date("20", 12, "1992", "00:00:00"), "Le 20 Décembre 1992 à 00:00:00\r\n");
   EXPECT_EQ(ligne_rapport("Lever ", "6 h 08 m"), "Lever \t6 h 08 m\r\n");
   EXPECT_EQ(texte_heure(7, 5, 3), "07:05:03");

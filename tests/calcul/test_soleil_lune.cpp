@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "calcul/rapport.h"
 #include "calcul/ephemerides.h"
+#include "calcul/rapport.h"
 #include "calcul/soleil_lune.h"
 
 using namespace almanax;
@@ -40,7 +40,8 @@ champs_site champs_paris() {
 std::vector<std::string> lignes(const std::string& t) {
   std::vector<std::string> r;
   std::size_t debut = 0;
-  for (std::size_t p; (p = t.find("\r\n", debut)) != std::string::npos; debut = p + 2) r.push_back(t.substr(debut, p - debut));
+  for (std::size_t p; (p = t.find("\r\n", debut)) != std::string::npos; debut = p + 2)
+    r.push_back(t.substr(debut, p - debut));
   EXPECT_EQ(debut, t.size()) << "text after the last CR LF";
   return r;
 }

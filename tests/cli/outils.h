@@ -1,14 +1,14 @@
 // Runs the built program for the command-line tests.
 #pragma once
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -19,8 +19,8 @@
 
 struct sortie_astro {
   int statut = -1;
-  std::string sortie;  // standard output
-  std::string erreurs;  // standard error
+  std::string sortie;       // standard output
+  std::string erreurs;      // standard error
   long pic_memoire_ko = 0;  // the run's peak resident memory
 };
 

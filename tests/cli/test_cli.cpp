@@ -16,7 +16,9 @@ using namespace almanax;
 using namespace almanax::cli;
 
 namespace {
-arguments args(std::map<std::string, std::string> v) { return arguments(std::move(v)); }
+arguments args(std::map<std::string, std::string> v) {
+  return arguments(std::move(v));
+}
 
 // Runs the command line in this process and returns {status, stdout, stderr}.
 sortie_astro lancer(std::vector<std::string> a) {
@@ -102,15 +104,17 @@ TEST(LigneDeCommande, DatesIsoEtFractionsDeSeconde) {
   };
   for (const auto& [texte, attendu] : dates) EXPECT_EQ(args({{"d", texte}}).date("d", {}), attendu) << texte;
   const std::tuple<const char*, int, int, int, int> heures[] = {
-      {"12:30:15.5", 12, 30, 15, 500}, {"12:30:15,25", 12, 30, 15, 250}, {"23:59:59.9999", 23, 59, 59, 999},
-      {"7:05", 7, 5, 0, 0},            {"00:00:00.000", 0, 0, 0, 0},     {"1:2:3", 1, 2, 3, 0},
+      {"12:30:15.5", 12, 30, 15, 500},    {"12:30:15,25", 12, 30, 15, 250},
+      {"23:59:59.9999", 23, 59, 59, 999}, {"7:05", 7, 5, 0, 0},
+      {"00:00:00.000", 0, 0, 0, 0},       {"1:2:3", 1, 2, 3, 0},
   };
   for (const auto& [texte, h, m, s, ms] : heures) {
     const heure_hms x = args({{"h", texte}}).heure("h", {});
     EXPECT_EQ((std::array{x.heure, x.minute, x.seconde, x.milliseconde}), (std::array{h, m, s, ms})) << texte;
   }
   // The same instant typed both ways gives the same report; the fraction is in the JSON inputs.
-  const auto jma = executer_astro({"--rapport", "dates", "--date1", "15/03/-44", "--heure1", "12:30:15", "--annee", "2000"});
+  const auto jma =
+      executer_astro({"--rapport", "dates", "--date1", "15/03/-44", "--heure1", "12:30:15", "--annee", "2000"});
   const auto iso =
       executer_astro({"--rapport", "dates", "--date1", "-0044-03-15", "--heure1", "12:30:15.5", "--annee", "2000"});
   ASSERT_EQ(iso.statut, 0) << iso.erreurs;
@@ -122,8 +126,8 @@ TEST(LigneDeCommande, DatesIsoEtFractionsDeSeconde) {
 }
 
 TEST(LigneDeCommande, SeparateurDecimalDeLaLangueCommeLaFenetre) {
-  const std::vector<std::string> a = {"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00",
-                                      "--lat",     "0",           "--lon",  "0"};
+  const std::vector<std::string> a = {"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure",
+                                      "00:00",     "--lat",       "0",      "--lon",      "0"};
   const std::pair<const char*, const char*> cas[] = {
       {"C.UTF-8", "Distance à la Terre \t0.99761 UA\r\n"},
       {"fr_FR.UTF-8", "Distance à la Terre \t0,99761 UA\r\n"},
@@ -257,7 +261,8 @@ void verifier_forme(const QJsonValue& v, const std::string& chemin, std::vector<
     for (const QJsonValue e : o["evenements"].toArray())
       if (!e.toObject().contains("jde")) faute("évènement sans jde");
   }
-  for (auto it = o.begin(); it != o.end(); ++it) verifier_forme(it.value(), chemin + "/" + it.key().toStdString(), fautes);
+  for (auto it = o.begin(); it != o.end(); ++it)
+    verifier_forme(it.value(), chemin + "/" + it.key().toStdString(), fautes);
 }
 
 }  // namespace
@@ -266,7 +271,8 @@ TEST(LigneDeCommande, TousLesRapportsJsonOntLaMemeForme) {
   // Short inputs for the searches; a report not listed runs on its defaults.
   const std::map<std::string, std::vector<std::string>> options = {
       {"dates", {"--date1", "15/03/-44", "--heure1", "12:00", "--annee", "1992"}},
-      {"ephemerides", {"--planete", "Saturne", "--date", "20/12/1992", "--heure", "00:00", "--lat", "48.8", "--lon", "-2.3"}},
+      {"ephemerides",
+       {"--planete", "Saturne", "--date", "20/12/1992", "--heure", "00:00", "--lat", "48.8", "--lon", "-2.3"}},
       {"soleil-lune", {"--date", "08/12/2026", "--heure", "12:00", "--lat", "78", "--lon", "-15"}},
       {"phases", {"--mois", "1", "--annee", "-4713"}},
       {"perigees", {"--debut", "1992", "--fin", "1993"}},
@@ -303,8 +309,8 @@ TEST(LigneDeCommande, TousLesRapportsJsonOntLaMemeForme) {
 }
 
 TEST(LigneDeCommande, LeProgrammeConstruitRepondCommeLaFonction) {
-  const auto r = executer_astro({"--rapport", "dates", "--date1", "01/01/2000", "--heure1", "12:00", "--date2",
-                                 "02/01/2000", "--annee", "2026"});
+  const auto r = executer_astro(
+      {"--rapport", "dates", "--date1", "01/01/2000", "--heure1", "12:00", "--date2", "02/01/2000", "--annee", "2026"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_NE(r.sortie.find("Première date\t Nom du jour : samedi\r\n"), std::string::npos);
   EXPECT_NE(r.sortie.find("Pâques\t: 5 Avril\r\n"), std::string::npos);

@@ -29,12 +29,12 @@ std::vector<std::vector<std::string>> cas_des_rapports() {
   for (int i = 0; i < 300; ++i) {
     int annee = -4700 + static_cast<int>(tirer(14690));
     if (annee == 0) annee = 1;
-    const std::string date = std::to_string(1 + tirer(28)) + "/" + std::to_string(1 + tirer(12)) + "/" +
-                             std::to_string(annee);
+    const std::string date =
+        std::to_string(1 + tirer(28)) + "/" + std::to_string(1 + tirer(12)) + "/" + std::to_string(annee);
     const std::string heure = std::to_string(tirer(24)) + ":" + std::to_string(tirer(60));
     const auto& site = sites[i % sites.size()];
-    std::vector<std::string> e = {"--rapport", "ephemerides", "--planete", planetes[i % 9], "--date", date,
-                                  "--heure", heure};
+    std::vector<std::string> e = {"--rapport", "ephemerides", "--planete", planetes[i % 9],
+                                  "--date",    date,          "--heure",   heure};
     e.insert(e.end(), site.begin(), site.end());
     cas.push_back(e);
     std::vector<std::string> sl = {"--rapport", "soleil-lune", "--date", date, "--heure", heure};

@@ -8,8 +8,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "outils.h"
@@ -35,7 +35,8 @@ TEST(FichiersCli, FichierIllisibleSignaleEtListeFournieUtilisee) {
   const cas table[] = {
       {"villes.dat",
        {"--rapport", "soleil-lune", "--site", "Paris", "--date", "01/01/2000"},
-       "villes.dat » n'est pas lu : ce n'est pas un fichier ordinaire. La liste fournie avec le programme est utilisée"},
+       "villes.dat » n'est pas lu : ce n'est pas un fichier ordinaire. La liste fournie avec le programme est "
+       "utilisée"},
       {"cometes.dat",
        {"--rapport", "comete", "--comete", "1P/Halley", "--date", "01/02/1986"},
        "cometes.dat » n'est pas lu : ce n'est pas un fichier ordinaire.) : le catalogue fourni avec le programme est "

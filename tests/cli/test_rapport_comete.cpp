@@ -19,8 +19,8 @@ std::filesystem::path dossier_vide(const char* nom) {
 
 TEST(RapportComete, CatalogueEtElementsDonnentLeMemeBloc) {
   const auto d = dossier_vide("comete");
-  const auto r = executer_astro({"--rapport", "comete", "--comete", "1p/halley", "--date", "01/02/1986", "--heure",
-                                 "00:00"}, d);
+  const auto r =
+      executer_astro({"--rapport", "comete", "--comete", "1p/halley", "--date", "01/02/1986", "--heure", "00:00"}, d);
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_EQ(r.sortie.rfind("Le 1 Février 1986 à 00:00:00\r\nNom          \t1P/Halley\r\nAscension Droite\t", 0), 0u)
       << r.sortie;
@@ -30,14 +30,15 @@ TEST(RapportComete, CatalogueEtElementsDonnentLeMemeBloc) {
   EXPECT_FALSE(std::filesystem::exists(d / "cometes.dat"));
 
   // Halley's elements of the bundled catalogue typed as options.
-  const auto e = executer_astro({"--rapport", "comete", "--T", "05/02/1986.89532", "--q", "0,5859781", "--e",
-                                 "0,9671429", "--i", "162,26269", "--w", "111,33249", "--W", "58,42008", "--nom",
-                                 "1P/Halley", "--date", "01/02/1986", "--heure", "00:00"},
+  const auto e = executer_astro({"--rapport", "comete",    "--T",   "05/02/1986.89532", "--q",    "0,5859781",
+                                 "--e",       "0,9671429", "--i",   "162,26269",        "--w",    "111,33249",
+                                 "--W",       "58,42008",  "--nom", "1P/Halley",        "--date", "01/02/1986",
+                                 "--heure",   "00:00"},
                                 d);
   ASSERT_EQ(e.statut, 0) << e.erreurs;
   EXPECT_EQ(e.sortie, r.sortie);
-  const QJsonObject j = document_json(executer_astro({"--rapport", "comete", "--comete", "1P/Halley", "--date",
-                                                      "01/02/1986", "--heure", "00:00", "--json"}));
+  const QJsonObject j = document_json(executer_astro(
+      {"--rapport", "comete", "--comete", "1P/Halley", "--date", "01/02/1986", "--heure", "00:00", "--json"}));
   EXPECT_EQ(au_chemin(j, "resultat/ascension_droite_deg/texte").toString(), "21 h 04 m 09 s");
   EXPECT_NEAR(au_chemin(j, "resultat/ascension_droite_deg/valeur").toDouble(), 316.037, 1e-3);
   EXPECT_NEAR(au_chemin(j, "resultat/declinaison_deg/valeur").toDouble(), -9.8119, 1e-4);
@@ -101,8 +102,9 @@ TEST(RapportComete, PassageImpossibleEtPositionNonFinie) {
   EXPECT_EQ(a.statut, 0) << a.erreurs;
   const auto b = executer_astro({"--rapport", "comete", "--comete", "beta"}, d);
   EXPECT_EQ(b.statut, 2);
-  EXPECT_NE(b.erreurs.find("Mois invalide : Changez ce mois. (comète « BETA » de cometes.dat, ligne 3, élément T (mois))."),
-            std::string::npos)
+  EXPECT_NE(
+      b.erreurs.find("Mois invalide : Changez ce mois. (comète « BETA » de cometes.dat, ligne 3, élément T (mois))."),
+      std::string::npos)
       << b.erreurs;
   EXPECT_TRUE(b.sortie.empty());
 }
@@ -110,20 +112,23 @@ TEST(RapportComete, PassageImpossibleEtPositionNonFinie) {
 // θ Persei from J2000.0 to 2028 November 13.19, proper motion included; a negative
 // declination with its sign on the whole angle; refusals.
 TEST(RapportPrecession, ThetaPerseiEtRefus) {
-  const auto j = executer_astro({"--rapport", "precession", "--ad", "2:44:11.986", "--dec", "+49:13:42.48", "--mpa",
-                                 "0.03425", "--mpd", "-0.0895", "--date", "13/11/2028", "--heure", "04:33:36",
-                                 "--json"});
+  const auto j =
+      executer_astro({"--rapport", "precession", "--ad", "2:44:11.986", "--dec", "+49:13:42.48", "--mpa", "0.03425",
+                      "--mpd", "-0.0895", "--date", "13/11/2028", "--heure", "04:33:36", "--json"});
   ASSERT_EQ(j.statut, 0) << j.erreurs;
   const QJsonObject d = document_json(j);
-  EXPECT_EQ(au_chemin(d, "texte").toString(),
-            "le 13 Novembre 2028 à 04:33:36\r\nAscension droite \t: 2 h 46 m 11 s\r\nDéclinaison \t: 49 ° 20 '  55 ''\r\n");
-  const std::pair<const char*, double> valeurs[] = {{"zeta_arcsec", 665.7627}, {"z_arcsec", 665.8288},
-                                                    {"theta_arcsec", 578.5489}, {"ascension_droite_deg/valeur", 41.54721},
+  EXPECT_EQ(
+      au_chemin(d, "texte").toString(),
+      "le 13 Novembre 2028 à 04:33:36\r\nAscension droite \t: 2 h 46 m 11 s\r\nDéclinaison \t: 49 ° 20 '  55 ''\r\n");
+  const std::pair<const char*, double> valeurs[] = {{"zeta_arcsec", 665.7627},
+                                                    {"z_arcsec", 665.8288},
+                                                    {"theta_arcsec", 578.5489},
+                                                    {"ascension_droite_deg/valeur", 41.54721},
                                                     {"declinaison_deg/valeur", 49.34848}};
   for (const auto& [cle, v] : valeurs)
     EXPECT_NEAR(au_chemin(d, std::string("resultat/") + cle).toDouble(), v, 1e-4) << cle;
-  const auto r = executer_astro({"--rapport", "precession", "--ad", "0:00:00", "--dec", "-0:30:00", "--date",
-                                 "01/01/2000", "--heure", "12:00"});
+  const auto r = executer_astro(
+      {"--rapport", "precession", "--ad", "0:00:00", "--dec", "-0:30:00", "--date", "01/01/2000", "--heure", "12:00"});
   EXPECT_NE(r.sortie.find("Déclinaison \t: -0 ° 30 '  00 ''\r\n"), std::string::npos) << r.sortie;
   for (const char* dec : {"90:0:0", "1:60:0"}) {
     const auto e = executer_astro({"--rapport", "precession", "--ad", "1:00:00", "--dec", dec});

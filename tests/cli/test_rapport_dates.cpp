@@ -19,8 +19,8 @@ TEST(RapportDates, TexteExactDeLaPage) {
 }
 
 TEST(RapportDates, JsonAvecLesValeursBrutes) {
-  const auto r = executer_astro({"--rapport", "dates", "--date1", "01/01/2000", "--heure1", "12:00", "--annee", "2026",
-                                 "--json"});
+  const auto r =
+      executer_astro({"--rapport", "dates", "--date1", "01/01/2000", "--heure1", "12:00", "--annee", "2026", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const QJsonObject d = document_json(r);
   EXPECT_EQ(d["rapport"].toString(), "dates");
@@ -41,7 +41,8 @@ TEST(RapportDates, JsonAvecLesValeursBrutes) {
 
 TEST(RapportDates, AnneesExtremes) {
   for (const char* annee : {"-1000", "-1", "1", "3000"}) {
-    const auto r = executer_astro({"--rapport", "dates", "--date1", "01/01/-4713", "--date2", "31/12/9999", "--annee", annee});
+    const auto r =
+        executer_astro({"--rapport", "dates", "--date1", "01/01/-4713", "--date2", "31/12/9999", "--annee", annee});
     EXPECT_EQ(r.statut, 0) << annee << r.erreurs;
     EXPECT_EQ(r.sortie.find("nan"), std::string::npos);
     EXPECT_NE(r.sortie.find("Pâques\t: "), std::string::npos);

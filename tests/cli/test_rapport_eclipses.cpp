@@ -7,7 +7,9 @@
 
 namespace {
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
 }  // namespace
 
@@ -29,8 +31,9 @@ TEST(RapportEclipses, EclipsesDeSoleil) {
   const auto r = executer_astro({"--rapport", "eclipses", "--debut", "1992", "--fin", "1993", "--type", "solaire"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_EQ(r.sortie.rfind("Eclipses \r\n\r\n Le 04 Janvier 1992 à 23h 0", 0), 0u) << r.sortie;
-  EXPECT_TRUE(contient(r.sortie, "s \r\n\r\n Il y a une éclipse de Soleil annulaire centrale\r\n"
-                                 " Rayon du cône de pénombre du plan fondamental : 0."));
+  EXPECT_TRUE(contient(r.sortie,
+                       "s \r\n\r\n Il y a une éclipse de Soleil annulaire centrale\r\n"
+                       " Rayon du cône de pénombre du plan fondamental : 0."));
   // The handbook's eclipse of 1993 May 21: partial, magnitude 0.740 (C locale: a point).
   const std::size_t mai = r.sortie.find(" Le 21 Mai 1993  à 14h 2");
   ASSERT_NE(mai, std::string::npos) << r.sortie;
@@ -40,7 +43,8 @@ TEST(RapportEclipses, EclipsesDeSoleil) {
 }
 
 TEST(RapportEclipses, JsonEnJoursJuliensDEphemerides) {
-  const auto r = executer_astro({"--rapport", "eclipses", "--debut", "1993", "--fin", "1994", "--type", "solaire", "--json"});
+  const auto r =
+      executer_astro({"--rapport", "eclipses", "--debut", "1993", "--fin", "1994", "--type", "solaire", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const QJsonObject d = document_json(r);
   QJsonObject mai;

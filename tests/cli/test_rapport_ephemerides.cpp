@@ -10,8 +10,8 @@
 
 namespace {
 
-const std::vector<std::string> venus_1992 = {"--rapport", "ephemerides", "--planete", "Vénus", "--date", "20/12/1992",
-                                             "--heure",   "00:00",       "--lat",     "48.8333", "--lon", "-2.3333"};
+const std::vector<std::string> venus_1992 = {"--rapport", "ephemerides", "--planete", "Vénus",   "--date", "20/12/1992",
+                                             "--heure",   "00:00",       "--lat",     "48.8333", "--lon",  "-2.3333"};
 
 std::vector<std::string> avec(std::vector<std::string> a, std::initializer_list<std::string> plus) {
   a.insert(a.end(), plus);
@@ -96,7 +96,8 @@ TEST(RapportEphemerides, TerreEtPluton) {
   const QJsonObject d = document_json(r);
   EXPECT_TRUE(au_chemin(d, "resultat/elements").isNull());
   EXPECT_EQ(r.sortie.find("Longitude moyenne"), std::string::npos);
-  EXPECT_NE(d["texte"].toString().toStdString().find("Distance à la Terre \t30.5290 UA"), std::string::npos) << r.sortie;
+  EXPECT_NE(d["texte"].toString().toStdString().find("Distance à la Terre \t30.5290 UA"), std::string::npos)
+      << r.sortie;
   EXPECT_TRUE(au_chemin(d, "resultat/angle_phase_deg").isNull());
 }
 

@@ -89,8 +89,8 @@ TEST(RapportsGraphiques, SatellitesHistoricalYears) {
 
 // One value of the curve per day of the year asked: 365, 366, and 355 for 1582.
 TEST(RapportsGraphiques, EquationCurveHasTheYearsDays) {
-  const std::pair<const char*, int> cas[] = {{"1/7/1582", 355}, {"1/7/1583", 365}, {"1/7/1600", 366},
-                                             {"1/7/-1", 366},   {"1/7/-4", 365}};
+  const std::pair<const char*, int> cas[] = {
+      {"1/7/1582", 355}, {"1/7/1583", 365}, {"1/7/1600", 366}, {"1/7/-1", 366}, {"1/7/-4", 365}};
   for (const auto& [date, jours] : cas) {
     const auto r = executer_astro({"--rapport", "equation-temps", "--date", date, "--json"});
     ASSERT_EQ(r.statut, 0) << r.erreurs;
@@ -101,8 +101,7 @@ TEST(RapportsGraphiques, EquationCurveHasTheYearsDays) {
   const auto r = executer_astro({"--rapport", "equation-temps", "--date", "1/7/1582", "--json"});
   const QJsonArray valeurs = au_chemin(document_json(r), "resultat/courbe_midi_min").toArray();
   const auto fin = executer_astro({"--rapport", "equation-temps", "--date", "31/12/1582", "--json"});
-  EXPECT_NEAR(valeurs.last().toDouble(), au_chemin(document_json(fin), "resultat/equation_min/valeur").toDouble(),
-              0.5);
+  EXPECT_NEAR(valeurs.last().toDouble(), au_chemin(document_json(fin), "resultat/equation_min/valeur").toDouble(), 0.5);
 }
 
 // The pictures are drawn without a window, at the design size, in the format of the

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
 std::size_t compter(const std::string& texte, const std::string& morceau) {
   std::size_t n = 0;
@@ -51,7 +53,8 @@ TEST(RapportPerigees, ApogeeDOctobre1988) {
     if (e["k"].toDouble() == -148.5) octobre = e.toObject();
   ASSERT_FALSE(octobre.isEmpty());
   EXPECT_NEAR(octobre["jde"].toDouble(), 2447442.3543, 1.0 / 1440);
-  EXPECT_TRUE(octobre["instant"].toString().startsWith("1988-10-07T20:30:")) << octobre["instant"].toString().toStdString();
+  EXPECT_TRUE(octobre["instant"].toString().startsWith("1988-10-07T20:30:"))
+      << octobre["instant"].toString().toStdString();
   EXPECT_NEAR(au_chemin(octobre, "parallaxe_arcsec/valeur").toDouble(), 3240.679, 0.002);
   EXPECT_EQ(au_chemin(octobre, "genre/code").toString(), "apogee");
   EXPECT_EQ(au_chemin(octobre, "genre/libelle").toString(), "Apogée");

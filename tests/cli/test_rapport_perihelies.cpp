@@ -29,7 +29,8 @@ TEST(RapportPerihelies, TexteExactDeLaCopie) {
   EXPECT_EQ(r.sortie.rfind("Périhélies et aphélies \r\n\r\n", 0), 0u) << r.sortie;
   // Venus at perihelion 1978 December 31 at 4 h 54 m TD, at a (1 - e) from the Sun; the
   // test runs in the C locale, so the distance has a point.
-  EXPECT_TRUE(std::regex_search(r.sortie, std::regex("\r\nVénus\tPérihélie  Le  31 Décembre 1978 à 4 h à 0\\.7184[0-9]{2}\r\n")))
+  EXPECT_TRUE(std::regex_search(r.sortie,
+                                std::regex("\r\nVénus\tPérihélie  Le  31 Décembre 1978 à 4 h à 0\\.7184[0-9]{2}\r\n")))
       << r.sortie;
   const std::vector<std::string> l = lignes_du_texte(r.sortie);
   ASSERT_GT(l.size(), 4u);
@@ -47,8 +48,8 @@ TEST(RapportPerihelies, TexteExactDeLaCopie) {
 }
 
 TEST(RapportPerihelies, JsonAvecDistancesEtJoursJuliens) {
-  const auto r = executer_astro({"--rapport", "perihelies", "--debut", "2032", "--fin", "2033", "--planetes", "mars",
-                                 "--json"});
+  const auto r =
+      executer_astro({"--rapport", "perihelies", "--debut", "2032", "--fin", "2033", "--planetes", "mars", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const QJsonObject d = document_json(r);
   const QJsonObject aphelie = element_ou(au_chemin(d, "resultat/evenements"), "date", " 24 Octobre 2032 à 22 h ");
@@ -66,8 +67,12 @@ TEST(RapportPerihelies, JsonAvecDistancesEtJoursJuliens) {
 
 TEST(RapportPerihelies, ValeursRefusees) {
   const std::vector<std::vector<std::string>> mauvais = {
-      {"--debut", "1993", "--fin", "1993"}, {"--debut", "1995", "--fin", "1993"}, {"--fin", "10000"},
-      {"--debut", "-5000"},                 {"--planetes", "Pluton"},            {"--planetes", "Terre,"},
+      {"--debut", "1993", "--fin", "1993"},
+      {"--debut", "1995", "--fin", "1993"},
+      {"--fin", "10000"},
+      {"--debut", "-5000"},
+      {"--planetes", "Pluton"},
+      {"--planetes", "Terre,"},
   };
   for (const auto& options : mauvais) {
     std::vector<std::string> args = {"--rapport", "perihelies"};
@@ -82,8 +87,9 @@ TEST(RapportPerihelies, ValeursRefusees) {
 TEST(RapportPerihelies, AnneesLesPlusAnciennesEtLesPlusLointaines) {
   const auto a = executer_astro({"--rapport", "perihelies", "--debut", "-4713", "--fin", "-4712"});
   ASSERT_EQ(a.statut, 0) << a.erreurs;
-  const std::regex forme("(Jupiter|Mars|Mercure|Neptune|Saturne|Terre|Uranus|Vénus)\t(Périhélie|Aphélie)  Le  "
-                         "[0-9]{1,2} [A-Za-zéû]+ -471[23] à [0-9]{1,2} h à [0-9]+\\.[0-9]{6}");
+  const std::regex forme(
+      "(Jupiter|Mars|Mercure|Neptune|Saturne|Terre|Uranus|Vénus)\t(Périhélie|Aphélie)  Le  "
+      "[0-9]{1,2} [A-Za-zéû]+ -471[23] à [0-9]{1,2} h à [0-9]+\\.[0-9]{6}");
   const std::vector<std::string> l = lignes_du_texte(a.sortie);
   ASSERT_GT(l.size(), 10u);
   for (std::size_t i = 2; i + 1 < l.size(); ++i) EXPECT_TRUE(std::regex_match(l[i], forme)) << l[i];

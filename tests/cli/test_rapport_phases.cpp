@@ -7,7 +7,9 @@
 
 namespace {
 
-bool contient(const std::string& texte, const std::string& morceau) { return texte.find(morceau) != std::string::npos; }
+bool contient(const std::string& texte, const std::string& morceau) {
+  return texte.find(morceau) != std::string::npos;
+}
 
 void refus(const std::vector<std::string>& args, const std::string& message) {
   const auto r = executer_astro(args);
@@ -61,8 +63,8 @@ TEST(RapportPhases, AnneesExtremes) {
   struct cas {
     const char *mois, *annee, *premier_mois;
   };
-  for (const cas& c : {cas{"1", "-4713", " Janvier -4713 à "}, cas{"12", "9999", " Décembre 9999 à "},
-                       cas{"6", "0", " Juin 00 à "}}) {
+  for (const cas& c :
+       {cas{"1", "-4713", " Janvier -4713 à "}, cas{"12", "9999", " Décembre 9999 à "}, cas{"6", "0", " Juin 00 à "}}) {
     const auto r = executer_astro({"--rapport", "phases", "--mois", c.mois, "--annee", c.annee});
     ASSERT_EQ(r.statut, 0) << c.annee << r.erreurs;
     EXPECT_TRUE(contient(r.sortie, c.premier_mois)) << r.sortie;

@@ -20,11 +20,11 @@ std::vector<std::string> lignes_du_texte(const std::string& texte) {
   return l;
 }
 
-
 }  // namespace
 
 TEST(RapportPhenomenes, TexteExactDeLaCopie) {
-  const auto r = executer_astro({"--rapport", "phenomenes", "--debut", "1993", "--fin", "1994", "--planetes", "mercure"});
+  const auto r =
+      executer_astro({"--rapport", "phenomenes", "--debut", "1993", "--fin", "1994", "--planetes", "mercure"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_TRUE(r.erreurs.empty());
   EXPECT_EQ(r.sortie.rfind("Phénomènes Planétaires \r\n\r\n", 0), 0u) << r.sortie;
@@ -66,7 +66,8 @@ TEST(RapportPhenomenes, JsonEnJoursJuliensDesEphemerides) {
   EXPECT_EQ(d["rapport"].toString(), "phenomenes");
   const QJsonObject novembre = element_ou(au_chemin(d, "resultat/evenements"), "date", " 6 Novembre 1993 à 3 h ");
   EXPECT_NEAR(novembre["jde"].toDouble(), 2449297.645, 1.0 / 1440);
-  EXPECT_TRUE(novembre["instant"].toString().startsWith("1993-11-06T03:28:")) << novembre["instant"].toString().toStdString();
+  EXPECT_TRUE(novembre["instant"].toString().startsWith("1993-11-06T03:28:"))
+      << novembre["instant"].toString().toStdString();
   EXPECT_EQ(au_chemin(novembre, "genre/code").toString(), "conjonction_inferieure");
   EXPECT_EQ(au_chemin(novembre, "genre/libelle").toString(), "Conjonction inférieure");
   EXPECT_EQ(au_chemin(novembre, "planete/code").toString(), "mercure");
@@ -79,9 +80,14 @@ TEST(RapportPhenomenes, JsonEnJoursJuliensDesEphemerides) {
 
 TEST(RapportPhenomenes, ValeursRefusees) {
   const std::vector<std::vector<std::string>> mauvais = {
-      {"--debut", "1993", "--fin", "1993"},  {"--debut", "1994", "--fin", "1993"}, {"--debut", "-4714"},
-      {"--debut", "1993", "--fin", "10000"}, {"--debut", "mil"},                  {"--planetes", "Pluton"},
-      {"--planetes", "Terre"},               {"--phenomene", "opposition"},
+      {"--debut", "1993", "--fin", "1993"},
+      {"--debut", "1994", "--fin", "1993"},
+      {"--debut", "-4714"},
+      {"--debut", "1993", "--fin", "10000"},
+      {"--debut", "mil"},
+      {"--planetes", "Pluton"},
+      {"--planetes", "Terre"},
+      {"--phenomene", "opposition"},
   };
   for (const auto& options : mauvais) {
     std::vector<std::string> args = {"--rapport", "phenomenes"};
@@ -102,8 +108,9 @@ TEST(RapportPhenomenes, ToutesLesAnneesDeLaPage) {
   const std::vector<std::string> l = lignes_du_texte(r.sortie);
   // 14712 years: about 3.2 conjunctions of each kind a year for Mercury alone.
   ASSERT_GT(l.size(), 200000u);
-  const std::regex forme("(Jupiter|Mars|Mercure|Neptune|Saturne|Uranus|Vénus)\t[A-Za-zéè ]+Le  [0-9]{1,2} "
-                         "[A-Za-zéû]+ -?[0-9]{1,4} à [0-9]{1,2} h ");
+  const std::regex forme(
+      "(Jupiter|Mars|Mercure|Neptune|Saturne|Uranus|Vénus)\t[A-Za-zéè ]+Le  [0-9]{1,2} "
+      "[A-Za-zéû]+ -?[0-9]{1,4} à [0-9]{1,2} h ");
   for (std::size_t i = 2; i + 1 < l.size(); i += 997) EXPECT_TRUE(std::regex_match(l[i], forme)) << l[i];
   EXPECT_NE(r.sortie.find("Le  4 Janvier -4713 à 7 h "), std::string::npos);  // the very first weeks
   EXPECT_EQ(r.sortie.find("nan"), std::string::npos);

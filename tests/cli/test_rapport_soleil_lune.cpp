@@ -6,8 +6,8 @@
 #include "outils.h"
 
 TEST(RapportSoleilLune, TexteDeLaCopieDu13Octobre1992) {
-  const auto r = executer_astro({"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00", "--lat",
-                                 "48.8667", "--lon", "-2.3333"});
+  const auto r = executer_astro(
+      {"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00", "--lat", "48.8667", "--lon", "-2.3333"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_TRUE(r.erreurs.empty()) << r.erreurs;
   const std::string& t = r.sortie;
@@ -17,7 +17,9 @@ TEST(RapportSoleilLune, TexteDeLaCopieDu13Octobre1992) {
   EXPECT_NE(t.find("Longitude apparente \t199 ° 54 '  22 ''\r\n"), std::string::npos) << t;
   // The C locale of the test run: a point as separator.
   EXPECT_NE(t.find("Distance à la Terre \t0.99761 UA\r\n"), std::string::npos) << t;
-  EXPECT_NE(t.find("Méridien \t11 h 37 m\r\nCoucher \t17 h 05 m\r\n\r\nLune \r\n\r\nLongitude géocentrique \t"), std::string::npos) << t;
+  EXPECT_NE(t.find("Méridien \t11 h 37 m\r\nCoucher \t17 h 05 m\r\n\r\nLune \r\n\r\nLongitude géocentrique \t"),
+            std::string::npos)
+      << t;
   EXPECT_NE(t.find("\r\nparallaxe \t"), std::string::npos);
   EXPECT_NE(t.find(" %\r\nDiamètre apparent \t"), std::string::npos);
   EXPECT_TRUE(t.ends_with("\r\n\r\n\r\n"));
@@ -67,8 +69,8 @@ TEST(RapportSoleilLune, JsonAvecLesValeursBrutes) {
 }
 
 TEST(RapportSoleilLune, SoleilDu13Octobre1992EnJson) {
-  const auto r = executer_astro({"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00", "--lat", "0",
-                                 "--lon", "0", "--json"});
+  const auto r = executer_astro(
+      {"--rapport", "soleil-lune", "--date", "13/10/1992", "--heure", "00:00", "--lat", "0", "--lon", "0", "--json"});
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   const QJsonObject soleil = au_chemin(document_json(r), "resultat/soleil").toObject();
   EXPECT_NEAR(au_chemin(soleil, "longitude_apparente_deg/valeur").toDouble(), 199.906061, 1e-5);
@@ -84,8 +86,8 @@ TEST(RapportSoleilLune, SoleilDu13Octobre1992EnJson) {
 TEST(RapportSoleilLune, LuneCirconpolaireSansEchec) {
   // 78° north while the Moon's declination is high: no rising that day, a clear text.
   for (const char* date : {"01/03/2006", "08/03/2006", "15/03/2006", "22/03/2006"}) {
-    const auto r = executer_astro({"--rapport", "soleil-lune", "--date", date, "--heure", "12:00", "--lat", "78",
-                                   "--lon", "-15"});
+    const auto r =
+        executer_astro({"--rapport", "soleil-lune", "--date", date, "--heure", "12:00", "--lat", "78", "--lon", "-15"});
     ASSERT_EQ(r.statut, 0) << date << r.erreurs;
     EXPECT_EQ(r.sortie.find("nan"), std::string::npos) << r.sortie;
     EXPECT_EQ(r.sortie.find("NAN"), std::string::npos) << r.sortie;

@@ -12,15 +12,14 @@
 #include <array>
 #include <cmath>
 
+#include "../calcul/kepler_bissection.h"
 #include "calcul/calendrier.h"
 #include "calcul/comete.h"
 #include "calcul/numerique.h"
 #include "donnees/cometes.h"
 #include "donnees/villes.h"
-#include "../calcul/kepler_bissection.h"
-#include "planseries/planseries.h"
-
 #include "fichiers_test.h"
+#include "planseries/planseries.h"
 
 namespace almanax {
 namespace {
@@ -47,20 +46,24 @@ textes_comete elements(std::string e = "0,5") {
   return t;
 }
 
-const QByteArray deux_cometes = "BORRELLY\t2001\t9\t14,7\t1,36\t0,62\t353\t75\t30\r\nHALLEY\t1986\t2\t9,5\t0,58\t0,967\t111\t58\t162\r\n";
+const QByteArray deux_cometes =
+    "BORRELLY\t2001\t9\t14,7\t1,36\t0,62\t353\t75\t30\r\nHALLEY\t1986\t2\t9,5\t0,58\t0,967\t111\t58\t162\r\n";
 
 }  // namespace
 
 TEST(Cometes, LectureDesLignes) {
   // A line without TAB is a comet with an empty name; blank lines pass; CP-1252 names.
-  const QByteArray contenu = "ligne sans tabulation\r\n\r\nCOM\xC8TE\t1989\t8\t20,29104\t1,3245017\t1\t186,27004\t334,72946\t11,94051\nX\t1\t2";
+  const QByteArray contenu =
+      "ligne sans "
+      "tabulation\r\n\r\nCOM\xC8TE\t1989\t8\t20,29104\t1,3245017\t1\t186,27004\t334,72946\t11,94051\nX\t1\t2";
   const std::vector<comete> c = lire_cometes(contenu);
   ASSERT_EQ(c.size(), 3u);
   EXPECT_EQ(c[0], (comete{"", "ligne sans tabulation", true}));
   EXPECT_EQ(c[1].nom, "COMÈTE");
   const textes_comete t = textes_de(c[1].donnees);
-  EXPECT_EQ((std::array{t.T_annee, t.T_mois, t.T_jour, t.q, t.e, t.w, t.W, t.i}),
-            (std::array<std::string, 8>{"1989", "8", "20,29104", "1,3245017", "1", "186,27004", "334,72946", "11,94051"}));
+  EXPECT_EQ(
+      (std::array{t.T_annee, t.T_mois, t.T_jour, t.q, t.e, t.w, t.W, t.i}),
+      (std::array<std::string, 8>{"1989", "8", "20,29104", "1,3245017", "1", "186,27004", "334,72946", "11,94051"}));
   EXPECT_EQ(textes_de(c[2].donnees).q, "");  // missing fields are empty
   // Written back: UTF-8, CR LF, the line without TAB as it was.
   EXPECT_EQ(contenu_cometes(c),
@@ -159,8 +162,8 @@ using vec3 = std::array<long double, 3>;
 // Gregorian calendar date with fractional day to Julian day (Fliegel and Van Flandern).
 long double jour_julien_gregorien(int annee, int mois, long double jour) {
   const long long a = (14 - mois) / 12, y = annee + 4800 - a, m = mois + 12 * a - 3;
-  const long long jdn = static_cast<long long>(std::floor(jour)) + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 +
-                        y / 400 - 32045;
+  const long long jdn =
+      static_cast<long long>(std::floor(jour)) + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
   return jdn - 0.5L + (jour - std::floor(jour));
 }
 
@@ -202,8 +205,8 @@ vec3 soleil(long double jd) {
   const long double L = planseries::terre2_longitude(tau) + pi, b = -planseries::terre2_latitude(tau);
   const long double R = planseries::terre_rayon(tau);
   const long double X = R * std::cos(b) * std::cos(L), Y = R * std::cos(b) * std::sin(L), Z = R * std::sin(b);
-  return {X + 0.00000044036L * Y - 0.000000190919L * Z, -0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z,
-          0.397776982902L * Y + 0.917482137087L * Z};
+  return {X + 0.00000044036L * Y - 0.000000190919L * Z,
+          -0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z, 0.397776982902L * Y + 0.917482137087L * Z};
 }
 
 }  // namespace

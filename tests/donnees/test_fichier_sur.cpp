@@ -36,7 +36,8 @@ TEST(FichierSur, CeQuiNEstPasUnFichierNiLuNiRemplace) {
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
-  EXPECT_NE(ecrire_fichier_sur(d.filePath("simple/x.dat"), "y").find("simple » n'est pas un dossier."), std::string::npos);
+  EXPECT_NE(ecrire_fichier_sur(d.filePath("simple/x.dat"), "y").find("simple » n'est pas un dossier."),
+            std::string::npos);
   EXPECT_NE(ecrire_fichier_sur(d.filePath("parti/x.dat"), "y").find("parti » n'existe pas."), std::string::npos);
 }
 

@@ -13,7 +13,6 @@
 #include "donnees/cometes.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
-
 #include "fichiers_test.h"
 
 namespace almanax {
@@ -242,9 +241,10 @@ TEST(Fusion, ConflitSurUneCometeDemandeAvecSesMots) {
     });
     ASSERT_TRUE(op.reussie);
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0],
-              "Catalogue des comètes modifié ailleurs : La comète « HALLEY » vient d'être modifiée dans cometes.dat par "
-              "un autre programme ou une autre fenêtre. Remplacer ses éléments par ceux que vous avez saisis ?");
+    EXPECT_EQ(
+        questions[0],
+        "Catalogue des comètes modifié ailleurs : La comète « HALLEY » vient d'être modifiée dans cometes.dat par "
+        "un autre programme ou une autre fenêtre. Remplacer ses éléments par ceux que vous avez saisis ?");
     EXPECT_EQ(textes_de(lire_cometes(lire(d.cometes()))[1].donnees).q, reponse ? "0,6" : "0,59");
     EXPECT_EQ(textes_de(f.cometes()[1].donnees).q, reponse ? "0,6" : "0,59");
   }
@@ -278,7 +278,8 @@ TEST(Fusion, LigneLongueRelueApresReecritureEnUtf8) {
     ASSERT_EQ(f.taille(), c.gardee ? 2u : 1u);
     if (!c.gardee) {
       ASSERT_EQ(ch.avertissements.size(), 1u);
-      EXPECT_EQ(ch.avertissements[0], "Ligne 2 de villes.dat ignorée : ligne trop longue (1025 caractères, 1024 au plus).");
+      EXPECT_EQ(ch.avertissements[0],
+                "Ligne 2 de villes.dat ignorée : ligne trop longue (1025 caractères, 1024 au plus).");
     }
     ASSERT_TRUE(f.ajouter("Agen", 44.2, -0.62).reussie);
     const lecture_villes l = lire_villes(lire(dir.filePath("villes.dat")));
@@ -293,12 +294,14 @@ TEST(Fusion, TemporairesAbandonnesSupprimesEtRienDAutre) {
     const QString c = dir.filePath(QString::fromLatin1(nom));
     ecrire(c, "48.85 -2.35 Paris\r\n");
     if (ancien) {
-      struct utimbuf t {1000000000, 1000000000};
+      struct utimbuf t {
+        1000000000, 1000000000
+      };
       ASSERT_EQ(::utime(QFile::encodeName(c).constData(), &t), 0);
     }
   };
   creer("villes.dat", true);
-  creer("villes.dat.AbCdEf", true);   // left by a killed save
+  creer("villes.dat.AbCdEf", true);  // left by a killed save
   creer("villes.dat.qWeRtY", true);
   creer("villes.dat.XyZabc", false);  // a save of another running copy, under way
   creer("villes.dat.backup", true);   // the user's own copies
@@ -318,7 +321,8 @@ TEST(Fusion, TemporairesAbandonnesSupprimesEtRienDAutre) {
   EXPECT_EQ(restants, (QStringList{"cometes.dat.AbCdEf", "villes.dat", "villes.dat.ANCIEN", "villes.dat.AbCd1f",
                                    "villes.dat.AbCdEfg", "villes.dat.DoSsIe", "villes.dat.LiEnSy", "villes.dat.XyZabc",
                                    "villes.dat.backup", "villes.datAbCdEf"}));
-  EXPECT_EQ(supprimer_temporaires_abandonnes(dir.filePath("cometes.dat")), (std::vector<QString>{"cometes.dat.AbCdEf"}));
+  EXPECT_EQ(supprimer_temporaires_abandonnes(dir.filePath("cometes.dat")),
+            (std::vector<QString>{"cometes.dat.AbCdEf"}));
 }
 
 }  // namespace

@@ -17,13 +17,14 @@
 #include "calcul/site.h"
 #include "donnees/villes.h"
 #include "enfant.h"
-
 #include "fichiers_test.h"
 
 namespace almanax {
 namespace {
 
-QByteArray octets(std::string_view s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray octets(std::string_view s) {
+  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 using essais::ecrire;
 using essais::lire;
@@ -92,10 +93,11 @@ TEST(Villes, SaisieEnDegresMinutesSecondesCoupeeAuCentieme) {
 
 TEST(Villes, LignesEtSeparateursAcceptes) {
   // CR LF, LF and CR alone, comma or point, blanks around the fields, spaces in names.
-  const auto l = lire_villes(octets("48,85 -2,35 Paris\r\n48.0 -0.2 Le Mans\n"
-                                    "  45.75\t-4.85   Lyon  \r"
-                                    "\r\n"
-                                    "-22.27 -166.45 Nouméa\r\n"));
+  const auto l =
+      lire_villes(octets("48,85 -2,35 Paris\r\n48.0 -0.2 Le Mans\n"
+                         "  45.75\t-4.85   Lyon  \r"
+                         "\r\n"
+                         "-22.27 -166.45 Nouméa\r\n"));
   EXPECT_TRUE(l.avertissements.empty());
   ASSERT_EQ(noms(l.villes), (std::vector<std::string>{"Paris", "Le Mans", "Lyon", "Nouméa"}));
   EXPECT_NEAR(static_cast<double>(l.villes[0].latitude), 48.85, 1e-12);
@@ -107,12 +109,13 @@ TEST(Villes, LignesEtSeparateursAcceptes) {
 }
 
 TEST(Villes, LigneMalFormeeSignaleeEtIgnoree) {
-  const auto l = lire_villes(octets("44.84 0.58 Bordeaux\r\n"
-                                    "Paris\t48.84\t-2.35\r\n"
-                                    "48.85 -2.35\r\n"
-                                    "95 1 Nulle part\r\n"
-                                    "43.6 abc Toulouse\r\n"
-                                    "43.3 -5.38 Marseille\r\n"));
+  const auto l =
+      lire_villes(octets("44.84 0.58 Bordeaux\r\n"
+                         "Paris\t48.84\t-2.35\r\n"
+                         "48.85 -2.35\r\n"
+                         "95 1 Nulle part\r\n"
+                         "43.6 abc Toulouse\r\n"
+                         "43.3 -5.38 Marseille\r\n"));
   EXPECT_EQ(noms(l.villes), (std::vector<std::string>{"Bordeaux", "Marseille"}));
   ASSERT_EQ(l.avertissements.size(), 4u);
   EXPECT_EQ(l.avertissements[0], "Ligne 2 de villes.dat ignorée : latitude illisible « Paris ».");
@@ -126,13 +129,17 @@ TEST(Villes, LigneMalFormeeSignaleeEtIgnoree) {
 
 TEST(Villes, FichierAncienEnCodageWindows) {
   // "Épinal" and "Œuf" in the single-byte code page, with a point and a comma.
-  const auto l = lire_villes(QByteArray("48.17 -6.45 \xC9pinal\r\n10,5 -1,25 \x8C" "uf\r\n"));
+  const auto l =
+      lire_villes(QByteArray("48.17 -6.45 \xC9pinal\r\n10,5 -1,25 \x8C"
+                             "uf\r\n"));
   ASSERT_EQ(l.villes.size(), 2u);
   EXPECT_EQ(l.villes[0].nom, "Épinal");
   EXPECT_EQ(l.villes[1].nom, "Œuf");
   EXPECT_NEAR(static_cast<double>(l.villes[1].longitude), -1.25, 1e-12);
   // UTF-8 with a byte-order mark: the mark is not part of the first latitude.
-  const auto u = lire_villes(QByteArray("\xEF\xBB\xBF" "48.17 -6.45 Épinal\r\n"));
+  const auto u =
+      lire_villes(QByteArray("\xEF\xBB\xBF"
+                             "48.17 -6.45 Épinal\r\n"));
   ASSERT_EQ(u.villes.size(), 1u);
   EXPECT_EQ(u.villes[0].nom, "Épinal");
 }
@@ -143,7 +150,8 @@ TEST(Villes, ListeFournieTrieeAvecParisAuRang172) {
   EXPECT_TRUE(l.avertissements.empty()) << l.avertissements.front();
   ASSERT_GE(l.villes.size(), 250u);
   for (std::size_t i = 1; i < l.villes.size(); ++i)
-    EXPECT_LT(comparer_noms(l.villes[i - 1].nom, l.villes[i].nom), 0) << l.villes[i - 1].nom << " / " << l.villes[i].nom;
+    EXPECT_LT(comparer_noms(l.villes[i - 1].nom, l.villes[i].nom), 0)
+        << l.villes[i - 1].nom << " / " << l.villes[i].nom;
   ASSERT_GT(l.villes.size(), 172u);
   EXPECT_EQ(l.villes[172].nom, "Paris");
   EXPECT_EQ(l.villes[172].coordonnees, "48.85 -2.35 ");
@@ -166,11 +174,11 @@ TEST(Villes, ListeFournieTrieeAvecParisAuRang172) {
     const char* nom;
     double lat, lon;
   };
-  for (const repere& r : {repere{"Londres", 51.51, 0.13}, repere{"Montréal", 45.51, 73.59},
-                          repere{"Tokyo", 35.69, -139.69}, repere{"Buenos Aires", -34.61, 58.38},
-                          repere{"Le Mans", 48.00, -0.20}, repere{"Brest", 48.39, 4.49},
-                          repere{"Strasbourg", 48.58, -7.75}, repere{"Ajaccio", 41.92, -8.74},
-                          repere{"Saint-Denis (La Réunion)", -20.88, -55.45}, repere{"Dakar", 14.69, 17.44}}) {
+  for (const repere& r :
+       {repere{"Londres", 51.51, 0.13}, repere{"Montréal", 45.51, 73.59}, repere{"Tokyo", 35.69, -139.69},
+        repere{"Buenos Aires", -34.61, 58.38}, repere{"Le Mans", 48.00, -0.20}, repere{"Brest", 48.39, 4.49},
+        repere{"Strasbourg", 48.58, -7.75}, repere{"Ajaccio", 41.92, -8.74},
+        repere{"Saint-Denis (La Réunion)", -20.88, -55.45}, repere{"Dakar", 14.69, 17.44}}) {
     const ville* v = chercher(r.nom);
     ASSERT_NE(v, nullptr) << r.nom;
     EXPECT_NEAR(static_cast<double>(v->latitude), r.lat, 0.02) << r.nom;
@@ -206,7 +214,8 @@ TEST(Villes, InsertionALaPlaceDuNomEtFichierRecrit) {
   EXPECT_EQ(r.index, 0u);
   r = d.f->ajouter("Vannes", 47.66L, 2.76L);
   EXPECT_EQ(r.index, 5u);
-  EXPECT_EQ(noms(d.f->villes()), (std::vector<std::string>{"agen", "Bordeaux", "Nantes", "Paris", "Toulouse", "Vannes"}));
+  EXPECT_EQ(noms(d.f->villes()),
+            (std::vector<std::string>{"agen", "Bordeaux", "Nantes", "Paris", "Toulouse", "Vannes"}));
   EXPECT_EQ(d.contenu(), QByteArray("44.2 -0.62 agen\r\n44.84 0.58 Bordeaux\r\n47.22 1.55 Nantes\r\n"
                                     "48.85 -2.35 Paris\r\n43.6 -1.44 Toulouse\r\n47.66 2.76 Vannes\r\n"));
   // Written atomically: nothing is left beside the file.
@@ -337,8 +346,9 @@ TEST(Villes, DossierEnLectureSeule) {
     // A missing file in a read-only directory: the bundled list, in memory only.
     fichier_villes g(vide.path(), ".");
     const auto c = g.charger();
-    return std::string(r.reussie ? "reussie" : "refus") + "|" + r.titre + "|" + r.message + "|" + std::to_string(f.taille()) +
-           "|" + c.erreur + "|" + (c.fichier_cree ? "cree" : "") + "|" + std::to_string(g.taille() > 250);
+    return std::string(r.reussie ? "reussie" : "refus") + "|" + r.titre + "|" + r.message + "|" +
+           std::to_string(f.taille()) + "|" + c.erreur + "|" + (c.fichier_cree ? "cree" : "") + "|" +
+           std::to_string(g.taille() > 250);
   });
   for (const QString& dossier : {d.dir.path(), vide.path()})
     QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -396,10 +406,19 @@ TEST(Villes, EncodageDecideLigneParLigne) {
   for (const cas& c : {
            // Windows-1252 ending in an accented letter; UTF-8 with one Windows-1252 line;
            // two files joined (the second one's byte-order mark after a line end or not).
-           cas{"47.9 -1.9 Orl\xE9" "ans\r\n6.13 -1.22 Lom\xE9", {"Orléans", "Lomé"}},
-           cas{"47.9 -1.9 Orléans\r\n47.24 -6.02 Besan\xE7" "on\r\n43.6 -1.44 Évry\r\n", {"Orléans", "Besançon", "Évry"}},
-           cas{"\xEF\xBB\xBF" "47.9 -1.9 Orléans\r\n\xEF\xBB\xBF" "6.13 -1.22 Lomé\r\n", {"Orléans", "Lomé"}},
-           cas{"47.9 -1.9 Orléans\xEF\xBB\xBF" "6.13 -1.22 Lom\xE9\r\n", {"Orléans", "Lomé"}},
+           cas{"47.9 -1.9 Orl\xE9"
+               "ans\r\n6.13 -1.22 Lom\xE9",
+               {"Orléans", "Lomé"}},
+           cas{"47.9 -1.9 Orléans\r\n47.24 -6.02 Besan\xE7"
+               "on\r\n43.6 -1.44 Évry\r\n",
+               {"Orléans", "Besançon", "Évry"}},
+           cas{"\xEF\xBB\xBF"
+               "47.9 -1.9 Orléans\r\n\xEF\xBB\xBF"
+               "6.13 -1.22 Lomé\r\n",
+               {"Orléans", "Lomé"}},
+           cas{"47.9 -1.9 Orléans\xEF\xBB\xBF"
+               "6.13 -1.22 Lom\xE9\r\n",
+               {"Orléans", "Lomé"}},
        }) {
     const auto l = lire_villes(c.contenu);
     EXPECT_TRUE(l.avertissements.empty()) << c.contenu.toStdString();
@@ -416,7 +435,8 @@ TEST(Villes, EncodageDecideLigneParLigne) {
     EXPECT_EQ(noms(lire_villes(d.contenu()).villes), apres);
   }
   for (const char* bon : {"", "Orléans", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}) EXPECT_TRUE(utf8_valide(bon)) << bon;
-  for (const char* faux : {"Lom\xE9", "\xC3", "\xE2\x82", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+  for (const char* faux :
+       {"Lom\xE9", "\xC3", "\xE2\x82", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
     EXPECT_FALSE(utf8_valide(faux)) << faux;
 }
 
@@ -429,8 +449,10 @@ TEST(Villes, LignesEtNomsTropLongsRefusesEtGardes) {
   dossier_villes d("44.84 0.58 Bordeaux\r\n" + enorme + "\r\n" + nom200 + "\r\n" + nom201 + "\r\n" + casse);
   ASSERT_EQ(d.f->taille(), 2u);
   ASSERT_EQ(d.chargement.avertissements.size(), avertissements_max + 1);
-  EXPECT_EQ(d.chargement.avertissements[0], "Ligne 2 de villes.dat ignorée : ligne trop longue (1048582 caractères, 1024 au plus).");
-  EXPECT_EQ(d.chargement.avertissements[1], "Ligne 4 de villes.dat ignorée : nom trop long (201 caractères, 200 au plus).");
+  EXPECT_EQ(d.chargement.avertissements[0],
+            "Ligne 2 de villes.dat ignorée : ligne trop longue (1048582 caractères, 1024 au plus).");
+  EXPECT_EQ(d.chargement.avertissements[1],
+            "Ligne 4 de villes.dat ignorée : nom trop long (201 caractères, 200 au plus).");
   EXPECT_EQ(d.chargement.avertissements[10], "… et 2 autres lignes ignorées, gardées telles quelles dans villes.dat.");
   // Kept, byte for byte, through a rewrite.
   ASSERT_TRUE(d.f->supprimer(0).reussie);

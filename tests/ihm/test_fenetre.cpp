@@ -545,8 +545,7 @@ TEST_F(Fenetre, EveryMenuShortcutWorksFromEveryControl) {
   for (almanax::ihm::Page* page : f->pages()) {
     f->onglet()->setCurrentIndex(f->onglet()->indexOf(page));
     for (QWidget* c : page->findChildren<QWidget*>()) {
-      if (!(c->focusPolicy() & Qt::ClickFocus) || c->focusProxy() || !c->isEnabled() || !c->isVisibleTo(page))
-        continue;
+      if (!(c->focusPolicy() & Qt::ClickFocus) || c->focusProxy() || !c->isEnabled() || !c->isVisibleTo(page)) continue;
       ++controles;
       for (auto& [a, espion] : items) {
         f->onglet()->setCurrentIndex(f->onglet()->indexOf(page));

@@ -20,10 +20,10 @@ TEST(NumerotationAnnees, EveryYearFieldSaysHowItCounts) {
   MessagesEnregistres messages;
   DialoguesEnregistres dialogues;
   auto f = fenetre_de_test(messages, dialogues);
-  const char* astronomiques[] = {"an_dep",  "p_a_an",     "p_a_an2",     "ec_an",  "ec_an2", "an_phe",
-                                 "an_phe2", "e_an_helie", "e_an_helie2", "tcoman"};
-  const char* historiques[] = {"e_an",    "an_sol", "equa_an", "an_com", "anequi",
-                               "anequi2", "h_an",   "eda",     "eda1",   "an_sols", "an_sat"};
+  const char* astronomiques[] = {"an_dep", "p_a_an",  "p_a_an2",    "ec_an",       "ec_an2",
+                                 "an_phe", "an_phe2", "e_an_helie", "e_an_helie2", "tcoman"};
+  const char* historiques[] = {"e_an", "an_sol", "equa_an", "an_com",  "anequi", "anequi2",
+                               "h_an", "eda",    "eda1",    "an_sols", "an_sat"};
   for (const char* nom : astronomiques) {
     auto* w = f->findChild<QWidget*>(nom);
     ASSERT_NE(w, nullptr) << nom;

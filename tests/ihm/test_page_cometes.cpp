@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <array>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimeEdit>
+#include <array>
 
 #include "donnees/cometes.h"
 #include "ihm/page_cometes.h"
@@ -115,11 +115,10 @@ TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
     QLineEdit* nom = champ(p, "enomcomete");
     EXPECT_EQ(nom->text(), "COMÈTE");
     remplacer(nom, "0p/tempel");  // upper case, sorts first
-    cliquer(p, "Save_comete");  // empty fields: nothing saved
+    cliquer(p, "Save_comete");    // empty fields: nothing saved
     EXPECT_EQ(noms(p).size(), 21);
-    const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "3"},
-                                                           {"tcoman", "2024"},   {"eqcom", "1.42"},
-                                                           {"eicom", "12"},      {"eecom", "0,53"},
+    const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "3"}, {"tcoman", "2024"},
+                                                           {"eqcom", "1.42"},    {"eicom", "12"},   {"eecom", "0,53"},
                                                            {"eomcom", "195"},    {"eom1com", "120"}};
     for (const auto& [n, t] : valeurs) remplacer(champ(p, n), t);
     EXPECT_FALSE(controle<QPushButton>(p, "modif_com")->isEnabled());
@@ -216,9 +215,8 @@ TEST_F(PageCometesTest, TwoPagesOnOneFolderLoseNoEdit) {
   b.charger_cometes(dossier.dossier(), 3);
   const QString nom_defaut = noms(b).at(3);
   QSignalSpy defaut_b(&b, &PageCometes::cometeParDefaut);
-  const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "3"},
-                                                         {"tcoman", "2024"},   {"eqcom", "1,42"},
-                                                         {"eicom", "12"},      {"eecom", "0,53"},
+  const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "3"}, {"tcoman", "2024"},
+                                                         {"eqcom", "1,42"},    {"eicom", "12"},   {"eecom", "0,53"},
                                                          {"eomcom", "195"},    {"eom1com", "120"}};
   const auto ajouter = [&](PageCometes& p, const char* nom) {
     cliquer(p, "new_comete");
@@ -357,7 +355,8 @@ TEST_F(PageCometesTest, DamagedCometNamedWithItsFileAndLine) {
                                           " », ligne 2, élément T (jour).");
   controle<QListWidget>(p, "l_comete")->setCurrentRow(1);
   EXPECT_EQ(dernier_message()->titre, "Mois invalide");
-  EXPECT_TRUE(dernier_message()->texte.endsWith("Comète « BETA » du fichier « " + chemin + " », ligne 3, élément T (mois)."));
+  EXPECT_TRUE(
+      dernier_message()->texte.endsWith("Comète « BETA » du fichier « " + chemin + " », ligne 3, élément T (mois)."));
   // Typed by the user, the same fault is the user's: no file named.
   champ(p, "tcommois")->setText("14");
   cliquer(p, "bt_comete");
@@ -410,9 +409,10 @@ TEST_F(PagePrecessionTest, FieldsBlockAndCopy) {
   EXPECT_TRUE(p.rapport().startsWith("le 11 Janvier 1998 à 00:00:00\r\nAscension droite \t: 2 h 00 m 06 s\r\n"));
   controle<QPushButton>(p, "copy_prec")->click();
   ASSERT_EQ(c.rapports.size(), 1u);
-  EXPECT_TRUE(c.rapports[0].startsWith("Le 11 Janvier 1998 à 00:00:00\r\n"
-                                       "Équinoxe de référence\t1 Janvier 2000 12:00:00\r\n"
-                                       "Ascension droite \t2 ° 0 ' 11,986 \" \r\n"));
+  EXPECT_TRUE(
+      c.rapports[0].startsWith("Le 11 Janvier 1998 à 00:00:00\r\n"
+                               "Équinoxe de référence\t1 Janvier 2000 12:00:00\r\n"
+                               "Ascension droite \t2 ° 0 ' 11,986 \" \r\n"));
   EXPECT_TRUE(c.rapports[0].endsWith(p.rapport() + "\r\n"));
   controle<QPushButton>(p, "BitBtn4")->click();
   EXPECT_TRUE(p.rapport().isEmpty());
@@ -434,15 +434,18 @@ TEST_F(PagePrecessionTest, NegativeDeclinationsAndExitClamps) {
     const char* texte;
     const char* apres;
   };
-  const cas bornes[] = {{"alphap1", "30", "23"}, {"alphap2", "75", "59"}, {"declip1", "-95", "-89"},
-                        {"declip1", "95", "89"}, {"declip2", "60", "59"}};
+  const cas bornes[] = {{"alphap1", "30", "23"},
+                        {"alphap2", "75", "59"},
+                        {"declip1", "-95", "-89"},
+                        {"declip1", "95", "89"},
+                        {"declip2", "60", "59"}};
   for (const cas& k : bornes) {
     taper(controle<EditionSpin>(p, k.champ), k.texte);
     p.declip1Exit();
     EXPECT_EQ(texte_edition(p, k.champ), k.apres) << k.champ;
   }
-  const cas reels[] = {{"declip3", "-12,5", "12,5"}, {"alphap3", "75", "59"}, {"t_mpa", "-70", "-59"},
-                       {"t_mpd", "70", "59"}};
+  const cas reels[] = {
+      {"declip3", "-12,5", "12,5"}, {"alphap3", "75", "59"}, {"t_mpa", "-70", "-59"}, {"t_mpd", "70", "59"}};
   for (const cas& k : reels) {
     controle<QLineEdit>(p, k.champ)->setText(k.texte);
     p.declip1Exit();

@@ -20,8 +20,7 @@ const char* const etiquettes[] = {"lnomjour", "lnumjour", "lnomjour2", "lnumjour
 
 class PageDatesTest : public ::testing::Test {
  protected:
-  static void saisir(PageDates& p, const char* jour, const char* mois, const char* an, const QString& d,
-                     QTime heure) {
+  static void saisir(PageDates& p, const char* jour, const char* mois, const char* an, const QString& d, QTime heure) {
     const QStringList champs = d.split('/');
     taper(controle<EditionSpin>(p, jour), champs[0]);
     taper(controle<EditionSpin>(p, mois), champs[1]);
@@ -49,14 +48,15 @@ TEST_F(PageDatesTest, LabelsEqualTheCommandLine) {
     saisir(p, "edj1", "edm1", "eda1", k.date2, QTime::fromString(k.heure2));
     taper(controle<EditionSpin>(p, "an_sols"), k.annee);
     controle<QPushButton>(p, "b_date")->click();
-    const QString sortie = QString::fromUtf8(ligne_de_commande({"--rapport", "dates", "--date1", k.date1, "--heure1",
-                                                                k.heure1, "--date2", k.date2, "--heure2", k.heure2,
-                                                                "--annee", k.annee}));
+    const QString sortie =
+        QString::fromUtf8(ligne_de_commande({"--rapport", "dates", "--date1", k.date1, "--heure1", k.heure1, "--date2",
+                                             k.date2, "--heure2", k.heure2, "--annee", k.annee}));
     QStringList lignes = sortie.split("\r\n");
     ASSERT_EQ(lignes.size(), static_cast<int>(std::size(etiquettes)) + 1) << sortie.toStdString();
     for (std::size_t i = 0; i < std::size(etiquettes); ++i) {
       const QString& l = lignes[static_cast<int>(i)];
-      EXPECT_EQ(etiquette(p, etiquettes[i]), l.mid(l.indexOf('\t') + 1)) << k.date1.toStdString() << " " << etiquettes[i];
+      EXPECT_EQ(etiquette(p, etiquettes[i]), l.mid(l.indexOf('\t') + 1))
+          << k.date1.toStdString() << " " << etiquettes[i];
     }
   }
 }
@@ -70,9 +70,12 @@ TEST_F(PageDatesTest, DateArrowsRollOverAndRecompute) {
     date_jma arrivee;
   };
   const pas pas_[] = {
-      {"edj", {1, 3, 2024}, -1, {29, 2, 2024}},     {"edm", {15, 12, 1999}, +1, {15, 1, 2000}},
-      {"eda", {1, 1, 1}, -1, {1, 1, -1}},           {"edj", {4, 10, 1582}, +1, {15, 10, 1582}},
-      {"edj1", {31, 12, 2023}, +1, {1, 1, 2024}},   {"edm1", {31, 1, 2023}, +1, {3, 3, 2023}},
+      {"edj", {1, 3, 2024}, -1, {29, 2, 2024}},
+      {"edm", {15, 12, 1999}, +1, {15, 1, 2000}},
+      {"eda", {1, 1, 1}, -1, {1, 1, -1}},
+      {"edj", {4, 10, 1582}, +1, {15, 10, 1582}},
+      {"edj1", {31, 12, 2023}, +1, {1, 1, 2024}},
+      {"edm1", {31, 1, 2023}, +1, {3, 3, 2023}},
       {"eda1", {31, 12, 9999}, +1, {31, 12, -4713}},  // the year goes round
   };
   for (const pas& s : pas_) {

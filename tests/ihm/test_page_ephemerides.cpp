@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QJsonDocument>
@@ -10,6 +8,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimeEdit>
+#include <map>
 
 #include "calcul/ephemerides.h"
 #include "ihm/page_ephemerides.h"

@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QDate>
 #include <QFileInfo>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimeEdit>
@@ -101,9 +101,12 @@ const QString rapport_2 = QStringLiteral("Soleil \r\n\r\nLever \t6 h 27 m\r\n\r\
 
 // The longest labels of the reports, each followed by a value V1, V2, ...
 QString rapport_libelles_longs() {
-  const char* libelles[] = {"Date de passage au périhélie (T)", "Argument de lat. du périhélie (w)",
-                            "Longitude du noeud ascendant (W) ", "Longitude héliocentrique ",
-                            "Ascension droite apparente ",      "Début de la phase totale",
+  const char* libelles[] = {"Date de passage au périhélie (T)",
+                            "Argument de lat. du périhélie (w)",
+                            "Longitude du noeud ascendant (W) ",
+                            "Longitude héliocentrique ",
+                            "Ascension droite apparente ",
+                            "Début de la phase totale",
                             "Lever "};
   QString r;
   int k = 0;

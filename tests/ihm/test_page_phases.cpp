@@ -63,7 +63,8 @@ TEST_F(PagePhasesTest, ListsInThreeRowsOfTwo) {
   for (int m = 1; m <= 6; ++m) {
     const QTreeWidget* l = liste(p, m);
     const QTreeWidgetItem* entete = l->headerItem();
-    EXPECT_EQ(QStringList({entete->text(0), entete->text(1), entete->text(2)}), QStringList({"Phase", "Date", "Heure"}));
+    EXPECT_EQ(QStringList({entete->text(0), entete->text(1), entete->text(2)}),
+              QStringList({"Phase", "Date", "Heure"}));
     EXPECT_EQ(entete->textAlignment(1) & Qt::AlignHCenter, Qt::AlignHCenter);
     // At least the design widths, wider only where the font needs it, and all seen.
     EXPECT_GE(l->columnWidth(0), 105);
@@ -103,8 +104,10 @@ TEST_F(PagePhasesTest, RowsAndCopyEqualTheCommandLine) {
     for (int i = 0; i < l->topLevelItemCount(); ++i) {
       const QTreeWidgetItem* r = l->topLevelItem(i);
       EXPECT_TRUE(r->text(1).endsWith(QString::fromUtf8(mois[m - 1]))) << r->text(1).toStdString();
-      const auto k = static_cast<std::size_t>(r->text(0) == "Nouvelle Lune" ? 0 : r->text(0) == "Premier Quartier" ? 1
-                                              : r->text(0) == "Pleine Lune" ? 2 : 3);
+      const auto k = static_cast<std::size_t>(r->text(0) == "Nouvelle Lune"      ? 0
+                                              : r->text(0) == "Premier Quartier" ? 1
+                                              : r->text(0) == "Pleine Lune"      ? 2
+                                                                                 : 3);
       EXPECT_EQ(r->icon(0).pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32), images[k]) << m << " " << i;
     }
   }
@@ -136,12 +139,12 @@ TEST_F(PagePhasesTest, MoonPicturesByPhase) {
     ASSERT_EQ(image.size(), QSize(n, n));
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);  // transparent outside the disc
   }
-  EXPECT_EQ(pixels_clairs(i[0], 0, n - 1), 0);                   // new moon: all dark
-  EXPECT_GT(pixels_clairs(i[2], 2, milieu - 2), n);              // full moon: lit on both sides
+  EXPECT_EQ(pixels_clairs(i[0], 0, n - 1), 0);       // new moon: all dark
+  EXPECT_GT(pixels_clairs(i[2], 2, milieu - 2), n);  // full moon: lit on both sides
   EXPECT_GT(pixels_clairs(i[2], milieu + 1, n - 3), n);
-  EXPECT_GT(pixels_clairs(i[1], milieu + 1, n - 1), n);          // first quarter: the right half
+  EXPECT_GT(pixels_clairs(i[1], milieu + 1, n - 1), n);  // first quarter: the right half
   EXPECT_EQ(pixels_clairs(i[1], 0, milieu - 2), 0);
-  EXPECT_GT(pixels_clairs(i[3], 0, milieu - 2), n);              // last quarter: the left half
+  EXPECT_GT(pixels_clairs(i[3], 0, milieu - 2), n);  // last quarter: the left half
   EXPECT_EQ(pixels_clairs(i[3], milieu + 1, n - 1), 0);
 }
 

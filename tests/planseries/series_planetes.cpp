@@ -232,10 +232,12 @@ TEST(SeriesCompletes, EgalesALaSommeEtendueSurToutLIntervalle) {
       EXPECT_LE(d, precision) << c.planete << ' ' << c.coordonnee << " t=" << double(t);
     }
     for (const auto& c : courtes) {
-      const long double attendu = (fichier_termes::somme(fichier_termes::termes(c.planete, c.coordonnee, 0), t, c.n0) +
-                                   fichier_termes::somme(fichier_termes::termes(c.planete, c.coordonnee, 1), t, c.n1) * t) /
-                                  1e8L;
-      EXPECT_LE(std::fabs(c.f(t) - attendu), precision) << c.planete << ' ' << c.coordonnee << " courte t=" << double(t);
+      const long double attendu =
+          (fichier_termes::somme(fichier_termes::termes(c.planete, c.coordonnee, 0), t, c.n0) +
+           fichier_termes::somme(fichier_termes::termes(c.planete, c.coordonnee, 1), t, c.n1) * t) /
+          1e8L;
+      EXPECT_LE(std::fabs(c.f(t) - attendu), precision)
+          << c.planete << ' ' << c.coordonnee << " courte t=" << double(t);
     }
   }
   RecordProperty("ecart_max", std::to_string(static_cast<double>(ecart_max)));

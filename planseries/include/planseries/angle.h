@@ -28,8 +28,12 @@ inline long double reduire_tour(long double x) {
   return (x - k * deux_pi_haut) - k * deux_pi_bas;
 }
 
-inline double cos_rapide(long double x) { return std::cos(static_cast<double>(reduire_tour(x))); }
-inline double sin_rapide(long double x) { return std::sin(static_cast<double>(reduire_tour(x))); }
+inline double cos_rapide(long double x) {
+  return std::cos(static_cast<double>(reduire_tour(x)));
+}
+inline double sin_rapide(long double x) {
+  return std::sin(static_cast<double>(reduire_tour(x)));
+}
 
 }  // namespace planseries
 
