@@ -34,11 +34,11 @@ TEST(FichiersCli, FichierIllisibleSignaleEtListeFournieUtilisee) {
   };
   const cas table[] = {
       {"villes.dat",
-       {"--rapport", "soleil-lune", "--site", "Paris", "--date", "01/01/2000"},
+       {"--rapport", "soleil-lune", "--site", "Paris", "--date", "01/01/2000", "--heure", "04:58"},
        "villes.dat » n'est pas lu : ce n'est pas un fichier ordinaire. La liste fournie avec le programme est "
        "utilisée"},
       {"cometes.dat",
-       {"--rapport", "comete", "--comete", "1P/Halley", "--date", "01/02/1986"},
+       {"--rapport", "comete", "--comete", "1P/Halley", "--date", "01/02/1986", "--heure", "00:00"},
        "cometes.dat » n'est pas lu : ce n'est pas un fichier ordinaire.) : le catalogue fourni avec le programme est "
        "utilisé"},
   };

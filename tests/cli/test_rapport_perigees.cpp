@@ -72,8 +72,11 @@ TEST(RapportPerigees, ToutLIntervalleDesAnnees) {
   EXPECT_TRUE(contient(r.sortie, "Décembre 9999 à "));
   EXPECT_FALSE(contient(r.sortie, "NAN"));
   EXPECT_GT(compter(r.sortie, "\r\n"), 380000u);
-  // Written as it is found: the list is never held, nor a JSON that is not printed.
+  // Written as it is found: the list is never held, nor a JSON that is not printed. (The
+  // address sanitizer's own bookkeeping of freed memory weighs more than that.)
+#if !defined(__SANITIZE_ADDRESS__)
   EXPECT_LT(r.pic_memoire_ko, 150 * 1024);
+#endif
 }
 
 TEST(RapportPerigees, TexteEcritAuFilEgalAuTexteDuJson) {
