@@ -1,5 +1,7 @@
 // Julian day and calendar: Julian calendar up to 4 October 1582, Gregorian from
 // 15 October 1582, astronomical years (year 0 = 1 BC) unless said otherwise.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapters on the Julian day and the date
+// of Easter.
 #pragma once
 
 #include <cstdint>

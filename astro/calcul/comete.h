@@ -2,6 +2,8 @@
 // its six orbital elements (J2000.0 ecliptic and equinox). Elliptic (0 < e < 1) and
 // parabolic (e = 1) orbits; the astrometric place in the J2000.0 equatorial frame,
 // corrected for light time only. The report block of the page and its "&Copie".
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapters on elliptic and parabolic
+// motion.
 #pragma once
 
 #include <optional>

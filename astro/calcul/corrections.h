@@ -3,6 +3,8 @@
 //
 // Units: angles in degrees at every function boundary unless the name says
 // otherwise; the fundamental arguments are kept in radians, as the series use them.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapters on nutation, obliquity,
+// aberration and the apparent place; IAU 1980 nutation.
 #pragma once
 
 #include "calcul/numerique.h"

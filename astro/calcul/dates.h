@@ -1,5 +1,7 @@
 // The "Dates" page: weekday and day of the year of two dates, the interval between
 // them, the equinoxes and solstices, Easter and the leap year of one year.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapters on the date of Easter and on
+// equinoxes and solstices.
 #pragma once
 
 #include <array>

@@ -2,6 +2,7 @@
 // (solar) or full moon (lunar) is tested with the Moon's argument of latitude and the
 // quantities gamma and u; the "Eclipses" page shows the result as text, which
 // accumulates in its box from one search to the next.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on eclipses.
 #pragma once
 
 #include <string>

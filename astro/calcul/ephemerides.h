@@ -2,6 +2,8 @@
 // elements, heliocentric and apparent geocentric place, distances, apparent
 // diameter, magnitude, illuminated fraction, rising/transit/setting, light time,
 // every label text as the page shows it, and the report of its "&Copie" button.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapters on the planets' orbital
+// elements, positions, magnitudes and illumination.
 #pragma once
 
 #include <array>

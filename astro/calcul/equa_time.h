@@ -1,5 +1,7 @@
 // The equation of time (apparent minus mean solar time): its value for a date and its
 // curve over a year as the "Equa. Temps" page draws it.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on the equation of time
+// (Smart's formula).
 #pragma once
 
 #include <string>

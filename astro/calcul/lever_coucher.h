@@ -1,5 +1,6 @@
 // Rising, transit and setting of one body on one day at the current site, by
 // interpolating its apparent place given for three instants one day apart.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on rising, transit and setting.
 #pragma once
 
 #include <array>

@@ -4,6 +4,8 @@
 //
 // The series part is pure: fill an arguments_lunaires record for an instant, pass it
 // to sin_long, cos_r and sin_lat (any order, any subset), combine with position_lune.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on the Moon's position
+// (truncated ELP-2000/82, Chapront-Touzé and Chapront 1983).
 #pragma once
 
 #include <array>

@@ -1,6 +1,8 @@
 // Perigees and apogees of the Moon over a span of years: instants and parallaxes from
 // the mean anomalistic month and its periodic terms, and the distance from the Moon's
 // distance series at the instant found. Instants are JDE (Dynamical Time, no Delta T).
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on the Moon's perigee and
+// apogee.
 #pragma once
 
 #include <functional>

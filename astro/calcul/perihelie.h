@@ -1,6 +1,8 @@
 // Passages of the planets through perihelion and aphelion over a span of years: a
 // quadratic in the revolution number (with the Moon's perturbation for the Earth), and
 // the heliocentric distance at each instant from the planetary series.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on the planets in perihelion
+// and aphelion.
 #pragma once
 
 #include <array>

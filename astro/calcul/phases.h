@@ -3,6 +3,7 @@
 // monthly lists. Instants are Julian Ephemeris Days (Dynamical Time, no Delta T).
 //
 // The mean lunation and its arguments are shared with the eclipse search.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on the phases of the Moon.
 #pragma once
 
 #include <array>

@@ -2,6 +2,8 @@
 // instant per event number plus a trigonometric correction; no planet position is
 // computed. Mercury and Venus have inferior and superior conjunctions, Mars to Neptune
 // oppositions and conjunctions with the Sun.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on planetary conjunctions and
+// oppositions (mean instants and periodic terms).
 #pragma once
 
 #include <array>

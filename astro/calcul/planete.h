@@ -1,6 +1,8 @@
 // Heliocentric and apparent geocentric place of a planet (Mercury to Pluto, and the
 // Earth's heliocentric values), for one instant or for the three instants one day
 // apart that rising and setting need.
+// Source: P. Bretagnon and G. Francou, VSOP87 (Astron. Astrophys. 202, 309, 1988), abridged as in J. Meeus,
+// Astronomical Algorithms, 1st ed.
 #pragma once
 
 #include <array>

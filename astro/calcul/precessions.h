@@ -2,6 +2,8 @@
 // equinox to a wanted date by the rigorous rotation of the IAU 1976 precession (ζ, z,
 // θ in their general form, any reference epoch), with the proper motion applied over
 // the interval first. The report block of the page and its "&Copie".
+// Source: J. H. Lieske et al., IAU 1976 precession (Astron. Astrophys. 58, 1, 1977), as in J. Meeus, Astronomical
+// Algorithms, 1st ed.
 #pragma once
 
 #include <optional>

@@ -2,6 +2,8 @@
 // planet seen from the Earth (a low-accuracy theory: mean longitudes with the main
 // periodic terms, the Earth and Jupiter from short Keplerian expressions), and the
 // monthly chart of the "Sat. joviens" page.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on the positions of Jupiter's
+// satellites (low-accuracy method).
 #pragma once
 
 #include <array>

@@ -1,6 +1,8 @@
 // The Sun: its apparent place from the Earth's heliocentric series (reversed,
 // brought to the FK5 system, nutation and aberration applied) and its ephemeris for
 // the "Soleil, Lune" page with the texts of the "Soleil" group.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on solar coordinates (VSOP87
+// reversed, FK5 correction).
 #pragma once
 
 #include <array>

@@ -1,6 +1,7 @@
 // Periodic terms of the lunar series, in their published order (the sums run in
 // this order). A row's argument is d D + m M + m' M' + f F; rows with m = +-1 carry
 // the factor E, rows with m = +-2 carry E squared.
+// Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the tables of the Moon's periodic terms.
 #pragma once
 
 #include <array>

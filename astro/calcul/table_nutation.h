@@ -1,5 +1,6 @@
 // Periodic terms of the IAU 1980 nutation, in their published order (the sums run
 // in this order). Coefficients in units of 0.0001".
+// Source: the IAU 1980 theory of nutation (Seidelmann 1982), as tabulated in J. Meeus, Astronomical Algorithms, 1st ed.
 #pragma once
 
 #include <array>

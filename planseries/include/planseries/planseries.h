@@ -4,6 +4,8 @@
 // 365250 days from JD 2451545.0. Longitudes and latitudes in radians (longitudes
 // not reduced to one turn), radius vectors in astronomical units, ecliptic and
 // equinox of date unless said otherwise.
+// Source: P. Bretagnon and G. Francou, VSOP87 (Astron. Astrophys. 202, 309, 1988), version D abridged as in
+// J. Meeus, Astronomical Algorithms, 1st ed. (1991); Pluto from the periodic series of its chapter on Pluto.
 #pragma once
 
 #if defined(PLANSERIES_BUILD)
