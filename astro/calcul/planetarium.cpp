@@ -78,11 +78,7 @@ std::string avertissement_pluton(const instant_planetarium& i) {
 }
 
 instant_planetarium instant_de_planetarium(instant_saisi saisi) {
-  date_jma& d = saisi.date;
-  if (d.annee == 1582 && d.mois == 10) {
-    if (d.jour > 9 && d.jour < 15) d.jour = 15;
-    if (d.jour > 4 && d.jour < 10) d.jour = 4;
-  }
+  saisi.date = date_hors_lacune_1582(saisi.date);
   instant_planetarium i;
   i.instant = saisi;
   i.jour_julien = jour_julien_saisi(saisi);

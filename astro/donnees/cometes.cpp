@@ -40,26 +40,6 @@ operation_cometes refus(std::string titre, std::string message) {
   return r;
 }
 
-// The question asked when a comet the user edits was changed elsewhere too.
-std::string question_conflit(conflit_edition k, genre_edition g, const std::string& nom) {
-  const std::string sujet = "La comète « " + nom + " »";
-  const std::string ailleurs = std::string(nom_fichier_cometes) + " par un autre programme ou une autre fenêtre";
-  switch (k) {
-    case conflit_edition::ajoute_ailleurs:
-      return sujet + " vient d'être ajoutée à " + ailleurs +
-             ", avec d'autres éléments. Remplacer ses éléments par ceux que vous avez saisis ?";
-    case conflit_edition::supprime_ailleurs:
-      return sujet + " vient d'être supprimée de " + ailleurs +
-             ". L'enregistrer à nouveau avec les éléments que vous avez saisis ?";
-    case conflit_edition::modifie_ailleurs:
-    case conflit_edition::aucun:
-      break;
-  }
-  return sujet + " vient d'être modifiée dans " + ailleurs +
-         (g == genre_edition::suppression ? ". La supprimer quand même ?"
-                                          : ". Remplacer ses éléments par ceux que vous avez saisis ?");
-}
-
 // The same comet: the same name; a line without TAB has no name and is known by its text.
 bool meme_comete(const comete& a, const comete& b) {
   if (a.sans_tabulation || b.sans_tabulation) return a.sans_tabulation == b.sans_tabulation && a.donnees == b.donnees;
@@ -190,7 +170,10 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
       return i;
     };
     const auto garder = [&](conflit_edition k, const comete& leur) {
-      return arbitre && arbitre(question_conflit(k, e.genre, leur.nom), "Catalogue des comètes modifié ailleurs");
+      return arbitre && arbitre(question_conflit(k, e.genre,
+                                                 {"La comète « " + leur.nom + " »", "e", "La", "éléments", "ceux",
+                                                  "saisis", std::string(nom_fichier_cometes)}),
+                                "Catalogue des comètes modifié ailleurs");
     };
     resultat_fusion<comete> f =
         appliquer_edition(lire_cometes(lu.octets), e, meme_comete, std::equal_to<comete>(), place, garder);

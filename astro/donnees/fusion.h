@@ -38,6 +38,37 @@ enum class conflit_edition {
 // edit, false the file's version.
 using arbitre_conflit = std::function<bool(const std::string& question, const std::string& titre)>;
 
+// The words of a conflict question for one kind of entry.
+struct mots_conflit {
+  std::string sujet;         // with its article: "Le site « Lyon »", "La comète « 1P/Halley »"
+  std::string accord;        // after "ajouté", "modifié", "supprimé": "" or "e"
+  std::string pronom;        // "Le", "La"
+  std::string donnees;       // "coordonnées", "éléments"
+  std::string demonstratif;  // "celles", "ceux"
+  std::string participe;     // "saisies", "saisis"
+  std::string fichier;       // the file's name
+};
+
+// The question asked when the entry the user edits was changed elsewhere too.
+inline std::string question_conflit(conflit_edition k, genre_edition g, const mots_conflit& m) {
+  const std::string ailleurs = m.fichier + " par un autre programme ou une autre fenêtre";
+  const std::string tapees = " que vous avez " + m.participe + " ?";
+  const std::string remplacer = ". Remplacer ses " + m.donnees + " par " + m.demonstratif + tapees;
+  switch (k) {
+    case conflit_edition::ajoute_ailleurs:
+      return m.sujet + " vient d'être ajouté" + m.accord + " à " + ailleurs + ", avec d'autres " + m.donnees +
+             remplacer;
+    case conflit_edition::supprime_ailleurs:
+      return m.sujet + " vient d'être supprimé" + m.accord + " de " + ailleurs + ". L'enregistrer à nouveau avec les " +
+             m.donnees + tapees;
+    case conflit_edition::modifie_ailleurs:
+    case conflit_edition::aucun:
+      break;
+  }
+  return m.sujet + " vient d'être modifié" + m.accord + " dans " + ailleurs +
+         (g == genre_edition::suppression ? ". " + m.pronom + " supprimer quand même ?" : remplacer);
+}
+
 template <class T>
 struct resultat_fusion {
   std::vector<T> liste;

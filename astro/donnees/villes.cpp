@@ -148,26 +148,6 @@ operation_villes refus(std::string titre, std::string message) {
 
 constexpr std::string_view marque_bom = "\xEF\xBB\xBF";
 
-// The question asked when a site the user edits was changed elsewhere too.
-std::string question_conflit(conflit_edition k, genre_edition g, const std::string& nom) {
-  const std::string site = "Le site " + guillemets(nom);
-  const std::string ailleurs = std::string(nom_fichier_villes) + " par un autre programme ou une autre fenêtre";
-  switch (k) {
-    case conflit_edition::ajoute_ailleurs:
-      return site + " vient d'être ajouté à " + ailleurs +
-             ", avec d'autres coordonnées. Remplacer ses coordonnées par celles que vous avez saisies ?";
-    case conflit_edition::supprime_ailleurs:
-      return site + " vient d'être supprimé de " + ailleurs +
-             ". L'enregistrer à nouveau avec les coordonnées que vous avez saisies ?";
-    case conflit_edition::modifie_ailleurs:
-    case conflit_edition::aucun:
-      break;
-  }
-  return site + " vient d'être modifié dans " + ailleurs +
-         (g == genre_edition::suppression ? ". Le supprimer quand même ?"
-                                          : ". Remplacer ses coordonnées par celles que vous avez saisies ?");
-}
-
 }  // namespace
 
 int comparer_noms(std::string_view a, std::string_view b) {
@@ -420,7 +400,10 @@ operation_villes fichier_villes::enregistrer(std::vector<ville> nouvelle, std::s
       return i;
     };
     const auto garder = [&](conflit_edition k, const ville& leur) {
-      return arbitre && arbitre(question_conflit(k, e.genre, leur.nom), "Fichier des sites modifié ailleurs");
+      return arbitre && arbitre(question_conflit(k, e.genre,
+                                                 {"Le site " + guillemets(leur.nom), "", "Le", "coordonnées", "celles",
+                                                  "saisies", std::string(nom_fichier_villes)}),
+                                "Fichier des sites modifié ailleurs");
     };
     resultat_fusion<ville> f = appliquer_edition(std::move(l.villes), e, meme, egal, place, garder);
     r.relue = true;
