@@ -1,6 +1,5 @@
 #include "cli/cli.h"
 
-#include <QJsonDocument>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -350,11 +349,7 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (res.ecrire) {
       res.ecrire(out);
     } else if (json) {
-      const QJsonObject j{{"rapport", chaine_json(choisi->nom)},
-                          {"entrees", res.entrees},
-                          {"resultat", res.donnees},
-                          {"texte", chaine_json(res.texte)}};
-      out << QJsonDocument(j).toJson(QJsonDocument::Compact).toStdString() << "\n";
+      out << document_json(choisi->nom, res.entrees, res.donnees, res.texte);
     } else {
       out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
     }

@@ -1,6 +1,5 @@
 // `astro --rapport perigees`: the "Péri. et Apogée" page for a span of years, printed
 // as its "&Copie" report.
-#include <QJsonDocument>
 #include <ostream>
 
 #include "calcul/perigee_apogee.h"
@@ -10,10 +9,6 @@
 namespace almanax::cli {
 
 namespace {
-
-std::string compact(const QJsonDocument& d) {
-  return d.toJson(QJsonDocument::Compact).toStdString();
-}
 
 QJsonObject evenement(const passage_trouve& p) {
   QJsonObject v = evenement_json(p.jde);
@@ -50,24 +45,15 @@ resultat rapport_perigees(arguments& a) {
     };
     return res;
   }
-  // The document as the toolkit writes it in one piece (compact, keys in order:
-  // entrees, rapport, resultat, texte), its events written one by one; the text,
-  // which comes last, is the one thing held.
   res.ecrire = [=, entrees = res.entrees](std::ostream& out) {
-    out << "{\"entrees\":" << compact(QJsonDocument(entrees)) << ",\"rapport\":\"perigees\",\"resultat\":{"
-        << "\"evenements\":[";
+    document_json_au_fil document(out, "perigees", entrees);
     std::string lignes;
     parcourir_perigees_apogees(debut, fin, perigees, apogees, [&](passage_trouve&& p) {
-      if (!lignes.empty()) out << ',';
       lignes += ligne_copie_perigee(p.ligne);
-      out << compact(QJsonDocument(evenement(p)));
+      document.evenement(evenement(p));
     });
-    // The copy's text: nothing at all for an empty list.
-    const std::string texte =
-        lignes.empty() ? std::string() : std::string(entete_copie_perigees) + lignes + std::string(crlf);
-    lignes = std::string();
-    const std::string chaine = compact(QJsonDocument(QJsonArray{chaine_json(texte)}));  // ["..."]
-    out << "]},\"texte\":" << std::string_view(chaine).substr(1, chaine.size() - 2) << "}\n";
+    // The copy's text, the one thing held: nothing at all for an empty list.
+    document.terminer(lignes.empty() ? std::string() : std::string(entete_copie_perigees) + lignes + std::string(crlf));
   };
   return res;
 }

@@ -1,8 +1,10 @@
 #include "cli/sortie_json.h"
 
+#include <QJsonDocument>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <ostream>
 
 #include "calcul/tri_francais.h"
 
@@ -106,6 +108,43 @@ QJsonObject site_json(const site_nomme& s) {
   return {{"nom", chaine_json(s.nom)},
           {"latitude_deg", nombre_json(s.latitude)},
           {"longitude_deg", nombre_json(s.longitude)}};
+}
+
+namespace {
+
+std::string compact(const QJsonDocument& d) {
+  return d.toJson(QJsonDocument::Compact).toStdString();
+}
+
+}  // namespace
+
+std::string document_json(std::string_view rapport, const QJsonObject& entrees, const QJsonObject& resultat,
+                          std::string_view texte) {
+  return compact(QJsonDocument(QJsonObject{{"rapport", chaine_json(rapport)},
+                                           {"entrees", entrees},
+                                           {"resultat", resultat},
+                                           {"texte", chaine_json(texte)}})) +
+         "\n";
+}
+
+// The toolkit writes an object's keys in alphabetical order: entrees, rapport,
+// resultat, texte.
+document_json_au_fil::document_json_au_fil(std::ostream& out, std::string_view rapport, const QJsonObject& entrees)
+    : out_(out) {
+  const std::string nom = compact(QJsonDocument(QJsonArray{chaine_json(rapport)}));  // ["..."]
+  out_ << "{\"entrees\":" << compact(QJsonDocument(entrees)) << ",\"rapport\":" << nom.substr(1, nom.size() - 2)
+       << ",\"resultat\":{\"evenements\":[";
+}
+
+void document_json_au_fil::evenement(const QJsonObject& e) {
+  if (!premier_) out_ << ',';
+  premier_ = false;
+  out_ << compact(QJsonDocument(e));
+}
+
+void document_json_au_fil::terminer(std::string_view texte) {
+  const std::string chaine = compact(QJsonDocument(QJsonArray{chaine_json(texte)}));  // ["..."]
+  out_ << "]},\"texte\":" << std::string_view(chaine).substr(1, chaine.size() - 2) << "}\n";
 }
 
 }  // namespace almanax::cli

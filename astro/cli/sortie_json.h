@@ -22,6 +22,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,5 +56,23 @@ QJsonObject evenement_json(long double jde);
 // program's calendar: Julian before 15 October 1582) and a site.
 QJsonObject date_json(const date_jma& d);
 QJsonObject site_json(const site_nomme& s);
+
+// The whole document, compact, then a newline.
+std::string document_json(std::string_view rapport, const QJsonObject& entrees, const QJsonObject& resultat,
+                          std::string_view texte);
+
+// The same document for a report whose events are too many to hold: its "resultat" is
+// the one list "evenements", written event by event, byte for byte what
+// document_json would give.
+class document_json_au_fil {
+ public:
+  document_json_au_fil(std::ostream& out, std::string_view rapport, const QJsonObject& entrees);
+  void evenement(const QJsonObject& e);
+  void terminer(std::string_view texte);
+
+ private:
+  std::ostream& out_;
+  bool premier_ = true;
+};
 
 }  // namespace almanax::cli
