@@ -2,7 +2,7 @@
 // light-time step, aberration and nutation, magnitude, rising and setting.
 #include <benchmark/benchmark.h>
 
-#include "calcul/ephemerides.h"
+#include "calcul/pages/ephemerides.h"
 
 namespace {
 

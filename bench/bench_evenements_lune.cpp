@@ -1,9 +1,9 @@
 // The Moon's event searches over 1000 years each, as the command line runs them.
 #include <benchmark/benchmark.h>
 
-#include "calcul/eclipses.h"
-#include "calcul/perigee_apogee.h"
-#include "calcul/phases.h"
+#include "calcul/pages/eclipses.h"
+#include "calcul/pages/perigee_apogee.h"
+#include "calcul/pages/phases.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "calcul/equa_time.h"
-#include "calcul/satellites.h"
+#include "calcul/pages/equa_time.h"
+#include "calcul/pages/satellites.h"
 #include "dessin/dessin_graphiques.h"
 #include "dessin/image_fichier.h"
 

@@ -1,8 +1,8 @@
 // One press of "OK" on the "Phases de la Lune" and "Dates" pages at their default inputs.
 #include <benchmark/benchmark.h>
 
-#include "calcul/dates.h"
-#include "calcul/phases.h"
+#include "calcul/pages/dates.h"
+#include "calcul/pages/phases.h"
 
 namespace {
 

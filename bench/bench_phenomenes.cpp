@@ -1,8 +1,8 @@
 // Time of the two planetary event searches over a thousand years, all planets.
 #include <benchmark/benchmark.h>
 
-#include "calcul/perihelie.h"
-#include "calcul/phenomene.h"
+#include "calcul/pages/perihelie.h"
+#include "calcul/pages/phenomene.h"
 
 namespace {
 

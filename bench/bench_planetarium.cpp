@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "calcul/planetarium.h"
+#include "calcul/pages/planetarium.h"
 #include "dessin/dessin_planetarium.h"
 #include "dessin/image_fichier.h"
 

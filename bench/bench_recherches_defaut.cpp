@@ -2,10 +2,10 @@
 // of "&OK" costs before the rows reach the list.
 #include <benchmark/benchmark.h>
 
-#include "calcul/eclipses.h"
-#include "calcul/perigee_apogee.h"
-#include "calcul/perihelie.h"
-#include "calcul/phenomene.h"
+#include "calcul/pages/eclipses.h"
+#include "calcul/pages/perigee_apogee.h"
+#include "calcul/pages/perihelie.h"
+#include "calcul/pages/phenomene.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calcul/lune.h"
-#include "calcul/soleil_lune.h"
+#include "calcul/pages/soleil_lune.h"
 
 namespace {
 

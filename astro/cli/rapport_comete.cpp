@@ -5,8 +5,8 @@
 #include <QDir>
 #include <iostream>
 
-#include "calcul/comete.h"
-#include "calcul/ephemerides.h"
+#include "calcul/pages/comete.h"
+#include "calcul/pages/ephemerides.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 #include "donnees/cometes.h"

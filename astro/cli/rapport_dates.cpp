@@ -1,4 +1,4 @@
-#include "calcul/dates.h"
+#include "calcul/pages/dates.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 

@@ -1,7 +1,7 @@
 // `astro --rapport eclipses`: one search of the "Eclipses" page into its empty box,
 // printed as the page's "&Copie" report.
 
-#include "calcul/eclipses.h"
+#include "calcul/pages/eclipses.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 

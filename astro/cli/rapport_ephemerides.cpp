@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <optional>
 
-#include "calcul/ephemerides.h"
+#include "calcul/pages/ephemerides.h"
 #include "calcul/rapport.h"
 #include "cli/cli.h"
 #include "cli/json_lever_coucher.h"

@@ -1,6 +1,6 @@
 // `astro --rapport equation-temps`: the "Equa. Temps" page's value for a date (its
 // l_equa line) and, with --image, its yearly curve.
-#include "calcul/equa_time.h"
+#include "calcul/pages/equa_time.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
 #include "cli/sortie_json.h"

@@ -2,7 +2,7 @@
 // as its "&Copie" report.
 #include <ostream>
 
-#include "calcul/perigee_apogee.h"
+#include "calcul/pages/perigee_apogee.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 

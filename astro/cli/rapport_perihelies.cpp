@@ -1,6 +1,6 @@
 // `astro --rapport perihelies`: one search of the "Péri. et Aphélie" page into its
 // empty list, printed as the page's "&Copie" report.
-#include "calcul/perihelie.h"
+#include "calcul/pages/perihelie.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 

@@ -1,6 +1,6 @@
 // `astro --rapport phases`: the "Phases de la Lune" page for a starting month and
 // year, printed as its "&Copie" report with the six months checked.
-#include "calcul/phases.h"
+#include "calcul/pages/phases.h"
 #include "cli/cli.h"
 #include "cli/sortie_json.h"
 

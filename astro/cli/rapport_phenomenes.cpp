@@ -1,6 +1,6 @@
 // `astro --rapport phenomenes`: one search of the "Phénomènes Planétaires" page into
 // its empty list, printed as the page's "&Copie" report.
-#include "calcul/phenomene.h"
+#include "calcul/pages/phenomene.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 

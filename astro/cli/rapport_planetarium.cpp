@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "calcul/planetarium.h"
+#include "calcul/pages/planetarium.h"
 #include "calcul/rapport.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"

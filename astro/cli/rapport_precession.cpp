@@ -2,7 +2,7 @@
 // reference equinox to a date; prints the block of the page's report box.
 #include <cmath>
 
-#include "calcul/precessions.h"
+#include "calcul/pages/precessions.h"
 #include "calcul/validation.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"

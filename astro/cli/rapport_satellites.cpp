@@ -1,8 +1,8 @@
 // `astro --rapport satellites`: the offsets of Jupiter's four great satellites, for
 // each day of the "Sat. joviens" chart of a month at 0 h, or at one instant; with
 // --image, the page's chart of that month.
-#include "calcul/dates.h"
-#include "calcul/satellites.h"
+#include "calcul/pages/dates.h"
+#include "calcul/pages/satellites.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
 #include "cli/recherche_annees.h"

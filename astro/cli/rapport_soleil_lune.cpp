@@ -2,8 +2,8 @@
 // printed as its "&Copie" report with every box checked.
 #include <QJsonArray>
 
+#include "calcul/pages/soleil_lune.h"
 #include "calcul/rapport.h"
-#include "calcul/soleil_lune.h"
 #include "cli/cli.h"
 #include "cli/json_lever_coucher.h"
 #include "cli/recherche_annees.h"

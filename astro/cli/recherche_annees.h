@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "calcul/dates.h"
+#include "calcul/pages/dates.h"
 #include "cli/cli.h"
 #include "cli/sortie_json.h"
 

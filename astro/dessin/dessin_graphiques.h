@@ -7,8 +7,8 @@
 #include <QImage>
 #include <array>
 
-#include "calcul/equa_time.h"
-#include "calcul/satellites.h"
+#include "calcul/pages/equa_time.h"
+#include "calcul/pages/satellites.h"
 
 namespace almanax::dessin {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "calcul/planetarium.h"
+#include "calcul/pages/planetarium.h"
 
 namespace almanax::dessin {
 

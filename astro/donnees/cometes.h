@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calcul/comete.h"
+#include "calcul/pages/comete.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/fusion.h"
 

@@ -15,10 +15,10 @@
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
 #include "ihm/a_propos.h"
+#include "ihm/controles/onglets.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"
-#include "ihm/onglets.h"
-#include "ihm/page.h"
+#include "ihm/pages/page.h"
 
 namespace almanax::ihm {
 

@@ -12,8 +12,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "ihm/annees_recherche.h"
-#include "ihm/edition_spin.h"
+#include "ihm/controles/annees_recherche.h"
+#include "ihm/controles/edition_spin.h"
 
 namespace almanax::ihm {
 

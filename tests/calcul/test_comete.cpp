@@ -9,8 +9,8 @@
 #include <string>
 #include <tuple>
 
-#include "calcul/comete.h"
 #include "calcul/numerique.h"
+#include "calcul/pages/comete.h"
 #include "kepler_bissection.h"
 
 using namespace almanax;

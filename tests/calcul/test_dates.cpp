@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calcul/dates.h"
+#include "calcul/pages/dates.h"
 
 using namespace almanax;
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "calcul/eclipses.h"
 #include "calcul/formats.h"
+#include "calcul/pages/eclipses.h"
 
 using namespace almanax;
 

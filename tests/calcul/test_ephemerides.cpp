@@ -4,8 +4,8 @@
 #include <regex>
 #include <string>
 
-#include "calcul/ephemerides.h"
 #include "calcul/formats.h"
+#include "calcul/pages/ephemerides.h"
 
 using namespace almanax;
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "calcul/equa_time.h"
+#include "calcul/pages/equa_time.h"
 
 using namespace almanax;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calcul/lune.h"
-#include "calcul/perigee_apogee.h"
+#include "calcul/pages/perigee_apogee.h"
 
 using namespace almanax;
 

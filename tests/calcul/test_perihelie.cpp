@@ -10,7 +10,7 @@
 
 #include "calcul/date_evenement.h"
 #include "calcul/formats.h"
-#include "calcul/perihelie.h"
+#include "calcul/pages/perihelie.h"
 #include "calcul/tri_francais.h"
 
 using namespace almanax;

@@ -7,7 +7,7 @@
 
 #include "calcul/formats.h"
 #include "calcul/numerique.h"
-#include "calcul/phases.h"
+#include "calcul/pages/phases.h"
 
 using namespace almanax;
 

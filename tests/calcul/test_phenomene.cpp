@@ -9,7 +9,7 @@
 
 #include "calcul/date_evenement.h"
 #include "calcul/numerique.h"
-#include "calcul/phenomene.h"
+#include "calcul/pages/phenomene.h"
 #include "calcul/tri_francais.h"
 
 using namespace almanax;

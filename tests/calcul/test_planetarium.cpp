@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "calcul/ephemerides.h"
 #include "calcul/lune.h"
-#include "calcul/planetarium.h"
-#include "calcul/precessions.h"
+#include "calcul/pages/ephemerides.h"
+#include "calcul/pages/planetarium.h"
+#include "calcul/pages/precessions.h"
 #include "calcul/soleil.h"
 
 using namespace almanax;

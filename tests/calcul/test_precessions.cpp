@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "calcul/precessions.h"
+#include "calcul/pages/precessions.h"
 
 using namespace almanax;
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "calcul/calendrier.h"
-#include "calcul/satellites.h"
+#include "calcul/pages/satellites.h"
 
 using namespace almanax;
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "calcul/ephemerides.h"
+#include "calcul/pages/ephemerides.h"
+#include "calcul/pages/soleil_lune.h"
 #include "calcul/rapport.h"
-#include "calcul/soleil_lune.h"
 
 using namespace almanax;
 

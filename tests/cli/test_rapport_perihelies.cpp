@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calcul/perihelie.h"
+#include "calcul/pages/perihelie.h"
 #include "outils.h"
 
 using namespace almanax;

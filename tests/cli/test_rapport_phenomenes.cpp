@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calcul/phenomene.h"
+#include "calcul/pages/phenomene.h"
 #include "outils.h"
 
 using namespace almanax;

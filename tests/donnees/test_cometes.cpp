@@ -14,8 +14,8 @@
 
 #include "../calcul/kepler_bissection.h"
 #include "calcul/calendrier.h"
-#include "calcul/comete.h"
 #include "calcul/numerique.h"
+#include "calcul/pages/comete.h"
 #include "donnees/cometes.h"
 #include "donnees/villes.h"
 #include "fichiers_test.h"

@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include "calcul/site.h"
-#include "ihm/edition_spin.h"
+#include "ihm/controles/edition_spin.h"
 #include "outils_ihm.h"
 
 namespace almanax::ihm::test {

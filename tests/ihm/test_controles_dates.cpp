@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "ihm/controles_dates.h"
-#include "ihm/edition_spin.h"
+#include "ihm/controles/controles_dates.h"
+#include "ihm/controles/edition_spin.h"
 #include "ihm/messages.h"
 #include "outils_ihm.h"
 

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "ihm/dessin_phase.h"
+#include "dessin/dessin_phase.h"
 
-using almanax::ihm::image_phase;
-using almanax::ihm::remplir;
+using almanax::dessin::image_phase;
+using almanax::dessin::remplir;
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <vector>
 
-#include "ihm/champs_date.h"
-#include "ihm/edition_spin.h"
+#include "ihm/controles/champs_date.h"
+#include "ihm/controles/edition_spin.h"
 #include "outils_ihm.h"
 
 using almanax::sens_pas;

@@ -21,11 +21,11 @@
 #include "calcul/formats.h"
 #include "donnees/reglages.h"
 #include "ihm/aide.h"
-#include "ihm/controles_dates.h"
+#include "ihm/controles/controles_dates.h"
+#include "ihm/controles/onglets.h"
 #include "ihm/fenetre_principale.h"
-#include "ihm/onglets.h"
-#include "ihm/page.h"
-#include "ihm/page_options.h"
+#include "ihm/pages/page.h"
+#include "ihm/pages/page_options.h"
 #include "outils_ihm.h"
 
 using almanax::ihm::DialoguesEnregistres;

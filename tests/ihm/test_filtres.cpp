@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ihm/edition_spin.h"
-#include "ihm/filtres.h"
+#include "ihm/controles/edition_spin.h"
+#include "ihm/controles/filtres.h"
 #include "outils_ihm.h"
 
 using almanax::ihm::caractere_tape;

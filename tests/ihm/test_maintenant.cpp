@@ -3,7 +3,7 @@
 #include <QTimeEdit>
 #include <optional>
 
-#include "ihm/page.h"
+#include "ihm/pages/page.h"
 #include "outils_ihm.h"
 
 using almanax::date_jma;

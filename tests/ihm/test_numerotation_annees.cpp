@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "ihm/controles.h"
+#include "ihm/controles/controles.h"
 #include "ihm/fenetre_principale.h"
 #include "outils_ihm.h"
 

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
-#include "ihm/onglets.h"
+#include "ihm/controles/onglets.h"
 #include "outils_ihm.h"
 
 using almanax::ihm::BarreOnglets;

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "ihm/controles/onglets.h"
 #include "ihm/fenetre_principale.h"
-#include "ihm/onglets.h"
-#include "ihm/page.h"
+#include "ihm/pages/page.h"
 #include "outils_ihm.h"
 
 using almanax::ihm::DialoguesEnregistres;

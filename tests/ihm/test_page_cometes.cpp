@@ -14,8 +14,8 @@
 #include <array>
 
 #include "donnees/cometes.h"
-#include "ihm/page_cometes.h"
-#include "ihm/page_precession.h"
+#include "ihm/pages/page_cometes.h"
+#include "ihm/pages/page_precession.h"
 #include "outils_pages.h"
 
 using almanax::ihm::EditionSpin;

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
-#include "calcul/dates.h"
-#include "ihm/page_dates.h"
+#include "calcul/pages/dates.h"
+#include "ihm/pages/page_dates.h"
 #include "outils_pages.h"
 
 using almanax::date_jma;

@@ -10,8 +10,8 @@
 #include <QTimeEdit>
 #include <map>
 
-#include "calcul/ephemerides.h"
-#include "ihm/page_ephemerides.h"
+#include "calcul/pages/ephemerides.h"
+#include "ihm/pages/page_ephemerides.h"
 #include "outils_pages.h"
 
 using almanax::date_jma;

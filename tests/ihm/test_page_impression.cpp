@@ -22,10 +22,10 @@
 
 #include "../donnees/enfant.h"
 #include "ihm/fenetre_principale.h"
-#include "ihm/page_cometes.h"
-#include "ihm/page_ephemerides.h"
-#include "ihm/page_impression.h"
-#include "ihm/page_soleil_lune.h"
+#include "ihm/pages/page_cometes.h"
+#include "ihm/pages/page_ephemerides.h"
+#include "ihm/pages/page_impression.h"
+#include "ihm/pages/page_soleil_lune.h"
 #include "outils_pages.h"
 
 using almanax::ihm::DialoguesEnregistres;

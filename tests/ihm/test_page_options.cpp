@@ -9,8 +9,8 @@
 #include <QSignalSpy>
 #include <memory>
 
-#include "ihm/edition_spin.h"
-#include "ihm/page_options.h"
+#include "ihm/controles/edition_spin.h"
+#include "ihm/pages/page_options.h"
 #include "outils_ihm.h"
 
 using almanax::ihm::EditionSpin;

@@ -6,10 +6,10 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "calcul/phases.h"
+#include "calcul/pages/phases.h"
 #include "ihm/fenetre_principale.h"
-#include "ihm/page_impression.h"
-#include "ihm/page_phases.h"
+#include "ihm/pages/page_impression.h"
+#include "ihm/pages/page_phases.h"
 #include "outils_pages.h"
 
 using almanax::ihm::DialoguesEnregistres;

@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "dessin/dessin_planetarium.h"
+#include "ihm/controles/onglets.h"
 #include "ihm/fenetre_principale.h"
-#include "ihm/onglets.h"
-#include "ihm/page_planetarium_geo.h"
-#include "ihm/page_planetarium_helio.h"
+#include "ihm/pages/page_planetarium_geo.h"
+#include "ihm/pages/page_planetarium_helio.h"
 #include "outils_pages.h"
 
 using almanax::date_jma;

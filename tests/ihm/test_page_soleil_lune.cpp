@@ -6,8 +6,8 @@
 #include <QTimeEdit>
 #include <map>
 
-#include "calcul/soleil_lune.h"
-#include "ihm/page_soleil_lune.h"
+#include "calcul/pages/soleil_lune.h"
+#include "ihm/pages/page_soleil_lune.h"
 #include "outils_pages.h"
 
 using almanax::date_jma;

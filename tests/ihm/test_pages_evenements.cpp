@@ -18,17 +18,17 @@
 #include <functional>
 #include <memory>
 
-#include "calcul/eclipses.h"
-#include "calcul/perigee_apogee.h"
-#include "calcul/perihelie.h"
-#include "calcul/phenomene.h"
+#include "calcul/pages/eclipses.h"
+#include "calcul/pages/perigee_apogee.h"
+#include "calcul/pages/perihelie.h"
+#include "calcul/pages/phenomene.h"
+#include "ihm/controles/modele_liste.h"
 #include "ihm/fenetre_principale.h"
-#include "ihm/modele_liste.h"
-#include "ihm/page_eclipses.h"
-#include "ihm/page_impression.h"
-#include "ihm/page_perigee_apogee.h"
-#include "ihm/page_perihelie.h"
-#include "ihm/page_phenomenes.h"
+#include "ihm/pages/page_eclipses.h"
+#include "ihm/pages/page_impression.h"
+#include "ihm/pages/page_perigee_apogee.h"
+#include "ihm/pages/page_perihelie.h"
+#include "ihm/pages/page_phenomenes.h"
 #include "ihm/recherche_fond.h"
 #include "outils_pages.h"
 

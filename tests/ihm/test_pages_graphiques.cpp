@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "ihm/fenetre_principale.h"
-#include "ihm/page_equation_temps.h"
-#include "ihm/page_satellites.h"
+#include "ihm/pages/page_equation_temps.h"
+#include "ihm/pages/page_satellites.h"
 #include "outils_pages.h"
 
 using almanax::ihm::EditionSpin;

@@ -1,0 +1,171 @@
+#include "ihm/pages/page_eclipses.h"
+
+#include <QGroupBox>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "calcul/pages/eclipses.h"
+#include "ihm/controles/annees_recherche.h"
+#include "ihm/controles/controles.h"
+#include "ihm/controles/edition_spin.h"
+#include "ihm/messages.h"
+#include "ihm/recherche_fond.h"
+
+namespace almanax::ihm {
+
+PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
+    : Page(contexte, QStringLiteral("eclipses"), QStringLiteral("Eclipses"), QStringLiteral("07-eclipses"), parent) {
+  annees_ = new AnneesRecherche({"ec_an", "up_ec_an1", "ec_an2", "up_ec_an2"}, 1992, 1993, false, this);
+  bt_eclipse_ = bouton("bt_eclipse", QStringLiteral("&OK"), this);
+  auto* type = groupe("type_eclipses", QStringLiteral("Type d'éclipses"), this);
+  o_sol_ = new QRadioButton(QStringLiteral("Eclipses de Soleil"), type);
+  o_sol_->setObjectName(QStringLiteral("o_sol"));
+  o_lune_ = new QRadioButton(QStringLiteral("Eclipses de Lune"), type);
+  o_lune_->setObjectName(QStringLiteral("o_lune"));
+  o_lune_->setChecked(true);
+  {
+    auto* v = new QVBoxLayout(type);
+    v->addWidget(o_sol_);
+    v->addWidget(o_lune_);
+  }
+  ec_res_ = new QPlainTextEdit(this);
+  ec_res_->setObjectName(QStringLiteral("ec_res"));
+  ec_res_->setReadOnly(true);
+  ec_res_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  ec_res_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ec_res_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  poser_tabulation(*ec_res_, tabulation_rapports);
+  affichage_ = new QTimer(this);
+  affichage_->setInterval(0);
+  connect(affichage_, &QTimer::timeout, this, &PageEclipses::afficher_suite);
+  auto* efface = bouton("eclip_erase", QStringLiteral("&Efface"), this);
+  auto* copie = bouton("imp_ecli", QStringLiteral("&Copie"), this);
+  recherche_ = new RechercheFond(this, bt_eclipse_);
+
+  disposition_recherche d;
+  d.annees = annees_;
+  d.legende_fin = QStringLiteral("  A :");
+  d.choix = {type};
+  d.resultats = ec_res_;
+  d.efface = efface;
+  d.copie = copie;
+  recherche_->disposer(d);
+
+  for (EditionSpin* e : {annees_->debut(), annees_->fin()})
+    connect(e, &EditionSpin::quitte, this, &PageEclipses::anequiExit);
+  connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
+  connect(bt_eclipse_, &QPushButton::clicked, this, &PageEclipses::bt_eclipseClick);
+  connect(efface, &QPushButton::clicked, this, &PageEclipses::eclip_eraseClick);
+  connect(copie, &QPushButton::clicked, this, &PageEclipses::imp_ecliClick);
+  // While one kind is searched, the other cannot be chosen.
+  connect(recherche_, &RechercheFond::demarree, this,
+          [this] { (o_sol_->isChecked() ? o_lune_ : o_sol_)->setEnabled(false); });
+  connect(recherche_, &RechercheFond::arretee, this, [this] {
+    o_sol_->setEnabled(true);
+    o_lune_->setEnabled(true);
+  });
+}
+
+QWidget* PageEclipses::bouton_calcul() const {
+  return bt_eclipse_;
+}
+
+void PageEclipses::poser_date_de_demarrage(const date_jma& date) {
+  annees_->poser(date.annee);
+}
+
+void PageEclipses::chercher(bool synchrone) {
+  if (!annees_->dans_les_bornes(contexte_.messages())) return;
+  const long long premiere = annees_->premiere(), derniere = annees_->derniere();
+  if (premiere >= derniere) {
+    contexte_.messages().erreur(
+        QStringLiteral("La date de départ doit être inférieure à l'année de fin des recherches."),
+        QStringLiteral("Erreur de date !"));
+    annees_->fin()->setFocus();
+    return;
+  }
+  const type_eclipses type = o_sol_->isChecked() ? type_eclipses::soleil : type_eclipses::lune;
+  const bool vide = texte_.empty();
+  const std::string separateur = QLocale().decimalPoint().toStdString();
+  const std::function<std::string(const suivi_recherche&)> travail = [=](const suivi_recherche& s) {
+    resultat_eclipses r = recherche_eclipses(premiere, derniere, type, vide, separateur, s);
+    return r.interrompue ? std::string() : std::move(r.texte);
+  };
+  const std::function<void(std::string &&)> fin = [this, synchrone](std::string&& t) { ajouter_texte(t, synchrone); };
+  recherche_->lancer(travail, fin, synchrone);
+}
+
+void PageEclipses::ajouter_texte(const std::string& t, bool tout_de_suite) {
+  if (t.empty()) return;
+  texte_ += t;
+  // The box shows lines; the text kept for the copy keeps its CR LF.
+  QString affiche = QString::fromStdString(t);
+  affiche.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // The box is scrolled to the new text when it gets there, the older text being shown first.
+  a_montrer_ = a_afficher_.size();
+  a_afficher_ += affiche;
+  if (tout_de_suite) {
+    while (!a_afficher_.isEmpty()) afficher_suite();
+  } else if (!affichage_->isActive()) {
+    affichage_->start();
+  }
+}
+
+void PageEclipses::afficher_suite() {
+  // About 64 KB at a time (some 20 ms of layout), cut after a line.
+  constexpr qsizetype morceau = 65536;
+  qsizetype n = a_afficher_.size() - a_afficher_depuis_;
+  if (n > morceau) {
+    const qsizetype fin_ligne = a_afficher_.lastIndexOf(u'\n', a_afficher_depuis_ + morceau);
+    n = fin_ligne >= a_afficher_depuis_ ? fin_ligne + 1 - a_afficher_depuis_ : morceau;
+  }
+  QTextCursor c(ec_res_->document());
+  c.movePosition(QTextCursor::End);
+  const int position = c.position();
+  c.insertText(a_afficher_.mid(a_afficher_depuis_, n));
+  if (a_montrer_ >= a_afficher_depuis_ && a_montrer_ < a_afficher_depuis_ + n) {
+    // The first line of the new text at the top of the box: going to the end, then
+    // back up to that line, leaves it on the first row shown.
+    QTextCursor nouveau(ec_res_->document());
+    nouveau.movePosition(QTextCursor::End);
+    ec_res_->setTextCursor(nouveau);
+    ec_res_->ensureCursorVisible();
+    nouveau.setPosition(position + static_cast<int>(a_montrer_ - a_afficher_depuis_));
+    ec_res_->setTextCursor(nouveau);
+    ec_res_->ensureCursorVisible();
+    a_montrer_ = -1;
+  }
+  a_afficher_depuis_ += n;
+  if (a_afficher_depuis_ >= a_afficher_.size()) {
+    a_afficher_.clear();
+    a_afficher_depuis_ = 0;
+    affichage_->stop();
+  }
+}
+
+void PageEclipses::eclip_eraseClick() {
+  // A search under way was asked for a box that is no longer there.
+  recherche_->annuler();
+  affichage_->stop();
+  a_afficher_.clear();
+  a_afficher_depuis_ = 0;
+  a_montrer_ = -1;
+  texte_.clear();
+  ec_res_->clear();
+}
+
+void PageEclipses::imp_ecliClick() {
+  const std::string rapport = copie_eclipses(texte_);
+  if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+void PageEclipses::anequiExit() {
+  contexte_.valider_annees();
+}
+
+}  // namespace almanax::ihm

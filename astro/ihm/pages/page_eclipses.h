@@ -1,0 +1,64 @@
+// The "Eclipses" page: the solar or the lunar eclipses of a span of years, written as
+// text into the result box, where the searches accumulate until "&Efface". The search
+// is recherche_eclipses.
+#pragma once
+
+#include <string>
+
+#include "ihm/pages/page.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace almanax::ihm {
+
+class AnneesRecherche;
+class RechercheFond;
+
+class PageEclipses : public Page {
+  Q_OBJECT
+
+ public:
+  explicit PageEclipses(Contexte& contexte, QWidget* parent = nullptr);
+
+  // Start-up: the search runs to its end before returning.
+  void calculer() override { chercher(true); }
+  void copier() override { imp_ecliClick(); }
+  void effacer() override { eclip_eraseClick(); }
+  QWidget* bouton_calcul() const override;
+  void poser_date_de_demarrage(const date_jma& date) override;
+
+  // The box's text as the searches wrote it (CR LF line ends), which the copy takes.
+  const std::string& texte() const { return texte_; }
+  RechercheFond* recherche() const { return recherche_; }
+
+ public slots:
+  // "&OK": the search, off the window's thread.
+  void bt_eclipseClick() { chercher(false); }
+  void eclip_eraseClick();
+  void imp_ecliClick();
+  void anequiExit();
+
+ private:
+  void chercher(bool synchrone);
+  // The text joins the kept text at once; the box shows it piece by piece, so a
+  // search of thousands of eclipses does not hold the window while it is laid out.
+  void ajouter_texte(const std::string& t, bool tout_de_suite);
+  void afficher_suite();
+
+  AnneesRecherche* annees_ = nullptr;
+  QPushButton* bt_eclipse_ = nullptr;
+  QRadioButton* o_sol_ = nullptr;
+  QRadioButton* o_lune_ = nullptr;
+  QPlainTextEdit* ec_res_ = nullptr;
+  RechercheFond* recherche_ = nullptr;
+  std::string texte_;
+  QString a_afficher_;  // still to be shown in the box, from a_afficher_depuis_
+  qsizetype a_afficher_depuis_ = 0;
+  qsizetype a_montrer_ = -1;  // in a_afficher_: where the latest search's text begins
+  QTimer* affichage_ = nullptr;
+};
+
+}  // namespace almanax::ihm

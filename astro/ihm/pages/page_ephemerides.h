@@ -1,0 +1,85 @@
+// The "Éphémérides" page: a planet's orbital elements, position, distances,
+// magnitude, phase, rising and setting for a date, a clock time and the current site.
+// The computation is calcul_ephemerides; the page only shows the texts of its result.
+#pragma once
+
+#include <QImage>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calcul/pages/ephemerides.h"
+#include "ihm/controles/champs_date.h"
+#include "ihm/pages/page.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimeEdit;
+
+namespace almanax::ihm {
+
+class PageEphemerides : public Page {
+  Q_OBJECT
+
+ public:
+  explicit PageEphemerides(Contexte& contexte, QWidget* parent = nullptr);
+
+  void calculer() override { b_ephemerideClick(); }
+  void copier() override { copy_ephClick(); }
+  // Rising, transit and setting are the site's.
+  void site_change() override { calculer(); }
+  QWidget* bouton_calcul() const override;
+  void poser_date_de_demarrage(const date_jma& date) override;
+  void poser_heure_de_demarrage(const QTime& heure) override;
+
+  // The planet chosen in "Planetes" (0 Mercure .. 8 Pluton).
+  int planete_choisie() const;
+  // The last computation and the phase picture shown.
+  const resultat_ephemerides& resultat() const { return resultat_; }
+  const QImage& image_plan() const { return image_; }
+
+ public slots:
+  void b_ephemerideClick();
+  void planetesClick();
+  void nowepheClick();
+  void up_jourClick(almanax::sens_pas sens);
+  void e_jourExit();
+  void anequiExit();
+  void copy_ephClick();
+
+ private:
+  void afficher();
+
+  ChampsDate date_;
+  QTimeEdit* e_temps_ = nullptr;
+  QButtonGroup* planetes_ = nullptr;
+  QPushButton* b_ephemeride_ = nullptr;
+  QPushButton* nowephe_ = nullptr;
+  QGroupBox* gr_el_or_ = nullptr;
+  QLabel* pb_plan_ = nullptr;
+  QCheckBox* c_e_s_ = nullptr;
+  QCheckBox* c_e_coor_ = nullptr;
+  QCheckBox* c_e_div_ = nullptr;
+  QCheckBox* c_e_e_ = nullptr;
+  QCheckBox* c_e_dt_ = nullptr;
+  QCheckBox* c_e_p_ = nullptr;
+  QPushButton* copy_eph_ = nullptr;
+
+  // Each value label with the text of the result it shows.
+  std::vector<std::pair<QLabel*, std::string resultat_ephemerides::*>> etiquettes_;
+
+  resultat_ephemerides resultat_;
+  // What the report's date and site blocks describe: the inputs of the values shown.
+  struct entrees {
+    instant_saisi instant;
+    champs_site site;
+  };
+  std::optional<entrees> calcule_;
+  QImage image_;
+};
+
+}  // namespace almanax::ihm

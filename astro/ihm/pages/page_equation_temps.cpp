@@ -1,0 +1,100 @@
+#include "ihm/pages/page_equation_temps.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dessin/dessin_graphiques.h"
+#include "ihm/controles/controles.h"
+#include "ihm/controles/controles_dates.h"
+#include "ihm/controles/edition_spin.h"
+#include "ihm/messages.h"
+
+namespace almanax::ihm {
+
+PageEquationTemps::PageEquationTemps(Contexte& contexte, QWidget* parent)
+    : Page(contexte, QStringLiteral("equation_du_temps"), QStringLiteral("Equa. Temps"),
+           QStringLiteral("06-equation-du-temps"), parent),
+      date_({"equa_jour", "up_equa_jour", "equa_mois", "up_equa_mois", "equa_an", "up_equa_an"}, {13, 10, 1992}, true,
+            this) {
+  equa_ = cadre_image("equa", equa_largeur, equa_hauteur, this);
+  equa_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  bt_equa_time_ = bouton("bt_equa_time", QStringLiteral("&OK"), this);
+  l_equa_ = new QLabel(this);
+  l_equa_->setObjectName(QStringLiteral("l_equa"));
+  l_equa_->setAlignment(Qt::AlignCenter);
+  l_equa_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  save_tmps_ = bouton("save_tmps", QStringLiteral("Sauvegarder"), this);
+
+  {
+    auto* saisie = new QGridLayout;
+    date_.disposer(saisie, 0, nullptr);
+    auto* droite = new QVBoxLayout;
+    droite->addLayout(saisie);
+    droite->addWidget(bt_equa_time_, 0, Qt::AlignHCenter);
+    droite->addSpacing(12);
+    droite->addWidget(l_equa_);
+    droite->addSpacing(12);
+    droite->addWidget(save_tmps_, 0, Qt::AlignHCenter);
+    droite->addStretch(1);
+    auto* page = new QHBoxLayout(this);
+    page->addWidget(equa_, 0, Qt::AlignTop);
+    page->addSpacing(16);
+    page->addLayout(droite);
+    page->addStretch(1);
+  }
+
+  for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
+    connect(s, &EditionSpin::clic, this, &PageEquationTemps::up_equa_moisClick);
+  connect(date_.jour(), &EditionSpin::texteChange, this, &PageEquationTemps::equa_jourChange);
+  connect(date_.an(), &EditionSpin::quitte, this, &PageEquationTemps::anequiExit);
+  connect(bt_equa_time_, &QPushButton::clicked, this, &PageEquationTemps::bt_equa_timeClick);
+  connect(save_tmps_, &QPushButton::clicked, this, &PageEquationTemps::save_tmpsClick);
+}
+
+QWidget* PageEquationTemps::bouton_calcul() const {
+  return bt_equa_time_;
+}
+
+void PageEquationTemps::poser_date_de_demarrage(const date_jma& date) {
+  date_.poser(date);
+}
+
+void PageEquationTemps::bt_equa_timeClick() {
+  const date_jma date = date_.date_a_calculer();
+  image_ = dessin::image_equation_du_temps(trace_equation_du_temps(date.annee, equa_largeur, equa_hauteur));
+  montrer_image(equa_, image_);
+  jour_ = equation_du_temps_du_jour(date);
+  l_equa_->setText(QString::fromStdString(jour_.l_equa));
+}
+
+void PageEquationTemps::up_equa_moisClick(sens_pas sens) {
+  // The date moves; the curve waits for "OK".
+  date_.normaliser(sens);
+}
+
+void PageEquationTemps::equa_jourChange() {
+  // Only what the user types: the arrows' own steps past the month's end must reach
+  // the date step intact, which carries them into the next month.
+  if (!date_.jour()->modifie()) return;
+  bool ok_j = false, ok_m = false, ok_a = false;
+  const int jour = texte_champ(date_.jour()).trimmed().toInt(&ok_j);
+  const int mois = texte_champ(date_.mois()).trimmed().toInt(&ok_m);
+  const int annee = texte_champ(date_.an()).trimmed().toInt(&ok_a);
+  // An empty or half-typed field waits until it holds a number.
+  if (!ok_j || !ok_m || !ok_a) return;
+  const int borne = verifier_jour(jour, mois, annee);
+  if (borne != jour) date_.jour()->setPosition(borne);
+}
+
+void PageEquationTemps::anequiExit() {
+  contexte_.valider_annees();
+}
+
+void PageEquationTemps::save_tmpsClick() {
+  sauver_image(contexte_.dialogues(), contexte_.messages(), this, image_, QStringLiteral("Équation du temps"));
+}
+
+}  // namespace almanax::ihm

@@ -1,0 +1,113 @@
+#include "ihm/pages/page_perigee_apogee.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTreeView>
+
+#include "calcul/pages/perigee_apogee.h"
+#include "ihm/controles/annees_recherche.h"
+#include "ihm/controles/controles.h"
+#include "ihm/controles/edition_spin.h"
+#include "ihm/controles/modele_liste.h"
+#include "ihm/messages.h"
+#include "ihm/recherche_fond.h"
+
+namespace almanax::ihm {
+
+using lignes_compactes = std::vector<std::string>;
+
+PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
+    : Page(contexte, QStringLiteral("peri_apog"), QStringLiteral("Péri. et Apogée"),
+           QStringLiteral("04-perigee-apogee"), parent) {
+  annees_ = new AnneesRecherche({"p_a_an", "up_ap_an", "p_a_an2", "up_ap_an2"}, 1992, 1993, false, this);
+  bt_ap_ = bouton("bt_ap", QStringLiteral("&OK"), this);
+  cplune_ = case_a_cocher("cplune", QStringLiteral("Périgée"), true, this);
+  calune_ = case_a_cocher("calune", QStringLiteral("Apogée"), true, this);
+  modele_ = new ModeleListe({{QStringLiteral("Phase"), 60, false, QStringLiteral("Périgée")},
+                             {QStringLiteral("Date"), 110, false, QStringLiteral("30 Septembre -0000")},
+                             {QStringLiteral("Heure"), 90, true, QStringLiteral("00 h 00 m 00 s")},
+                             {QStringLiteral("Parallaxe"), 80, true, QStringLiteral("0° 00' 00\"")},
+                             {QStringLiteral("Distance"), 85, false, QStringLiteral("000000 km")}},
+                            this);
+  lvpa_ = vue_liste("lvpa", modele_, this);
+  auto* efface = bouton("BitBtn2", QStringLiteral("&Efface"), this);
+  auto* copie = bouton("copy_pa", QStringLiteral("&Copie"), this);
+  recherche_ = new RechercheFond(this, bt_ap_);
+
+  disposition_recherche d;
+  d.annees = annees_;
+  d.choix = {cplune_, calune_};
+  d.resultats = lvpa_;
+  d.efface = efface;
+  d.copie = copie;
+  recherche_->disposer(d);
+
+  for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
+    connect(e, &EditionSpin::clic, this, &PagePerigeeApogee::up_ap_anClick);
+    connect(e, &EditionSpin::quitte, this, &PagePerigeeApogee::anequiExit);
+  }
+  // A search whose inputs change is no longer the one asked for.
+  connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
+  connect(cplune_, &QCheckBox::toggled, recherche_, &RechercheFond::annuler);
+  connect(calune_, &QCheckBox::toggled, recherche_, &RechercheFond::annuler);
+  connect(bt_ap_, &QPushButton::clicked, this, &PagePerigeeApogee::bt_apClick);
+  connect(efface, &QPushButton::clicked, this, &PagePerigeeApogee::BitBtn2Click);
+  connect(copie, &QPushButton::clicked, this, &PagePerigeeApogee::copy_paClick);
+}
+
+QWidget* PagePerigeeApogee::bouton_calcul() const {
+  return bt_ap_;
+}
+
+void PagePerigeeApogee::poser_date_de_demarrage(const date_jma& date) {
+  annees_->poser(date.annee);
+}
+
+void PagePerigeeApogee::chercher(bool synchrone) {
+  if (!annees_->dans_les_bornes(contexte_.messages())) return;
+  const long long premiere = annees_->premiere(), derniere = annees_->derniere();
+  // The last year is moved past the first; the search takes the years as read.
+  if (premiere >= derniere) annees_->fin()->setPosition(static_cast<int>(premiere + 1));
+  const bool perigees = cplune_->isChecked(), apogees = calune_->isChecked();
+  if (!perigees && !apogees) {
+    contexte_.messages().information(QStringLiteral("Cochez « Périgée », « Apogée » ou les deux."),
+                                     QStringLiteral("Rien à rechercher"));
+    return;
+  }
+  const std::function<lignes_compactes(const suivi_recherche&)> travail = [=](const suivi_recherche& s) {
+    resultat_perigees r = perigees_apogees(premiere, derniere, perigees, apogees, s);
+    lignes_compactes lignes;
+    if (r.interrompue) return lignes;
+    lignes.reserve(r.passages.size());
+    for (passage_trouve& p : r.passages) {
+      lignes.push_back(ModeleListe::compacter(p.ligne));
+      p = passage_trouve{};  // what is kept now is the compact row
+    }
+    return lignes;
+  };
+  const std::function<void(lignes_compactes &&)> fin = [this](lignes_compactes&& l) {
+    montrer_ligne(lvpa_, modele_->ajouter(std::move(l)));
+  };
+  recherche_->lancer(travail, fin, synchrone);
+}
+
+void PagePerigeeApogee::BitBtn2Click() {
+  // A search under way was asked for a list that is no longer there.
+  recherche_->annuler();
+  modele_->vider();
+}
+
+void PagePerigeeApogee::copy_paClick() {
+  const std::string rapport = copie_perigees(modele_->lignes());
+  if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+void PagePerigeeApogee::up_ap_anClick() {
+  annees_->verifier_ordre(contexte_.messages());
+}
+
+void PagePerigeeApogee::anequiExit() {
+  contexte_.valider_annees();
+}
+
+}  // namespace almanax::ihm

@@ -1,0 +1,57 @@
+#include "ihm/pages/page_phenomenes.h"
+
+#include <QPushButton>
+
+#include "calcul/pages/phenomene.h"
+#include "ihm/controles/edition_spin.h"
+
+namespace almanax::ihm {
+
+namespace {
+
+PageRecherchePlanetes::trouvees chercher(long long premiere, long long derniere, const std::vector<bool>& planetes,
+                                         const std::string& /*separateur*/, const suivi_recherche& suivi) {
+  return PageRecherchePlanetes::chercher_planetes<recherche_phenomenes>(
+      premiere, derniere, planetes, [&](const recherche_phenomenes& d) { return phenomenes_planetaires(d, suivi); },
+      ligne_du_phenomene);
+}
+
+PageRecherchePlanetes::description description_phenomenes() {
+  PageRecherchePlanetes::description d{
+      "phepla",
+      QStringLiteral("Phénomènes Planétaires"),
+      "08-phenomenes-planetaires",
+      {"an_phe", "up_an_phe", "an_phe2", "up_an_phe2"},
+      false,
+      "b_pheno",
+      "pheno",
+      "phe_erase",
+      "copy_phpl",
+      {{QStringLiteral("Planètes"), 75, false, QStringLiteral("Saturne")},
+       {QStringLiteral("Phénomènes"), 147, false, QStringLiteral("Conjonction supérieure")},
+       {QStringLiteral("Dates"), 190, false, QStringLiteral(" 30 Septembre -0000 à 00 h ")}},
+      {},
+      chercher,
+      copie_phenomenes};
+  const char* const noms[] = {"ph_me", "ph_v", "ph_ma", "ph_j", "ph_s", "ph_u", "ph_n"};
+  for (int p = 0; p < nombre_planetes_phenomene; ++p) {
+    const auto pl = static_cast<planete_phenomene>(p);
+    d.planetes.push_back({noms[p], image_phenomene(pl), QString::fromUtf8(nom_planete_phenomene(pl))});
+  }
+  return d;
+}
+
+}  // namespace
+
+PagePhenomenes::PagePhenomenes(Contexte& contexte, QWidget* parent)
+    : PageRecherchePlanetes(contexte, description_phenomenes(), parent) {
+  for (EditionSpin* e : {annees()->debut(), annees()->fin()}) {
+    connect(e, &EditionSpin::clic, this, &PagePhenomenes::up_an_pheClick);
+    connect(e, &EditionSpin::quitte, this, &PagePhenomenes::anequiExit);
+  }
+  connect(ok(), &QPushButton::clicked, this, &PagePhenomenes::b_phenoClick);
+  connect(efface(), &QPushButton::clicked, this, &PagePhenomenes::phe_eraseClick);
+  connect(copie_bouton(), &QPushButton::clicked, this, &PagePhenomenes::copy_phplClick);
+}
+
+}  // namespace almanax::ihm

@@ -1,0 +1,45 @@
+// The "Plan. géocentrique" page: the Sun, the Moon and the planets on a strip map of
+// right ascension and declination, with stepping and animation.
+#pragma once
+
+#include <optional>
+
+#include "calcul/pages/planetarium.h"
+#include "ihm/pages/page_planetarium.h"
+
+namespace almanax::ihm {
+
+class PagePlanetariumGeo : public PagePlanetarium {
+  Q_OBJECT
+
+ public:
+  explicit PagePlanetariumGeo(Contexte& contexte, QWidget* parent = nullptr);
+
+  // The last drawing and the body selected (index 0..9), if any.
+  const resultat_geo& resultat() const { return resultat_; }
+  std::optional<int> corps_choisi() const { return choisi_; }
+
+ public slots:
+  void b_pgClick();
+  void uagClick(almanax::sens_pas sens);
+  void p_geoMouseDown(QPoint p);
+
+ protected:
+  void dessiner() override { b_pgClick(); }
+  bool faire_pas(sens_pas sens) override;
+  void cliquer(QPoint p) override { p_geoMouseDown(p); }
+
+ private:
+  void afficher_panneau();
+
+  QLabel* lbnomg_ = nullptr;
+  QLabel* lbag_ = nullptr;
+  QLabel* lbdg_ = nullptr;
+  QLabel* lalg_ = nullptr;
+  QLabel* ldecg_ = nullptr;
+  QLabel* lbjdg_ = nullptr;
+  resultat_geo resultat_;
+  std::optional<int> choisi_ = static_cast<int>(corps_geo::mars);
+};
+
+}  // namespace almanax::ihm

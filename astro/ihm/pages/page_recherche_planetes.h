@@ -1,0 +1,118 @@
+// What the "Phénomènes Planétaires" and "Péri. et Aphélie" pages share: the two search
+// years, one check-style button per planet (all down at first), "&OK", the list of the
+// events found with the planet's picture, "&Efface" and "&Copie". Every search adds its
+// rows and the whole list is then sorted by planet name; rows accumulate until
+// "&Efface".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calcul/rapport.h"
+#include "calcul/recherche.h"
+#include "ihm/controles/annees_recherche.h"
+#include "ihm/controles/modele_liste.h"
+#include "ihm/pages/page.h"
+
+class QPushButton;
+class QToolButton;
+class QTreeView;
+
+namespace almanax::ihm {
+
+class RechercheFond;
+
+class PageRecherchePlanetes : public Page {
+  Q_OBJECT
+
+ public:
+  ModeleListe* modele() const { return modele_; }
+  RechercheFond* recherche() const { return recherche_; }
+  QWidget* bouton_calcul() const override;
+  void poser_date_de_demarrage(const date_jma& date) override;
+
+  struct bouton_planete {
+    const char* nom;  // "ph_me"
+    int image;        // in the list of planet pictures
+    QString texte;    // "Mercure"
+  };
+  // What one search gives: the rows found (compact, in the search's order), or the
+  // message that explains why nothing was searched.
+  struct trouvees {
+    std::string message;
+    std::vector<std::string> lignes;
+  };
+  // The search itself. It runs off the window's thread, so it is a plain function of
+  // its inputs. separateur: the locale's decimal separator.
+  using fonction_recherche = trouvees (*)(long long premiere, long long derniere, const std::vector<bool>& planetes,
+                                          const std::string& separateur, const suivi_recherche& suivi);
+  // The text of the page's "&Copie" for these rows ("" for none).
+  using fonction_copie = std::string (*)(const std::vector<ligne_liste>& lignes);
+
+  // The body of a planet search: the engine's request filled with the years and the
+  // planets, its rows made compact, its message passed on.
+  template <class Demande, class Chercher, class Ligne>
+  static trouvees chercher_planetes(long long premiere, long long derniere, const std::vector<bool>& planetes,
+                                    Chercher chercher, Ligne ligne) {
+    Demande d;
+    d.premiere_annee = premiere;
+    d.derniere_annee = derniere;
+    for (std::size_t p = 0; p < d.planetes.size() && p < planetes.size(); ++p) d.planetes[p] = planetes[p];
+    const auto res = chercher(d);
+    trouvees t;
+    t.message = res.message;
+    if (res.interrompue) return t;
+    t.lignes.reserve(res.lignes.size());
+    for (const auto& l : res.lignes) t.lignes.push_back(ModeleListe::compacter(ligne(l)));
+    return t;
+  }
+
+  struct description {
+    const char* nom;
+    QString legende;
+    const char* capture;
+    noms_annees annees;
+    bool annees_en_boucle;
+    const char* ok;
+    const char* liste;
+    const char* efface;
+    const char* copie;
+    std::vector<colonne_liste> colonnes;
+    std::vector<bouton_planete> planetes;
+    fonction_recherche recherche;
+    fonction_copie rapport;
+  };
+
+ protected:
+  PageRecherchePlanetes(Contexte& contexte, const description& d, QWidget* parent);
+
+  // The controls the page connects to its handlers.
+  AnneesRecherche* annees() const { return annees_; }
+  QPushButton* ok() const { return ok_; }
+  QPushButton* efface() const { return efface_; }
+  QPushButton* copie_bouton() const { return copie_; }
+
+  // The handlers' bodies.
+  void chercher(bool synchrone);
+  void vider();
+  void copier_liste();
+  void verifier_ordre();
+  void sortir_annee();
+
+ private:
+  // The row where the first added one now is, -1 if none.
+  int ajouter_et_trier(std::vector<std::string>&& lignes);
+
+  AnneesRecherche* annees_ = nullptr;
+  std::vector<QToolButton*> planetes_;
+  QPushButton* ok_ = nullptr;
+  QPushButton* efface_ = nullptr;
+  QPushButton* copie_ = nullptr;
+  QTreeView* liste_ = nullptr;
+  ModeleListe* modele_ = nullptr;
+  RechercheFond* recherche_ = nullptr;
+  fonction_recherche fonction_recherche_;
+  fonction_copie fonction_copie_;
+};
+
+}  // namespace almanax::ihm

@@ -1,0 +1,77 @@
+// The "Soleil, Lune" page: the Sun's and the Moon's positions, distances, rising,
+// transit and setting for a date, a clock time and the current site, with a picture
+// of the Moon's phase. The Sun's computation ends by pressing the hidden button
+// b_lune, so the Moon is always shown for the same instant.
+#pragma once
+
+#include <QImage>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calcul/pages/soleil_lune.h"
+#include "ihm/controles/champs_date.h"
+#include "ihm/pages/page.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTimeEdit;
+
+namespace almanax::ihm {
+
+class PageSoleilLune : public Page {
+  Q_OBJECT
+
+ public:
+  explicit PageSoleilLune(Contexte& contexte, QWidget* parent = nullptr);
+
+  void calculer() override { b_soleilClick(); }
+  void copier() override { copy_solClick(); }
+  // Rising, transit and setting are the site's.
+  void site_change() override { calculer(); }
+  QWidget* bouton_calcul() const override;
+  void poser_date_de_demarrage(const date_jma& date) override;
+  void poser_heure_de_demarrage(const QTime& heure) override;
+
+  // The last computation (both groups) and the Moon's picture shown.
+  const resultat_soleil_lune& resultat() const { return resultat_; }
+  const QImage& image_lune() const { return image_; }
+
+ public slots:
+  void b_soleilClick();
+  void b_luneClick();
+  void heure_solClick();
+  void BitBtn5Click();
+  void up_jour_solClick(almanax::sens_pas sens);
+  void jour_solExit();
+  void anequiExit();
+  void copy_solClick();
+
+ private:
+  instant_saisi instant_a_calculer();
+
+  ChampsDate date_;
+  QTimeEdit* heure_sol_ = nullptr;
+  QPushButton* b_soleil_ = nullptr;
+  QPushButton* BitBtn5_ = nullptr;
+  QPushButton* b_lune_ = nullptr;
+  QLabel* pb_lune_ = nullptr;
+  QCheckBox* c_dts_ = nullptr;
+  QCheckBox* c_ls_ = nullptr;
+  QCheckBox* c_ss_ = nullptr;
+  QCheckBox* c_lls_ = nullptr;
+  QPushButton* copy_sol_ = nullptr;
+
+  // Each value label with the text of the result it shows.
+  std::vector<std::pair<QLabel*, std::string ephemeride_soleil::*>> etiquettes_soleil_;
+  std::vector<std::pair<QLabel*, std::string ephemeride_lune::*>> etiquettes_lune_;
+
+  resultat_soleil_lune resultat_;
+  // The site of the values shown, for the report's site block.
+  std::optional<champs_site> site_calcule_;
+  QImage image_;
+};
+
+}  // namespace almanax::ihm
