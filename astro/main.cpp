@@ -1,5 +1,5 @@
 #include <iostream>
-#include <string_view>
+#include <string>
 
 #include "cli/cli.h"
 #ifdef ALMANAX_AVEC_IHM
@@ -8,20 +8,13 @@
 
 int main(int argc, char** argv) {
 #ifdef ALMANAX_AVEC_IHM
-  // No argument: the window. --capture DIR: the pictures of the pages. Everything
-  // else is the command line, which never starts the window system.
+  // No argument: the window. Everything else is the command line, which never starts
+  // the window system, except --capture DIR: the pictures of the pages.
   if (argc <= 1) return almanax::ihm::executer_fenetre(argc, argv, std::cerr);
-  const std::string_view premier = argv[1];
-  if (premier == "--capture" || premier.rfind("--capture=", 0) == 0) {
-    const bool colle = premier != "--capture";
-    const int suivant = colle ? 2 : 3;
-    if (argc > suivant) {
-      std::cerr << "astro : argument inattendu après --capture : « " << argv[suivant] << " ». Voir astro --help.\n";
-      return 2;
-    }
-    const char* dossier = colle ? argv[1] + 10 : (argc > 2 ? argv[2] : "");
-    return almanax::ihm::executer_capture(argc, argv, QString::fromLocal8Bit(dossier), std::cerr);
-  }
+  const almanax::cli::capture_pages capture = [&argc, argv](const std::string& dossier) {
+    return almanax::ihm::executer_capture(argc, argv, QString::fromLocal8Bit(dossier.c_str()), std::cerr);
+  };
+  return almanax::cli::principal(argc, argv, std::cout, std::cerr, capture);
 #else
   if (argc <= 1) {
     // Built without the window: with no argument the program prints its help.
@@ -29,6 +22,6 @@ int main(int argc, char** argv) {
     char* args[] = {argv[0], aide, nullptr};
     return almanax::cli::principal(2, args, std::cout, std::cerr);
   }
-#endif
   return almanax::cli::principal(argc, argv, std::cout, std::cerr);
+#endif
 }

@@ -39,10 +39,6 @@ std::string option(std::string_view nom) {
   return "--" + std::string(nom);
 }
 
-erreur_option option_inconnue(std::string_view nom) {
-  return erreur_option("Option inconnue pour ce rapport : " + option(nom) + ".");
-}
-
 // Digits only (no sign, no blank), at most `max` of them.
 bool lire_chiffres(std::string_view s, long long& v, std::size_t max = 9) {
   if (s.empty() || s.size() > max) return false;
@@ -73,11 +69,28 @@ std::vector<std::string_view> morceaux(std::string_view s, char sep) {
 
 }  // namespace
 
+void arguments::verifier_declaree(std::string_view nom, std::optional<lecteur> lu) const {
+  if (!declarees_) return;
+  for (const option_rapport& o : *declarees_)
+    if (o.nom == nom) {
+      if (lu && o.lu != *lu)
+        throw std::logic_error("l'option " + option(nom) + " est lue autrement que sa déclaration ne le dit");
+      return;
+    }
+  throw std::logic_error("le rapport lit l'option " + option(nom) + ", qu'il ne déclare pas");
+}
+
+erreur_option option_inconnue(std::string_view nom) {
+  return erreur_option("Option inconnue pour ce rapport : " + option(nom) + ".");
+}
+
 bool arguments::present(std::string_view nom) const {
+  verifier_declaree(nom, std::nullopt);
   return valeurs_.count(std::string(nom)) != 0 || sans_valeur_.count(nom) != 0;
 }
 
-const std::string* arguments::valeur(std::string_view nom) {
+const std::string* arguments::valeur(std::string_view nom, lecteur lu) {
+  verifier_declaree(nom, lu);
   lus_.insert(std::string(nom));
   if (sans_valeur_.count(nom)) throw erreur_option("Valeur manquante pour " + option(nom) + ".");
   const auto it = valeurs_.find(std::string(nom));
@@ -85,12 +98,16 @@ const std::string* arguments::valeur(std::string_view nom) {
 }
 
 std::string arguments::texte(std::string_view nom, std::string_view defaut) {
-  const std::string* v = valeur(nom);
+  return texte(nom, lecteur::texte, defaut);
+}
+
+std::string arguments::texte(std::string_view nom, lecteur lu, std::string_view defaut) {
+  const std::string* v = valeur(nom, lu);
   return v ? *v : std::string(defaut);
 }
 
 long long arguments::entier(std::string_view nom, long long defaut, long long min, long long max) {
-  const std::string* v = valeur(nom);
+  const std::string* v = valeur(nom, lecteur::entier);
   if (!v) return defaut;
   long long x = 0;
   if (!lire_entier(*v, x))
@@ -102,7 +119,11 @@ long long arguments::entier(std::string_view nom, long long defaut, long long mi
 }
 
 long double arguments::reel(std::string_view nom, long double defaut, long double min, long double max) {
-  const std::string* v = valeur(nom);
+  return reel(nom, lecteur::reel, defaut, min, max);
+}
+
+long double arguments::reel(std::string_view nom, lecteur lu, long double defaut, long double min, long double max) {
+  const std::string* v = valeur(nom, lu);
   if (!v) return defaut;
   long double x = 0;
   if (!lire_reel(*v, x))
@@ -116,7 +137,7 @@ long double arguments::reel(std::string_view nom, long double defaut, long doubl
 }
 
 date_jma arguments::date(std::string_view nom, date_jma defaut) {
-  const std::string* v = valeur(nom);
+  const std::string* v = valeur(nom, lecteur::date);
   if (!v) return defaut;
   const auto erreur = [&](const std::string& pourquoi) {
     return erreur_option("Date invalide pour " + option(nom) + " : " + guillemets(*v) + " (" + pourquoi + ").");
@@ -144,7 +165,7 @@ date_jma arguments::date(std::string_view nom, date_jma defaut) {
 }
 
 heure_hms arguments::heure(std::string_view nom, heure_hms defaut) {
-  const std::string* v = valeur(nom);
+  const std::string* v = valeur(nom, lecteur::heure);
   if (!v) return defaut;
   const auto hms = morceaux(*v, ':');
   long long h = 0, m = 0, sec = 0, milli = 0;
@@ -169,7 +190,7 @@ heure_hms arguments::heure(std::string_view nom, heure_hms defaut) {
 
 std::vector<std::string> arguments::liste(std::string_view nom, const std::vector<std::string>& defaut,
                                           const std::vector<std::string>& permis) {
-  const std::string* v = valeur(nom);
+  const std::string* v = valeur(nom, lecteur::liste);
   if (!v) return defaut;
   std::vector<std::string> r;
   std::string_view s = *v;
@@ -218,149 +239,6 @@ heure_hms maintenant() {
   std::tm tm{};
   localtime_r(&maintenant_t, &tm);
   return {tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
-namespace {
-
-void aide(std::ostream& out) {
-  out << "Almanax 2.0 — éphémérides et phénomènes astronomiques.\n\n"
-         "Utilisation :\n"
-         "  astro                          ouvre la fenêtre\n"
-         "  astro --rapport NOM [options]  calcule une page et affiche son rapport\n"
-         "  astro --rapport NOM --json     le même résultat en JSON, avec les valeurs brutes\n"
-         "  astro --capture DOSSIER        enregistre une image PNG de chaque page\n"
-         "  astro --help                   affiche cette aide\n\n"
-         "Les dates s'écrivent JJ/MM/AAAA ou AAAA-MM-JJ (la même date, l'année d'abord) ; les années\n"
-         "sont historiques : pas d'année 0, -1 est 1 av. J.-C. (-0044-03-15 est le 15/03/-44), et le\n"
-         "calendrier est julien jusqu'au 4 octobre 1582, grégorien à partir du 15 octobre 1582.\n"
-         "Comme dans la fenêtre, les années seules des recherches d'événements (--debut et --fin de\n"
-         "perigees, eclipses, phenomenes et perihelies, --annee de phases) et l'année du passage au\n"
-         "périhélie d'une comète (--T) sont astronomiques : 0 est 1 av. J.-C., -500 est 501 av. J.-C. ;\n"
-         "les dates, l'--annee de dates et celle de satellites restent historiques.\n"
-         "Les heures s'écrivent HH:MM, HH:MM:SS ou HH:MM:SS,sss (fraction après une virgule ou un point ;\n"
-         "comme dans la fenêtre, le calcul compte les secondes entières).\n"
-         "Les nombres saisis acceptent la virgule ou le point. Les nombres écrits suivent la langue du\n"
-         "système, comme dans la fenêtre (variables LC_ALL, LC_NUMERIC, LANG) : virgule en français\n"
-         "(LANG=fr_FR.UTF-8), point avec LC_ALL=C. Le JSON écrit toujours ses nombres bruts avec un point.\n"
-         "Les rapports s'écrivent avec des fins de ligne CR LF et une tabulation entre libellé et valeur.\n\n"
-         "Rapports :\n";
-  for (const auto& r : rapports()) {
-    out << "\n  " << r.nom << " — " << r.resume << "\n";
-    // Options one step further in than the report's name.
-    std::string_view o = r.options;
-    while (!o.empty()) {
-      const auto fin = o.find('\n');
-      out << "  " << o.substr(0, fin) << "\n";
-      if (fin == std::string_view::npos) break;
-      o.remove_prefix(fin + 1);
-    }
-  }
-}
-
-// Whether the report's help names the option ("--nom" as a whole word).
-bool option_documentee(const rapport& r, std::string_view nom) {
-  const std::string cherche = option(nom);
-  for (std::size_t p = r.options.find(cherche); p != std::string_view::npos; p = r.options.find(cherche, p + 1)) {
-    const std::size_t fin = p + cherche.size();
-    const char c = fin < r.options.size() ? r.options[fin] : ' ';
-    const bool suite_du_nom = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-    if (!suite_du_nom) return true;
-  }
-  return false;
-}
-
-// A report that did not reach its reader (a full disk, a closed pipe, /dev/full) is
-// a failure, not a success: the status says so, the message says why.
-int sortie_ecrite(std::ostream& out, std::ostream& err) {
-  out.flush();
-  if (out) return 0;
-  err << "astro : la sortie standard n'a pas pu être écrite entièrement (disque plein ou sortie fermée) : "
-         "le résultat est incomplet.\n";
-  return 2;
-}
-
-}  // namespace
-
-int principal(int argc, char** argv, std::ostream& out, std::ostream& err) {
-  std::optional<std::string> nom_rapport;
-  bool json = false;
-  bool demande_aide = false;
-  std::map<std::string, std::string> valeurs;
-  std::set<std::string, std::less<>> sans_valeur;
-  try {
-    for (int i = 1; i < argc; ++i) {
-      std::string a = argv[i];
-      if (a == "--help" || a == "-h" || a == "--aide") {
-        demande_aide = true;
-        continue;
-      }
-      if (a == "--json") {
-        json = true;
-        continue;
-      }
-      if (a.rfind("--", 0) != 0 || a.size() < 3)
-        throw erreur_option("Argument inattendu : " + guillemets(a) + ". Voir astro --help.");
-      std::string nom = a.substr(2), v;
-      // No value: the last argument, or the next one is an option. Whether the option
-      // exists is only known to the report, which says so.
-      bool a_valeur = true;
-      if (const auto eg = nom.find('='); eg != std::string::npos) {
-        v = nom.substr(eg + 1);
-        nom.resize(eg);
-      } else if (i + 1 >= argc || std::string_view(argv[i + 1]).starts_with("--")) {
-        a_valeur = false;
-      } else {
-        v = argv[++i];
-      }
-      if (valeurs.count(nom) || sans_valeur.count(nom) || (nom == "rapport" && nom_rapport))
-        throw erreur_option("Option donnée deux fois : --" + nom + ".");
-      if (nom == "rapport") {
-        if (!a_valeur) throw erreur_option("Valeur manquante pour --rapport.");
-        nom_rapport = v;
-      } else if (a_valeur) {
-        valeurs[nom] = v;
-      } else {
-        sans_valeur.insert(nom);
-      }
-    }
-    if (demande_aide) {
-      aide(out);
-      return sortie_ecrite(out, err);
-    }
-    if (!nom_rapport) throw erreur_option("Aucun rapport demandé : utilisez --rapport NOM (voir astro --help).");
-    const rapport* choisi = nullptr;
-    for (const auto& r : rapports())
-      if (r.nom == *nom_rapport) choisi = &r;
-    if (!choisi) {
-      std::string noms;
-      for (const auto& r : rapports()) noms += (noms.empty() ? "" : ", ") + std::string(r.nom);
-      throw erreur_option("Rapport inconnu : " + guillemets(*nom_rapport) + " (rapports : " + noms + ").");
-    }
-    // Checked before computing, so that a mistyped option never waits for a long search;
-    // after it, the options the report did not read are refused as well.
-    for (const auto& [nom, v] : valeurs)
-      if (!option_documentee(*choisi, nom)) throw option_inconnue(nom);
-    for (const auto& nom : sans_valeur)
-      if (!option_documentee(*choisi, nom)) throw option_inconnue(nom);
-    arguments args(std::move(valeurs), std::move(sans_valeur));
-    args.demander_json(json);
-    resultat res = choisi->executer(args);
-    args.verifier_tout_lu();
-    if (res.ecrire) {
-      res.ecrire(out);
-    } else if (json) {
-      out << document_json(choisi->nom, res.entrees, res.donnees, res.texte);
-    } else {
-      out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
-    }
-    return sortie_ecrite(out, err);
-  } catch (const erreur_option& e) {
-    err << "astro : " << e.what() << "\n";
-    return 2;
-  } catch (const std::exception& e) {
-    err << "astro : erreur inattendue : " << e.what() << "\n";
-    return 1;
-  }
 }
 
 }  // namespace almanax::cli

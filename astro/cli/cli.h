@@ -25,9 +25,32 @@ class erreur_option : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// "Option inconnue pour ce rapport : --nom."
+erreur_option option_inconnue(std::string_view nom);
+
 struct heure_hms {
   int heure = 0, minute = 0, seconde = 0;
   int milliseconde = 0;  // kept as typed; the computations count whole seconds, as in the window
+};
+
+// How an option's value is read and checked: the accessor of `arguments` a report
+// reads it with (`site` covers --site, --lat and --lon, read together), or no value.
+enum class lecteur { entier, reel, date, heure, liste, site, texte, aucun };
+
+// One option as the command line declares it: the parser learns its name and whether
+// it takes a value, the help prints the rest, and `arguments` checks that the report
+// reads it with the declared reader.
+struct option_rapport {
+  std::string_view nom;          // without the leading "--"
+  std::string_view valeur;       // the value's name in the help ("JJ/MM/AAAA"); empty for no value
+  std::string_view description;  // one French phrase
+  std::string_view defaut;       // what is used without the option, in French; empty when nothing is
+  lecteur lu = lecteur::texte;
+
+  // The same option with other words for a report that uses it its own way.
+  constexpr option_rapport decrite(std::string_view autre_description, std::string_view autre_defaut) const {
+    return {nom, valeur, autre_description, autre_defaut, lu};
+  }
 };
 
 // The options of one report: --nom valeur or --nom=valeur. Every accessor checks
@@ -37,6 +60,11 @@ class arguments {
   // `sans_valeur`: options given without a value; reading one is an error.
   explicit arguments(std::map<std::string, std::string> valeurs, std::set<std::string, std::less<>> sans_valeur = {})
       : valeurs_(std::move(valeurs)), sans_valeur_(std::move(sans_valeur)) {}
+
+  // The report's declared options: from then on, asking about an option it does not
+  // declare, or reading one with another reader than declared, is a fault of the
+  // program (std::logic_error), whether or not the option was given.
+  void declarer(std::span<const option_rapport> options) { declarees_ = options; }
 
   bool present(std::string_view nom) const;
   std::string texte(std::string_view nom, std::string_view defaut);
@@ -63,10 +91,16 @@ class arguments {
   void demander_json(bool json) { json_ = json; }
 
  private:
-  const std::string* valeur(std::string_view nom);
+  void verifier_declaree(std::string_view nom, std::optional<lecteur> lu) const;
+  const std::string* valeur(std::string_view nom, lecteur lu);
+  // The readers with the reader the option is declared with (the site reads its
+  // options as text and numbers).
+  std::string texte(std::string_view nom, lecteur lu, std::string_view defaut);
+  long double reel(std::string_view nom, lecteur lu, long double defaut, long double min, long double max);
   std::map<std::string, std::string> valeurs_;
   std::set<std::string, std::less<>> sans_valeur_;
   std::set<std::string, std::less<>> lus_;
+  std::optional<std::span<const option_rapport>> declarees_;
   bool json_ = false;
 };
 
@@ -82,9 +116,9 @@ struct resultat {
 };
 
 struct rapport {
-  std::string_view nom;      // "dates", "ephemerides", ...
-  std::string_view resume;   // one French line for --help
-  std::string_view options;  // French help of its options, one per line
+  std::string_view nom;                     // "dates", "ephemerides", ...
+  std::string_view resume;                  // one French line for --help
+  std::span<const option_rapport> options;  // all it accepts besides the general options
   resultat (*executer)(arguments&);
 };
 
@@ -98,7 +132,22 @@ heure_hms maintenant();
 
 std::span<const rapport> rapports();
 
+// The options of the command line itself (--rapport, --json, --help, ...), for the
+// parser and the help.
+std::span<const option_rapport> options_generales();
+
+// The general help (`astro --help`) and one report's (`astro --rapport NOM --help`).
+void ecrire_aide(std::ostream& out);
+void ecrire_aide(std::ostream& out, const rapport& r);
+
+// "Almanax 2.0" and the version of the planseries library it runs with.
+std::string texte_version();
+
+// What `astro --capture DOSSIER` runs (the window's pictures); the folder is empty when
+// none was given. Without it, --capture is refused.
+using capture_pages = std::function<int(const std::string& dossier)>;
+
 // Runs the command line; returns the process exit status.
-int principal(int argc, char** argv, std::ostream& out, std::ostream& err);
+int principal(int argc, char** argv, std::ostream& out, std::ostream& err, const capture_pages& capture = {});
 
 }  // namespace almanax::cli

@@ -36,8 +36,8 @@ site_nomme arguments::site() {
   if (par_lat) {
     site_nomme s;
     s.nom = "Votre site";
-    s.latitude = reel("lat", 0, -90, 90);
-    s.longitude = reel("lon", 0, -180, 180);
+    s.latitude = reel("lat", lecteur::site, 0, -90, 90);
+    s.longitude = reel("lon", lecteur::site, 0, -180, 180);
     return s;
   }
 
@@ -49,7 +49,7 @@ site_nomme arguments::site() {
   for (const std::string& a : c.avertissements) std::cerr << "astro : " << a << "\n";
 
   if (par_nom) {
-    const std::string nom = texte("site", "");
+    const std::string nom = texte("site", lecteur::site, "");
     for (const ville& v : fichier.villes())
       if (comparer_noms(v.nom, nom) == 0) return v.site();
     throw erreur_option("Site inconnu : " + nom);

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks the dynamic symbols of libplanseries.so: every function of the
-# interface is exported as planseries::name with long double arguments, nothing
-# else is, and the library defines no plain C tan or log10 (which would replace
+# interface is exported as planseries::name with long double arguments (and the
+# library's version(), without any), nothing else is, and the library defines no plain C tan or log10 (which would replace
 # the C library's for the whole process).
 # Usage: verifier_exports.sh NM LIBRARY
 set -u
@@ -32,6 +32,7 @@ deux_arguments="pluton_longitude pluton_latitude pluton_rayon"
 attendus=$(
   for nom in $un_argument; do echo "planseries::$nom(long double)"; done
   for nom in $deux_arguments; do echo "planseries::$nom(long double, long double)"; done
+  echo "planseries::version()"
 )
 
 erreurs=0

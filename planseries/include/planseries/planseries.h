@@ -16,6 +16,10 @@
 
 namespace planseries {
 
+// The version of the library the program runs with, "MAJOR.MINOR.PATCH" (that of the
+// shared object loaded, not of the header compiled against).
+PLANSERIES_API const char* version();
+
 // Full series, ecliptic and mean equinox of date.
 PLANSERIES_API long double mercure_longitude(long double t);
 PLANSERIES_API long double mercure_latitude(long double t);
