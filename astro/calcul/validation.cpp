@@ -105,13 +105,6 @@ resultat_bornage borner_dates(const triples_dates& saisie) {
   return r;
 }
 
-std::string_view nom_du_champ(champ_annee c) {
-  static constexpr std::array<std::string_view, nombre_champs_annee> noms = {
-      "e_an",    "anequi", "anequi2", "an_com",  "h_an",   "e_an_helie", "e_an_helie2", "an_phe",
-      "an_phe2", "ec_an",  "ec_an2",  "equa_an", "an_sat", "an_sol",     "an_dep"};
-  return noms[static_cast<std::size_t>(c)];
-}
-
 resultat_annees valider_annees(const textes_annees& textes) {
   resultat_annees r;
   std::array<std::optional<long double>, nombre_champs_annee> annees;
@@ -132,11 +125,11 @@ resultat_annees valider_annees(const textes_annees& textes) {
     const char* texte;
   };
   static constexpr test_ordre tests[] = {
-      {champ_annee::e_an_helie, champ_annee::e_an_helie2,
+      {champ_annee::perihelies_debut, champ_annee::perihelies_fin,
        "L'année de départ doit être inférieure à l'année de fin des recherches."},
-      {champ_annee::an_phe, champ_annee::an_phe2,
+      {champ_annee::phenomenes_debut, champ_annee::phenomenes_fin,
        "L'année de départ doit être inférieure à l'année de fin des recherches."},
-      {champ_annee::ec_an, champ_annee::ec_an2,
+      {champ_annee::eclipses_debut, champ_annee::eclipses_fin,
        "La date de départ doit être inférieure à l'année de fin des recherches."},
   };
   for (const test_ordre& t : tests) {

@@ -42,7 +42,7 @@ struct triple_date {
 enum class date_bornee : std::size_t {
   precession_reference = 0,  // the reference date of the precession page
   precession_voulue = 1,     // the wanted date of the precession page
-  planetarium_helio = 2,     // h_jour, h_mois, h_an
+  planetarium_helio = 2,     // the date of the heliocentric planetarium
 };
 inline constexpr std::size_t nombre_dates_bornees = 3;
 
@@ -73,28 +73,26 @@ resultat_bornage borner_dates(const triples_dates& saisie);
 
 // ---- Year validation ----------------------------------------------------------
 
-// The year fields of all the pages, in the order they are checked.
+// The year fields of all the pages, in the order they are checked. Each page says
+// which of its fields is which.
 enum class champ_annee : std::size_t {
-  e_an,
-  anequi,
-  anequi2,
-  an_com,
-  h_an,
-  e_an_helie,
-  e_an_helie2,
-  an_phe,
-  an_phe2,
-  ec_an,
-  ec_an2,
-  equa_an,
-  an_sat,
-  an_sol,
-  an_dep,
+  ephemerides,           // the date of the "Éphémérides" page
+  precession_reference,  // the reference date of the precession page
+  precession_voulue,     // its wanted date
+  comete_observation,    // the observation date of the "Comètes" page
+  planetarium_helio,     // the date of the heliocentric planetarium
+  perihelies_debut,      // first and last years of the perihelion search
+  perihelies_fin,
+  phenomenes_debut,  // first and last years of the planetary phenomena search
+  phenomenes_fin,
+  eclipses_debut,  // first and last years of the eclipse search
+  eclipses_fin,
+  equation_temps,  // the date of the "Equa. Temps" page
+  satellites,      // the month's year of the Jovian satellites chart
+  soleil_lune,     // the date of the "Soleil, Lune" page
+  phases,          // the first month's year of the "Phases de la Lune" page
 };
 inline constexpr std::size_t nombre_champs_annee = 15;
-
-// The control's object name ("e_an_helie2").
-std::string_view nom_du_champ(champ_annee c);
 
 // The texts of the year fields, indexed by champ_annee; absent when the page is not built.
 using textes_annees = std::array<std::optional<std::string>, nombre_champs_annee>;

@@ -14,6 +14,7 @@ namespace almanax::ihm {
 
 class Messages;
 class Dialogues;
+class VerificationsDates;
 
 // The "Dates et heures" options: the time and date the "Maintenant" buttons set.
 struct options_dates {
@@ -42,9 +43,11 @@ class Contexte {
   virtual champs_site site_affiche() const = 0;
 
   // The shared exit checks of the date fields: the date clamp of the precession and
-  // heliocentric pages and the validation of every year field, over the whole window.
+  // heliocentric pages and the validation of every year field, over the fields every
+  // page declares; and the checks themselves, for a page's own day fields.
   virtual void borner_dates() = 0;
   virtual void valider_annees() = 0;
+  virtual VerificationsDates& verifications() = 0;
 
   // Appends a page's report (its "&Copie") at the end of the collecting area of the
   // "Impression" page.

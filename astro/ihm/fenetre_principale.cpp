@@ -105,6 +105,7 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   if (!p.messages) messages_propres_ = std::make_unique<MessagesBoites>(this);
   if (!p.dialogues) dialogues_propres_ = std::make_unique<DialoguesQt>();
   messages_ = p.messages ? p.messages : messages_propres_.get();
+  verifications_ = std::make_unique<VerificationsDates>(*messages_);
   dialogues_ = p.dialogues ? p.dialogues : dialogues_propres_.get();
 
   creer_pages();
@@ -351,22 +352,29 @@ champs_site FenetrePrincipale::site_affiche() const {
   return options_->site_affiche();
 }
 void FenetrePrincipale::borner_dates() {
-  borner_dates_fenetre(this, *messages_);
+  std::vector<date_a_borner> dates;
+  for (const Page* p : pages_)
+    for (const date_a_borner& d : p->dates_a_borner()) dates.push_back(d);
+  verifications_->borner(dates);
 }
 void FenetrePrincipale::valider_annees() {
+  std::vector<annee_a_valider> annees;
+  for (const Page* p : pages_)
+    for (const annee_a_valider& a : p->annees_a_valider()) annees.push_back(a);
   // The page of a wrong year is shown once the event under way is over: the check also
   // runs when a year field loses the focus because the user changes pages, and a page
   // change made inside that one would leave the tab bar and the page shown apart.
-  valider_annees_fenetre(this, *messages_, [this](Page* p, QWidget* champ) {
-    QTimer::singleShot(0, this, [this, p = QPointer<Page>(p), champ = QPointer<QWidget>(champ)] {
-      if (!p || !champ) return;
-      // Showing the page moves the focus through its fields: that is no leaving of a
-      // year field by the user, and must not report the year again.
-      sans_verification([&] {
-        afficher_page(p);
-        champ->setFocus();
-      });
-    });
+  verifications_->valider(annees, [this](QWidget* page, QWidget* champ) {
+    QTimer::singleShot(0, this,
+                       [this, p = QPointer<Page>(qobject_cast<Page*>(page)), champ = QPointer<QWidget>(champ)] {
+                         if (!p || !champ) return;
+                         // Showing the page moves the focus through its fields: that is no leaving of a
+                         // year field by the user, and must not report the year again.
+                         verifications_->sans_verification([&] {
+                           afficher_page(p);
+                           champ->setFocus();
+                         });
+                       });
   });
 }
 void FenetrePrincipale::ajouter_rapport(const QString& rapport) {

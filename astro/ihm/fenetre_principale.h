@@ -26,6 +26,7 @@ namespace almanax::ihm {
 
 class APropos;
 class Dialogues;
+class VerificationsDates;
 class FenetreAide;
 class Messages;
 class Onglets;
@@ -94,6 +95,7 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   champs_site site_affiche() const override;
   void borner_dates() override;
   void valider_annees() override;
+  VerificationsDates& verifications() override { return *verifications_; }
   void ajouter_rapport(const QString& rapport) override;
 
   Onglets* onglet() const { return onglet_; }
@@ -134,6 +136,7 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   std::unique_ptr<Dialogues> dialogues_propres_;
   Messages* messages_;
   Dialogues* dialogues_;
+  std::unique_ptr<VerificationsDates> verifications_;
   std::unique_ptr<QSettings> reglages_;
 
   Onglets* onglet_ = nullptr;

@@ -28,9 +28,9 @@ textes_annees annees(std::initializer_list<std::pair<champ_annee, const char*>> 
 textes_annees toutes_valides() {
   textes_annees t;
   for (auto& c : t) c = "1992";
-  t[static_cast<std::size_t>(champ_annee::e_an_helie2)] = "1993";
-  t[static_cast<std::size_t>(champ_annee::an_phe2)] = "1993";
-  t[static_cast<std::size_t>(champ_annee::ec_an2)] = "1993";
+  t[static_cast<std::size_t>(champ_annee::perihelies_fin)] = "1993";
+  t[static_cast<std::size_t>(champ_annee::phenomenes_fin)] = "1993";
+  t[static_cast<std::size_t>(champ_annee::eclipses_fin)] = "1993";
   return t;
 }
 
@@ -165,10 +165,10 @@ TEST(ValidationAnnees, ToutEstValide) {
 
 TEST(ValidationAnnees, DeuxAnneesInvalides) {
   auto t = toutes_valides();
-  poser(t, champ_annee::an_sol, "x1");
-  poser(t, champ_annee::anequi, "abc");
+  poser(t, champ_annee::soleil_lune, "x1");
+  poser(t, champ_annee::precession_reference, "abc");
   const auto r = valider_annees(t);
-  EXPECT_EQ(r.focus_invalides, (std::vector<champ_annee>{champ_annee::anequi, champ_annee::an_sol}));
+  EXPECT_EQ(r.focus_invalides, (std::vector<champ_annee>{champ_annee::precession_reference, champ_annee::soleil_lune}));
   ASSERT_TRUE(r.nombre_invalide);
   // The message names the later field in the list order.
   EXPECT_EQ(r.nombre_invalide->texte, "x1 n'est pas une valeur correcte.");
@@ -179,80 +179,72 @@ TEST(ValidationAnnees, DeuxAnneesInvalides) {
 
 TEST(ValidationAnnees, PerihelieAnneesEgales) {
   auto t = toutes_valides();
-  poser(t, champ_annee::e_an_helie2, "1992");
+  poser(t, champ_annee::perihelies_fin, "1992");
   const auto r = valider_annees(t);
   EXPECT_FALSE(r.nombre_invalide);
   ASSERT_TRUE(r.ordre);
   EXPECT_EQ(r.ordre->message.texte, "L'année de départ doit être inférieure à l'année de fin des recherches.");
   EXPECT_EQ(r.ordre->message.titre, "Erreur de date !");
   EXPECT_EQ(r.ordre->message.icone, icone_message::erreur);
-  EXPECT_EQ(r.ordre->focus, champ_annee::e_an_helie2);
+  EXPECT_EQ(r.ordre->focus, champ_annee::perihelies_fin);
   EXPECT_EQ(r.ordre->position, 1993);
-  EXPECT_EQ(nom_du_champ(r.ordre->focus), "e_an_helie2");
 }
 
 TEST(ValidationAnnees, PhenomenesEtEclipses) {
   auto t = toutes_valides();
-  poser(t, champ_annee::an_phe, "2000");
-  poser(t, champ_annee::an_phe2, "1999");
+  poser(t, champ_annee::phenomenes_debut, "2000");
+  poser(t, champ_annee::phenomenes_fin, "1999");
   const auto r = valider_annees(t);
   ASSERT_TRUE(r.ordre);
   EXPECT_EQ(r.ordre->message.texte, "L'année de départ doit être inférieure à l'année de fin des recherches.");
-  EXPECT_EQ(r.ordre->focus, champ_annee::an_phe2);
+  EXPECT_EQ(r.ordre->focus, champ_annee::phenomenes_fin);
   EXPECT_EQ(r.ordre->position, 2001);
 
   auto e = toutes_valides();
-  poser(e, champ_annee::ec_an, "-500");
-  poser(e, champ_annee::ec_an2, "-600");
+  poser(e, champ_annee::eclipses_debut, "-500");
+  poser(e, champ_annee::eclipses_fin, "-600");
   const auto s = valider_annees(e);
   ASSERT_TRUE(s.ordre);
   EXPECT_EQ(s.ordre->message.texte, "La date de départ doit être inférieure à l'année de fin des recherches.");
   EXPECT_EQ(s.ordre->message.titre, "Erreur de date !");
-  EXPECT_EQ(s.ordre->focus, champ_annee::ec_an2);
+  EXPECT_EQ(s.ordre->focus, champ_annee::eclipses_fin);
   EXPECT_EQ(s.ordre->position, -499);
 }
 
 TEST(ValidationAnnees, SeulLePremierTestEnEchecEstSignale) {
   auto t = toutes_valides();
-  poser(t, champ_annee::ec_an2, "1000");
-  poser(t, champ_annee::an_phe2, "1000");
+  poser(t, champ_annee::eclipses_fin, "1000");
+  poser(t, champ_annee::phenomenes_fin, "1000");
   const auto r = valider_annees(t);
   ASSERT_TRUE(r.ordre);
-  EXPECT_EQ(r.ordre->focus, champ_annee::an_phe2);
+  EXPECT_EQ(r.ordre->focus, champ_annee::phenomenes_fin);
 }
 
 TEST(ValidationAnnees, ChampsAbsentsOuInvalidesNeSontPasCompares) {
   // Only the eclipse page is built.
-  const auto r = valider_annees(annees({{champ_annee::ec_an, "1993"}, {champ_annee::ec_an2, "1993"}}));
+  const auto r = valider_annees(annees({{champ_annee::eclipses_debut, "1993"}, {champ_annee::eclipses_fin, "1993"}}));
   ASSERT_TRUE(r.ordre);
-  EXPECT_EQ(r.ordre->focus, champ_annee::ec_an2);
+  EXPECT_EQ(r.ordre->focus, champ_annee::eclipses_fin);
   EXPECT_EQ(r.ordre->position, 1994);
 
   // A non-numeric first year: reported as such, its search is not compared, the next is.
   auto t = toutes_valides();
-  poser(t, champ_annee::e_an_helie, "deux mille");
-  poser(t, champ_annee::ec_an2, "1900");
+  poser(t, champ_annee::perihelies_debut, "deux mille");
+  poser(t, champ_annee::eclipses_fin, "1900");
   const auto s = valider_annees(t);
-  EXPECT_EQ(s.focus_invalides, (std::vector<champ_annee>{champ_annee::e_an_helie}));
+  EXPECT_EQ(s.focus_invalides, (std::vector<champ_annee>{champ_annee::perihelies_debut}));
   ASSERT_TRUE(s.nombre_invalide);
   EXPECT_EQ(s.nombre_invalide->texte, "deux mille n'est pas une valeur correcte.");
   ASSERT_TRUE(s.ordre);
-  EXPECT_EQ(s.ordre->focus, champ_annee::ec_an2);
+  EXPECT_EQ(s.ordre->focus, champ_annee::eclipses_fin);
 }
 
 TEST(ValidationAnnees, AnneesReellesEtSeparateurs) {
   auto t = toutes_valides();
-  poser(t, champ_annee::e_an_helie, "1992,5");
-  poser(t, champ_annee::e_an_helie2, "1992.5");
+  poser(t, champ_annee::perihelies_debut, "1992,5");
+  poser(t, champ_annee::perihelies_fin, "1992.5");
   const auto r = valider_annees(t);
   EXPECT_TRUE(r.focus_invalides.empty());
   ASSERT_TRUE(r.ordre);
   EXPECT_EQ(r.ordre->position, 1993);  // first year + 1, whole part
-}
-
-TEST(ValidationAnnees, NomsDesChamps) {
-  EXPECT_EQ(nom_du_champ(champ_annee::e_an), "e_an");
-  EXPECT_EQ(nom_du_champ(champ_annee::h_an), "h_an");
-  EXPECT_EQ(nom_du_champ(champ_annee::ec_an2), "ec_an2");
-  EXPECT_EQ(nom_du_champ(champ_annee::an_dep), "an_dep");
 }

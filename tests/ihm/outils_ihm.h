@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ihm/contexte.h"
+#include "ihm/controles/controles_dates.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"
 
@@ -30,10 +31,12 @@ class ContexteTest : public Contexte {
   champs_site site_affiche() const override { return site_affiche_; }
   void borner_dates() override {}
   void valider_annees() override { ++validations_annees; }
+  VerificationsDates& verifications() override { return verifications_; }
   void ajouter_rapport(const QString& rapport) override { rapports.push_back(rapport); }
 
   MessagesEnregistres messages_;
   DialoguesEnregistres dialogues_;
+  VerificationsDates verifications_{messages_};
   options_dates options_;
   date_jma demarrage{14, 7, 2024};
   QTime present{21, 4, 5};

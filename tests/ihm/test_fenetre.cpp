@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <array>
 #include <limits>
+#include <map>
 #include <memory>
 
 #include "calcul/formats.h"
@@ -337,6 +338,50 @@ TEST_F(Fenetre, StoredGeometryAtTheIntegerLimitsIsIgnored) {
   auto f = ouvrir();
   EXPECT_EQ(f->pos(), QPoint(almanax::ihm::gauche_conception, almanax::ihm::haut_conception));
   EXPECT_EQ(f->size(), QSize(almanax::ihm::largeur_conception, almanax::ihm::hauteur_conception));
+}
+
+// The pages declare the fields the window's checks read: every year field once, with
+// its role and caption, and the three dates of the clamp.
+TEST_F(Fenetre, ChecksReadTheFieldsThePagesDeclare) {
+  auto f = ouvrir();
+  std::map<almanax::champ_annee, std::pair<QString, QString>> annees;  // objectName, caption
+  std::map<almanax::date_bornee, QStringList> dates;
+  for (const almanax::ihm::Page* p : f->pages()) {
+    for (const auto& a : p->annees_a_valider()) {
+      EXPECT_EQ(a.page, p);
+      EXPECT_EQ(a.legende_page, p->legende());
+      EXPECT_TRUE(annees.emplace(a.role, std::pair{a.champ->objectName(), a.libelle}).second)
+          << a.libelle.toStdString();
+    }
+    for (const auto& d : p->dates_a_borner())
+      dates[d.role] = {d.jour->objectName(), d.mois->objectName(), d.annee->objectName()};
+  }
+  using almanax::champ_annee;
+  const std::map<champ_annee, std::pair<QString, QString>> attendu = {
+      {champ_annee::ephemerides, {"e_an", "Année"}},
+      {champ_annee::precession_reference, {"anequi", "Année de la date de référence"}},
+      {champ_annee::precession_voulue, {"anequi2", "Année de la date voulue"}},
+      {champ_annee::comete_observation, {"an_com", "Année de la date d'observation"}},
+      {champ_annee::planetarium_helio, {"h_an", "Année"}},
+      {champ_annee::perihelies_debut, {"e_an_helie", "Année de départ"}},
+      {champ_annee::perihelies_fin, {"e_an_helie2", "Année de fin"}},
+      {champ_annee::phenomenes_debut, {"an_phe", "Année de départ"}},
+      {champ_annee::phenomenes_fin, {"an_phe2", "Année de fin"}},
+      {champ_annee::eclipses_debut, {"ec_an", "Année de départ"}},
+      {champ_annee::eclipses_fin, {"ec_an2", "Année de fin"}},
+      {champ_annee::equation_temps, {"equa_an", "Année"}},
+      {champ_annee::satellites, {"an_sat", "Année"}},
+      {champ_annee::soleil_lune, {"an_sol", "Année"}},
+      {champ_annee::phases, {"an_dep", "Année"}},
+  };
+  EXPECT_EQ(annees, attendu);
+  using almanax::date_bornee;
+  const std::map<date_bornee, QStringList> dates_attendues = {
+      {date_bornee::precession_reference, {"jourequi", "moisequi", "anequi"}},
+      {date_bornee::precession_voulue, {"jourequi2", "moisequi2", "anequi2"}},
+      {date_bornee::planetarium_helio, {"h_jour", "h_mois", "h_an"}},
+  };
+  EXPECT_EQ(dates, dates_attendues);
 }
 
 // A wrong year left on one page is reported from any page: the message names the

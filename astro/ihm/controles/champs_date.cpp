@@ -61,8 +61,8 @@ instant_saisi ChampsDate::instant_a_calculer(const QTimeEdit* heure) {
   return i;
 }
 
-void ChampsDate::verifier_jour(Messages& messages) {
-  verifier_champ_jour(jour_, mois_, an_, messages);
+void ChampsDate::verifier_jour(VerificationsDates& verifications) {
+  verifications.verifier_jour(jour_, mois_, an_);
 }
 
 void ChampsDate::disposer(QGridLayout* grille, int ligne, QTimeEdit* heure) const {

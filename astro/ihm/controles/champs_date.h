@@ -17,7 +17,7 @@ class QWidget;
 namespace almanax::ihm {
 
 class EditionSpin;
-class Messages;
+class VerificationsDates;
 
 // The names of the three edits and of their up-downs ("e_jour", "up_jour", ...).
 struct noms_champs_date {
@@ -59,7 +59,7 @@ class ChampsDate {
 
   // On leaving the day field: the day limited to its month, a French message when a
   // field holds no whole number.
-  void verifier_jour(Messages& messages);
+  void verifier_jour(VerificationsDates& verifications);
 
   // "Jour" [day] "Mois" [month] "Année" [year] "Heure" [time] on one row of `grille`.
   void disposer(QGridLayout* grille, int ligne, QTimeEdit* heure) const;

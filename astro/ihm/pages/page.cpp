@@ -32,4 +32,8 @@ void Page::ordre_tabulation(std::initializer_list<QWidget*> ordre) {
   }
 }
 
+annee_a_valider Page::annee(champ_annee role, QWidget* champ, const QString& libelle) const {
+  return {role, champ, libelle, const_cast<Page*>(this), legende_};
+}
+
 }  // namespace almanax::ihm

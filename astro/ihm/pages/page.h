@@ -6,8 +6,10 @@
 #include <QTime>
 #include <QWidget>
 #include <initializer_list>
+#include <vector>
 
 #include "ihm/contexte.h"
+#include "ihm/controles/controles_dates.h"
 
 class QTimeEdit;
 
@@ -46,6 +48,10 @@ class Page : public QWidget {
   // options; when "Maintenant heure" is checked, the time pickers take the present time.
   virtual void poser_date_de_demarrage(const date_jma& /*date*/) {}
   virtual void poser_heure_de_demarrage(const QTime& /*heure*/) {}
+  // The page's year fields that the window's year check reads, and the dates its
+  // clamp keeps in range: which year or date each field is.
+  virtual std::vector<annee_a_valider> annees_a_valider() const { return {}; }
+  virtual std::vector<date_a_borner> dates_a_borner() const { return {}; }
 
  protected:
   // The "Maintenant" button of the page: the time picker gets noon, midnight or the
@@ -58,6 +64,10 @@ class Page : public QWidget {
   // its controls in another order (the date fields first, a column built after its
   // neighbour) lists them here once its layout is made.
   static void ordre_tabulation(std::initializer_list<QWidget*> ordre);
+
+  // A year field of this page as the year check takes it; `libelle` names it in the
+  // messages ("Année de départ").
+  annee_a_valider annee(champ_annee role, QWidget* champ, const QString& libelle) const;
 
   Contexte& contexte_;
 

@@ -575,4 +575,8 @@ void PageCometes::copy_comClick() {
   if (!rapport.empty()) contexte_.ajouter_rapport(q(rapport));
 }
 
+std::vector<annee_a_valider> PageCometes::annees_a_valider() const {
+  return {annee(champ_annee::comete_observation, date_.an(), QStringLiteral("Année de la date d'observation"))};
+}
+
 }  // namespace almanax::ihm

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "calcul/pages/comete.h"
 #include "donnees/fusion.h"
@@ -40,6 +41,7 @@ class PageCometes : public Page {
   void effacer() override { erase_comClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
 
   // Reads cometes.dat in `dossier` (writing the bundled catalogue there when it is

@@ -199,11 +199,11 @@ void PageDates::udj1Click(sens_pas sens) {
 }
 
 void PageDates::edjExit() {
-  date1_.verifier_jour(contexte_.messages());
+  date1_.verifier_jour(contexte_.verifications());
 }
 
 void PageDates::edj1Exit() {
-  date2_.verifier_jour(contexte_.messages());
+  date2_.verifier_jour(contexte_.verifications());
 }
 
 void PageDates::upsolsClick(sens_pas sens) {

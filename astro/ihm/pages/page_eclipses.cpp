@@ -168,4 +168,9 @@ void PageEclipses::anequiExit() {
   contexte_.valider_annees();
 }
 
+std::vector<annee_a_valider> PageEclipses::annees_a_valider() const {
+  return {annee(champ_annee::eclipses_debut, annees_->debut(), QStringLiteral("Année de départ")),
+          annee(champ_annee::eclipses_fin, annees_->fin(), QStringLiteral("Année de fin"))};
+}
+
 }  // namespace almanax::ihm

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ihm/pages/page.h"
 
@@ -29,6 +30,7 @@ class PageEclipses : public Page {
   void effacer() override { eclip_eraseClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
 
   // The box's text as the searches wrote it (CR LF line ends), which the copy takes.
   const std::string& texte() const { return texte_; }

@@ -236,7 +236,7 @@ void PageEphemerides::up_jourClick(sens_pas sens) {
 }
 
 void PageEphemerides::e_jourExit() {
-  date_.verifier_jour(contexte_.messages());
+  date_.verifier_jour(contexte_.verifications());
 }
 
 void PageEphemerides::anequiExit() {
@@ -266,6 +266,10 @@ void PageEphemerides::copy_ephClick() {
   const champs_bloc_date d = champs_bloc_date_de(instant);
   const std::string rapport = copie_ephemerides(resultat_, cases, d.jour, d.mois, d.annee, d.heure, site);
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+std::vector<annee_a_valider> PageEphemerides::annees_a_valider() const {
+  return {annee(champ_annee::ephemerides, date_.an(), QStringLiteral("Année"))};
 }
 
 }  // namespace almanax::ihm

@@ -34,6 +34,7 @@ class PageEphemerides : public Page {
   void site_change() override { calculer(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
 
   // The planet chosen in "Planetes" (0 Mercure .. 8 Pluton).

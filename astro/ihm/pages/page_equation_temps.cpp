@@ -97,4 +97,8 @@ void PageEquationTemps::save_tmpsClick() {
   sauver_image(contexte_.dialogues(), contexte_.messages(), this, image_, QStringLiteral("Équation du temps"));
 }
 
+std::vector<annee_a_valider> PageEquationTemps::annees_a_valider() const {
+  return {annee(champ_annee::equation_temps, date_.an(), QStringLiteral("Année"))};
+}
+
 }  // namespace almanax::ihm

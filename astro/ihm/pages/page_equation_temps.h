@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 #include "calcul/pages/equa_time.h"
 #include "ihm/controles/champs_date.h"
@@ -21,6 +22,7 @@ class PageEquationTemps : public Page {
   void calculer() override { bt_equa_timeClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
 
   // The picture shown and the last day value.
   const QImage& image() const { return image_; }

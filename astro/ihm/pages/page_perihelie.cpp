@@ -55,4 +55,9 @@ PagePerihelie::PagePerihelie(Contexte& contexte, QWidget* parent)
   connect(copie_bouton(), &QPushButton::clicked, this, &PagePerihelie::copy_paplClick);
 }
 
+std::vector<annee_a_valider> PagePerihelie::annees_a_valider() const {
+  return {annee(champ_annee::perihelies_debut, annees()->debut(), QStringLiteral("Année de départ")),
+          annee(champ_annee::perihelies_fin, annees()->fin(), QStringLiteral("Année de fin"))};
+}
+
 }  // namespace almanax::ihm

@@ -3,6 +3,8 @@
 // perihelies_aphelies.
 #pragma once
 
+#include <vector>
+
 #include "ihm/pages/page_recherche_planetes.h"
 
 namespace almanax::ihm {
@@ -12,6 +14,7 @@ class PagePerihelie : public PageRecherchePlanetes {
 
  public:
   explicit PagePerihelie(Contexte& contexte, QWidget* parent = nullptr);
+  std::vector<annee_a_valider> annees_a_valider() const override;
 
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }

@@ -213,4 +213,8 @@ void PagePhases::copy_plClick() {
   contexte_.ajouter_rapport(QString::fromStdString(copie_phases(resultat_, coches)));
 }
 
+std::vector<annee_a_valider> PagePhases::annees_a_valider() const {
+  return {annee(champ_annee::phases, an_dep_, QStringLiteral("Année"))};
+}
+
 }  // namespace almanax::ihm

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <array>
+#include <vector>
 
 #include "calcul/calendrier.h"
 #include "calcul/pages/phases.h"
@@ -33,6 +34,7 @@ class PagePhases : public Page {
   QWidget* bouton_calcul() const override;
   // The month and year of the start-up date.
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
 
   const resultat_phases& resultat() const { return resultat_; }
   // The pictures of the rows, by phase: new moon, first quarter, full moon, last quarter.

@@ -54,4 +54,9 @@ PagePhenomenes::PagePhenomenes(Contexte& contexte, QWidget* parent)
   connect(copie_bouton(), &QPushButton::clicked, this, &PagePhenomenes::copy_phplClick);
 }
 
+std::vector<annee_a_valider> PagePhenomenes::annees_a_valider() const {
+  return {annee(champ_annee::phenomenes_debut, annees()->debut(), QStringLiteral("Année de départ")),
+          annee(champ_annee::phenomenes_fin, annees()->fin(), QStringLiteral("Année de fin"))};
+}
+
 }  // namespace almanax::ihm

@@ -2,6 +2,8 @@
 // span of years. The search is phenomenes_planetaires.
 #pragma once
 
+#include <vector>
+
 #include "ihm/pages/page_recherche_planetes.h"
 
 namespace almanax::ihm {
@@ -11,6 +13,7 @@ class PagePhenomenes : public PageRecherchePlanetes {
 
  public:
   explicit PagePhenomenes(Contexte& contexte, QWidget* parent = nullptr);
+  std::vector<annee_a_valider> annees_a_valider() const override;
 
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }

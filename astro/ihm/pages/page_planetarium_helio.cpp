@@ -104,7 +104,7 @@ void PagePlanetariumHelio::up_an_helioClick(sens_pas sens) {
 }
 
 void PagePlanetariumHelio::h_jourExit() {
-  date_.verifier_jour(contexte_.messages());
+  date_.verifier_jour(contexte_.verifications());
 }
 
 void PagePlanetariumHelio::anequiExit() {
@@ -117,6 +117,14 @@ bool PagePlanetariumHelio::faire_pas(sens_pas sens) {
   date_.poser(*d);
   b_helioClick();
   return true;
+}
+
+std::vector<annee_a_valider> PagePlanetariumHelio::annees_a_valider() const {
+  return {annee(champ_annee::planetarium_helio, date_.an(), QStringLiteral("Année"))};
+}
+
+std::vector<date_a_borner> PagePlanetariumHelio::dates_a_borner() const {
+  return {{date_bornee::planetarium_helio, date_.jour(), date_.mois(), date_.an()}};
 }
 
 }  // namespace almanax::ihm

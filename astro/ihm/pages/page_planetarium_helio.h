@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "calcul/pages/planetarium.h"
 #include "ihm/pages/page_planetarium.h"
@@ -15,6 +16,8 @@ class PagePlanetariumHelio : public PagePlanetarium {
 
  public:
   explicit PagePlanetariumHelio(Contexte& contexte, QWidget* parent = nullptr);
+  std::vector<annee_a_valider> annees_a_valider() const override;
+  std::vector<date_a_borner> dates_a_borner() const override;
 
   // The last drawing and the planet selected (index 0..8), if any.
   const resultat_helio& resultat() const { return resultat_; }

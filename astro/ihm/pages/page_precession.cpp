@@ -291,4 +291,14 @@ void PagePrecession::copy_precClick() {
                                                                     })));
 }
 
+std::vector<annee_a_valider> PagePrecession::annees_a_valider() const {
+  return {annee(champ_annee::precession_reference, date1_.an(), QStringLiteral("Année de la date de référence")),
+          annee(champ_annee::precession_voulue, date2_.an(), QStringLiteral("Année de la date voulue"))};
+}
+
+std::vector<date_a_borner> PagePrecession::dates_a_borner() const {
+  return {{date_bornee::precession_reference, date1_.jour(), date1_.mois(), date1_.an()},
+          {date_bornee::precession_voulue, date2_.jour(), date2_.mois(), date2_.an()}};
+}
+
 }  // namespace almanax::ihm

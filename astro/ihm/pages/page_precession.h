@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "calcul/pages/precessions.h"
 #include "ihm/controles/champs_date.h"
@@ -31,6 +32,8 @@ class PagePrecession : public Page {
   void effacer() override { BitBtn4Click(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
+  std::vector<date_a_borner> dates_a_borner() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
 
   // The report box's text, with its CR LF line ends.

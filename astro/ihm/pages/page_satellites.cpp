@@ -118,4 +118,8 @@ void PageSatellites::imp_satClick() {
                QStringLiteral("Configuration des satelites joviens"));
 }
 
+std::vector<annee_a_valider> PageSatellites::annees_a_valider() const {
+  return {annee(champ_annee::satellites, an_sat_, QStringLiteral("Année"))};
+}
+
 }  // namespace almanax::ihm

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 #include "calcul/calendrier.h"
 #include "calcul/pages/satellites.h"
@@ -25,6 +26,7 @@ class PageSatellites : public Page {
   void calculer() override { bt_sat_jovienClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
 
   const QImage& image() const { return image_; }
   const graphique_satellites& graphique() const { return graphique_; }

@@ -209,7 +209,7 @@ void PageSoleilLune::up_jour_solClick(sens_pas sens) {
 }
 
 void PageSoleilLune::jour_solExit() {
-  date_.verifier_jour(contexte_.messages());
+  date_.verifier_jour(contexte_.verifications());
 }
 
 void PageSoleilLune::anequiExit() {
@@ -235,6 +235,10 @@ void PageSoleilLune::copy_solClick() {
                                                 site_calcule_.value_or(contexte_.site_affiche()));
   // Always appended: with every box unchecked it is one empty line.
   contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+std::vector<annee_a_valider> PageSoleilLune::annees_a_valider() const {
+  return {annee(champ_annee::soleil_lune, date_.an(), QStringLiteral("Année"))};
 }
 
 }  // namespace almanax::ihm

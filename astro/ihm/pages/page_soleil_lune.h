@@ -33,6 +33,7 @@ class PageSoleilLune : public Page {
   void site_change() override { calculer(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
 
   // The last computation (both groups) and the Moon's picture shown.
