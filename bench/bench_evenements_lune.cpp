@@ -22,12 +22,12 @@ void phases_1000_ans(benchmark::State& etat) {
 BENCHMARK(phases_1000_ans)->Unit(benchmark::kMillisecond);
 
 void eclipses_lune_1000_ans(benchmark::State& etat) {
-  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1000, 1999, type_eclipses::lune).eclipses.size());
+  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1000, 1999, astre_eclipse::lune).eclipses.size());
 }
 BENCHMARK(eclipses_lune_1000_ans)->Unit(benchmark::kMillisecond);
 
 void eclipses_soleil_1000_ans(benchmark::State& etat) {
-  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1000, 1999, type_eclipses::soleil).eclipses.size());
+  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1000, 1999, astre_eclipse::soleil).eclipses.size());
 }
 BENCHMARK(eclipses_soleil_1000_ans)->Unit(benchmark::kMillisecond);
 

@@ -17,12 +17,12 @@ void perigees_apogees_defaut(benchmark::State& etat) {
 BENCHMARK(perigees_apogees_defaut)->Unit(benchmark::kMicrosecond);
 
 void eclipses_lune_defaut(benchmark::State& etat) {
-  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1992, 1993, type_eclipses::lune).texte.size());
+  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1992, 1993, astre_eclipse::lune).texte.size());
 }
 BENCHMARK(eclipses_lune_defaut)->Unit(benchmark::kMicrosecond);
 
 void eclipses_soleil_defaut(benchmark::State& etat) {
-  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1992, 1993, type_eclipses::soleil).texte.size());
+  for (auto _ : etat) benchmark::DoNotOptimize(recherche_eclipses(1992, 1993, astre_eclipse::soleil).texte.size());
 }
 BENCHMARK(eclipses_soleil_defaut)->Unit(benchmark::kMicrosecond);
 

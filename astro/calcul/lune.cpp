@@ -250,18 +250,18 @@ ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_couran
   lc.site = site;
   e.lever_coucher = lever_meridien_coucher(lc);
 
-  e.long_lune = texte_dms_lune(e.lambda);
-  e.lat_lune = texte_dms_lune(e.beta);
-  e.asc_lune = texte_hms_lune(e.alpha);
-  e.dec_lune = texte_dms_lune(e.delta);
-  e.dist_lune = format_float("### ##0.###0", e.distance, separateur);
-  e.par_lune = texte_dms_lune(e.parallaxe);
-  e.ill_lune = format_float("#0.##0 ", e.phase.fraction, separateur);
+  e.textes.longitude = texte_dms_lune(e.lambda);
+  e.textes.latitude = texte_dms_lune(e.beta);
+  e.textes.ascension_droite = texte_hms_lune(e.alpha);
+  e.textes.declinaison = texte_dms_lune(e.delta);
+  e.textes.distance_terre = format_float("### ##0.###0", e.distance, separateur);
+  e.textes.parallaxe = texte_dms_lune(e.parallaxe);
+  e.textes.fraction_illuminee = format_float("#0.##0 ", e.phase.fraction, separateur);
   // Three decimals of a degree, then one space.
-  e.dia_lune = format_float("#0.##0 ", e.diametre, separateur);
-  e.lune_lev = e.lever_coucher.texte_lever;
-  e.lune_mer = e.lever_coucher.texte_meridien;
-  e.lune_cou = e.lever_coucher.texte_coucher;
+  e.textes.diametre_apparent = format_float("#0.##0 ", e.diametre, separateur);
+  e.textes.heure_lever = e.lever_coucher.texte_lever;
+  e.textes.heure_meridien = e.lever_coucher.texte_meridien;
+  e.textes.heure_coucher = e.lever_coucher.texte_coucher;
   return e;
 }
 

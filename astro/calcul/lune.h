@@ -77,6 +77,19 @@ std::string texte_dms_lune(long double degres);
 // Right ascension of the Moon's group (degrees in): "##0 h 00 m 00 s", 24 h shows 0 h.
 std::string texte_hms_lune(long double degres);
 
+// The labels of the "Lune" group, exactly as shown.
+struct textes_lune {
+  std::string longitude;                                   // apparent geocentric λ, "123 ° 30 ' 00 \""
+  std::string latitude;                                    // β, same layout
+  std::string ascension_droite;                            // "12 h 30 m 00 s"
+  std::string declinaison;                                 // "-5 ° 30 ' 00 \""
+  std::string distance_terre;                              // km, digits grouped by three, 1 to 4 decimals
+  std::string parallaxe;                                   // "0 ° 57 ' 00 \""
+  std::string fraction_illuminee;                          // percent, 1 to 3 decimals and a blank
+  std::string diametre_apparent;                           // degrees, 1 to 3 decimals and a blank
+  std::string heure_lever, heure_meridien, heure_coucher;  // "6 h 30 m", or the page's words when none
+};
+
 // The Moon's apparent ephemeris at one instant, with the texts of the page.
 struct ephemeride_lune {
   long double jour_julien = 0;
@@ -99,9 +112,7 @@ struct ephemeride_lune {
   long double hauteur_h0 = 0;                         // of the rising and setting, from the parallax at 0 h
   sortie_lever_coucher lever_coucher;
 
-  // The labels of the "Lune" group, exactly as shown.
-  std::string long_lune, lat_lune, asc_lune, dec_lune, dist_lune, par_lune, ill_lune, dia_lune;
-  std::string lune_lev, lune_mer, lune_cou;
+  textes_lune textes;
 };
 
 // The Moon for the Julian day of the date and clock time, at the site; decimal numbers

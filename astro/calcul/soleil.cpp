@@ -74,15 +74,15 @@ ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_coura
   lc.site = site;
   e.lever_coucher = lever_meridien_coucher(lc);
 
-  e.long_g_sol = format_dms_signe(e.longitude_geometrique);
-  e.long_a_sol = format_dms_signe(e.longitude_apparente);
-  e.lat_a_sol = format_float("0.#0", e.position.latitude_apparente, separateur);
-  e.asc_a_sol = format_hms(e.position.alpha);
-  e.dec_a_sol = format_dms_signe(e.position.delta);
-  e.dist_t_sol = format_float("0.####0", e.position.distance, separateur);
-  e.sol_lev = e.lever_coucher.texte_lever;
-  e.sol_mer = e.lever_coucher.texte_meridien;
-  e.sol_cou = e.lever_coucher.texte_coucher;
+  e.textes.longitude_geometrique = format_dms_signe(e.longitude_geometrique);
+  e.textes.longitude_apparente = format_dms_signe(e.longitude_apparente);
+  e.textes.latitude_apparente = format_float("0.#0", e.position.latitude_apparente, separateur);
+  e.textes.ascension_droite = format_hms(e.position.alpha);
+  e.textes.declinaison = format_dms_signe(e.position.delta);
+  e.textes.distance_terre = format_float("0.####0", e.position.distance, separateur);
+  e.textes.heure_lever = e.lever_coucher.texte_lever;
+  e.textes.heure_meridien = e.lever_coucher.texte_meridien;
+  e.textes.heure_coucher = e.lever_coucher.texte_coucher;
   return e;
 }
 

@@ -31,6 +31,17 @@ struct position_soleil {
 // The Sun's apparent place at the Julian day given (date and clock time).
 position_soleil position_du_soleil(long double jour_julien);
 
+// The labels of the "Soleil" group, exactly as shown.
+struct textes_soleil {
+  std::string longitude_geometrique;                       // Θ, "280 ° 30 '  00 ''"
+  std::string longitude_apparente;                         // λ, same layout
+  std::string latitude_apparente;                          // β, arcseconds, up to 2 decimals
+  std::string ascension_droite;                            // "12 h 30 m 00 s"
+  std::string declinaison;                                 // "-23 ° 30 '  00 ''"
+  std::string distance_terre;                              // AU, 1 to 5 decimals
+  std::string heure_lever, heure_meridien, heure_coucher;  // "6 h 30 m", or the page's words when none
+};
+
 // The Sun's ephemeris of the page.
 struct ephemeride_soleil {
   long double jour_julien = 0;
@@ -40,9 +51,7 @@ struct ephemeride_soleil {
   std::array<long double, 3> alpha_3j{}, delta_3j{};  // 0 h of the day before, of the day, of the day after
   sortie_lever_coucher lever_coucher;
 
-  // The labels of the "Soleil" group, exactly as shown.
-  std::string long_g_sol, long_a_sol, lat_a_sol, asc_a_sol, dec_a_sol, dist_t_sol;
-  std::string sol_lev, sol_mer, sol_cou;
+  textes_soleil textes;
 };
 
 // The Sun for the Julian day of the date and clock time, at the site; decimal numbers

@@ -52,19 +52,19 @@ void lire_passage(const std::string& v, textes_comete& t) {
 
 const char* nom_du_champ(champ_comete c) {
   switch (c) {
-    case champ_comete::tcomjour:
-    case champ_comete::tcommois:
-    case champ_comete::tcoman:
+    case champ_comete::jour_perihelie:
+    case champ_comete::mois_perihelie:
+    case champ_comete::annee_perihelie:
       return "--T";
-    case champ_comete::eqcom:
+    case champ_comete::distance_perihelie:
       return "--q";
-    case champ_comete::eicom:
+    case champ_comete::inclinaison:
       return "--i";
-    case champ_comete::eecom:
+    case champ_comete::excentricite:
       return "--e";
-    case champ_comete::eomcom:
+    case champ_comete::argument_perihelie:
       return "--w";
-    case champ_comete::eom1com:
+    case champ_comete::longitude_noeud:
       return "--W";
   }
   return "--e";

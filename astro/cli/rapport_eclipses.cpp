@@ -11,7 +11,7 @@ namespace {
 
 // The kind of an eclipse, in the words of the page's text.
 const char* libelle_genre(const eclipse_trouvee& e) {
-  if (e.type == type_eclipses::lune) {
+  if (e.type == astre_eclipse::lune) {
     switch (e.genre_lune) {
       case genre_eclipse_lunaire::penombre:
         return "Partielle dans la pénombre";
@@ -55,7 +55,7 @@ resultat rapport_eclipses(arguments& a) {
   res.entrees["type"] = genre_json(type[0]);
 
   const resultat_eclipses r =
-      recherche_eclipses(debut, fin, soleil ? type_eclipses::soleil : type_eclipses::lune, true, separateur_decimal());
+      recherche_eclipses(debut, fin, soleil ? astre_eclipse::soleil : astre_eclipse::lune, true, separateur_decimal());
 
   res.texte = copie_eclipses(r.texte);
   if (!a.json()) return res;  // the JSON is built only when it is printed

@@ -21,34 +21,35 @@ QJsonObject json_resultat(const resultat_ephemerides& r) {
   if (r.elements) {
     const elements_orbitaux& el = *r.elements;
     j["elements"] = QJsonObject{
-        {"longitude_moyenne_deg", valeur_et_texte(el.L, r.lmp)},
-        {"demi_grand_axe_ua", valeur_et_texte(el.a, r.grand_axe)},
-        {"excentricite", valeur_et_texte(el.e, r.excentricite_bis)},
-        {"inclinaison_deg", valeur_et_texte(el.i, r.inc_ecliptique)},
-        {"noeud_ascendant_deg", valeur_et_texte(el.Omega, r.long_noeud_ascendant)},
-        {"longitude_perihelie_deg", valeur_et_texte(el.pi, r.long_perihelie)},
-        {"anomalie_moyenne_deg", valeur_et_texte(el.M, r.ano_moy_planete)},
-        {"argument_perihelie_deg", valeur_et_texte(el.omega, r.argument_perihelion)},
+        {"longitude_moyenne_deg", valeur_et_texte(el.L, r.textes.longitude_moyenne)},
+        {"demi_grand_axe_ua", valeur_et_texte(el.a, r.textes.demi_grand_axe)},
+        {"excentricite", valeur_et_texte(el.e, r.textes.excentricite)},
+        {"inclinaison_deg", valeur_et_texte(el.i, r.textes.inclinaison)},
+        {"noeud_ascendant_deg", valeur_et_texte(el.Omega, r.textes.longitude_noeud)},
+        {"longitude_perihelie_deg", valeur_et_texte(el.pi, r.textes.longitude_perihelie)},
+        {"anomalie_moyenne_deg", valeur_et_texte(el.M, r.textes.anomalie_moyenne)},
+        {"argument_perihelie_deg", valeur_et_texte(el.omega, r.textes.argument_perihelie)},
     };
   } else {
     j["elements"] = QJsonValue(QJsonValue::Null);
   }
 
-  j["longitude_heliocentrique_deg"] = valeur_et_texte(r.longitude, r.l_l);
-  j["latitude_heliocentrique_deg"] = valeur_et_texte(r.latitude, r.l_b);
-  j["distance_soleil_ua"] = valeur_et_texte(r.distance_soleil, r.l_r);
-  j["distance_soleil_km"] = valeur_et_texte(r.distance_soleil * km_par_ua, r.l_r_km);
-  j["ascension_droite_deg"] = valeur_et_texte(r.alpha, r.l_alpha);
-  j["declinaison_deg"] = valeur_et_texte(r.delta, r.l_decli);
-  j["distance_terre_ua"] = valeur_et_texte(r.distance_terre, r.l_r_terre);
-  j["distance_terre_km"] = valeur_et_texte(
-      r.distance_terre ? std::optional<long double>(*r.distance_terre * km_par_ua) : std::nullopt, r.l_r_km_terre);
+  j["longitude_heliocentrique_deg"] = valeur_et_texte(r.longitude, r.textes.longitude_heliocentrique);
+  j["latitude_heliocentrique_deg"] = valeur_et_texte(r.latitude, r.textes.latitude_heliocentrique);
+  j["distance_soleil_ua"] = valeur_et_texte(r.distance_soleil, r.textes.distance_soleil);
+  j["distance_soleil_km"] = valeur_et_texte(r.distance_soleil * km_par_ua, r.textes.distance_soleil_km);
+  j["ascension_droite_deg"] = valeur_et_texte(r.alpha, r.textes.ascension_droite);
+  j["declinaison_deg"] = valeur_et_texte(r.delta, r.textes.declinaison);
+  j["distance_terre_ua"] = valeur_et_texte(r.distance_terre, r.textes.distance_terre);
+  j["distance_terre_km"] =
+      valeur_et_texte(r.distance_terre ? std::optional<long double>(*r.distance_terre * km_par_ua) : std::nullopt,
+                      r.textes.distance_terre_km);
   j["distance_terre_geometrique_ua"] = nombre_json(r.distance_terre_geometrique);
-  j["diametre_arcsec"] = valeur_et_texte(r.diametre_arcsec, r.diametre);
-  j["magnitude"] = valeur_et_texte(r.magnitude, r.mag);
-  j["fraction_illuminee"] = valeur_et_texte(r.fraction_illuminee, r.la);
+  j["diametre_arcsec"] = valeur_et_texte(r.diametre_arcsec, r.textes.diametre_apparent);
+  j["magnitude"] = valeur_et_texte(r.magnitude, r.textes.magnitude);
+  j["fraction_illuminee"] = valeur_et_texte(r.fraction_illuminee, r.textes.surface_illuminee);
   j["angle_phase_deg"] = nombre_json(r.angle_phase);
-  j["temps_lumiere_h"] = valeur_et_texte(r.temps_lumiere_heures, r.time_light);
+  j["temps_lumiere_h"] = valeur_et_texte(r.temps_lumiere_heures, r.textes.temps_lumiere);
   if (r.saturne)
     j["anneaux"] = QJsonObject{{"inclinaison_anneaux_deg", nombre_json(r.saturne->B * rad_deg)},
                                {"delta_U_deg", nombre_json(r.saturne->delta_U)}};
@@ -66,9 +67,9 @@ QJsonObject json_resultat(const resultat_ephemerides& r) {
     j["delta_3j_deg"] = d;
   } else {
     // The Earth: no rising nor setting, the page's texts stay.
-    j["lever_h"] = valeur_et_texte(std::nullopt, r.lever);
-    j["meridien_h"] = valeur_et_texte(std::nullopt, r.meridien);
-    j["coucher_h"] = valeur_et_texte(std::nullopt, r.coucher);
+    j["lever_h"] = valeur_et_texte(std::nullopt, r.textes.heure_lever);
+    j["meridien_h"] = valeur_et_texte(std::nullopt, r.textes.heure_meridien);
+    j["coucher_h"] = valeur_et_texte(std::nullopt, r.textes.heure_coucher);
   }
   j["pourcentage_phase"] = r.image_vide ? QJsonValue(QJsonValue::Null) : nombre_json(r.pourcentage);
   return j;

@@ -15,10 +15,10 @@ resultat rapport_equation_temps(arguments& a) {
   ecrire_image_demandee(a, [&] { return dessin::image_equation_du_temps(courbe); });
 
   resultat res;
-  res.texte = jour.l_equa + "\r\n";
+  res.texte = jour.texte + "\r\n";
   res.entrees["date"] = date_json(date);
   res.donnees["jour_julien"] = nombre_json(jour.jour_julien);
-  res.donnees["equation_min"] = valeur_et_texte(jour.minutes, jour.l_equa);
+  res.donnees["equation_min"] = valeur_et_texte(jour.minutes, jour.texte);
   // The curve's days of the year: column 30 + n is noon of day n (355 days in 1582).
   const int jours = jours_de_l_annee(annee_astronomique(date.annee));
   QJsonArray valeurs;

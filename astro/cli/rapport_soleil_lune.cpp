@@ -20,12 +20,12 @@ QJsonArray json_trois_jours(const std::array<long double, 3>& x) {
 
 QJsonObject json_soleil(const ephemeride_soleil& s) {
   QJsonObject j{
-      {"longitude_geometrique_deg", valeur_et_texte(s.longitude_geometrique, s.long_g_sol)},
-      {"longitude_apparente_deg", valeur_et_texte(s.longitude_apparente, s.long_a_sol)},
-      {"latitude_apparente_arcsec", valeur_et_texte(s.position.latitude_apparente, s.lat_a_sol)},
-      {"ascension_droite_deg", valeur_et_texte(s.position.alpha, s.asc_a_sol)},
-      {"declinaison_deg", valeur_et_texte(s.position.delta, s.dec_a_sol)},
-      {"distance_ua", valeur_et_texte(s.position.distance, s.dist_t_sol)},
+      {"longitude_geometrique_deg", valeur_et_texte(s.longitude_geometrique, s.textes.longitude_geometrique)},
+      {"longitude_apparente_deg", valeur_et_texte(s.longitude_apparente, s.textes.longitude_apparente)},
+      {"latitude_apparente_arcsec", valeur_et_texte(s.position.latitude_apparente, s.textes.latitude_apparente)},
+      {"ascension_droite_deg", valeur_et_texte(s.position.alpha, s.textes.ascension_droite)},
+      {"declinaison_deg", valeur_et_texte(s.position.delta, s.textes.declinaison)},
+      {"distance_ua", valeur_et_texte(s.position.distance, s.textes.distance_terre)},
       {"nutation_longitude_deg", nombre_json(s.position.delta_psi)},
       {"obliquite_vraie_deg", nombre_json(s.position.epsilon)},
       {"alpha_3j_deg", json_trois_jours(s.alpha_3j)},
@@ -37,14 +37,14 @@ QJsonObject json_soleil(const ephemeride_soleil& s) {
 
 QJsonObject json_lune(const ephemeride_lune& l) {
   QJsonObject j{
-      {"longitude_deg", valeur_et_texte(l.lambda, l.long_lune)},
-      {"latitude_deg", valeur_et_texte(l.beta, l.lat_lune)},
-      {"ascension_droite_deg", valeur_et_texte(l.alpha, l.asc_lune)},
-      {"declinaison_deg", valeur_et_texte(l.delta, l.dec_lune)},
-      {"distance_km", valeur_et_texte(l.distance, l.dist_lune)},
-      {"parallaxe_deg", valeur_et_texte(l.parallaxe, l.par_lune)},
-      {"fraction_illuminee_pourcent", valeur_et_texte(l.phase.fraction, l.ill_lune)},
-      {"diametre_apparent_deg", valeur_et_texte(l.diametre, l.dia_lune)},
+      {"longitude_deg", valeur_et_texte(l.lambda, l.textes.longitude)},
+      {"latitude_deg", valeur_et_texte(l.beta, l.textes.latitude)},
+      {"ascension_droite_deg", valeur_et_texte(l.alpha, l.textes.ascension_droite)},
+      {"declinaison_deg", valeur_et_texte(l.delta, l.textes.declinaison)},
+      {"distance_km", valeur_et_texte(l.distance, l.textes.distance_terre)},
+      {"parallaxe_deg", valeur_et_texte(l.parallaxe, l.textes.parallaxe)},
+      {"fraction_illuminee_pourcent", valeur_et_texte(l.phase.fraction, l.textes.fraction_illuminee)},
+      {"diametre_apparent_deg", valeur_et_texte(l.diametre, l.textes.diametre_apparent)},
       {"geocentrique_equinoxe_moyen", QJsonObject{{"longitude_deg", nombre_json(l.geocentrique.lambda)},
                                                   {"latitude_deg", nombre_json(l.geocentrique.beta)},
                                                   {"distance_km", nombre_json(l.geocentrique.distance)},

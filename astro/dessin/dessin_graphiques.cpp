@@ -29,15 +29,15 @@ const QColor fuchsia(255, 0, 255);
 }  // namespace
 
 QImage image_equation_du_temps(const courbe_equation_du_temps& c) {
-  QImage image(c.largeur_equa, c.hauteur_equa, QImage::Format_RGB32);
+  QImage image(c.largeur_image, c.hauteur_image, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
   preparer(p);
-  const int droite = c.largeur_equa - 4;  // the grid's right end
+  const int droite = c.largeur_image - 4;  // the grid's right end
   const int h = c.hauteur;
 
   p.setPen(QPen(Qt::black, 1));
-  p.drawPolyline(QPolygon({{0, 0}, {0, h - 1}, {c.largeur_equa - 1, h - 1}, {c.largeur_equa - 1, 0}, {0, 0}}));
+  p.drawPolyline(QPolygon({{0, 0}, {0, h - 1}, {c.largeur_image - 1, h - 1}, {c.largeur_image - 1, 0}, {0, 0}}));
 
   // Minute scale: 5 minutes every 30 pixels, the zero line at y = 130.
   p.setFont(police(9, false));

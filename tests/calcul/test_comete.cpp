@@ -82,8 +82,8 @@ TEST(Comete, SolutionParabolique) {
 TEST(Comete, LectureEtRefusDesElements) {
   const std::array<std::array<std::string, 3>, 5> cas{
       {{"1,2", "1", "5"}, {"0", "1", "5"}, {"1,0001", "1", "x"}, {"0,5", "1", "x"}, {"0,5", "-2", "5"}}};
-  const champ_comete focus[] = {champ_comete::eecom, champ_comete::eecom, champ_comete::eecom, champ_comete::eicom,
-                                champ_comete::eqcom};
+  const champ_comete focus[] = {champ_comete::excentricite, champ_comete::excentricite, champ_comete::excentricite,
+                                champ_comete::inclinaison, champ_comete::distance_perihelie};
   for (std::size_t k = 0; k < cas.size(); ++k) {
     textes_comete t = textes_initiaux();
     std::tie(t.e, t.q, t.i) = std::tie(cas[k][0], cas[k][1], cas[k][2]);
@@ -147,7 +147,7 @@ TEST(Comete, Copie) {
             "\r\n"
             "bloc\r\n\r\n");
   cases_comete seul;
-  seul.c_com_n = seul.c_com_dt = seul.c_com_el = false;
+  seul.nom = seul.date_heure = seul.elements = false;
   EXPECT_EQ(copie_comete("HALLEY", d, t, "bloc\r\n", seul), "bloc\r\n\r\n");
 }
 
@@ -160,14 +160,14 @@ TEST(Comete, DateDePassageImpossibleRefusee) {
     const char* message;
   };
   const cas liste[] = {
-      {"20", "13", "1989", champ_comete::tcommois, "Changez ce mois."},
-      {"20", "0", "1989", champ_comete::tcommois, "Changez ce mois."},
-      {"45", "2", "1989", champ_comete::tcomjour, "Il y a moins de jours dans ce mois !"},
-      {"29", "2", "1900", champ_comete::tcomjour, "Il y a moins de jours dans ce mois !"},
-      {"31,5", "4", "2000", champ_comete::tcomjour, "Il y a moins de jours dans ce mois !"},
-      {"0,5", "4", "2000", champ_comete::tcomjour, "Il faut au moins 1 jour dans ce mois !"},
-      {"20", "8", "99999", champ_comete::tcoman, "Changez cette année."},
-      {"20", "8", "-4714", champ_comete::tcoman, "Changez cette année."},
+      {"20", "13", "1989", champ_comete::mois_perihelie, "Changez ce mois."},
+      {"20", "0", "1989", champ_comete::mois_perihelie, "Changez ce mois."},
+      {"45", "2", "1989", champ_comete::jour_perihelie, "Il y a moins de jours dans ce mois !"},
+      {"29", "2", "1900", champ_comete::jour_perihelie, "Il y a moins de jours dans ce mois !"},
+      {"31,5", "4", "2000", champ_comete::jour_perihelie, "Il y a moins de jours dans ce mois !"},
+      {"0,5", "4", "2000", champ_comete::jour_perihelie, "Il faut au moins 1 jour dans ce mois !"},
+      {"20", "8", "99999", champ_comete::annee_perihelie, "Changez cette année."},
+      {"20", "8", "-4714", champ_comete::annee_perihelie, "Changez cette année."},
       {"29,99", "2", "2000", std::nullopt, nullptr},
       {"30,99", "4", "2000", std::nullopt, nullptr},
       {"1", "1", "-4713", std::nullopt, nullptr},
@@ -216,8 +216,8 @@ TEST(Comete, ResultatNonFiniRefuse) {
     std::optional<champ_comete> fautif;
   };
   const cas liste[] = {
-      {&textes_comete::q, minuscule, champ_comete::eqcom},
-      {&textes_comete::q, enorme, champ_comete::eqcom},
+      {&textes_comete::q, minuscule, champ_comete::distance_perihelie},
+      {&textes_comete::q, enorme, champ_comete::distance_perihelie},
       {&textes_comete::q, "0," + std::string(300, '0') + "1", std::nullopt},
       {&textes_comete::q, "30", std::nullopt},
       {&textes_comete::w, enorme, std::nullopt},

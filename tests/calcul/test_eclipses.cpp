@@ -54,7 +54,7 @@ long long ecart_horloge(long long a, long long b) {
 
 // The year of the date line: rounded seconds may carry a solar eclipse into the next year.
 long long annee_affichee(const eclipse_trouvee& e) {
-  return e.type == type_eclipses::soleil ? e.date.a_la_seconde.annee : e.date.annee_tronquee;
+  return e.type == astre_eclipse::soleil ? e.date.a_la_seconde.annee : e.date.annee_tronquee;
 }
 
 const eclipse_trouvee* chercher(const resultat_eclipses& r, int jour, int mois, long long annee) {
@@ -68,7 +68,7 @@ const eclipse_trouvee* chercher(const resultat_eclipses& r, int jour, int mois, 
 TEST(Eclipses, ExemplesDuManuel) {
   // Solar eclipse of 1993 May 21: partial, gamma 1.1348, u 0.0097, magnitude 0.740,
   // maximum at JDE 2449129.0979.
-  const resultat_eclipses s = recherche_eclipses(1993, 1993, type_eclipses::soleil);
+  const resultat_eclipses s = recherche_eclipses(1993, 1993, astre_eclipse::soleil);
   const eclipse_trouvee* mai = chercher(s, 21, 5, 1993);
   ASSERT_NE(mai, nullptr);
   EXPECT_NEAR(static_cast<double>(mai->jde), 2449129.0979, static_cast<double>(minute));
@@ -80,7 +80,7 @@ TEST(Eclipses, ExemplesDuManuel) {
 
   // Lunar eclipse of 1973 June 15: penumbral only, gamma -1.3249, penumbral magnitude
   // 0.4625, semi-duration in the penumbra 101.5 minutes, maximum at JDE 2441849.3687.
-  const resultat_eclipses l = recherche_eclipses(1973, 1973, type_eclipses::lune);
+  const resultat_eclipses l = recherche_eclipses(1973, 1973, astre_eclipse::lune);
   const eclipse_trouvee* juin = chercher(l, 15, 6, 1973);
   ASSERT_NE(juin, nullptr);
   EXPECT_NEAR(static_cast<double>(juin->jde), 2441849.3687, static_cast<double>(minute));
@@ -94,14 +94,14 @@ TEST(Eclipses, ExemplesDuManuel) {
 
 TEST(Eclipses, BornesDeLaRecherche) {
   // Only the eclipses of the years asked: not the one of 21 December 1991.
-  const resultat_eclipses l = recherche_eclipses(1992, 1993, type_eclipses::lune);
+  const resultat_eclipses l = recherche_eclipses(1992, 1993, astre_eclipse::lune);
   ASSERT_GE(l.eclipses.size(), 2u);
   EXPECT_EQ(l.texte.rfind(" Le 15 Juin 1992 à ", 0), 0u);
   EXPECT_TRUE(l.eclipses.back().texte.rfind(" Le 29 Novembre 1993  à ", 0) == 0) << l.eclipses.back().texte;
   EXPECT_EQ(l.eclipses.front().genre_lune, genre_eclipse_lunaire::partielle);
   EXPECT_EQ(l.eclipses.back().genre_lune, genre_eclipse_lunaire::totale);
 
-  const resultat_eclipses s = recherche_eclipses(1992, 1993, type_eclipses::soleil);
+  const resultat_eclipses s = recherche_eclipses(1992, 1993, astre_eclipse::soleil);
   ASSERT_FALSE(s.eclipses.empty());
   EXPECT_EQ(s.texte.rfind(" Le 04 Janvier 1992 à ", 0), 0u);
   EXPECT_EQ(s.eclipses.front().genre_soleil, genre_eclipse_solaire::annulaire_centrale);
@@ -110,7 +110,7 @@ TEST(Eclipses, BornesDeLaRecherche) {
   EXPECT_EQ(juin->genre_soleil, genre_eclipse_solaire::totale_centrale);
 
   // A last year before the first scans nothing.
-  const resultat_eclipses vide = recherche_eclipses(1995, 1990, type_eclipses::lune);
+  const resultat_eclipses vide = recherche_eclipses(1995, 1990, astre_eclipse::lune);
   EXPECT_EQ(vide.candidats, 0);
   EXPECT_TRUE(vide.eclipses.empty());
   EXPECT_TRUE(vide.texte.empty());
@@ -118,8 +118,8 @@ TEST(Eclipses, BornesDeLaRecherche) {
 
 TEST(Eclipses, DeuxiemeRechercheDansLaBoite) {
   // Only the first line written into an empty box has one blank before "à".
-  const resultat_eclipses premiere = recherche_eclipses(2000, 2001, type_eclipses::soleil, true);
-  const resultat_eclipses suivante = recherche_eclipses(2000, 2001, type_eclipses::soleil, false);
+  const resultat_eclipses premiere = recherche_eclipses(2000, 2001, astre_eclipse::soleil, true);
+  const resultat_eclipses suivante = recherche_eclipses(2000, 2001, astre_eclipse::soleil, false);
   ASSERT_GE(premiere.eclipses.size(), 3u);
   ASSERT_EQ(premiere.eclipses.size(), suivante.eclipses.size());
   for (std::size_t i = 0; i < premiere.eclipses.size(); ++i) {
@@ -135,7 +135,7 @@ TEST(Eclipses, DeuxiemeRechercheDansLaBoite) {
 }
 
 TEST(Eclipses, TextesSolaires) {
-  const resultat_eclipses s = recherche_eclipses(1800, 2200, type_eclipses::soleil, false);
+  const resultat_eclipses s = recherche_eclipses(1800, 2200, astre_eclipse::soleil, false);
   ASSERT_GT(s.eclipses.size(), 900u);
   std::string tout;
   for (const eclipse_trouvee& e : s.eclipses) {
@@ -190,7 +190,7 @@ TEST(Eclipses, TextesSolaires) {
 }
 
 TEST(Eclipses, TextesLunaires) {
-  const resultat_eclipses r = recherche_eclipses(1900, 2100, type_eclipses::lune, false);
+  const resultat_eclipses r = recherche_eclipses(1900, 2100, astre_eclipse::lune, false);
   ASSERT_GT(r.eclipses.size(), 400u);
   int totales = 0, partielles = 0, penombre = 0;
   for (const eclipse_trouvee& e : r.eclipses) {
@@ -290,7 +290,7 @@ TEST(Eclipses, GenreSolaire) {
 
 TEST(Eclipses, ToutLIntervalleDesAnnees) {
   // -4713 .. 9999: far more lunations than a 16-bit count holds.
-  for (const type_eclipses t : {type_eclipses::lune, type_eclipses::soleil}) {
+  for (const astre_eclipse t : {astre_eclipse::lune, astre_eclipse::soleil}) {
     const resultat_eclipses r = recherche_eclipses(-4713, 9999, t);
     EXPECT_GT(r.candidats, 180000);
     ASSERT_GT(r.eclipses.size(), 30000u);
@@ -315,7 +315,7 @@ TEST(Eclipses, ProgressionEtInterruption) {
     avance.push_back(f);
     return true;
   };
-  const resultat_eclipses complet = recherche_eclipses(1990, 2000, type_eclipses::lune, true, ",", suivi);
+  const resultat_eclipses complet = recherche_eclipses(1990, 2000, astre_eclipse::lune, true, ",", suivi);
   EXPECT_FALSE(complet.interrompue);
   ASSERT_FALSE(avance.empty());
   for (std::size_t i = 1; i < avance.size(); ++i) EXPECT_LT(avance[i - 1], avance[i]);
@@ -324,7 +324,7 @@ TEST(Eclipses, ProgressionEtInterruption) {
   int appels = 0;
   suivi_recherche arret;
   arret.avancer = [&](double) { return ++appels < 40; };
-  const resultat_eclipses partiel = recherche_eclipses(1990, 2000, type_eclipses::lune, true, ",", arret);
+  const resultat_eclipses partiel = recherche_eclipses(1990, 2000, astre_eclipse::lune, true, ",", arret);
   EXPECT_TRUE(partiel.interrompue);
   EXPECT_EQ(appels, 40);
   EXPECT_LT(partiel.eclipses.size(), complet.eclipses.size());
@@ -332,12 +332,12 @@ TEST(Eclipses, ProgressionEtInterruption) {
 }
 
 TEST(Eclipses, SeparateurEtCopie) {
-  const resultat_eclipses point = recherche_eclipses(1993, 1993, type_eclipses::soleil, true, ".");
+  const resultat_eclipses point = recherche_eclipses(1993, 1993, astre_eclipse::soleil, true, ".");
   EXPECT_TRUE(contient(point.texte, " La magnitude maximale : 0.74\r\n"));
   EXPECT_FALSE(contient(point.texte, "0,"));
 
   EXPECT_EQ(copie_eclipses(""), "");
-  const resultat_eclipses r = recherche_eclipses(1992, 1993, type_eclipses::lune);
+  const resultat_eclipses r = recherche_eclipses(1992, 1993, astre_eclipse::lune);
   EXPECT_EQ(copie_eclipses(r.texte), "Eclipses \r\n\r\n" + r.texte);
 }
 
@@ -345,15 +345,15 @@ TEST(Eclipses, LesAnneesDemandeesEtSeulementElles) {
   // December eclipses of the last year, and those of late December before the first.
   struct cas {
     long long premiere, derniere;
-    type_eclipses type;
+    astre_eclipse type;
     const char* listee;   // start of a date line that must be there
     const char* absente;  // and one that must not
   };
   const cas tous[] = {
-      {2020, 2021, type_eclipses::soleil, " Le 04 Décembre 2021", " Le 26 Décembre 2019"},
-      {2010, 2011, type_eclipses::lune, " Le 10 Décembre 2011", " Le 31 Décembre 2009"},
-      {-3945, -3944, type_eclipses::lune, " Le 15 Décembre -3944", " Décembre -3946"},
-      {1992, 1993, type_eclipses::lune, " Le 29 Novembre 1993", " Le 21 Décembre 1991"},
+      {2020, 2021, astre_eclipse::soleil, " Le 04 Décembre 2021", " Le 26 Décembre 2019"},
+      {2010, 2011, astre_eclipse::lune, " Le 10 Décembre 2011", " Le 31 Décembre 2009"},
+      {-3945, -3944, astre_eclipse::lune, " Le 15 Décembre -3944", " Décembre -3946"},
+      {1992, 1993, astre_eclipse::lune, " Le 29 Novembre 1993", " Le 21 Décembre 1991"},
   };
   for (const cas& c : tous) {
     const resultat_eclipses r = recherche_eclipses(c.premiere, c.derniere, c.type);
@@ -371,7 +371,7 @@ TEST(Eclipses, ChaqueRechercheDeDeuxAnsDe1950A2049) {
   // Reference: one search over 1940-2060, its eclipses put in the year of their date
   // line. The search of each two-year span must list exactly those of its two years,
   // in time order.
-  for (const type_eclipses t : {type_eclipses::soleil, type_eclipses::lune}) {
+  for (const astre_eclipse t : {astre_eclipse::soleil, astre_eclipse::lune}) {
     const resultat_eclipses reference = recherche_eclipses(1940, 2060, t);
     std::map<long long, std::vector<long double>> par_annee;
     for (const eclipse_trouvee& e : reference.eclipses) par_annee[annee_affichee(e)].push_back(e.jde);

@@ -59,7 +59,7 @@ TEST(Ephemerides, AnomalieEtArgumentNonReduits) {
   const resultat_ephemerides r = page(planete::venus, {20, 12, 1992});
   ASSERT_TRUE(r.elements);
   EXPECT_LT(r.elements->M, 0);
-  EXPECT_EQ(r.ano_moy_planete.rfind("-104 ° ", 0), 0u) << r.ano_moy_planete;
+  EXPECT_EQ(r.textes.anomalie_moyenne.rfind("-104 ° ", 0), 0u) << r.textes.anomalie_moyenne;
   EXPECT_GE(r.elements->L, 0);
   EXPECT_LT(r.elements->L, 360);
 }
@@ -69,26 +69,26 @@ TEST(Ephemerides, AnomalieEtArgumentNonReduits) {
 TEST(Ephemerides, Venus1992) {
   const resultat_ephemerides r = page(planete::venus, {20, 12, 1992});
   EXPECT_NEAR(r.jour_julien, 2448976.5L, 1e-9L);
-  EXPECT_EQ(r.l_alpha, "21 h 04 m 41 s");
-  EXPECT_EQ(r.l_decli, "-18 ° 53 '  17 ''");
-  EXPECT_EQ(r.l_r_terre, "0.9109");
+  EXPECT_EQ(r.textes.ascension_droite, "21 h 04 m 41 s");
+  EXPECT_EQ(r.textes.declinaison, "-18 ° 53 '  17 ''");
+  EXPECT_EQ(r.textes.distance_terre, "0.9109");
   ASSERT_TRUE(r.distance_terre);
   EXPECT_NEAR(*r.distance_terre, 0.9108L, 2e-4L);
-  EXPECT_EQ(r.l_r, "0.7246");
+  EXPECT_EQ(r.textes.distance_soleil, "0.7246");
   ASSERT_TRUE(r.angle_phase && r.fraction_illuminee && r.magnitude && r.diametre_arcsec);
   EXPECT_NEAR(*r.angle_phase, 72.96L, 0.01L);
   EXPECT_NEAR(*r.fraction_illuminee, 0.647L, 0.001L);
-  EXPECT_EQ(r.la, "64.7");
+  EXPECT_EQ(r.textes.surface_illuminee, "64.7");
   EXPECT_EQ(r.pourcentage, 65);
-  EXPECT_EQ(r.mag, "-3.8");
+  EXPECT_EQ(r.textes.magnitude, "-3.8");
   EXPECT_NEAR(*r.diametre_arcsec, 16.82L / *r.distance_terre, 1e-12L);
-  EXPECT_EQ(r.diametre, "18.5 \"");
+  EXPECT_EQ(r.textes.diametre_apparent, "18.5 \"");
   // 0.910947 AU of light: 454 s.
-  EXPECT_EQ(r.time_light, "0 h 07 m 34 s");
-  EXPECT_EQ(r.l_l, "26 ° 06 ' 51 ''");
-  EXPECT_EQ(r.l_b, "-2 ° 37 ' 15 ''");
-  EXPECT_EQ(r.grand_axe, "0.723329820  ");
-  EXPECT_EQ(r.excentricite_bis.substr(r.excentricite_bis.size() - 2), "  ");
+  EXPECT_EQ(r.textes.temps_lumiere, "0 h 07 m 34 s");
+  EXPECT_EQ(r.textes.longitude_heliocentrique, "26 ° 06 ' 51 ''");
+  EXPECT_EQ(r.textes.latitude_heliocentrique, "-2 ° 37 ' 15 ''");
+  EXPECT_EQ(r.textes.demi_grand_axe, "0.723329820  ");
+  EXPECT_EQ(r.textes.excentricite.substr(r.textes.excentricite.size() - 2), "  ");
   EXPECT_TRUE(r.elements_visibles);
   EXPECT_TRUE(r.copie_elements_active);
   EXPECT_FALSE(r.image_vide);
@@ -98,9 +98,9 @@ TEST(Ephemerides, Venus1992) {
   EXPECT_EQ(c.b, 255);
   // An evening planet in December: rises late morning, sets in the evening.
   ASSERT_TRUE(r.lever_coucher);
-  EXPECT_TRUE(std::regex_match(r.lever, motif_hm)) << r.lever;
-  EXPECT_TRUE(std::regex_match(r.meridien, motif_hm)) << r.meridien;
-  EXPECT_TRUE(std::regex_match(r.coucher, motif_hm)) << r.coucher;
+  EXPECT_TRUE(std::regex_match(r.textes.heure_lever, motif_hm)) << r.textes.heure_lever;
+  EXPECT_TRUE(std::regex_match(r.textes.heure_meridien, motif_hm)) << r.textes.heure_meridien;
+  EXPECT_TRUE(std::regex_match(r.textes.heure_coucher, motif_hm)) << r.textes.heure_coucher;
   EXPECT_LT(r.lever_coucher->heure_lever, r.lever_coucher->heure_meridien);
   EXPECT_LT(r.lever_coucher->heure_meridien, r.lever_coucher->heure_coucher);
   EXPECT_NEAR(r.lever_coucher->heure_meridien, 15.0L, 0.3L);
@@ -108,35 +108,37 @@ TEST(Ephemerides, Venus1992) {
 
 TEST(Ephemerides, SeparateurDecimal) {
   const resultat_ephemerides r = page(planete::venus, {20, 12, 1992}, 0, 0, ",");
-  EXPECT_EQ(r.l_r_terre, "0,9109");
-  EXPECT_EQ(r.l_r, "0,7246");
-  EXPECT_EQ(r.la, "64,7");
-  EXPECT_EQ(r.mag, "-3,8");
-  EXPECT_EQ(r.diametre, "18,5 \"");
-  EXPECT_EQ(r.grand_axe, "0,723329820  ");
-  EXPECT_EQ(r.l_r_km.find('.'), std::string::npos);
+  EXPECT_EQ(r.textes.distance_terre, "0,9109");
+  EXPECT_EQ(r.textes.distance_soleil, "0,7246");
+  EXPECT_EQ(r.textes.surface_illuminee, "64,7");
+  EXPECT_EQ(r.textes.magnitude, "-3,8");
+  EXPECT_EQ(r.textes.diametre_apparent, "18,5 \"");
+  EXPECT_EQ(r.textes.demi_grand_axe, "0,723329820  ");
+  EXPECT_EQ(r.textes.distance_soleil_km.find('.'), std::string::npos);
 }
 
 TEST(Ephemerides, DistancesEnKilometres) {
   const resultat_ephemerides r = page(planete::jupiter, {20, 12, 1992});
   ASSERT_TRUE(r.distance_terre);
   // The texts read back to the raw values times 149565800 km.
-  EXPECT_NEAR(std::stold(r.l_r_km), r.distance_soleil * 149565800.0L, 0.0001L);
-  EXPECT_NEAR(std::stold(r.l_r_km_terre), *r.distance_terre * 149565800.0L, 0.0001L);
-  EXPECT_EQ(r.l_r_km.size() - r.l_r_km.find('.'), 5u);  // four decimals
+  EXPECT_NEAR(std::stold(r.textes.distance_soleil_km), r.distance_soleil * 149565800.0L, 0.0001L);
+  EXPECT_NEAR(std::stold(r.textes.distance_terre_km), *r.distance_terre * 149565800.0L, 0.0001L);
+  EXPECT_EQ(r.textes.distance_soleil_km.size() - r.textes.distance_soleil_km.find('.'), 5u);  // four decimals
 }
 
 TEST(Ephemerides, LaTerre) {
   const resultat_ephemerides r = page(planete::terre, {20, 12, 1992});
   EXPECT_TRUE(r.elements_visibles);
-  EXPECT_EQ(r.inc_ecliptique, "0 ° 00 '  00 ''");
-  EXPECT_EQ(r.long_noeud_ascendant, "0 ° 00 '  00 ''");
-  EXPECT_FALSE(r.lmp.empty());
-  for (const std::string* champ : {&r.l_alpha, &r.l_decli, &r.l_r_terre, &r.l_r_km_terre, &r.diametre, &r.mag, &r.la,
-                                   &r.lever, &r.meridien, &r.coucher, &r.time_light})
+  EXPECT_EQ(r.textes.inclinaison, "0 ° 00 '  00 ''");
+  EXPECT_EQ(r.textes.longitude_noeud, "0 ° 00 '  00 ''");
+  EXPECT_FALSE(r.textes.longitude_moyenne.empty());
+  for (const std::string* champ :
+       {&r.textes.ascension_droite, &r.textes.declinaison, &r.textes.distance_terre, &r.textes.distance_terre_km,
+        &r.textes.diametre_apparent, &r.textes.magnitude, &r.textes.surface_illuminee, &r.textes.heure_lever,
+        &r.textes.heure_meridien, &r.textes.heure_coucher, &r.textes.temps_lumiere})
     EXPECT_TRUE(champ->empty()) << *champ;
-  EXPECT_EQ(r.l_r, "0.9838");
-  EXPECT_EQ(r.l_l, "88 ° 21 ' 25 ''");
+  EXPECT_EQ(r.textes.distance_soleil, "0.9838");
+  EXPECT_EQ(r.textes.longitude_heliocentrique, "88 ° 21 ' 25 ''");
   EXPECT_TRUE(r.image_vide);
   EXPECT_FALSE(r.magnitude);
   EXPECT_FALSE(r.lever_coucher);
@@ -148,27 +150,28 @@ TEST(Ephemerides, Pluton) {
   EXPECT_FALSE(r.elements_visibles);
   EXPECT_FALSE(r.copie_elements_active);
   EXPECT_FALSE(r.elements);
-  EXPECT_TRUE(r.lmp.empty() && r.grand_axe.empty() && r.argument_perihelion.empty());
-  EXPECT_EQ(r.l_r_terre, "30.5290");  // always four decimals
-  EXPECT_EQ(r.l_r_km_terre.size() - r.l_r_km_terre.find('.'), 5u);
+  EXPECT_TRUE(r.textes.longitude_moyenne.empty() && r.textes.demi_grand_axe.empty() &&
+              r.textes.argument_perihelie.empty());
+  EXPECT_EQ(r.textes.distance_terre, "30.5290");  // always four decimals
+  EXPECT_EQ(r.textes.distance_terre_km.size() - r.textes.distance_terre_km.find('.'), 5u);
   EXPECT_FALSE(r.angle_phase);
   // J2000 geometric place (no aberration, no nutation).
-  EXPECT_EQ(r.l_alpha, "15 h 31 m 44 s");
-  EXPECT_EQ(r.l_decli, "-4 ° 27 '  31 ''");
+  EXPECT_EQ(r.textes.ascension_droite, "15 h 31 m 44 s");
+  EXPECT_EQ(r.textes.declinaison, "-4 ° 27 '  31 ''");
   // The light time still comes from the distance: 30.52902 AU x 498.553 s is 15220.3 s.
-  EXPECT_EQ(r.time_light, "4 h 13 m 40 s");
+  EXPECT_EQ(r.textes.temps_lumiere, "4 h 13 m 40 s");
   ASSERT_TRUE(r.magnitude && r.diametre_arcsec);
   EXPECT_NEAR(*r.magnitude, -1 + 5 * std::log10(r.position.r_pluton * *r.distance_terre), 1e-12L);
-  EXPECT_EQ(r.mag, "13.8");
-  EXPECT_EQ(r.diametre, "0.1 \"");
-  EXPECT_EQ(r.la, "100.0");
-  EXPECT_FALSE(r.lever.empty());
+  EXPECT_EQ(r.textes.magnitude, "13.8");
+  EXPECT_EQ(r.textes.diametre_apparent, "0.1 \"");
+  EXPECT_EQ(r.textes.surface_illuminee, "100.0");
+  EXPECT_FALSE(r.textes.heure_lever.empty());
 }
 
 // Venus at superior conjunction (13 June 1992): fully lit.
 TEST(Ephemerides, ConjonctionSuperieure) {
   const resultat_ephemerides r = page(planete::venus, {13, 6, 1992});
-  EXPECT_EQ(r.la, "100.0");
+  EXPECT_EQ(r.textes.surface_illuminee, "100.0");
   EXPECT_EQ(r.pourcentage, 100);
   ASSERT_TRUE(r.angle_phase);
   EXPECT_LT(*r.angle_phase, 1.0L);
@@ -270,20 +273,23 @@ TEST(Ephemerides, CopieComplete) {
   const std::string debut = "Vénus\r\n\r\nLe 20 Décembre 1992 à 00:00:00\r\nA Paris\t";
   EXPECT_EQ(t.substr(0, debut.size()), debut);
   const std::string coordonnees =
-      "\r\n\r\nLongitude héliocentrique \t" + r.l_l + "\r\nLatitude héliocentrique \t" + r.l_b +
+      "\r\n\r\nLongitude héliocentrique \t" + r.textes.longitude_heliocentrique + "\r\nLatitude héliocentrique \t" +
+      r.textes.latitude_heliocentrique +
       "\r\nAscension droite \t21 h 04 m 41 s\r\nDéclinaison \t-18 ° 53 '  17 ''\r\n\r\n"
       "Distance au Soleil \t0.7246 UA\r\nDistance au Soleil \t" +
-      r.l_r_km + " km\r\nDistance à la Terre \t0.9109 UA\r\nDistance à la Terre \t" + r.l_r_km_terre +
+      r.textes.distance_soleil_km + " km\r\nDistance à la Terre \t0.9109 UA\r\nDistance à la Terre \t" +
+      r.textes.distance_terre_km +
       " km\r\nDiamètre apparent \t18.5 \"\r\nMagnitude \t-3.8\r\n"
       "Surface illuminée \t64.7 %\r\nLever \t" +
-      r.lever + "\r\nMéridien \t" + r.meridien + "\r\nCoucher \t" + r.coucher +
+      r.textes.heure_lever + "\r\nMéridien \t" + r.textes.heure_meridien + "\r\nCoucher \t" + r.textes.heure_coucher +
       "\r\nTemps lumière \t0 h 07 m 34 s\r\n\r\n";
   EXPECT_NE(t.find(coordonnees), std::string::npos) << t;
-  const std::string elements =
-      "Longitude moyenne \t" + r.lmp + "\r\n1/2 grand axe \t0.723329820   UA\r\nExcentricité \t" + r.excentricite_bis +
-      "\r\nInclinaison \t" + r.inc_ecliptique + "\r\nLong. noeud ascendant \t" + r.long_noeud_ascendant +
-      "\r\nLongitude du Périhélie \t" + r.long_perihelie + "\r\nAnomalie moyenne \t" + r.ano_moy_planete +
-      "\r\nArgument du Périhélion \t" + r.argument_perihelion + "\r\n\r\n";
+  const std::string elements = "Longitude moyenne \t" + r.textes.longitude_moyenne +
+                               "\r\n1/2 grand axe \t0.723329820   UA\r\nExcentricité \t" + r.textes.excentricite +
+                               "\r\nInclinaison \t" + r.textes.inclinaison + "\r\nLong. noeud ascendant \t" +
+                               r.textes.longitude_noeud + "\r\nLongitude du Périhélie \t" +
+                               r.textes.longitude_perihelie + "\r\nAnomalie moyenne \t" + r.textes.anomalie_moyenne +
+                               "\r\nArgument du Périhélion \t" + r.textes.argument_perihelie + "\r\n\r\n";
   ASSERT_GE(t.size(), elements.size());
   EXPECT_EQ(t.substr(t.size() - elements.size()), elements);
   // Every line ends with CR LF; no bare line feed or carriage return.
@@ -302,16 +308,16 @@ TEST(Ephemerides, CopieSelonLesCases) {
   cases_ephemerides aucune{false, false, false, false, false};
   EXPECT_EQ(copie(r, aucune), "");
   cases_ephemerides planete_seule = aucune;
-  planete_seule.c_e_p = true;
+  planete_seule.planete = true;
   EXPECT_EQ(copie(r, planete_seule), "Mars\r\n\r\n");
   cases_ephemerides date_seule = aucune;
-  date_seule.c_e_dt = true;
+  date_seule.date_heure = true;
   EXPECT_EQ(copie(r, date_seule), "Le 20 Décembre 1992 à 00:00:00\r\n");
   cases_ephemerides sans_elements;
-  sans_elements.c_e_e = false;
+  sans_elements.elements = false;
   EXPECT_EQ(copie(r, sans_elements).find("Longitude moyenne"), std::string::npos);
   cases_ephemerides elements_seuls = aucune;
-  elements_seuls.c_e_e = true;
+  elements_seuls.elements = true;
   EXPECT_EQ(copie(r, elements_seuls).rfind("Longitude moyenne \t", 0), 0u);
 }
 
@@ -335,10 +341,12 @@ TEST(Ephemerides, PassageParZeroHeure) {
   ASSERT_TRUE(r.alpha);
   EXPECT_GT(r.position.alpha_3j[0], 359);
   EXPECT_LT(r.position.alpha_3j[2], 1);
-  EXPECT_TRUE(r.l_alpha.rfind("0 h 00 m", 0) == 0 || r.l_alpha.rfind("23 h 59 m", 0) == 0) << r.l_alpha;
-  EXPECT_FALSE(r.meridien.empty());
-  EXPECT_FALSE(r.lever.empty());
-  EXPECT_FALSE(r.coucher.empty());
+  EXPECT_TRUE(r.textes.ascension_droite.rfind("0 h 00 m", 0) == 0 ||
+              r.textes.ascension_droite.rfind("23 h 59 m", 0) == 0)
+      << r.textes.ascension_droite;
+  EXPECT_FALSE(r.textes.heure_meridien.empty());
+  EXPECT_FALSE(r.textes.heure_lever.empty());
+  EXPECT_FALSE(r.textes.heure_coucher.empty());
 }
 
 TEST(Ephemerides, HeureEtAnneeNegative) {
@@ -347,5 +355,5 @@ TEST(Ephemerides, HeureEtAnneeNegative) {
   // Year -1 of the page is the astronomical year 0.
   const resultat_ephemerides b = page(planete::mars, {1, 1, -1});
   EXPECT_NEAR(b.jour_julien, 1721057.5L, 1e-6L);
-  EXPECT_FALSE(b.l_alpha.empty());
+  EXPECT_FALSE(b.textes.ascension_droite.empty());
 }

@@ -17,7 +17,7 @@ TEST(EquationDuTemps, DayTexts) {
       {{13, 10, 1992}, "le 13 Octobre 1992 : 13 m 43 s "},
       {{3, 11, 1992}, "le 3 Novembre 1992 : 16 m 28 s "},
   };
-  for (const auto& c : cas) EXPECT_EQ(equation_du_temps_du_jour(c.date).l_equa, c.texte);
+  for (const auto& c : cas) EXPECT_EQ(equation_du_temps_du_jour(c.date).texte, c.texte);
   EXPECT_NEAR(equation_du_temps_du_jour({11, 2, 1992}).minutes, -14.29, 0.01);
 }
 
@@ -29,16 +29,16 @@ TEST(EquationDuTemps, TextMatchesValueAllYear) {
     for (int mois = 1; mois <= 12; ++mois) {
       for (int jour = 1; jour <= jours_du_mois(mois, annee); ++jour) {
         const equation_du_jour r = equation_du_temps_du_jour({jour, mois, annee});
-        const std::string valeur = r.l_equa.substr(r.l_equa.find(" : ") + 3);
+        const std::string valeur = r.texte.substr(r.texte.find(" : ") + 3);
         int m = 0, s = 0;
-        ASSERT_EQ(std::sscanf(valeur.c_str(), "%d m %d s", &m, &s), 2) << r.l_equa;
-        ASSERT_LT(s, 60) << r.l_equa;
+        ASSERT_EQ(std::sscanf(valeur.c_str(), "%d m %d s", &m, &s), 2) << r.texte;
+        ASSERT_LT(s, 60) << r.texte;
         const double signe = valeur[0] == '-' ? -1.0 : 1.0;
         const double lu = signe * (std::abs(m) * 60 + s) / 60.0;
-        EXPECT_NEAR(lu, static_cast<double>(r.minutes), 0.5 / 60 + 1e-9) << r.l_equa;
+        EXPECT_NEAR(lu, static_cast<double>(r.minutes), 0.5 / 60 + 1e-9) << r.texte;
         if (r.minutes < 0 && r.minutes > -1 && s > 0) {
           ++negatifs_sous_une_minute;
-          EXPECT_EQ(valeur.substr(0, 4), "-0 m") << r.l_equa;
+          EXPECT_EQ(valeur.substr(0, 4), "-0 m") << r.texte;
         }
       }
     }

@@ -238,23 +238,23 @@ TEST(LuneEphemeride, ExempleDu12Avril1992) {
   EXPECT_NEAR(e.alpha, 134.688470L, 2e-5L);
   EXPECT_NEAR(e.delta, 13.768368L, 2e-5L);
 
-  EXPECT_EQ(e.long_lune, "133 ° 10 ' 02 \"");
-  EXPECT_EQ(e.lat_lune, "-3 ° 13 ' 45 \"");
-  EXPECT_EQ(e.asc_lune, "8 h 58 m 45 s");
-  EXPECT_EQ(e.dec_lune, "13 ° 46 ' 06 \"");
-  EXPECT_EQ(e.par_lune, "0 ° 59 ' 31 \"");
-  EXPECT_EQ(e.dist_lune.substr(0, 9), "368 409,6");
-  EXPECT_EQ(e.dist_lune.size(), 12u);  // four decimals
+  EXPECT_EQ(e.textes.longitude, "133 ° 10 ' 02 \"");
+  EXPECT_EQ(e.textes.latitude, "-3 ° 13 ' 45 \"");
+  EXPECT_EQ(e.textes.ascension_droite, "8 h 58 m 45 s");
+  EXPECT_EQ(e.textes.declinaison, "13 ° 46 ' 06 \"");
+  EXPECT_EQ(e.textes.parallaxe, "0 ° 59 ' 31 \"");
+  EXPECT_EQ(e.textes.distance_terre.substr(0, 9), "368 409,6");
+  EXPECT_EQ(e.textes.distance_terre.size(), 12u);  // four decimals
   // Diameter: 2 arcsin(0.272481 sin pi), three decimals and a space.
   EXPECT_NEAR(e.diametre, 0.54062L, 5e-5L);
-  EXPECT_EQ(e.dia_lune, "0,541 ");
+  EXPECT_EQ(e.textes.diametre_apparent, "0,541 ");
 }
 
 TEST(LuneEphemeride, SeparateurDecimal) {
   const ephemeride_lune e = ephemeride_de_la_lune(jd_exemple, site_de(48.8667L, -2.3333L), ".");
-  EXPECT_EQ(e.dist_lune.substr(0, 9), "368 409.6");
-  EXPECT_EQ(e.dia_lune, "0.541 ");
-  EXPECT_EQ(e.ill_lune.find(','), std::string::npos);
+  EXPECT_EQ(e.textes.distance_terre.substr(0, 9), "368 409.6");
+  EXPECT_EQ(e.textes.diametre_apparent, "0.541 ");
+  EXPECT_EQ(e.textes.fraction_illuminee.find(','), std::string::npos);
 }
 
 TEST(LunePhase, ExempleDu12Avril1992) {
@@ -267,9 +267,9 @@ TEST(LunePhase, ExempleDu12Avril1992) {
   EXPECT_EQ(e.fraction_arrondie, 68);
   EXPECT_TRUE(e.croissante);  // five days before the full Moon
   // "#0.##0 ": three decimals and a trailing space.
-  ASSERT_EQ(e.ill_lune.size(), 7u);
-  EXPECT_EQ(e.ill_lune.substr(0, 3), "67,");
-  EXPECT_EQ(e.ill_lune.back(), ' ');
+  ASSERT_EQ(e.textes.fraction_illuminee.size(), 7u);
+  EXPECT_EQ(e.textes.fraction_illuminee.substr(0, 3), "67,");
+  EXPECT_EQ(e.textes.fraction_illuminee.back(), ' ');
 }
 
 TEST(LunePhase, NouvelleEtPleineLune) {
@@ -331,10 +331,10 @@ TEST(LuneEphemeride, LongitudeToujoursDansUnTour) {
     EXPECT_GE(e.lambda, 0.0L);
     EXPECT_LT(e.lambda, 360.0L);
     EXPECT_NEAR(std::fabs(ecart(e.lambda, p.lambda + e.delta_psi)), 0.0L, 1e-9L);
-    EXPECT_NE(e.long_lune.front(), '-') << e.long_lune;
-    EXPECT_FALSE(e.long_lune.starts_with("360")) << e.long_lune;
+    EXPECT_NE(e.textes.longitude.front(), '-') << e.textes.longitude;
+    EXPECT_FALSE(e.textes.longitude.starts_with("360")) << e.textes.longitude;
     if (bas) {
-      EXPECT_TRUE(e.long_lune.starts_with("35")) << e.long_lune;
+      EXPECT_TRUE(e.textes.longitude.starts_with("35")) << e.textes.longitude;
     } else {
       EXPECT_LT(e.lambda, 7.0L);
     }
@@ -355,19 +355,19 @@ TEST(LuneLeverCoucher, ForteDeclinaisonNeFaitJamaisEchouer) {
       EXPECT_TRUE(std::isfinite(lc.heure_meridien));
       EXPECT_TRUE(std::isfinite(lc.heure_lever));
       EXPECT_TRUE(std::isfinite(lc.heure_coucher));
-      EXPECT_FALSE(e.lune_lev.empty());
-      EXPECT_FALSE(e.lune_mer.empty());
-      EXPECT_FALSE(e.lune_cou.empty());
-      EXPECT_EQ(e.lune_mer.find("nan"), std::string::npos);
-      EXPECT_EQ(e.lune_lev, lc.texte_lever);
-      EXPECT_EQ(e.lune_cou, lc.texte_coucher);
+      EXPECT_FALSE(e.textes.heure_lever.empty());
+      EXPECT_FALSE(e.textes.heure_meridien.empty());
+      EXPECT_FALSE(e.textes.heure_coucher.empty());
+      EXPECT_EQ(e.textes.heure_meridien.find("nan"), std::string::npos);
+      EXPECT_EQ(e.textes.heure_lever, lc.texte_lever);
+      EXPECT_EQ(e.textes.heure_coucher, lc.texte_coucher);
       if (lc.etat_lever == etat_evenement::normal) {
         ++avec_lever;
-        EXPECT_NE(e.lune_lev.find(" h "), std::string::npos) << e.lune_lev;
+        EXPECT_NE(e.textes.heure_lever.find(" h "), std::string::npos) << e.textes.heure_lever;
       } else {
         ++sans_lever;
         EXPECT_NE(lc.etat_lever, etat_evenement::indetermine);
-        EXPECT_EQ(e.lune_lev.find(" h "), std::string::npos) << e.lune_lev;
+        EXPECT_EQ(e.textes.heure_lever.find(" h "), std::string::npos) << e.textes.heure_lever;
       }
     }
     EXPECT_GT(sans_lever, 0) << latitude;

@@ -106,14 +106,14 @@ TEST(Precession, Copie) {
   champs_precession c;
   c.voulue = {"11", 1, "1998", "00:00:00"};
   c.reference = {"1", 1, "2000", "12:00:00"};
-  c.alphap1 = "2";
-  c.alphap2 = "44";
-  c.alphap3 = "11,986";
-  c.declip1 = "-0";
-  c.declip2 = "30";
-  c.declip3 = "0";
-  c.t_mpa = "0";
-  c.t_mpd = "0";
+  c.ad_heures = "2";
+  c.ad_minutes = "44";
+  c.ad_secondes = "11,986";
+  c.dec_degres = "-0";
+  c.dec_minutes = "30";
+  c.dec_secondes = "0";
+  c.mouvement_propre_ad = "0";
+  c.mouvement_propre_dec = "0";
   EXPECT_EQ(copie_precession(c, "R", {}),
             "Le 11 Janvier 1998 à 00:00:00\r\n"
             "Équinoxe de référence\t1 Janvier 2000 12:00:00\r\n"

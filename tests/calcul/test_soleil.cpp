@@ -42,17 +42,17 @@ TEST(SoleilPosition, ExempleDu13Octobre1992) {
 
 TEST(SoleilEphemeride, TextesDu13Octobre1992) {
   const ephemeride_soleil e = ephemeride_du_soleil(jd_exemple, paris, ",");
-  EXPECT_EQ(e.dist_t_sol, "0,99761");
-  EXPECT_EQ(e.long_a_sol, "199 ° 54 '  22 ''");
-  EXPECT_EQ(e.long_g_sol, "199 ° 54 '  26 ''");
-  EXPECT_EQ(e.asc_a_sol, "13 h 13 m 31 s");
-  EXPECT_EQ(e.dec_a_sol, "-7 ° 47 '  03 ''");
-  EXPECT_EQ(e.lat_a_sol.size(), 4u);  // one integer digit, two decimals
-  EXPECT_EQ(e.lat_a_sol.substr(0, 2), "0,");
+  EXPECT_EQ(e.textes.distance_terre, "0,99761");
+  EXPECT_EQ(e.textes.longitude_apparente, "199 ° 54 '  22 ''");
+  EXPECT_EQ(e.textes.longitude_geometrique, "199 ° 54 '  26 ''");
+  EXPECT_EQ(e.textes.ascension_droite, "13 h 13 m 31 s");
+  EXPECT_EQ(e.textes.declinaison, "-7 ° 47 '  03 ''");
+  EXPECT_EQ(e.textes.latitude_apparente.size(), 4u);  // one integer digit, two decimals
+  EXPECT_EQ(e.textes.latitude_apparente.substr(0, 2), "0,");
 
   const ephemeride_soleil point = ephemeride_du_soleil(jd_exemple, paris, ".");
-  EXPECT_EQ(point.dist_t_sol, "0.99761");
-  EXPECT_EQ(point.lat_a_sol.substr(0, 2), "0.");
+  EXPECT_EQ(point.textes.distance_terre, "0.99761");
+  EXPECT_EQ(point.textes.latitude_apparente.substr(0, 2), "0.");
 }
 
 TEST(SoleilEphemeride, LongitudeJusteApres360) {
@@ -63,8 +63,8 @@ TEST(SoleilEphemeride, LongitudeJusteApres360) {
   EXPECT_GT(e.longitude_geometrique, 0.0L);
   EXPECT_LT(e.longitude_geometrique, 1.0L);
   EXPECT_LT(e.longitude_apparente, 1.0L);
-  EXPECT_TRUE(e.long_g_sol.starts_with("0 ° ")) << e.long_g_sol;
-  EXPECT_TRUE(e.long_a_sol.starts_with("0 ° ")) << e.long_a_sol;
+  EXPECT_TRUE(e.textes.longitude_geometrique.starts_with("0 ° ")) << e.textes.longitude_geometrique;
+  EXPECT_TRUE(e.textes.longitude_apparente.starts_with("0 ° ")) << e.textes.longitude_apparente;
   // Just before the equinox nothing is taken off.
   const ephemeride_soleil avant = ephemeride_du_soleil(2448701.5L, paris, ",");
   EXPECT_GT(avant.longitude_geometrique, 359.0L);
@@ -91,9 +91,9 @@ TEST(SoleilLeverCoucher, ParisLe13Octobre1992) {
   EXPECT_NEAR(e.lever_coucher.heure_meridien, 11.62L, 0.02L);
   EXPECT_NEAR(e.lever_coucher.heure_lever, 6.07L, 0.1L);
   EXPECT_NEAR(e.lever_coucher.heure_coucher, 17.15L, 0.1L);
-  EXPECT_EQ(e.sol_mer, "11 h 37 m");
-  EXPECT_EQ(e.sol_lev, e.lever_coucher.texte_lever);
-  EXPECT_EQ(e.sol_cou, e.lever_coucher.texte_coucher);
+  EXPECT_EQ(e.textes.heure_meridien, "11 h 37 m");
+  EXPECT_EQ(e.textes.heure_lever, e.lever_coucher.texte_lever);
+  EXPECT_EQ(e.textes.heure_coucher, e.lever_coucher.texte_coucher);
 }
 
 TEST(SoleilLeverCoucher, EquateurALEquinoxe) {
@@ -109,9 +109,9 @@ TEST(SoleilLeverCoucher, NuitEtJourPolaires) {
   // North Cape region in June and December: no sunrise nor sunset, never a failure.
   const ephemeride_soleil ete = ephemeride_du_soleil(2448794.5L, site_de(75, -20), ",");
   EXPECT_EQ(ete.lever_coucher.etat_lever, etat_evenement::toujours_leve);
-  EXPECT_EQ(ete.sol_lev, texte_toujours_leve);
+  EXPECT_EQ(ete.textes.heure_lever, texte_toujours_leve);
   EXPECT_TRUE(std::isfinite(ete.lever_coucher.heure_meridien));
   const ephemeride_soleil hiver = ephemeride_du_soleil(2448977.5L, site_de(75, -20), ",");
   EXPECT_EQ(hiver.lever_coucher.etat_coucher, etat_evenement::jamais_leve);
-  EXPECT_EQ(hiver.sol_cou, texte_jamais_leve);
+  EXPECT_EQ(hiver.textes.heure_coucher, texte_jamais_leve);
 }

@@ -53,7 +53,7 @@ TEST(SoleilLunePage, MemeInstantPourLesDeuxGroupes) {
   EXPECT_EQ(r.jour_julien, 2448908.5L);
   EXPECT_EQ(r.soleil.jour_julien, r.jour_julien);
   EXPECT_EQ(r.lune.jour_julien, r.jour_julien);
-  EXPECT_EQ(r.soleil.dist_t_sol, "0,99761");
+  EXPECT_EQ(r.soleil.textes.distance_terre, "0,99761");
   EXPECT_NEAR(r.soleil.longitude_apparente, 199.906L, 0.0005L);
   // The clock time enters the instant.
   const resultat_soleil_lune midi = calcul_soleil_lune(instant_de(13, 10, 1992, 12, 30, 36), paris(), ",");
@@ -87,37 +87,39 @@ TEST(SoleilLuneCopie, ToutesLesCasesCochees) {
       "",
       "Soleil ",
       "",
-      "Longitude géométrique \t" + r.soleil.long_g_sol,
-      "Longitude apparente \t" + r.soleil.long_a_sol,
-      "Latitude apparente \t" + r.soleil.lat_a_sol,
-      "Ascension droite apparente \t" + r.soleil.asc_a_sol,
-      "Déclinaison apparente \t" + r.soleil.dec_a_sol,
+      "Longitude géométrique \t" + r.soleil.textes.longitude_geometrique,
+      "Longitude apparente \t" + r.soleil.textes.longitude_apparente,
+      "Latitude apparente \t" + r.soleil.textes.latitude_apparente,
+      "Ascension droite apparente \t" + r.soleil.textes.ascension_droite,
+      "Déclinaison apparente \t" + r.soleil.textes.declinaison,
       "Distance à la Terre \t0,99761 UA",
-      "Lever \t" + r.soleil.sol_lev,
-      "Méridien \t" + r.soleil.sol_mer,
-      "Coucher \t" + r.soleil.sol_cou,
+      "Lever \t" + r.soleil.textes.heure_lever,
+      "Méridien \t" + r.soleil.textes.heure_meridien,
+      "Coucher \t" + r.soleil.textes.heure_coucher,
       "",
       "Lune ",
       "",
-      "Longitude géocentrique \t" + r.lune.long_lune,
-      "Latitude géocentrique \t" + r.lune.lat_lune,
-      "Ascension droite \t" + r.lune.asc_lune,
-      "Déclinaison \t" + r.lune.dec_lune,
-      "Distance à la Terre \t" + r.lune.dist_lune + " km",
-      "parallaxe \t" + r.lune.par_lune,
-      "Fraction illuminée \t" + r.lune.ill_lune + " %",
-      "Diamètre apparent \t" + r.lune.dia_lune,
-      "Lever \t" + r.lune.lune_lev,
-      "Méridien \t" + r.lune.lune_mer,
-      "Coucher \t" + r.lune.lune_cou,
+      "Longitude géocentrique \t" + r.lune.textes.longitude,
+      "Latitude géocentrique \t" + r.lune.textes.latitude,
+      "Ascension droite \t" + r.lune.textes.ascension_droite,
+      "Déclinaison \t" + r.lune.textes.declinaison,
+      "Distance à la Terre \t" + r.lune.textes.distance_terre + " km",
+      "parallaxe \t" + r.lune.textes.parallaxe,
+      "Fraction illuminée \t" + r.lune.textes.fraction_illuminee + " %",
+      "Diamètre apparent \t" + r.lune.textes.diametre_apparent,
+      "Lever \t" + r.lune.textes.heure_lever,
+      "Méridien \t" + r.lune.textes.heure_meridien,
+      "Coucher \t" + r.lune.textes.heure_coucher,
       "",
       "",
   };
   EXPECT_EQ(l, attendu);
   EXPECT_TRUE(site.starts_with("A Paris\t"));
   // No label is left empty.
-  for (const std::string* s : {&r.soleil.long_g_sol, &r.soleil.lat_a_sol, &r.soleil.sol_lev, &r.lune.long_lune,
-                               &r.lune.dist_lune, &r.lune.ill_lune, &r.lune.dia_lune, &r.lune.lune_cou})
+  for (const std::string* s :
+       {&r.soleil.textes.longitude_geometrique, &r.soleil.textes.latitude_apparente, &r.soleil.textes.heure_lever,
+        &r.lune.textes.longitude, &r.lune.textes.distance_terre, &r.lune.textes.fraction_illuminee,
+        &r.lune.textes.diametre_apparent, &r.lune.textes.heure_coucher})
     EXPECT_FALSE(s->empty());
 }
 
@@ -141,7 +143,7 @@ TEST(SoleilLuneCopie, ChaqueCaseSeule) {
   EXPECT_TRUE(bloc_lune(r.lune).ends_with("\r\n\r\n"));
   // The point separator reaches the Moon's distance.
   EXPECT_NE(bloc_lune(r.lune).find("Distance à la Terre \t"), std::string::npos);
-  EXPECT_EQ(r.lune.dist_lune.find(','), std::string::npos);
+  EXPECT_EQ(r.lune.textes.distance_terre.find(','), std::string::npos);
 }
 
 TEST(SoleilLuneCopie, AnneeAvantNotreEre) {
@@ -170,19 +172,19 @@ TEST(LeverDuJour, IndependantDeLHeureSaisie) {
     const auto mars_minuit = calcul_ephemerides(ep);
     for (const auto& [h, m] : {std::pair{12, 0}, std::pair{23, 59}}) {
       const auto r = calcul_soleil_lune(instant_de(c.jour, c.mois, c.annee, h, m), paris(), ",");
-      EXPECT_EQ(r.lune.lune_lev, minuit.lune.lune_lev);
-      EXPECT_EQ(r.lune.lune_mer, minuit.lune.lune_mer);
-      EXPECT_EQ(r.lune.lune_cou, minuit.lune.lune_cou);
-      EXPECT_EQ(r.soleil.sol_lev, minuit.soleil.sol_lev);
-      EXPECT_EQ(r.soleil.sol_mer, minuit.soleil.sol_mer);
-      EXPECT_EQ(r.soleil.sol_cou, minuit.soleil.sol_cou);
-      EXPECT_NE(r.lune.asc_lune, minuit.lune.asc_lune);  // the place is the instant's
+      EXPECT_EQ(r.lune.textes.heure_lever, minuit.lune.textes.heure_lever);
+      EXPECT_EQ(r.lune.textes.heure_meridien, minuit.lune.textes.heure_meridien);
+      EXPECT_EQ(r.lune.textes.heure_coucher, minuit.lune.textes.heure_coucher);
+      EXPECT_EQ(r.soleil.textes.heure_lever, minuit.soleil.textes.heure_lever);
+      EXPECT_EQ(r.soleil.textes.heure_meridien, minuit.soleil.textes.heure_meridien);
+      EXPECT_EQ(r.soleil.textes.heure_coucher, minuit.soleil.textes.heure_coucher);
+      EXPECT_NE(r.lune.textes.ascension_droite, minuit.lune.textes.ascension_droite);  // the place is the instant's
       ep.instant = instant_de(c.jour, c.mois, c.annee, h, m);
       const auto mars = calcul_ephemerides(ep);
-      EXPECT_EQ(mars.lever, mars_minuit.lever);
-      EXPECT_EQ(mars.meridien, mars_minuit.meridien);
-      EXPECT_EQ(mars.coucher, mars_minuit.coucher);
-      EXPECT_NE(mars.l_alpha, mars_minuit.l_alpha);
+      EXPECT_EQ(mars.textes.heure_lever, mars_minuit.textes.heure_lever);
+      EXPECT_EQ(mars.textes.heure_meridien, mars_minuit.textes.heure_meridien);
+      EXPECT_EQ(mars.textes.heure_coucher, mars_minuit.textes.heure_coucher);
+      EXPECT_NE(mars.textes.ascension_droite, mars_minuit.textes.ascension_droite);
     }
   }
   // 8 December 2026 at Paris as the bundled list has it (48.85 N, 2.35 E): the Moon
@@ -191,11 +193,11 @@ TEST(LeverDuJour, IndependantDeLHeureSaisie) {
   paris_liste.latitude = 48.85L;
   paris_liste.longitude = 2.35L;
   const auto r = calcul_soleil_lune(instant_de(8, 12, 2026, 12, 0), paris_liste, ",");
-  EXPECT_EQ(r.lune.lune_lev, "7 h 24 m");
+  EXPECT_EQ(r.lune.textes.heure_lever, "7 h 24 m");
   // 23 June 2026: the refined setting falls past midnight; that day has none.
   const auto juin = calcul_soleil_lune(instant_de(23, 6, 2026, 12, 0), paris(), ",");
   EXPECT_EQ(juin.lune.lever_coucher.etat_coucher, etat_evenement::pas_ce_jour);
-  EXPECT_EQ(juin.lune.lune_cou, "pas de coucher ce jour");
+  EXPECT_EQ(juin.lune.textes.heure_coucher, "pas de coucher ce jour");
 }
 
 }  // namespace

@@ -441,19 +441,19 @@ TEST_F(PagePrecessionTest, NegativeDeclinationsAndExitClamps) {
                         {"declip2", "60", "59"}};
   for (const cas& k : bornes) {
     taper(controle<EditionSpin>(p, k.champ), k.texte);
-    p.declip1Exit();
+    p.verifier_degres_declinaison();
     EXPECT_EQ(texte_edition(p, k.champ), k.apres) << k.champ;
   }
   const cas reels[] = {
       {"declip3", "-12,5", "12,5"}, {"alphap3", "75", "59"}, {"t_mpa", "-70", "-59"}, {"t_mpd", "70", "59"}};
   for (const cas& k : reels) {
     controle<QLineEdit>(p, k.champ)->setText(k.texte);
-    p.declip1Exit();
+    p.verifier_degres_declinaison();
     EXPECT_EQ(controle<QLineEdit>(p, k.champ)->text(), k.apres) << k.champ;
   }
   c.messages_.recus.clear();
   controle<QLineEdit>(p, "t_mpd")->setText(",");
-  EXPECT_FALSE(p.declip1Exit());
+  EXPECT_FALSE(p.verifier_degres_declinaison());
   ASSERT_NE(dernier_message(), nullptr);
   EXPECT_EQ(dernier_message()->texte, ", n'est pas une valeur correcte.");
   EXPECT_EQ(dernier_message()->titre, "Nombre invalide");

@@ -97,7 +97,7 @@ TEST_F(PageDatesTest, DateArrowsRollOverAndRecompute) {
 
 TEST_F(PageDatesTest, GroupYearSkipsZeroWithoutRecomputing) {
   PageDates p(c);
-  p.b_dateClick();
+  p.calculer();
   const QString printemps = etiquette(p, "lprin");
   auto* an = controle<EditionSpin>(p, "an_sols");
   an->setPosition(1);
@@ -108,7 +108,7 @@ TEST_F(PageDatesTest, GroupYearSkipsZeroWithoutRecomputing) {
   EXPECT_EQ(etiquette(p, "lprin"), printemps);
   // A typed 0 is computed, and shown, as the year 1.
   taper(an, "0");
-  p.b_dateClick();
+  p.calculer();
   EXPECT_EQ(texte_edition(p, "an_sols"), "1");
   EXPECT_EQ(p.resultat().annee, 1);
 }
@@ -148,7 +148,7 @@ TEST_F(PageDatesTest, NowSetsTheDatesWithoutComputing) {
   PageDates p(c);
   controle<QTimeEdit>(p, "dh")->setTime(QTime(8, 15, 0));
   controle<QTimeEdit>(p, "dh1")->setTime(QTime(8, 15, 0));
-  p.b_dateClick();
+  p.calculer();
   const QString avant = etiquette(p, "lbinter");
   controle<QPushButton>(p, "BitBtn10")->click();
   EXPECT_EQ(controle<QTimeEdit>(p, "dh")->time(), QTime(0, 0, 0));

@@ -16,6 +16,7 @@
 
 using almanax::date_jma;
 using almanax::resultat_ephemerides;
+using almanax::textes_ephemerides;
 using almanax::ihm::EditionSpin;
 using almanax::ihm::PageEphemerides;
 using namespace almanax::ihm::test;
@@ -23,30 +24,30 @@ using namespace almanax::ihm::test;
 namespace {
 
 // Every value label of the page with the result's text it must show.
-const std::pair<const char*, std::string resultat_ephemerides::*> etiquettes[] = {
-    {"lmp", &resultat_ephemerides::lmp},
-    {"grand_axe", &resultat_ephemerides::grand_axe},
-    {"excentricite_bis", &resultat_ephemerides::excentricite_bis},
-    {"inc_ecliptique", &resultat_ephemerides::inc_ecliptique},
-    {"long_noeud_ascendant", &resultat_ephemerides::long_noeud_ascendant},
-    {"long_perihelie", &resultat_ephemerides::long_perihelie},
-    {"ano_moy_planete", &resultat_ephemerides::ano_moy_planete},
-    {"argument_perihelion", &resultat_ephemerides::argument_perihelion},
-    {"l_l", &resultat_ephemerides::l_l},
-    {"l_b", &resultat_ephemerides::l_b},
-    {"l_alpha", &resultat_ephemerides::l_alpha},
-    {"l_decli", &resultat_ephemerides::l_decli},
-    {"l_r", &resultat_ephemerides::l_r},
-    {"l_r_km", &resultat_ephemerides::l_r_km},
-    {"l_r_terre", &resultat_ephemerides::l_r_terre},
-    {"l_r_km_terre", &resultat_ephemerides::l_r_km_terre},
-    {"diametre", &resultat_ephemerides::diametre},
-    {"mag", &resultat_ephemerides::mag},
-    {"la", &resultat_ephemerides::la},
-    {"lever", &resultat_ephemerides::lever},
-    {"meridien", &resultat_ephemerides::meridien},
-    {"coucher", &resultat_ephemerides::coucher},
-    {"time_light", &resultat_ephemerides::time_light},
+const std::pair<const char*, std::string textes_ephemerides::*> etiquettes[] = {
+    {"lmp", &textes_ephemerides::longitude_moyenne},
+    {"grand_axe", &textes_ephemerides::demi_grand_axe},
+    {"excentricite_bis", &textes_ephemerides::excentricite},
+    {"inc_ecliptique", &textes_ephemerides::inclinaison},
+    {"long_noeud_ascendant", &textes_ephemerides::longitude_noeud},
+    {"long_perihelie", &textes_ephemerides::longitude_perihelie},
+    {"ano_moy_planete", &textes_ephemerides::anomalie_moyenne},
+    {"argument_perihelion", &textes_ephemerides::argument_perihelie},
+    {"l_l", &textes_ephemerides::longitude_heliocentrique},
+    {"l_b", &textes_ephemerides::latitude_heliocentrique},
+    {"l_alpha", &textes_ephemerides::ascension_droite},
+    {"l_decli", &textes_ephemerides::declinaison},
+    {"l_r", &textes_ephemerides::distance_soleil},
+    {"l_r_km", &textes_ephemerides::distance_soleil_km},
+    {"l_r_terre", &textes_ephemerides::distance_terre},
+    {"l_r_km_terre", &textes_ephemerides::distance_terre_km},
+    {"diametre", &textes_ephemerides::diametre_apparent},
+    {"mag", &textes_ephemerides::magnitude},
+    {"la", &textes_ephemerides::surface_illuminee},
+    {"lever", &textes_ephemerides::heure_lever},
+    {"meridien", &textes_ephemerides::heure_meridien},
+    {"coucher", &textes_ephemerides::heure_coucher},
+    {"time_light", &textes_ephemerides::temps_lumiere},
 };
 
 class PageEphemeridesTest : public ::testing::Test {
@@ -110,7 +111,7 @@ TEST_F(PageEphemeridesTest, TypedInputsToLabelTexts) {
   e.separateur = ",";
   const resultat_ephemerides attendu = almanax::calcul_ephemerides(e);
   for (const auto& [nom, texte] : etiquettes) {
-    EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.*texte) << nom;
+    EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.textes.*texte) << nom;
     EXPECT_FALSE(etiquette(p, nom).isEmpty()) << nom;
   }
   EXPECT_FALSE(controle<QGroupBox>(p, "gr_el_or")->isHidden());
@@ -174,7 +175,7 @@ TEST_F(PageEphemeridesTest, LabelsAndCopyEqualTheCommandLine) {
   }
 
   // "&Copie" with every box checked prints what the command line prints.
-  p.copy_ephClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_EQ(c.rapports[0].toUtf8(), ligne_de_commande(arguments));
 }
@@ -261,7 +262,7 @@ TEST_F(PageEphemeridesTest, PlutoHidesItsElementsUntilAnotherPlanet) {
   EXPECT_FALSE(c_e_e->isChecked());
   EXPECT_TRUE(QRegularExpression("^\\d+,\\d{4}$").match(etiquette(p, "l_r_terre")).hasMatch())
       << etiquette(p, "l_r_terre").toStdString();
-  p.copy_ephClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_TRUE(c.rapports[0].startsWith("Pluton\r\n\r\n"));
   EXPECT_FALSE(c.rapports[0].contains("Longitude moyenne"));
@@ -299,14 +300,14 @@ TEST_F(PageEphemeridesTest, CopyAppendsEachTimeAndOnlyTheCheckedBlocks) {
   // Nothing checked: nothing appended.
   for (const char* nom : {"c_e_s", "c_e_coor", "c_e_div", "c_e_e", "c_e_dt", "c_e_p"})
     controle<QCheckBox>(p, nom)->setChecked(false);
-  p.copy_ephClick();
+  p.copier();
   EXPECT_EQ(c.rapports.size(), 2u);
 
   // The date block only; it tells the date of the values shown, even after the
   // fields were changed without computing.
   controle<QCheckBox>(p, "c_e_dt")->setChecked(true);
   taper(controle<EditionSpin>(p, "e_jour"), "3");
-  p.copy_ephClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 3u);
   EXPECT_EQ(c.rapports[2], "Le 20 Décembre 1992 à 00:00:00\r\n");
 }

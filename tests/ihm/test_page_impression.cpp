@@ -152,7 +152,7 @@ TEST(PageImpression, ValuesLineUpAfterTheLongestLabels) {
   EXPECT_DOUBLE_EQ(recp->tabStopDistance(), 150 * recp->logicalDpiY() / 72.0);
   p.ajouter(rapport_libelles_longs());
 
-  p.bt_imprimClick();
+  p.imprimer();
   const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
   if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is needed to read the PDF back";
   QProcess outil;
@@ -247,7 +247,7 @@ TEST(PageImpression, PrintToPdf) {
   PageImpression p(c);
   p.ajouter(rapport_1);
   p.ajouter(rapport_2);
-  p.bt_imprimClick();
+  p.imprimer();
   ASSERT_TRUE(QFileInfo::exists(fichier));
   EXPECT_TRUE(lire_fichier(fichier).startsWith("%PDF-"));
   const lecture_pdf l = lire_pdf(fichier);
@@ -319,7 +319,7 @@ TEST(PageImpression, NothingPrintedIsSaidInFrench) {
   ContextePdf c(absent);
   PageImpression p(c);
   p.ajouter(rapport_1);
-  p.bt_imprimClick();
+  p.imprimer();
   ASSERT_EQ(c.messages_.recus.size(), 1u);
   EXPECT_EQ(c.messages_.recus[0].titre, "Impression impossible");
   EXPECT_TRUE(c.messages_.recus[0].texte.contains("rapport.pdf")) << c.messages_.recus[0].texte.toStdString();

@@ -91,7 +91,7 @@ TEST_F(PagePhasesTest, RowsAndCopyEqualTheCommandLine) {
   const QByteArray sortie = ligne_de_commande({"--rapport", "phases", "--mois", "12", "--annee", "2023"});
   ASSERT_FALSE(sortie.isEmpty());
   EXPECT_EQ(rapport_des_lignes(p).toUtf8(), sortie);
-  p.copy_plClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_EQ(c.rapports[0].toUtf8(), sortie);
 
@@ -150,7 +150,7 @@ TEST_F(PagePhasesTest, MoonPicturesByPhase) {
 
 TEST_F(PagePhasesTest, CopyTakesTheCheckedMonthsOnly) {
   PagePhases p(c);
-  p.copy_plClick();  // nothing computed yet: nothing, not even the title
+  p.copier();  // nothing computed yet: nothing, not even the title
   EXPECT_TRUE(c.rapports.empty());
   calculer(p, "10", "1997");
   for (int m : {1, 3, 4, 5, 6})
@@ -162,7 +162,7 @@ TEST_F(PagePhasesTest, CopyTakesTheCheckedMonthsOnly) {
   EXPECT_NE(novembre.find("Novembre 1997"), std::string::npos);
   EXPECT_EQ(novembre.find("Octobre"), std::string::npos);
   controle<QCheckBox>(p, "cbm2")->setChecked(false);
-  p.copy_plClick();
+  p.copier();
   EXPECT_EQ(c.rapports.size(), 1u);
 }
 

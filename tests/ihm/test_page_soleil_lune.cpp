@@ -11,29 +11,33 @@
 #include "outils_pages.h"
 
 using almanax::date_jma;
-using almanax::ephemeride_lune;
-using almanax::ephemeride_soleil;
+using almanax::textes_lune;
+using almanax::textes_soleil;
 using almanax::ihm::EditionSpin;
 using almanax::ihm::PageSoleilLune;
 using namespace almanax::ihm::test;
 
 namespace {
 
-const std::pair<const char*, std::string ephemeride_soleil::*> etiquettes_soleil[] = {
-    {"long_g_sol", &ephemeride_soleil::long_g_sol}, {"long_a_sol", &ephemeride_soleil::long_a_sol},
-    {"lat_a_sol", &ephemeride_soleil::lat_a_sol},   {"asc_a_sol", &ephemeride_soleil::asc_a_sol},
-    {"dec_a_sol", &ephemeride_soleil::dec_a_sol},   {"dist_t_sol", &ephemeride_soleil::dist_t_sol},
-    {"sol_lev", &ephemeride_soleil::sol_lev},       {"sol_mer", &ephemeride_soleil::sol_mer},
-    {"sol_cou", &ephemeride_soleil::sol_cou},
+const std::pair<const char*, std::string textes_soleil::*> etiquettes_soleil[] = {
+    {"long_g_sol", &textes_soleil::longitude_geometrique},
+    {"long_a_sol", &textes_soleil::longitude_apparente},
+    {"lat_a_sol", &textes_soleil::latitude_apparente},
+    {"asc_a_sol", &textes_soleil::ascension_droite},
+    {"dec_a_sol", &textes_soleil::declinaison},
+    {"dist_t_sol", &textes_soleil::distance_terre},
+    {"sol_lev", &textes_soleil::heure_lever},
+    {"sol_mer", &textes_soleil::heure_meridien},
+    {"sol_cou", &textes_soleil::heure_coucher},
 };
 
-const std::pair<const char*, std::string ephemeride_lune::*> etiquettes_lune[] = {
-    {"long_lune", &ephemeride_lune::long_lune}, {"lat_lune", &ephemeride_lune::lat_lune},
-    {"asc_lune", &ephemeride_lune::asc_lune},   {"dec_lune", &ephemeride_lune::dec_lune},
-    {"dist_lune", &ephemeride_lune::dist_lune}, {"par_lune", &ephemeride_lune::par_lune},
-    {"ill_lune", &ephemeride_lune::ill_lune},   {"dia_lune", &ephemeride_lune::dia_lune},
-    {"lune_lev", &ephemeride_lune::lune_lev},   {"lune_mer", &ephemeride_lune::lune_mer},
-    {"lune_cou", &ephemeride_lune::lune_cou},
+const std::pair<const char*, std::string textes_lune::*> etiquettes_lune[] = {
+    {"long_lune", &textes_lune::longitude},         {"lat_lune", &textes_lune::latitude},
+    {"asc_lune", &textes_lune::ascension_droite},   {"dec_lune", &textes_lune::declinaison},
+    {"dist_lune", &textes_lune::distance_terre},    {"par_lune", &textes_lune::parallaxe},
+    {"ill_lune", &textes_lune::fraction_illuminee}, {"dia_lune", &textes_lune::diametre_apparent},
+    {"lune_lev", &textes_lune::heure_lever},        {"lune_mer", &textes_lune::heure_meridien},
+    {"lune_cou", &textes_lune::heure_coucher},
 };
 
 class PageSoleilLuneTest : public ::testing::Test {
@@ -88,13 +92,13 @@ TEST_F(PageSoleilLuneTest, TypedInputsToBothGroups) {
 
   const almanax::resultat_soleil_lune attendu = almanax::calcul_soleil_lune({{13, 10, 1992}, 0, 0, 0, 0}, c.site_, ",");
   for (const auto& [nom, texte] : etiquettes_soleil) {
-    EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.soleil.*texte) << nom;
+    EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.soleil.textes.*texte) << nom;
     EXPECT_FALSE(etiquette(p, nom).isEmpty()) << nom;
   }
   // The Moon follows the Sun through the hidden button, for the same instant.
   EXPECT_EQ(p.resultat().lune.jour_julien, p.resultat().jour_julien);
   for (const auto& [nom, texte] : etiquettes_lune) {
-    EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.lune.*texte) << nom;
+    EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.lune.textes.*texte) << nom;
     EXPECT_FALSE(etiquette(p, nom).isEmpty()) << nom;
   }
 }
@@ -106,7 +110,7 @@ TEST_F(PageSoleilLuneTest, LabelsAndCopyEqualTheCommandLine) {
   calculer(p, "22", "6", "2024", QTime(1, 5, 30));
   const QByteArray sortie = ligne_de_commande(
       {"--rapport", "soleil-lune", "--date", "22/06/2024", "--heure", "01:05:30", "--lat", "48.8333", "--lon", "2.35"});
-  p.copy_solClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_EQ(c.rapports[0].toUtf8(), sortie);
 
@@ -234,13 +238,13 @@ TEST_F(PageSoleilLuneTest, CopyAppendsEachTimeEvenWithNothingChecked) {
 
   // Only the Moon.
   for (const char* nom : {"c_dts", "c_ls", "c_ss"}) controle<QCheckBox>(p, nom)->setChecked(false);
-  p.copy_solClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 3u);
   EXPECT_TRUE(c.rapports[2].startsWith("Lune \r\n\r\n"));
   EXPECT_FALSE(c.rapports[2].contains("Soleil"));
   // Nothing checked: one empty line, appended all the same.
   controle<QCheckBox>(p, "c_lls")->setChecked(false);
-  p.copy_solClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 4u);
   EXPECT_EQ(c.rapports[3], "\r\n");
 }

@@ -95,7 +95,7 @@ TEST(PagesEvenements, PerigeesRowsAndCopyAsTheReport) {
     EXPECT_EQ(p.modele()->headerData(i, Qt::Horizontal, Qt::DisplayRole), titres[i]);
 
   // Nothing copied from an empty list.
-  p.copy_paClick();
+  p.copier();
   EXPECT_TRUE(c.rapports.empty());
 
   p.calculer();
@@ -108,7 +108,7 @@ TEST(PagesEvenements, PerigeesRowsAndCopyAsTheReport) {
   controle<QCheckBox>(p, "calune")->setChecked(false);
   p.calculer();
   for (const ligne_liste& l : lignes_perigees(2000, 2001, true, false)) attendu.push_back(l);
-  p.copy_paClick();
+  p.copier();
   ASSERT_EQ(c.rapports.size(), 1u);
   EXPECT_EQ(c.rapports[0].toStdString(), copie_perigees(attendu));
 
@@ -160,15 +160,15 @@ TEST(PagesEvenements, EclipsesTextAccumulatesAsTheReport) {
   EXPECT_TRUE(controle<QRadioButton>(p, "o_lune")->isChecked());
   const auto* ec_res = controle<QPlainTextEdit>(p, "ec_res");
   EXPECT_DOUBLE_EQ(ec_res->tabStopDistance(), 150 * ec_res->logicalDpiY() / 72.0);  // 150 points
-  p.imp_ecliClick();
+  p.copier();
   EXPECT_TRUE(c.rapports.empty());
 
   p.calculer();
-  std::string attendu = recherche_eclipses(1992, 1993, type_eclipses::lune, true, ",").texte;
+  std::string attendu = recherche_eclipses(1992, 1993, astre_eclipse::lune, true, ",").texte;
   EXPECT_EQ(p.texte(), attendu);
   controle<QRadioButton>(p, "o_sol")->setChecked(true);
   p.calculer();
-  attendu += recherche_eclipses(1992, 1993, type_eclipses::soleil, false, ",").texte;
+  attendu += recherche_eclipses(1992, 1993, astre_eclipse::soleil, false, ",").texte;
   EXPECT_EQ(p.texte(), attendu);
   QString vu = QString::fromStdString(attendu);
   vu.replace("\r\n", "\n");
@@ -420,11 +420,11 @@ TEST(PagesEvenements, StartUpFillsThePagesThenCopyAndPrint) {
   ecl->calculer();
   for (Page* p : std::initializer_list<Page*>{peri, ecl, phe, hel}) p->copier();
   const std::string attendu = copie_perigees(lignes_perigees(an, an + 1)) +
-                              copie_eclipses(recherche_eclipses(an, an + 1, type_eclipses::lune, true, ",").texte) +
+                              copie_eclipses(recherche_eclipses(an, an + 1, astre_eclipse::lune, true, ",").texte) +
                               copie_phenomenes(lignes_phenomenes(an, an + 1)) +
                               copie_perihelies(lignes_perihelies(an, an + 1));
   EXPECT_EQ(imp->texte().toStdString(), attendu);
-  imp->bt_imprimClick();
+  imp->imprimer();
   ASSERT_EQ(dialogues.impressions.size(), 1u);
   EXPECT_EQ(dialogues.impressions[0].texte.toStdString(), attendu);
 

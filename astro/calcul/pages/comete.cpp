@@ -24,21 +24,21 @@ constexpr long double cos_eps = 0.91748206L;
 
 std::string libelle_champ(champ_comete c) {
   switch (c) {
-    case champ_comete::tcomjour:
+    case champ_comete::jour_perihelie:
       return "T (jour)";
-    case champ_comete::tcommois:
+    case champ_comete::mois_perihelie:
       return "T (mois)";
-    case champ_comete::tcoman:
+    case champ_comete::annee_perihelie:
       return "T (année)";
-    case champ_comete::eqcom:
+    case champ_comete::distance_perihelie:
       return "q";
-    case champ_comete::eicom:
+    case champ_comete::inclinaison:
       return "i";
-    case champ_comete::eecom:
+    case champ_comete::excentricite:
       return "e";
-    case champ_comete::eomcom:
+    case champ_comete::argument_perihelie:
       return "w";
-    case champ_comete::eom1com:
+    case champ_comete::longitude_noeud:
       return "W";
   }
   return "e";
@@ -49,13 +49,13 @@ std::optional<refus_comete> refus_passage(long double jour, int mois, int annee)
   // The day carries its fraction: 31,5 is noon of the 31st, 32 is past the month.
   if (mois_valide && !(jour < jours_du_mois(mois, annee) + 1))
     return refus_comete{
-        {champ_comete::tcomjour}, "Il y a moins de jours dans ce mois !", "Nombre de jours invalide", {}};
+        {champ_comete::jour_perihelie}, "Il y a moins de jours dans ce mois !", "Nombre de jours invalide", {}};
   if (!(jour >= 1))
     return refus_comete{
-        {champ_comete::tcomjour}, "Il faut au moins 1 jour dans ce mois !", "Nombre de jours invalide", {}};
-  if (!mois_valide) return refus_comete{{champ_comete::tcommois}, "Changez ce mois.", "Mois invalide", {}};
+        {champ_comete::jour_perihelie}, "Il faut au moins 1 jour dans ce mois !", "Nombre de jours invalide", {}};
+  if (!mois_valide) return refus_comete{{champ_comete::mois_perihelie}, "Changez ce mois.", "Mois invalide", {}};
   if (annee < -4713 || annee > 9999)
-    return refus_comete{{champ_comete::tcoman}, "Changez cette année.", "Année hors limite", {}};
+    return refus_comete{{champ_comete::annee_perihelie}, "Changez cette année.", "Année hors limite", {}};
   return std::nullopt;
 }
 
@@ -76,19 +76,20 @@ lecture_comete lire_elements_comete(const textes_comete& t) {
     else
       illisibles.push_back(c);
   };
-  reel(t.T_jour, champ_comete::tcomjour, el.T_jour);
-  entier(t.T_mois, champ_comete::tcommois, el.T_mois);
-  entier(t.T_annee, champ_comete::tcoman, el.T_annee);
-  reel(t.q, champ_comete::eqcom, el.q);
-  reel(t.i, champ_comete::eicom, el.i);
-  reel(t.e, champ_comete::eecom, el.e);
-  reel(t.w, champ_comete::eomcom, el.omega);
-  reel(t.W, champ_comete::eom1com, el.Omega);
+  reel(t.T_jour, champ_comete::jour_perihelie, el.T_jour);
+  entier(t.T_mois, champ_comete::mois_perihelie, el.T_mois);
+  entier(t.T_annee, champ_comete::annee_perihelie, el.T_annee);
+  reel(t.q, champ_comete::distance_perihelie, el.q);
+  reel(t.i, champ_comete::inclinaison, el.i);
+  reel(t.e, champ_comete::excentricite, el.e);
+  reel(t.w, champ_comete::argument_perihelie, el.omega);
+  reel(t.W, champ_comete::longitude_noeud, el.Omega);
 
-  const bool e_lu = std::find(illisibles.begin(), illisibles.end(), champ_comete::eecom) == illisibles.end();
+  const bool e_lu = std::find(illisibles.begin(), illisibles.end(), champ_comete::excentricite) == illisibles.end();
   if (e_lu && (el.e <= 0 || el.e > 1)) {
     // Circles and hyperbolas are not computed; the text typed stays for the user to mend.
-    r.refus = refus_comete{{champ_comete::eecom}, "La donnée 'e' doit être 1 > e > 0 ", "Valeur mal choisie", {}};
+    r.refus =
+        refus_comete{{champ_comete::excentricite}, "La donnée 'e' doit être 1 > e > 0 ", "Valeur mal choisie", {}};
     return r;
   }
   if (!illisibles.empty()) {
@@ -101,7 +102,7 @@ lecture_comete lire_elements_comete(const textes_comete& t) {
   }
   if (el.q <= 0) {
     // The orbit has no size: the position is undefined.
-    r.refus = refus_comete{{champ_comete::eqcom},
+    r.refus = refus_comete{{champ_comete::distance_perihelie},
                            "La donnée 'q' (distance au périhélie) doit être strictement positive.",
                            "Valeur mal choisie",
                            {}};
@@ -313,14 +314,15 @@ std::optional<refus_comete> refus_resultat(const entree_comete& entree, const re
   entree_comete essai = entree;
   elements_comete& el = essai.elements;
   const std::pair<champ_comete, std::function<void()>> remises[] = {
-      {champ_comete::tcomjour, [&] { el.T_annee = sain.T_annee, el.T_mois = sain.T_mois, el.T_jour = sain.T_jour; }},
-      {champ_comete::eqcom, [&] { el.q = sain.q; }},
-      {champ_comete::eicom, [&] { el.i = sain.i; }},
-      {champ_comete::eecom, [&] { el.e = sain.e; }},
-      {champ_comete::eomcom, [&] { el.omega = sain.omega; }},
-      {champ_comete::eom1com, [&] { el.Omega = sain.Omega; }},
+      {champ_comete::jour_perihelie,
+       [&] { el.T_annee = sain.T_annee, el.T_mois = sain.T_mois, el.T_jour = sain.T_jour; }},
+      {champ_comete::distance_perihelie, [&] { el.q = sain.q; }},
+      {champ_comete::inclinaison, [&] { el.i = sain.i; }},
+      {champ_comete::excentricite, [&] { el.e = sain.e; }},
+      {champ_comete::argument_perihelie, [&] { el.omega = sain.omega; }},
+      {champ_comete::longitude_noeud, [&] { el.Omega = sain.Omega; }},
   };
-  champ_comete fautif = champ_comete::eqcom;
+  champ_comete fautif = champ_comete::distance_perihelie;
   for (const auto& [champ, remettre] : remises) {
     remettre();
     if (fini(calcul_comete(essai))) {
@@ -338,9 +340,9 @@ std::string copie_comete(std::string_view nom, const champs_bloc_date& date, con
                          std::string_view rapport, const cases_comete& cases) {
   if (rapport.empty()) return {};
   std::string s;
-  if (cases.c_com_n) s.append(nom).append(crlf).append(crlf);
-  if (cases.c_com_dt) s += bloc_date(date.jour, date.mois, date.annee, date.heure);
-  if (cases.c_com_el) {
+  if (cases.nom) s.append(nom).append(crlf).append(crlf);
+  if (cases.date_heure) s += bloc_date(date.jour, date.mois, date.annee, date.heure);
+  if (cases.elements) {
     const long double jour = reel_du_texte(el.T_jour).value_or(0);
     const long double mois = entier_du_texte(el.T_mois).value_or(0);
     const std::string passage =
@@ -353,7 +355,7 @@ std::string copie_comete(std::string_view nom, const champs_bloc_date& date, con
     s += ligne_rapport("Longitude du noeud ascendant (W) ", el.W);
     s += crlf;
   }
-  if (cases.c_com_coor) s.append(rapport);
+  if (cases.coordonnees) s.append(rapport);
   s += crlf;
   return s;
 }

@@ -25,8 +25,8 @@ inline constexpr long double temps_lumiere_ua = 0.0057755183L;
 // The elements as the page's fields and the catalogue hold them: texts, never
 // reformatted ("20,29104"). Field order of the page.
 struct textes_comete {
-  std::string T_annee, T_mois, T_jour;  // tcoman, tcommois, tcomjour
-  std::string q, i, e, w, W;            // eqcom, eicom, eecom, eomcom, eom1com
+  std::string T_annee, T_mois, T_jour;  // perihelion passage: year, month, day with its fraction
+  std::string q, i, e, w, W;            // q in AU; i, w (ω) and W (Ω) in degrees
   bool operator==(const textes_comete&) const = default;
 };
 
@@ -39,7 +39,16 @@ struct elements_comete {
 };
 
 // The element fields, in the order they are read and checked.
-enum class champ_comete { tcomjour, tcommois, tcoman, eqcom, eicom, eecom, eomcom, eom1com };
+enum class champ_comete {
+  jour_perihelie,
+  mois_perihelie,
+  annee_perihelie,
+  distance_perihelie,  // q
+  inclinaison,         // i
+  excentricite,        // e
+  argument_perihelie,  // w
+  longitude_noeud,     // W
+};
 
 // Why elements cannot be computed: the fields that hold no number (all of them, in
 // reading order, the first to get the focus), or one field whose value is refused.
@@ -136,10 +145,10 @@ std::string texte_elongation(long double degres);
 
 // The copy boxes of the page; all checked by default.
 struct cases_comete {
-  bool c_com_n = true;     // "Nom"
-  bool c_com_dt = true;    // "Date et heure"
-  bool c_com_el = true;    // "Eléments orb."
-  bool c_com_coor = true;  // "Coordonnées"
+  bool nom = true;          // "Nom"
+  bool date_heure = true;   // "Date et heure"
+  bool elements = true;     // "Eléments orb."
+  bool coordonnees = true;  // "Coordonnées"
 };
 
 // The report of "&Copie": empty when the report box is empty. nom: the name shown;

@@ -21,7 +21,7 @@ struct candidat {
   long double F1 = 0, gamma = 0, u = 0, correction = 0;
 };
 
-candidat evaluer(long double k, type_eclipses type) {
+candidat evaluer(long double k, astre_eclipse type) {
   candidat c;
   c.l = arguments_lunaison(k);
   const lunaison& l = c.l;
@@ -40,7 +40,7 @@ candidat evaluer(long double k, type_eclipses type) {
   c.u = 0.0059L + 0.0046L * E * std::cos(M) - 0.0182L * std::cos(Mp) + 0.0004L * std::cos(2 * Mp) -
         0.0005L * std::cos(M + Mp);
 
-  const bool soleil = type == type_eclipses::soleil;
+  const bool soleil = type == astre_eclipse::soleil;
   c.correction = (soleil ? -0.4075L : -0.4065L) * std::sin(Mp) + (soleil ? 0.1721L : 0.1727L) * E * std::sin(M) +
                  0.0161L * std::sin(2 * Mp) - 0.0097L * std::sin(2 * F1) + 0.0073L * E * std::sin(Mp - M) -
                  0.0050L * E * std::sin(Mp + M) - 0.0023L * std::sin(Mp - 2 * F1) + 0.0021L * E * std::sin(2 * M) +
@@ -63,7 +63,7 @@ std::string texte_heure_eclipse(const heure_a_la_seconde& h) {
 std::string ligne_de_date(const eclipse_trouvee& e, bool premiere_ligne) {
   const std::string a = premiere_ligne ? " à " : "  à ";
   std::string l = " Le ";
-  if (e.type == type_eclipses::soleil) {
+  if (e.type == astre_eclipse::soleil) {
     // Seconds rounded; their carry may reach the next day, and the date follows it.
     const instant_a_la_seconde& s = e.date.a_la_seconde;
     l += format_float("00", s.jour) + " " + nom_du_mois(s.mois) + " " + std::to_string(s.annee) + a +
@@ -180,7 +180,7 @@ genre_eclipse_solaire genre_solaire(long double gamma, long double u) {
                                   : genre_eclipse_solaire::annulaire_partielle_centrale;
 }
 
-resultat_eclipses recherche_eclipses(long long premiere, long long derniere, type_eclipses type, bool boite_vide,
+resultat_eclipses recherche_eclipses(long long premiere, long long derniere, astre_eclipse type, bool boite_vide,
                                      std::string_view separateur, const suivi_recherche& suivi) {
   resultat_eclipses r;
   if (derniere < premiere) return r;
@@ -189,7 +189,7 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, typ
   // maximum) outside the years asked: the guess drifts by weeks far from 2000, as the
   // calendar year is not the mean year of the lunations.
   const auto annee_de = [](long double jde) { return calendrier_du_jour(std::floor(jde + 0.5L)).annee; };
-  const long double decalage = type == type_eclipses::soleil ? 0 : 0.5L;  // full moons half a lunation later
+  const long double decalage = type == astre_eclipse::soleil ? 0 : 0.5L;  // full moons half a lunation later
   const auto jde_moyen = [&](long long k) {
     return arguments_lunaison(static_cast<long double>(k) + decalage).jde_moyen;
   };
@@ -201,7 +201,7 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, typ
   for (int garde = 0; garde < 10000 && annee_de(jde_moyen(ke - 1) - 1) > derniere; ++garde) --ke;
   const long long n = ke - ks + 1;  // counted in 64 bits: any span of years the page offers
   r.candidats = n > 0 ? n : 0;
-  const bool soleil = type == type_eclipses::soleil;
+  const bool soleil = type == astre_eclipse::soleil;
   bool premiere_ligne = boite_vide;
 
   for (long long i = 0; i < n; ++i) {

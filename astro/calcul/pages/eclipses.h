@@ -14,7 +14,8 @@
 
 namespace almanax {
 
-enum class type_eclipses { soleil, lune };
+// The body eclipsed: the Sun (at new moon) or the Moon (at full moon).
+enum class astre_eclipse { soleil, lune };
 
 enum class genre_eclipse_solaire {
   totale_centrale,
@@ -37,7 +38,7 @@ long double omega_eclipse(long double gamma);
 
 // One eclipse found.
 struct eclipse_trouvee {
-  type_eclipses type = type_eclipses::lune;
+  astre_eclipse type = astre_eclipse::lune;
   long double k = 0;    // lunation number (+0.5 for a full moon)
   long double jde = 0;  // instant of maximum, JDE
   valeurs_evenement date;
@@ -65,7 +66,7 @@ struct resultat_eclipses {
 // derniere < premiere. boite_vide says whether the page's
 // box is empty before the search: only the first line written into an empty box has
 // a single blank before "à". Decimal numbers are written with `separateur`.
-resultat_eclipses recherche_eclipses(long long premiere, long long derniere, type_eclipses type, bool boite_vide = true,
+resultat_eclipses recherche_eclipses(long long premiere, long long derniere, astre_eclipse type, bool boite_vide = true,
                                      std::string_view separateur = ",", const suivi_recherche& suivi = {});
 
 // The page's copy of its box: "Eclipses ", an empty line and the box's text; nothing

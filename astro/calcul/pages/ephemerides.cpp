@@ -273,14 +273,14 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   r.elements_visibles = r.copie_elements_active = r.elements.has_value();
   if (r.elements) {
     const elements_orbitaux& el = *r.elements;
-    r.lmp = format_dms(el.L);
-    r.grand_axe = format_float("#0.########0", el.a, sep) + "  ";
-    r.excentricite_bis = format_float("0.######0", el.e, sep) + "  ";
-    r.inc_ecliptique = format_dms_signe(el.i);
-    r.long_noeud_ascendant = format_dms_signe(el.Omega);
-    r.long_perihelie = format_dms_signe(el.pi);
-    r.ano_moy_planete = format_dms_signe(el.M);
-    r.argument_perihelion = format_dms_signe(el.omega);
+    r.textes.longitude_moyenne = format_dms(el.L);
+    r.textes.demi_grand_axe = format_float("#0.########0", el.a, sep) + "  ";
+    r.textes.excentricite = format_float("0.######0", el.e, sep) + "  ";
+    r.textes.inclinaison = format_dms_signe(el.i);
+    r.textes.longitude_noeud = format_dms_signe(el.Omega);
+    r.textes.longitude_perihelie = format_dms_signe(el.pi);
+    r.textes.anomalie_moyenne = format_dms_signe(el.M);
+    r.textes.argument_perihelie = format_dms_signe(el.omega);
   }
 
   // Positions at the three instants; magnitude and diameter at the instant itself.
@@ -298,10 +298,10 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   r.longitude = e.longitude_helio;
   r.latitude = e.latitude_helio;
   r.distance_soleil = e.R;
-  r.l_l = format_dms(r.longitude);
-  r.l_b = format_dms_abs(r.latitude);
-  r.l_r = format_float("0.0000", e.R, sep);
-  r.l_r_km = format_float("###########0.0000", e.R * km_par_ua, sep);
+  r.textes.longitude_heliocentrique = format_dms(r.longitude);
+  r.textes.latitude_heliocentrique = format_dms_abs(r.latitude);
+  r.textes.distance_soleil = format_float("0.0000", e.R, sep);
+  r.textes.distance_soleil_km = format_float("###########0.0000", e.R * km_par_ua, sep);
 
   if (p == planete::terre) {
     // Heliocentric values only: every geocentric field and the picture stay empty.
@@ -313,18 +313,18 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   r.delta = e.delta;
   r.distance_terre = e.Delta;
   r.distance_terre_geometrique = e.Delta_geometrique;
-  r.l_alpha = format_hms(e.alpha);
-  r.l_decli = format_dms_signe(e.delta);
+  r.textes.ascension_droite = format_hms(e.alpha);
+  r.textes.declinaison = format_dms_signe(e.delta);
   const std::string_view motif_distance = p == planete::pluton ? "0.0000" : "##0.0###";
-  r.l_r_terre = format_float(motif_distance, e.Delta, sep);
-  r.l_r_km_terre = format_float(motif_distance, e.Delta * km_par_ua, sep);
+  r.textes.distance_terre = format_float(motif_distance, e.Delta, sep);
+  r.textes.distance_terre_km = format_float(motif_distance, e.Delta * km_par_ua, sep);
 
   r.diametre_arcsec = diametre;
-  r.diametre = format_float("#0.0", diametre, sep) + " \"";
+  r.textes.diametre_apparent = format_float("#0.0", diametre, sep) + " \"";
   r.magnitude = lum.magnitude;
-  r.mag = format_float("#0.0", lum.magnitude, sep);
+  r.textes.magnitude = format_float("#0.0", lum.magnitude, sep);
   r.fraction_illuminee = lum.fraction;
-  r.la = format_float("#00.0", round_r(lum.fraction * 10000) * 0.01L, sep);
+  r.textes.surface_illuminee = format_float("#00.0", round_r(lum.fraction * 10000) * 0.01L, sep);
   if (p != planete::pluton) r.angle_phase = lum.angle_phase;
   r.saturne = lum.saturne;
   r.declinaison_terre_jupiter = De;
@@ -333,7 +333,7 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
 
   const long double lt = e.Delta * km_par_ua / vitesse_lumiere / 3600.0L;
   r.temps_lumiere_heures = lt;
-  r.time_light = texte_temps_lumiere(lt);
+  r.textes.temps_lumiere = texte_temps_lumiere(lt);
 
   entree_lever_coucher lc;
   lc.alpha_3j = e.alpha_3j;
@@ -342,9 +342,9 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   lc.jour_julien = minuit_du_jour(jd);
   lc.site = entree.site;
   r.lever_coucher = lever_meridien_coucher(lc);
-  r.lever = r.lever_coucher->texte_lever;
-  r.meridien = r.lever_coucher->texte_meridien;
-  r.coucher = r.lever_coucher->texte_coucher;
+  r.textes.heure_lever = r.lever_coucher->texte_lever;
+  r.textes.heure_meridien = r.lever_coucher->texte_meridien;
+  r.textes.heure_coucher = r.lever_coucher->texte_coucher;
   return r;
 }
 
@@ -352,39 +352,39 @@ std::string copie_ephemerides(const resultat_ephemerides& r, const cases_ephemer
                               long double mois, std::string_view annee, std::string_view heure,
                               const champs_site& site) {
   std::string t;
-  if (cases.c_e_p) t.append(nom_planete(r.p)).append(crlf).append(crlf);
-  if (cases.c_e_dt) t += bloc_date(jour, mois, annee, heure);
-  if (cases.c_e_s) t += bloc_site(site);
-  if (cases.c_e_coor) {
-    t += ligne_rapport("Longitude héliocentrique ", r.l_l);
-    t += ligne_rapport("Latitude héliocentrique ", r.l_b);
-    t += ligne_rapport("Ascension droite ", r.l_alpha);
-    t += ligne_rapport("Déclinaison ", r.l_decli);
+  if (cases.planete) t.append(nom_planete(r.p)).append(crlf).append(crlf);
+  if (cases.date_heure) t += bloc_date(jour, mois, annee, heure);
+  if (cases.lieu) t += bloc_site(site);
+  if (cases.coordonnees) {
+    t += ligne_rapport("Longitude héliocentrique ", r.textes.longitude_heliocentrique);
+    t += ligne_rapport("Latitude héliocentrique ", r.textes.latitude_heliocentrique);
+    t += ligne_rapport("Ascension droite ", r.textes.ascension_droite);
+    t += ligne_rapport("Déclinaison ", r.textes.declinaison);
     t.append(crlf);
-    t += ligne_rapport("Distance au Soleil ", r.l_r + " UA");
-    t += ligne_rapport("Distance au Soleil ", r.l_r_km + " km");
-    t += ligne_rapport("Distance à la Terre ", r.l_r_terre + " UA");
-    t += ligne_rapport("Distance à la Terre ", r.l_r_km_terre + " km");
-    t += ligne_rapport("Diamètre apparent ", r.diametre);
-    t += ligne_rapport("Magnitude ", r.mag);
-    t += ligne_rapport("Surface illuminée ", r.la + " %");
-    t += ligne_rapport("Lever ", r.lever);
-    t += ligne_rapport("Méridien ", r.meridien);
+    t += ligne_rapport("Distance au Soleil ", r.textes.distance_soleil + " UA");
+    t += ligne_rapport("Distance au Soleil ", r.textes.distance_soleil_km + " km");
+    t += ligne_rapport("Distance à la Terre ", r.textes.distance_terre + " UA");
+    t += ligne_rapport("Distance à la Terre ", r.textes.distance_terre_km + " km");
+    t += ligne_rapport("Diamètre apparent ", r.textes.diametre_apparent);
+    t += ligne_rapport("Magnitude ", r.textes.magnitude);
+    t += ligne_rapport("Surface illuminée ", r.textes.surface_illuminee + " %");
+    t += ligne_rapport("Lever ", r.textes.heure_lever);
+    t += ligne_rapport("Méridien ", r.textes.heure_meridien);
     // The page shows the setting time too; the report keeps it.
-    t += ligne_rapport("Coucher ", r.coucher);
-    t += ligne_rapport("Temps lumière ", r.time_light);
+    t += ligne_rapport("Coucher ", r.textes.heure_coucher);
+    t += ligne_rapport("Temps lumière ", r.textes.temps_lumiere);
     t.append(crlf);
   }
   // The box is disabled and unchecked while Pluto is shown.
-  if (cases.c_e_e && r.copie_elements_active) {
-    t += ligne_rapport("Longitude moyenne ", r.lmp);
-    t += ligne_rapport("1/2 grand axe ", r.grand_axe + " UA");
-    t += ligne_rapport("Excentricité ", r.excentricite_bis);
-    t += ligne_rapport("Inclinaison ", r.inc_ecliptique);
-    t += ligne_rapport("Long. noeud ascendant ", r.long_noeud_ascendant);
-    t += ligne_rapport("Longitude du Périhélie ", r.long_perihelie);
-    t += ligne_rapport("Anomalie moyenne ", r.ano_moy_planete);
-    t += ligne_rapport("Argument du Périhélion ", r.argument_perihelion);
+  if (cases.elements && r.copie_elements_active) {
+    t += ligne_rapport("Longitude moyenne ", r.textes.longitude_moyenne);
+    t += ligne_rapport("1/2 grand axe ", r.textes.demi_grand_axe + " UA");
+    t += ligne_rapport("Excentricité ", r.textes.excentricite);
+    t += ligne_rapport("Inclinaison ", r.textes.inclinaison);
+    t += ligne_rapport("Long. noeud ascendant ", r.textes.longitude_noeud);
+    t += ligne_rapport("Longitude du Périhélie ", r.textes.longitude_perihelie);
+    t += ligne_rapport("Anomalie moyenne ", r.textes.anomalie_moyenne);
+    t += ligne_rapport("Argument du Périhélion ", r.textes.argument_perihelie);
     t.append(crlf);
   }
   return t;

@@ -80,6 +80,35 @@ struct entree_ephemerides {
   std::string separateur = ",";  // the locale's decimal separator
 };
 
+// The texts of the page's value labels, exactly as shown; empty where the page shows
+// nothing (the orbital elements of Pluto, the geocentric values of the Earth).
+struct textes_ephemerides {
+  // Group "Éléments orbitaux de la planète".
+  std::string longitude_moyenne;    // L, "123 ° 30 ' 00 ''"
+  std::string demi_grand_axe;       // a, AU, up to 10 decimals, then two blanks
+  std::string excentricite;         // e, up to 7 decimals, then two blanks
+  std::string inclinaison;          // i on the ecliptic, "-1 ° 30 '  00 ''"
+  std::string longitude_noeud;      // Ω of the ascending node, signed degrees
+  std::string longitude_perihelie;  // ϖ, signed degrees
+  std::string anomalie_moyenne;     // M, signed degrees
+  std::string argument_perihelie;   // ω, signed degrees
+  // Group "Coordonnées de la planète".
+  std::string longitude_heliocentrique;  // "123 ° 30 ' 00 ''"
+  std::string latitude_heliocentrique;   // "-1 ° 30 ' 00 ''"
+  std::string ascension_droite;          // apparent, "12 h 30 m 00 s"
+  std::string declinaison;               // apparent, "-23 ° 30 '  00 ''"
+  // Group "Données Diverses".
+  std::string distance_soleil;                             // AU, 4 decimals
+  std::string distance_soleil_km;                          // km, 4 decimals
+  std::string distance_terre;                              // AU, 1 to 4 decimals (Pluto: 4)
+  std::string distance_terre_km;                           // km, as many decimals
+  std::string diametre_apparent;                           // arcseconds, 1 decimal and " \""
+  std::string magnitude;                                   // 1 decimal
+  std::string surface_illuminee;                           // illuminated fraction in percent, 1 decimal
+  std::string heure_lever, heure_meridien, heure_coucher;  // "6 h 30 m", or the page's words when none
+  std::string temps_lumiere;                               // "0 h 43 m 36 s"
+};
+
 struct resultat_ephemerides {
   planete p = planete::venus;
   long double jour_julien = 0;
@@ -89,16 +118,7 @@ struct resultat_ephemerides {
   // The copy box "Eléments orb." is checked and enabled for every planet but Pluto.
   bool copie_elements_active = true;
   std::optional<elements_orbitaux> elements;
-  std::string lmp, grand_axe, excentricite_bis, inc_ecliptique, long_noeud_ascendant, long_perihelie, ano_moy_planete,
-      argument_perihelion;
-
-  // Groups "Coordonnées de la planète" and "Données Diverses". Empty texts where the
-  // page shows nothing (the Earth).
-  std::string l_l, l_b, l_alpha, l_decli;
-  std::string l_r, l_r_km, l_r_terre, l_r_km_terre;
-  std::string diametre, mag, la;
-  std::string lever, meridien, coucher;
-  std::string time_light;
+  textes_ephemerides textes;
 
   // Raw values beside the texts (degrees, AU, hours, arcseconds).
   etat_position position;           // the state of the instant itself (alpha_3j/delta_3j: all three)
@@ -128,11 +148,11 @@ std::string texte_temps_lumiere(long double heures);
 // The copy boxes the report reads; all checked by default. The page's sixth box,
 // "Divers", is not read: the miscellaneous lines go with the coordinates.
 struct cases_ephemerides {
-  bool c_e_p = true;     // "Planète"
-  bool c_e_dt = true;    // "Date et heure"
-  bool c_e_s = true;     // "Lieu"
-  bool c_e_coor = true;  // "Coordonnées"
-  bool c_e_e = true;     // "Eléments orb." (never for Pluto: disabled and unchecked)
+  bool planete = true;      // "Planète"
+  bool date_heure = true;   // "Date et heure"
+  bool lieu = true;         // "Lieu"
+  bool coordonnees = true;  // "Coordonnées" (with the miscellaneous lines)
+  bool elements = true;     // "Eléments orb." (never for Pluto: disabled and unchecked)
 };
 
 // The report of "&Copie": the checked blocks in order (planet, date, site,

@@ -25,8 +25,8 @@ long double valeur_equation_du_temps(long double T) {
 courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur, int hauteur) {
   courbe_equation_du_temps c;
   c.annee = annee;
-  c.largeur_equa = largeur;
-  c.hauteur_equa = hauteur;
+  c.largeur_image = largeur;
+  c.hauteur_image = hauteur;
   c.largeur = largeur - 4 + 40;
   c.hauteur = hauteur - 40;
   c.jour_julien = jour_julien_saisi({{1, 1, annee}, 0, 0, 0, 0});
@@ -55,8 +55,8 @@ equation_du_jour equation_du_temps_du_jour(const date_jma& date) {
   r.secondes = static_cast<int>(s);
   // Between -1 and 0 minute the whole minutes show 0: the sign goes before it.
   const std::string signe = (r.minutes < 0 && m == 0 && s > 0) ? "-" : "";
-  r.l_equa = "le " + std::to_string(date.jour) + " " + nom_du_mois(date.mois) + " " + std::to_string(date.annee) +
-             " : " + signe + format_float("#0", m) + " m " + format_float("00", s) + " s ";
+  r.texte = "le " + std::to_string(date.jour) + " " + nom_du_mois(date.mois) + " " + std::to_string(date.annee) +
+            " : " + signe + format_float("#0", m) + " m " + format_float("00", s) + " s ";
   return r;
 }
 

@@ -17,8 +17,8 @@ namespace almanax {
 long double valeur_equation_du_temps(long double T);
 
 // The picture's geometry for an image control of l × h pixels (400 × 350 as designed).
-inline constexpr int equa_largeur = 400;
-inline constexpr int equa_hauteur = 350;
+inline constexpr int largeur_courbe_equation = 400;
+inline constexpr int hauteur_courbe_equation = 350;
 
 // One column of the curve: x in pixels (one day per pixel), y in pixels (6 pixels per
 // minute, zero line at y = 130), E in minutes at noon of that day.
@@ -29,26 +29,27 @@ struct point_equation {
 };
 
 struct courbe_equation_du_temps {
-  int annee = 0;                                                 // the year as the page shows it (historical)
-  long double jour_julien = 0;                                   // 0 h on 1 January of that year
-  int largeur_equa = equa_largeur, hauteur_equa = equa_hauteur;  // the image control
-  int largeur = 0, hauteur = 0;                                  // the working picture: control width + 36, height - 40
-  std::vector<point_equation> points;                            // columns x = 30 .. largeur + 4, in order
+  int annee = 0;                // the year as the page shows it (historical)
+  long double jour_julien = 0;  // 0 h on 1 January of that year
+  int largeur_image = largeur_courbe_equation, hauteur_image = hauteur_courbe_equation;  // the image control
+  int largeur = 0, hauteur = 0;        // the working picture: control width + 36, height - 40
+  std::vector<point_equation> points;  // columns x = 30 .. largeur + 4, in order
 };
 
 // The curve of a year (historical numbering, no year 0) for an image control of
 // largeur × hauteur pixels. Columns past the picture's right edge are kept: the
 // drawing clips them.
-courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = equa_largeur, int hauteur = equa_hauteur);
+courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = largeur_courbe_equation,
+                                                 int hauteur = hauteur_courbe_equation);
 
-// The value for one day at 0 h (historical year): the page's l_equa line.
+// The value for one day at 0 h (historical year), with the line the page shows under its date.
 struct equation_du_jour {
   date_jma date;  // as shown by the page (historical year)
   long double jour_julien = 0;
   long double minutes = 0;   // E in minutes of time
   int minutes_entieres = 0;  // whole minutes towards zero
   int secondes = 0;          // 0..59, always positive
-  std::string l_equa;        // "le 13 Octobre 1992 : 13 m 43 s "
+  std::string texte;         // "le 13 Octobre 1992 : 13 m 43 s "
 };
 equation_du_jour equation_du_temps_du_jour(const date_jma& date);
 

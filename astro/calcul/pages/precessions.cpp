@@ -84,15 +84,16 @@ resultat_precession calcul_precession(const entree_precession& e) {
 
 std::string copie_precession(const champs_precession& c, std::string_view rapport, const cases_precession& cases) {
   std::string s;
-  if (cases.cprecdt) s += bloc_date(c.voulue.jour, c.voulue.mois, c.voulue.annee, c.voulue.heure);
-  if (cases.cprecequi)
+  if (cases.date_heure) s += bloc_date(c.voulue.jour, c.voulue.mois, c.voulue.annee, c.voulue.heure);
+  if (cases.equinoxe_reference)
     s += ligne_rapport("Équinoxe de référence", c.reference.jour + " " + nom_du_mois(c.reference.mois) + " " +
                                                     c.reference.annee + " " + c.reference.heure);
-  if (cases.cprecad)
-    s += ligne_rapport("Ascension droite ", c.alphap1 + " ° " + c.alphap2 + " ' " + c.alphap3 + " \" ");
-  if (cases.cprecde) s += ligne_rapport("Déclinaison ", c.declip1 + " ° " + c.declip2 + " ' " + c.declip3 + " \" ");
-  if (cases.cprecmpa) s += ligne_rapport("Mouvement propre Asc. d.", c.t_mpa + " ° ");
-  if (cases.cprecmpd) s += ligne_rapport("Mouvement propre Décli.", c.t_mpd + " ° ");
+  if (cases.ascension_droite)
+    s += ligne_rapport("Ascension droite ", c.ad_heures + " ° " + c.ad_minutes + " ' " + c.ad_secondes + " \" ");
+  if (cases.declinaison)
+    s += ligne_rapport("Déclinaison ", c.dec_degres + " ° " + c.dec_minutes + " ' " + c.dec_secondes + " \" ");
+  if (cases.mouvement_propre_ad) s += ligne_rapport("Mouvement propre Asc. d.", c.mouvement_propre_ad + " ° ");
+  if (cases.mouvement_propre_dec) s += ligne_rapport("Mouvement propre Décli.", c.mouvement_propre_dec + " ° ");
   s.append(rapport).append(crlf);
   return s;
 }

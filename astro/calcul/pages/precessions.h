@@ -66,19 +66,22 @@ resultat_precession calcul_precession(const entree_precession& e);
 
 // The copy boxes of the page; all checked by default.
 struct cases_precession {
-  bool cprecequi = true;  // "Équinoxe de référence"
-  bool cprecdt = true;    // "Date et heure"
-  bool cprecad = true;    // "Ascension droite"
-  bool cprecde = true;    // "Déclinaison"
-  bool cprecmpa = true;   // "Mouvement propre asc."
-  bool cprecmpd = true;   // "Mouvement propre déc."
+  bool equinoxe_reference = true;    // "Équinoxe de référence"
+  bool date_heure = true;            // "Date et heure"
+  bool ascension_droite = true;      // "Ascension droite"
+  bool declinaison = true;           // "Déclinaison"
+  bool mouvement_propre_ad = true;   // "Mouvement propre asc."
+  bool mouvement_propre_dec = true;  // "Mouvement propre déc."
 };
 
 // The fields' texts the report copies.
 struct champs_precession {
-  champs_bloc_date voulue;     // wanted date block
-  champs_bloc_date reference;  // reference equinox
-  std::string alphap1, alphap2, alphap3, declip1, declip2, declip3, t_mpa, t_mpd;
+  champs_bloc_date voulue;                            // wanted date block
+  champs_bloc_date reference;                         // reference equinox
+  std::string ad_heures, ad_minutes, ad_secondes;     // right ascension as typed
+  std::string dec_degres, dec_minutes, dec_secondes;  // declination as typed, the sign on the degrees
+  std::string mouvement_propre_ad;                    // seconds of time per year
+  std::string mouvement_propre_dec;                   // seconds of arc per year
 };
 
 // The report of "&Copie": the checked lines, then the report box's text and CR LF.

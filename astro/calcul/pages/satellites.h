@@ -26,7 +26,7 @@ inline constexpr std::array<satellite, 4> ordre_satellites = {satellite::ganymed
 long double offset_satellite(const positions_satellites& p, satellite s);
 const char* nom_satellite(satellite s);  // "Io", "Europe", "Ganymède", "Callisto"
 
-// The design size of the chart (the image control sat_jov).
+// The design size of the chart's picture.
 inline constexpr int sat_largeur = 768;
 inline constexpr int sat_hauteur = 434;
 

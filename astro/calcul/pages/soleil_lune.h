@@ -25,10 +25,10 @@ resultat_soleil_lune calcul_soleil_lune(const instant_saisi& instant, const site
 
 // The four check boxes of the copy, all checked by default.
 struct cases_soleil_lune {
-  bool c_dts = true;  // "Date et heure"
-  bool c_ls = true;   // "Lieu"
-  bool c_ss = true;   // "Soleil"
-  bool c_lls = true;  // "Lune"
+  bool date_heure = true;  // "Date et heure"
+  bool lieu = true;        // "Lieu"
+  bool soleil = true;      // "Soleil"
+  bool lune = true;        // "Lune"
 };
 
 // The report appended by "&Copie": the checked blocks in page order, then one more

@@ -12,9 +12,9 @@
 namespace almanax::ihm {
 
 ChampsDate::ChampsDate(const noms_champs_date& noms, const date_jma& defaut, bool annee_en_boucle, QWidget* parent)
-    : jour_(new EditionSpin(QString::fromLatin1(noms.jour), QString::fromLatin1(noms.up_jour), 0, 32, parent)),
-      mois_(new EditionSpin(QString::fromLatin1(noms.mois), QString::fromLatin1(noms.up_mois), 0, 13, parent)),
-      an_(new EditionSpin(QString::fromLatin1(noms.an), QString::fromLatin1(noms.up_an), -4713, 9999, parent)) {
+    : jour_(new EditionSpin(QString::fromLatin1(noms.jour), QString::fromLatin1(noms.fleches_jour), 0, 32, parent)),
+      mois_(new EditionSpin(QString::fromLatin1(noms.mois), QString::fromLatin1(noms.fleches_mois), 0, 13, parent)),
+      an_(new EditionSpin(QString::fromLatin1(noms.an), QString::fromLatin1(noms.fleches_an), -4713, 9999, parent)) {
   an_->setBoucle(annee_en_boucle);
   FiltreTouches::installer(jour_, filtre::chiffres);
   FiltreTouches::installer(mois_, filtre::chiffres);

@@ -22,11 +22,11 @@ class VerificationsDates;
 // The names of the three edits and of their up-downs ("e_jour", "up_jour", ...).
 struct noms_champs_date {
   const char* jour;
-  const char* up_jour;
+  const char* fleches_jour;
   const char* mois;
-  const char* up_mois;
+  const char* fleches_mois;
   const char* an;
-  const char* up_an;
+  const char* fleches_an;
 };
 
 class ChampsDate {

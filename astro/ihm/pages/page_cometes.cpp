@@ -229,21 +229,21 @@ void PageCometes::poser_heure_de_demarrage(const QTime& heure) {
 
 QLineEdit* PageCometes::champ(champ_comete c) const {
   switch (c) {
-    case champ_comete::tcomjour:
+    case champ_comete::jour_perihelie:
       return tcomjour_;
-    case champ_comete::tcommois:
+    case champ_comete::mois_perihelie:
       return tcommois_;
-    case champ_comete::tcoman:
+    case champ_comete::annee_perihelie:
       return tcoman_;
-    case champ_comete::eqcom:
+    case champ_comete::distance_perihelie:
       return eqcom_;
-    case champ_comete::eicom:
+    case champ_comete::inclinaison:
       return eicom_;
-    case champ_comete::eecom:
+    case champ_comete::excentricite:
       return eecom_;
-    case champ_comete::eomcom:
+    case champ_comete::argument_perihelie:
       return eomcom_;
-    case champ_comete::eom1com:
+    case champ_comete::longitude_noeud:
       return eom1com_;
   }
   return eecom_;
@@ -564,10 +564,10 @@ void PageCometes::erase_comClick() {
 
 void PageCometes::copy_comClick() {
   cases_comete cases;
-  cases.c_com_n = c_com_n_->isChecked();
-  cases.c_com_dt = c_com_dt_->isChecked();
-  cases.c_com_el = c_com_el_->isChecked();
-  cases.c_com_coor = c_com_coor_->isChecked();
+  cases.nom = c_com_n_->isChecked();
+  cases.date_heure = c_com_dt_->isChecked();
+  cases.elements = c_com_el_->isChecked();
+  cases.coordonnees = c_com_coor_->isChecked();
   // The instant of the values shown; before any computation, the fields.
   const instant_saisi instant = calcule_ ? *calcule_ : date_.instant_a_calculer(com_temps_);
   const std::string rapport = copie_comete(lnomcom_->text().toStdString(), champs_bloc_date_de(instant), textes(),

@@ -59,12 +59,12 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
       date1_({"edj", "udj", "edm", "udm", "eda", "uda"}, {29, 12, 1997}, true, this),
       date2_({"edj1", "udj1", "edm1", "udm1", "eda1", "uda1"}, {29, 12, 1997}, true, this) {
   // ---- The two dates -------------------------------------------------------------------
-  dh_ = selecteur_heure("dh", this);
-  dh1_ = selecteur_heure("dh1", this);
-  lnomjour_ = etiquette_nommee("lnomjour", this);
-  lnumjour_ = etiquette_nommee("lnumjour", this);
-  lnomjour2_ = etiquette_nommee("lnomjour2", this);
-  lnumjour2_ = etiquette_nommee("lnumjour2", this);
+  heure1_ = selecteur_heure("dh", this);
+  heure2_ = selecteur_heure("dh1", this);
+  nom_jour1_ = etiquette_nommee("lnomjour", this);
+  rang_jour1_ = etiquette_nommee("lnumjour", this);
+  nom_jour2_ = etiquette_nommee("lnomjour2", this);
+  rang_jour2_ = etiquette_nommee("lnumjour2", this);
   auto groupe_date = [this](const char* nom, const QString& titre, ChampsDate& date, QTimeEdit* heure, QLabel* nom_jour,
                             QLabel* rang) {
     for (EditionSpin* s : {date.jour(), date.mois()}) s->edition()->setMaxLength(2);
@@ -76,31 +76,32 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
     grille->addWidget(rang, 2, 0, 1, 8);
     return g;
   };
-  auto* g_date1 = groupe_date("gr_date1", QStringLiteral("Première date"), date1_, dh_, lnomjour_, lnumjour_);
-  auto* g_date2 = groupe_date("gr_date2", QStringLiteral("Seconde date"), date2_, dh1_, lnomjour2_, lnumjour2_);
+  auto* g_date1 = groupe_date("gr_date1", QStringLiteral("Première date"), date1_, heure1_, nom_jour1_, rang_jour1_);
+  auto* g_date2 = groupe_date("gr_date2", QStringLiteral("Seconde date"), date2_, heure2_, nom_jour2_, rang_jour2_);
 
-  b_date_ = bouton("b_date", QStringLiteral("&OK"), this);
-  BitBtn10_ = bouton("BitBtn10", QStringLiteral("Maintenant"), this);
-  lbinter_ = etiquette_nommee("lbinter", this);
+  bouton_calcul_ = bouton("b_date", QStringLiteral("&OK"), this);
+  bouton_maintenant_ = bouton("BitBtn10", QStringLiteral("Maintenant"), this);
+  intervalle_ = etiquette_nommee("lbinter", this);
 
   // ---- "Équinoxes et solstices" --------------------------------------------------------
   auto* g_sols = groupe("gr_sols", QStringLiteral("Équinoxes et solstices"), this);
-  an_sols_ = new EditionSpin(QStringLiteral("an_sols"), QStringLiteral("upsols"), -1000, 3000, g_sols);
-  an_sols_->setPosition(1998);
-  an_sols_->setBorneEnSortie(true);
-  FiltreTouches::installer(an_sols_, filtre::annee);
-  expliquer_annee(an_sols_, numerotation_annees::historique);
+  annee_saisons_ = new EditionSpin(QStringLiteral("an_sols"), QStringLiteral("upsols"), -1000, 3000, g_sols);
+  annee_saisons_->setPosition(1998);
+  annee_saisons_->setBorneEnSortie(true);
+  FiltreTouches::installer(annee_saisons_, filtre::annee);
+  expliquer_annee(annee_saisons_, numerotation_annees::historique);
   {
     auto* grille = new QGridLayout(g_sols);
     grille->setVerticalSpacing(4);
     grille->setColumnStretch(1, 1);
     auto* l = new QLabel(QStringLiteral("Année :"), g_sols);
-    l->setBuddy(an_sols_);
+    l->setBuddy(annee_saisons_);
     grille->addWidget(l, 0, 0);
-    grille->addWidget(an_sols_, 0, 1, Qt::AlignLeft);
+    grille->addWidget(annee_saisons_, 0, 1, Qt::AlignLeft);
     const std::pair<QLabel**, std::pair<const char*, const char*>> lignes[] = {
-        {&lprin_, {"lprin", "Printemps"}}, {&lete_, {"lete", "Été"}},          {&lautom_, {"lautom", "Automne"}},
-        {&lhiver_, {"lhiver", "Hiver"}},   {&lpaques_, {"lpaques", "Pâques"}}, {&lbissex_, {"lbissex", "Bissextile"}},
+        {&printemps_, {"lprin", "Printemps"}}, {&ete_, {"lete", "Été"}},
+        {&automne_, {"lautom", "Automne"}},    {&hiver_, {"lhiver", "Hiver"}},
+        {&paques_, {"lpaques", "Pâques"}},     {&bissextile_, {"lbissex", "Bissextile"}},
     };
     int rang = 1;
     for (const auto& [etiquette, textes] : lignes) {
@@ -118,14 +119,14 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
   // ---- Layout --------------------------------------------------------------------------
   {
     auto* boutons = new QHBoxLayout;
-    boutons->addWidget(b_date_);
-    boutons->addWidget(BitBtn10_);
+    boutons->addWidget(bouton_calcul_);
+    boutons->addWidget(bouton_maintenant_);
     boutons->addStretch(1);
     auto* gauche = new QVBoxLayout;
     gauche->addWidget(g_date1);
     gauche->addWidget(g_date2);
     gauche->addLayout(boutons);
-    gauche->addWidget(lbinter_);
+    gauche->addWidget(intervalle_);
     gauche->addStretch(1);
     auto* droite = new QVBoxLayout;
     droite->addWidget(g_sols);
@@ -135,87 +136,87 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
     page->addLayout(droite, 2);
   }
   // Each date with its time, as shown (the times are built after both dates).
-  ordre_tabulation(
-      {date1_.jour(), date1_.mois(), date1_.an(), dh_, date2_.jour(), date2_.mois(), date2_.an(), dh1_, b_date_});
+  ordre_tabulation({date1_.jour(), date1_.mois(), date1_.an(), heure1_, date2_.jour(), date2_.mois(), date2_.an(),
+                    heure2_, bouton_calcul_});
 
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date1_.jour(), date1_.mois(), date1_.an()}) {
-    connect(s, &EditionSpin::clic, this, &PageDates::udaClick);
-    connect(s, &EditionSpin::quitte, this, &PageDates::edjExit);
+    connect(s, &EditionSpin::clic, this, &PageDates::pas_date1);
+    connect(s, &EditionSpin::quitte, this, &PageDates::verifier_jour1);
   }
   for (EditionSpin* s : {date2_.jour(), date2_.mois(), date2_.an()}) {
-    connect(s, &EditionSpin::clic, this, &PageDates::udj1Click);
-    connect(s, &EditionSpin::quitte, this, &PageDates::edj1Exit);
+    connect(s, &EditionSpin::clic, this, &PageDates::pas_date2);
+    connect(s, &EditionSpin::quitte, this, &PageDates::verifier_jour2);
   }
-  connect(an_sols_, &EditionSpin::clic, this, &PageDates::upsolsClick);
-  connect(an_sols_, &EditionSpin::texteInvalide, this, &PageDates::an_solsInvalide);
-  for (QTimeEdit* h : {dh_, dh1_}) connect(h, &QTimeEdit::editingFinished, this, &PageDates::b_dateClick);
-  connect(b_date_, &QPushButton::clicked, this, &PageDates::b_dateClick);
-  connect(BitBtn10_, &QPushButton::clicked, this, &PageDates::BitBtn10Click);
+  connect(annee_saisons_, &EditionSpin::clic, this, &PageDates::pas_annee_saisons);
+  connect(annee_saisons_, &EditionSpin::texteInvalide, this, &PageDates::annee_saisons_invalide);
+  for (QTimeEdit* h : {heure1_, heure2_}) connect(h, &QTimeEdit::editingFinished, this, &PageDates::calculer);
+  connect(bouton_calcul_, &QPushButton::clicked, this, &PageDates::calculer);
+  connect(bouton_maintenant_, &QPushButton::clicked, this, &PageDates::maintenant);
 }
 
 QWidget* PageDates::bouton_calcul() const {
-  return b_date_;
+  return bouton_calcul_;
 }
 
 void PageDates::poser_date_de_demarrage(const date_jma& date) {
   date1_.poser(date);
   date2_.poser({date.jour + 1, date.mois, date.annee});
-  an_sols_->setPosition(date.annee);
+  annee_saisons_->setPosition(date.annee);
 }
 
 void PageDates::poser_heure_de_demarrage(const QTime& heure) {
-  dh_->setTime(heure);
-  dh1_->setTime(heure);
+  heure1_->setTime(heure);
+  heure2_->setTime(heure);
 }
 
-void PageDates::b_dateClick() {
-  const instant_saisi premier = date1_.instant_a_calculer(dh_);
-  const instant_saisi second = date2_.instant_a_calculer(dh1_);
+void PageDates::calculer() {
+  const instant_saisi premier = date1_.instant_a_calculer(heure1_);
+  const instant_saisi second = date2_.instant_a_calculer(heure2_);
   // There is no year 0: a typed 0 is computed, and shown, as the year 1.
-  int annee = an_sols_->position();
+  int annee = annee_saisons_->position();
   if (annee == 0) annee = 1;
-  if (an_sols_->edition()->text() != QString::number(annee)) an_sols_->setPosition(annee);
+  if (annee_saisons_->edition()->text() != QString::number(annee)) annee_saisons_->setPosition(annee);
   resultat_ = calculer_dates(premier, second, annee);
 
   const resultat_dates& r = resultat_;
   const std::pair<QLabel*, const std::string*> textes[] = {
-      {lnomjour_, &r.date1.texte_nom},   {lnumjour_, &r.date1.texte_rang}, {lnomjour2_, &r.date2.texte_nom},
-      {lnumjour2_, &r.date2.texte_rang}, {lbinter_, &r.texte_intervalle},  {lprin_, &r.saisons[0].texte},
-      {lete_, &r.saisons[1].texte},      {lautom_, &r.saisons[2].texte},   {lhiver_, &r.saisons[3].texte},
-      {lpaques_, &r.texte_paques},       {lbissex_, &r.texte_bissextile},
+      {nom_jour1_, &r.date1.texte_nom},   {rang_jour1_, &r.date1.texte_rang}, {nom_jour2_, &r.date2.texte_nom},
+      {rang_jour2_, &r.date2.texte_rang}, {intervalle_, &r.texte_intervalle}, {printemps_, &r.saisons[0].texte},
+      {ete_, &r.saisons[1].texte},        {automne_, &r.saisons[2].texte},    {hiver_, &r.saisons[3].texte},
+      {paques_, &r.texte_paques},         {bissextile_, &r.texte_bissextile},
   };
   for (const auto& [etiquette, texte] : textes) etiquette->setText(QString::fromStdString(*texte));
 }
 
-void PageDates::udaClick(sens_pas sens) {
+void PageDates::pas_date1(sens_pas sens) {
   date1_.normaliser(sens);
-  b_dateClick();
+  calculer();
 }
 
-void PageDates::udj1Click(sens_pas sens) {
+void PageDates::pas_date2(sens_pas sens) {
   date2_.normaliser(sens);
-  b_dateClick();
+  calculer();
 }
 
-void PageDates::edjExit() {
+void PageDates::verifier_jour1() {
   date1_.verifier_jour(contexte_.verifications());
 }
 
-void PageDates::edj1Exit() {
+void PageDates::verifier_jour2() {
   date2_.verifier_jour(contexte_.verifications());
 }
 
-void PageDates::upsolsClick(sens_pas sens) {
-  if (an_sols_->position() == 0) an_sols_->setPosition(sens == sens_pas::avant ? 1 : -1);
+void PageDates::pas_annee_saisons(sens_pas sens) {
+  if (annee_saisons_->position() == 0) annee_saisons_->setPosition(sens == sens_pas::avant ? 1 : -1);
 }
 
-void PageDates::an_solsInvalide(const QString& texte) {
-  signaler_entier_invalide(an_sols_, texte, contexte_.messages());
+void PageDates::annee_saisons_invalide(const QString& texte) {
+  signaler_entier_invalide(annee_saisons_, texte, contexte_.messages());
 }
 
-void PageDates::BitBtn10Click() {
-  maintenant(dh_, false);
+void PageDates::maintenant() {
+  Page::maintenant(heure1_, false);
 }
 
 }  // namespace almanax::ihm

@@ -19,7 +19,6 @@ class PageDates : public Page {
  public:
   explicit PageDates(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { b_dateClick(); }
   QWidget* bouton_calcul() const override;
   // The first date, the next day as the second (day + 1 in the same month, carried
   // when computed) and the year of the group.
@@ -29,34 +28,34 @@ class PageDates : public Page {
   const resultat_dates& resultat() const { return resultat_; }
 
  public slots:
-  void b_dateClick();
-  void udaClick(almanax::sens_pas sens);
-  void udj1Click(almanax::sens_pas sens);
-  void edjExit();
-  void edj1Exit();
-  void upsolsClick(almanax::sens_pas sens);
-  void an_solsInvalide(const QString& texte);
-  void BitBtn10Click();
+  void calculer() override;
+  void pas_date1(almanax::sens_pas sens);
+  void pas_date2(almanax::sens_pas sens);
+  void verifier_jour1();
+  void verifier_jour2();
+  void pas_annee_saisons(almanax::sens_pas sens);
+  void annee_saisons_invalide(const QString& texte);
+  void maintenant();
 
  private:
   ChampsDate date1_;
   ChampsDate date2_;
-  QTimeEdit* dh_ = nullptr;
-  QTimeEdit* dh1_ = nullptr;
-  QLabel* lnomjour_ = nullptr;
-  QLabel* lnumjour_ = nullptr;
-  QLabel* lnomjour2_ = nullptr;
-  QLabel* lnumjour2_ = nullptr;
-  QPushButton* b_date_ = nullptr;
-  QLabel* lbinter_ = nullptr;
-  QPushButton* BitBtn10_ = nullptr;
-  EditionSpin* an_sols_ = nullptr;
-  QLabel* lprin_ = nullptr;
-  QLabel* lete_ = nullptr;
-  QLabel* lautom_ = nullptr;
-  QLabel* lhiver_ = nullptr;
-  QLabel* lpaques_ = nullptr;
-  QLabel* lbissex_ = nullptr;
+  QTimeEdit* heure1_ = nullptr;
+  QTimeEdit* heure2_ = nullptr;
+  QLabel* nom_jour1_ = nullptr;
+  QLabel* rang_jour1_ = nullptr;
+  QLabel* nom_jour2_ = nullptr;
+  QLabel* rang_jour2_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  QLabel* intervalle_ = nullptr;
+  QPushButton* bouton_maintenant_ = nullptr;
+  EditionSpin* annee_saisons_ = nullptr;
+  QLabel* printemps_ = nullptr;
+  QLabel* ete_ = nullptr;
+  QLabel* automne_ = nullptr;
+  QLabel* hiver_ = nullptr;
+  QLabel* paques_ = nullptr;
+  QLabel* bissextile_ = nullptr;
 
   resultat_dates resultat_;
 };

@@ -21,58 +21,58 @@ namespace almanax::ihm {
 PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
     : Page(contexte, QStringLiteral("eclipses"), QStringLiteral("Eclipses"), QStringLiteral("07-eclipses"), parent) {
   annees_ = new AnneesRecherche({"ec_an", "up_ec_an1", "ec_an2", "up_ec_an2"}, 1992, 1993, false, this);
-  bt_eclipse_ = bouton("bt_eclipse", QStringLiteral("&OK"), this);
+  bouton_recherche_ = bouton("bt_eclipse", QStringLiteral("&OK"), this);
   auto* type = groupe("type_eclipses", QStringLiteral("Type d'éclipses"), this);
-  o_sol_ = new QRadioButton(QStringLiteral("Eclipses de Soleil"), type);
-  o_sol_->setObjectName(QStringLiteral("o_sol"));
-  o_lune_ = new QRadioButton(QStringLiteral("Eclipses de Lune"), type);
-  o_lune_->setObjectName(QStringLiteral("o_lune"));
-  o_lune_->setChecked(true);
+  choix_soleil_ = new QRadioButton(QStringLiteral("Eclipses de Soleil"), type);
+  choix_soleil_->setObjectName(QStringLiteral("o_sol"));
+  choix_lune_ = new QRadioButton(QStringLiteral("Eclipses de Lune"), type);
+  choix_lune_->setObjectName(QStringLiteral("o_lune"));
+  choix_lune_->setChecked(true);
   {
     auto* v = new QVBoxLayout(type);
-    v->addWidget(o_sol_);
-    v->addWidget(o_lune_);
+    v->addWidget(choix_soleil_);
+    v->addWidget(choix_lune_);
   }
-  ec_res_ = new QPlainTextEdit(this);
-  ec_res_->setObjectName(QStringLiteral("ec_res"));
-  ec_res_->setReadOnly(true);
-  ec_res_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  ec_res_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ec_res_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  poser_tabulation(*ec_res_, tabulation_rapports);
+  boite_resultats_ = new QPlainTextEdit(this);
+  boite_resultats_->setObjectName(QStringLiteral("ec_res"));
+  boite_resultats_->setReadOnly(true);
+  boite_resultats_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  boite_resultats_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  boite_resultats_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  poser_tabulation(*boite_resultats_, tabulation_rapports);
   affichage_ = new QTimer(this);
   affichage_->setInterval(0);
   connect(affichage_, &QTimer::timeout, this, &PageEclipses::afficher_suite);
   auto* efface = bouton("eclip_erase", QStringLiteral("&Efface"), this);
   auto* copie = bouton("imp_ecli", QStringLiteral("&Copie"), this);
-  recherche_ = new RechercheFond(this, bt_eclipse_);
+  recherche_ = new RechercheFond(this, bouton_recherche_);
 
   disposition_recherche d;
   d.annees = annees_;
   d.legende_fin = QStringLiteral("  A :");
   d.choix = {type};
-  d.resultats = ec_res_;
+  d.resultats = boite_resultats_;
   d.efface = efface;
   d.copie = copie;
   recherche_->disposer(d);
 
   for (EditionSpin* e : {annees_->debut(), annees_->fin()})
-    connect(e, &EditionSpin::quitte, this, &PageEclipses::anequiExit);
+    connect(e, &EditionSpin::quitte, this, &PageEclipses::valider_annees);
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
-  connect(bt_eclipse_, &QPushButton::clicked, this, &PageEclipses::bt_eclipseClick);
-  connect(efface, &QPushButton::clicked, this, &PageEclipses::eclip_eraseClick);
-  connect(copie, &QPushButton::clicked, this, &PageEclipses::imp_ecliClick);
+  connect(bouton_recherche_, &QPushButton::clicked, this, &PageEclipses::lancer_recherche);
+  connect(efface, &QPushButton::clicked, this, &PageEclipses::effacer);
+  connect(copie, &QPushButton::clicked, this, &PageEclipses::copier);
   // While one kind is searched, the other cannot be chosen.
   connect(recherche_, &RechercheFond::demarree, this,
-          [this] { (o_sol_->isChecked() ? o_lune_ : o_sol_)->setEnabled(false); });
+          [this] { (choix_soleil_->isChecked() ? choix_lune_ : choix_soleil_)->setEnabled(false); });
   connect(recherche_, &RechercheFond::arretee, this, [this] {
-    o_sol_->setEnabled(true);
-    o_lune_->setEnabled(true);
+    choix_soleil_->setEnabled(true);
+    choix_lune_->setEnabled(true);
   });
 }
 
 QWidget* PageEclipses::bouton_calcul() const {
-  return bt_eclipse_;
+  return bouton_recherche_;
 }
 
 void PageEclipses::poser_date_de_demarrage(const date_jma& date) {
@@ -89,7 +89,7 @@ void PageEclipses::chercher(bool synchrone) {
     annees_->fin()->setFocus();
     return;
   }
-  const type_eclipses type = o_sol_->isChecked() ? type_eclipses::soleil : type_eclipses::lune;
+  const astre_eclipse type = choix_soleil_->isChecked() ? astre_eclipse::soleil : astre_eclipse::lune;
   const bool vide = texte_.empty();
   const std::string separateur = QLocale().decimalPoint().toStdString();
   const std::function<std::string(const suivi_recherche&)> travail = [=](const suivi_recherche& s) {
@@ -124,20 +124,20 @@ void PageEclipses::afficher_suite() {
     const qsizetype fin_ligne = a_afficher_.lastIndexOf(u'\n', a_afficher_depuis_ + morceau);
     n = fin_ligne >= a_afficher_depuis_ ? fin_ligne + 1 - a_afficher_depuis_ : morceau;
   }
-  QTextCursor c(ec_res_->document());
+  QTextCursor c(boite_resultats_->document());
   c.movePosition(QTextCursor::End);
   const int position = c.position();
   c.insertText(a_afficher_.mid(a_afficher_depuis_, n));
   if (a_montrer_ >= a_afficher_depuis_ && a_montrer_ < a_afficher_depuis_ + n) {
     // The first line of the new text at the top of the box: going to the end, then
     // back up to that line, leaves it on the first row shown.
-    QTextCursor nouveau(ec_res_->document());
+    QTextCursor nouveau(boite_resultats_->document());
     nouveau.movePosition(QTextCursor::End);
-    ec_res_->setTextCursor(nouveau);
-    ec_res_->ensureCursorVisible();
+    boite_resultats_->setTextCursor(nouveau);
+    boite_resultats_->ensureCursorVisible();
     nouveau.setPosition(position + static_cast<int>(a_montrer_ - a_afficher_depuis_));
-    ec_res_->setTextCursor(nouveau);
-    ec_res_->ensureCursorVisible();
+    boite_resultats_->setTextCursor(nouveau);
+    boite_resultats_->ensureCursorVisible();
     a_montrer_ = -1;
   }
   a_afficher_depuis_ += n;
@@ -148,7 +148,7 @@ void PageEclipses::afficher_suite() {
   }
 }
 
-void PageEclipses::eclip_eraseClick() {
+void PageEclipses::effacer() {
   // A search under way was asked for a box that is no longer there.
   recherche_->annuler();
   affichage_->stop();
@@ -156,15 +156,15 @@ void PageEclipses::eclip_eraseClick() {
   a_afficher_depuis_ = 0;
   a_montrer_ = -1;
   texte_.clear();
-  ec_res_->clear();
+  boite_resultats_->clear();
 }
 
-void PageEclipses::imp_ecliClick() {
+void PageEclipses::copier() {
   const std::string rapport = copie_eclipses(texte_);
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
 }
 
-void PageEclipses::anequiExit() {
+void PageEclipses::valider_annees() {
   contexte_.valider_annees();
 }
 

@@ -26,8 +26,6 @@ class PageEclipses : public Page {
 
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }
-  void copier() override { imp_ecliClick(); }
-  void effacer() override { eclip_eraseClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
@@ -38,10 +36,10 @@ class PageEclipses : public Page {
 
  public slots:
   // "&OK": the search, off the window's thread.
-  void bt_eclipseClick() { chercher(false); }
-  void eclip_eraseClick();
-  void imp_ecliClick();
-  void anequiExit();
+  void lancer_recherche() { chercher(false); }
+  void effacer() override;
+  void copier() override;
+  void valider_annees();
 
  private:
   void chercher(bool synchrone);
@@ -51,10 +49,10 @@ class PageEclipses : public Page {
   void afficher_suite();
 
   AnneesRecherche* annees_ = nullptr;
-  QPushButton* bt_eclipse_ = nullptr;
-  QRadioButton* o_sol_ = nullptr;
-  QRadioButton* o_lune_ = nullptr;
-  QPlainTextEdit* ec_res_ = nullptr;
+  QPushButton* bouton_recherche_ = nullptr;
+  QRadioButton* choix_soleil_ = nullptr;
+  QRadioButton* choix_lune_ = nullptr;
+  QPlainTextEdit* boite_resultats_ = nullptr;
   RechercheFond* recherche_ = nullptr;
   std::string texte_;
   QString a_afficher_;  // still to be shown in the box, from a_afficher_depuis_

@@ -22,7 +22,7 @@ namespace almanax::ihm {
 
 namespace {
 
-using texte_resultat = std::string resultat_ephemerides::*;
+using texte_resultat = std::string textes_ephemerides::*;
 
 struct ligne_resultat {
   const char* nom;
@@ -31,35 +31,35 @@ struct ligne_resultat {
 };
 
 const ligne_resultat lignes_elements[] = {
-    {"lmp", "Longitude moy. de la planète", &resultat_ephemerides::lmp},
-    {"grand_axe", "Demi grand axe de l'orbite (en UA)", &resultat_ephemerides::grand_axe},
-    {"excentricite_bis", "Excentricité de l'orbite", &resultat_ephemerides::excentricite_bis},
-    {"inc_ecliptique", "Inclinaison sur le plan de l'écliptique", &resultat_ephemerides::inc_ecliptique},
-    {"long_noeud_ascendant", "Longitude du noeud ascendant", &resultat_ephemerides::long_noeud_ascendant},
-    {"long_perihelie", "Longitude du périhélie", &resultat_ephemerides::long_perihelie},
-    {"ano_moy_planete", "Anomalie moy. de la planète", &resultat_ephemerides::ano_moy_planete},
-    {"argument_perihelion", "Argument du périhélion", &resultat_ephemerides::argument_perihelion},
+    {"lmp", "Longitude moy. de la planète", &textes_ephemerides::longitude_moyenne},
+    {"grand_axe", "Demi grand axe de l'orbite (en UA)", &textes_ephemerides::demi_grand_axe},
+    {"excentricite_bis", "Excentricité de l'orbite", &textes_ephemerides::excentricite},
+    {"inc_ecliptique", "Inclinaison sur le plan de l'écliptique", &textes_ephemerides::inclinaison},
+    {"long_noeud_ascendant", "Longitude du noeud ascendant", &textes_ephemerides::longitude_noeud},
+    {"long_perihelie", "Longitude du périhélie", &textes_ephemerides::longitude_perihelie},
+    {"ano_moy_planete", "Anomalie moy. de la planète", &textes_ephemerides::anomalie_moyenne},
+    {"argument_perihelion", "Argument du périhélion", &textes_ephemerides::argument_perihelie},
 };
 
 const ligne_resultat lignes_coordonnees[] = {
-    {"l_l", "Longitude Héliocentrique", &resultat_ephemerides::l_l},
-    {"l_b", "Latitude Héliocentrique", &resultat_ephemerides::l_b},
-    {"l_alpha", "Ascension Droite", &resultat_ephemerides::l_alpha},
-    {"l_decli", "Déclinaison", &resultat_ephemerides::l_decli},
+    {"l_l", "Longitude Héliocentrique", &textes_ephemerides::longitude_heliocentrique},
+    {"l_b", "Latitude Héliocentrique", &textes_ephemerides::latitude_heliocentrique},
+    {"l_alpha", "Ascension Droite", &textes_ephemerides::ascension_droite},
+    {"l_decli", "Déclinaison", &textes_ephemerides::declinaison},
 };
 
 const ligne_resultat lignes_diverses[] = {
-    {"l_r", "Distance au Soleil (en UA)", &resultat_ephemerides::l_r},
-    {"l_r_km", "Distance au Soleil (en km)", &resultat_ephemerides::l_r_km},
-    {"l_r_terre", "Distance à la Terre (en UA)", &resultat_ephemerides::l_r_terre},
-    {"l_r_km_terre", "Distance à la Terre (en km)", &resultat_ephemerides::l_r_km_terre},
-    {"diametre", "Diamètre Apparent", &resultat_ephemerides::diametre},
-    {"mag", "Magnitude", &resultat_ephemerides::mag},
-    {"la", "Surface Illuminée (en %)", &resultat_ephemerides::la},
-    {"lever", "Lever", &resultat_ephemerides::lever},
-    {"meridien", "Méridien", &resultat_ephemerides::meridien},
-    {"coucher", "Coucher", &resultat_ephemerides::coucher},
-    {"time_light", "Temps lumière", &resultat_ephemerides::time_light},
+    {"l_r", "Distance au Soleil (en UA)", &textes_ephemerides::distance_soleil},
+    {"l_r_km", "Distance au Soleil (en km)", &textes_ephemerides::distance_soleil_km},
+    {"l_r_terre", "Distance à la Terre (en UA)", &textes_ephemerides::distance_terre},
+    {"l_r_km_terre", "Distance à la Terre (en km)", &textes_ephemerides::distance_terre_km},
+    {"diametre", "Diamètre Apparent", &textes_ephemerides::diametre_apparent},
+    {"mag", "Magnitude", &textes_ephemerides::magnitude},
+    {"la", "Surface Illuminée (en %)", &textes_ephemerides::surface_illuminee},
+    {"lever", "Lever", &textes_ephemerides::heure_lever},
+    {"meridien", "Méridien", &textes_ephemerides::heure_meridien},
+    {"coucher", "Coucher", &textes_ephemerides::heure_coucher},
+    {"time_light", "Temps lumière", &textes_ephemerides::temps_lumiere},
 };
 
 }  // namespace
@@ -69,55 +69,56 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
            parent),
       date_({"e_jour", "up_jour", "e_mois", "up_mois", "e_an", "up_an"}, {29, 12, 1997}, false, this) {
   // ---- Date, time and the two buttons ---------------------------------------------
-  e_temps_ = selecteur_heure("e_temps", this);
-  b_ephemeride_ = bouton("b_ephemeride", QStringLiteral("&OK"), this);
-  nowephe_ = bouton("nowephe", QStringLiteral("&Maintenant"), this);
+  heure_ = selecteur_heure("e_temps", this);
+  bouton_calcul_ = bouton("b_ephemeride", QStringLiteral("&OK"), this);
+  bouton_maintenant_ = bouton("nowephe", QStringLiteral("&Maintenant"), this);
   auto* saisie = new QGridLayout;
   saisie->setVerticalSpacing(4);
   date_.disposer(saisie, 0, nullptr);
   {
     auto* l = new QLabel(QStringLiteral("Heure"), this);
-    l->setBuddy(e_temps_);
+    l->setBuddy(heure_);
     saisie->addWidget(l, 1, 0, Qt::AlignRight);
-    saisie->addWidget(e_temps_, 1, 1, 1, 3);
+    saisie->addWidget(heure_, 1, 1, 1, 3);
     auto* boutons = new QHBoxLayout;
-    boutons->addWidget(b_ephemeride_);
-    boutons->addWidget(nowephe_);
+    boutons->addWidget(bouton_calcul_);
+    boutons->addWidget(bouton_maintenant_);
     saisie->addLayout(boutons, 2, 0, 1, 6);
   }
 
   // ---- "Planetes": three columns, filled column by column --------------------------
   auto* g_planetes = groupe("planetes", QStringLiteral("Planetes"), this);
-  planetes_ = new QButtonGroup(this);
+  choix_planete_ = new QButtonGroup(this);
   {
     auto* grille = new QGridLayout(g_planetes);
     grille->setVerticalSpacing(2);
     for (int i = 0; i < nombre_planetes; ++i) {
       auto* r = new QRadioButton(QString::fromUtf8(noms_planetes[static_cast<std::size_t>(i)]), g_planetes);
       r->setObjectName(QStringLiteral("planete_%1").arg(i));
-      planetes_->addButton(r, i);
+      choix_planete_->addButton(r, i);
       grille->addWidget(r, i % 3, i / 3);
     }
-    planetes_->button(static_cast<int>(planete::venus))->setChecked(true);
+    choix_planete_->button(static_cast<int>(planete::venus))->setChecked(true);
   }
 
   // ---- "Copier" --------------------------------------------------------------------
   auto* g_copier = groupe("copier_eph", QStringLiteral("Copier"), this);
   // Built in the order they are shown (down the first column, then the second), which
   // is the order of the Tab key.
-  c_e_p_ = case_a_cocher("c_e_p", QStringLiteral("Planète"), true, g_copier);
-  c_e_dt_ = case_a_cocher("c_e_dt", QStringLiteral("Date et heure"), true, g_copier);
-  c_e_s_ = case_a_cocher("c_e_s", QStringLiteral("Lieu"), true, g_copier);
-  c_e_coor_ = case_a_cocher("c_e_coor", QStringLiteral("Coordonnées"), true, g_copier);
-  c_e_div_ = case_a_cocher("c_e_div", QStringLiteral("Divers"), true, g_copier);
-  c_e_e_ = case_a_cocher("c_e_e", QStringLiteral("Eléments orb."), true, g_copier);
-  copy_eph_ = bouton("copy_eph", QStringLiteral("&Copie"), g_copier);
+  case_planete_ = case_a_cocher("c_e_p", QStringLiteral("Planète"), true, g_copier);
+  case_date_heure_ = case_a_cocher("c_e_dt", QStringLiteral("Date et heure"), true, g_copier);
+  case_lieu_ = case_a_cocher("c_e_s", QStringLiteral("Lieu"), true, g_copier);
+  case_coordonnees_ = case_a_cocher("c_e_coor", QStringLiteral("Coordonnées"), true, g_copier);
+  case_divers_ = case_a_cocher("c_e_div", QStringLiteral("Divers"), true, g_copier);
+  case_elements_ = case_a_cocher("c_e_e", QStringLiteral("Eléments orb."), true, g_copier);
+  bouton_copie_ = bouton("copy_eph", QStringLiteral("&Copie"), g_copier);
   {
     auto* grille = new QGridLayout(g_copier);
     grille->setVerticalSpacing(2);
-    QCheckBox* const ordre[] = {c_e_p_, c_e_dt_, c_e_s_, c_e_coor_, c_e_div_, c_e_e_};
+    QCheckBox* const ordre[] = {case_planete_,     case_date_heure_, case_lieu_,
+                                case_coordonnees_, case_divers_,     case_elements_};
     for (int i = 0; i < 6; ++i) grille->addWidget(ordre[i], i % 3, i / 3);
-    grille->addWidget(copy_eph_, 3, 0, 1, 2, Qt::AlignHCenter);
+    grille->addWidget(bouton_copie_, 3, 0, 1, 2, Qt::AlignHCenter);
   }
 
   // ---- The result groups -------------------------------------------------------------
@@ -131,18 +132,18 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
       etiquettes_.emplace_back(v, l.texte);
     }
   };
-  gr_el_or_ = groupe("gr_el_or", QStringLiteral("Éléments orbitaux de la planète"), this);
-  remplir_groupe(gr_el_or_, lignes_elements);
+  groupe_elements_ = groupe("gr_el_or", QStringLiteral("Éléments orbitaux de la planète"), this);
+  remplir_groupe(groupe_elements_, lignes_elements);
   auto* g_coordonnees = groupe("gr_coordonnees", QStringLiteral("Coordonnées de la planète"), this);
   remplir_groupe(g_coordonnees, lignes_coordonnees);
   auto* g_divers = groupe("gr_divers", QStringLiteral("Données Diverses"), this);
   remplir_groupe(g_divers, lignes_diverses);
 
   auto* g_apparence = groupe("gr_apparence", QStringLiteral("Apparence"), this);
-  pb_plan_ = cadre_image("pb_plan", dessin::cote_phase, dessin::cote_phase, g_apparence);
+  image_phase_ = cadre_image("pb_plan", dessin::cote_phase, dessin::cote_phase, g_apparence);
   {
     auto* v = new QVBoxLayout(g_apparence);
-    v->addWidget(pb_plan_, 0, Qt::AlignCenter);
+    v->addWidget(image_phase_, 0, Qt::AlignCenter);
   }
 
   // ---- Layout --------------------------------------------------------------------------
@@ -154,7 +155,7 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
     haut->addStretch(1);
 
     auto* gauche = new QVBoxLayout;
-    gauche->addWidget(gr_el_or_);
+    gauche->addWidget(groupe_elements_);
     gauche->addWidget(g_coordonnees);
     gauche->addStretch(1);
     auto* droite = new QVBoxLayout;
@@ -172,17 +173,17 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
 
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
-    connect(s, &EditionSpin::clic, this, &PageEphemerides::up_jourClick);
-  connect(date_.jour(), &EditionSpin::quitte, this, &PageEphemerides::e_jourExit);
-  connect(date_.an(), &EditionSpin::quitte, this, &PageEphemerides::anequiExit);
-  connect(planetes_, &QButtonGroup::idClicked, this, &PageEphemerides::planetesClick);
-  connect(b_ephemeride_, &QPushButton::clicked, this, &PageEphemerides::b_ephemerideClick);
-  connect(nowephe_, &QPushButton::clicked, this, &PageEphemerides::nowepheClick);
-  connect(copy_eph_, &QPushButton::clicked, this, &PageEphemerides::copy_ephClick);
+    connect(s, &EditionSpin::clic, this, &PageEphemerides::pas_date);
+  connect(date_.jour(), &EditionSpin::quitte, this, &PageEphemerides::verifier_jour);
+  connect(date_.an(), &EditionSpin::quitte, this, &PageEphemerides::valider_annees);
+  connect(choix_planete_, &QButtonGroup::idClicked, this, &PageEphemerides::planete_choisie_changee);
+  connect(bouton_calcul_, &QPushButton::clicked, this, &PageEphemerides::calculer);
+  connect(bouton_maintenant_, &QPushButton::clicked, this, &PageEphemerides::maintenant);
+  connect(bouton_copie_, &QPushButton::clicked, this, &PageEphemerides::copier);
 }
 
 QWidget* PageEphemerides::bouton_calcul() const {
-  return b_ephemeride_;
+  return bouton_calcul_;
 }
 
 void PageEphemerides::poser_date_de_demarrage(const date_jma& date) {
@@ -190,17 +191,17 @@ void PageEphemerides::poser_date_de_demarrage(const date_jma& date) {
 }
 
 void PageEphemerides::poser_heure_de_demarrage(const QTime& heure) {
-  e_temps_->setTime(heure);
+  heure_->setTime(heure);
 }
 
 int PageEphemerides::planete_choisie() const {
-  return planetes_->checkedId();
+  return choix_planete_->checkedId();
 }
 
-void PageEphemerides::b_ephemerideClick() {
+void PageEphemerides::calculer() {
   entree_ephemerides e;
   e.p = planete_de_index(planete_choisie()).value_or(planete::venus);
-  e.instant = date_.instant_a_calculer(e_temps_);
+  e.instant = date_.instant_a_calculer(heure_);
   e.site = contexte_.site();
   e.separateur = QLocale().decimalPoint().toStdString();
   resultat_ = calcul_ephemerides(e);
@@ -210,46 +211,46 @@ void PageEphemerides::b_ephemerideClick() {
 
 void PageEphemerides::afficher() {
   const resultat_ephemerides& r = resultat_;
-  for (const auto& [etiquette, texte] : etiquettes_) etiquette->setText(QString::fromStdString(r.*texte));
-  gr_el_or_->setVisible(r.elements_visibles);
+  for (const auto& [etiquette, texte] : etiquettes_) etiquette->setText(QString::fromStdString(r.textes.*texte));
+  groupe_elements_->setVisible(r.elements_visibles);
   const QColor face = palette().color(QPalette::Window);
   image_ = r.image_vide ? dessin::image_vide(face)
                         : dessin::image_phase(r.pourcentage, QColor(r.couleur.r, r.couleur.g, r.couleur.b), face);
-  montrer_image(pb_plan_, image_);
+  montrer_image(image_phase_, image_);
 }
 
-void PageEphemerides::planetesClick() {
+void PageEphemerides::planete_choisie_changee() {
   // Pluto has no orbital elements to copy.
   const bool elements = planete_choisie() != static_cast<int>(planete::pluton);
-  c_e_e_->setEnabled(elements);
-  c_e_e_->setChecked(elements);
-  b_ephemerideClick();
+  case_elements_->setEnabled(elements);
+  case_elements_->setChecked(elements);
+  calculer();
 }
 
-void PageEphemerides::nowepheClick() {
-  maintenant(e_temps_);
+void PageEphemerides::maintenant() {
+  Page::maintenant(heure_);
 }
 
-void PageEphemerides::up_jourClick(sens_pas sens) {
+void PageEphemerides::pas_date(sens_pas sens) {
   date_.normaliser(sens);
-  b_ephemerideClick();
+  calculer();
 }
 
-void PageEphemerides::e_jourExit() {
+void PageEphemerides::verifier_jour() {
   date_.verifier_jour(contexte_.verifications());
 }
 
-void PageEphemerides::anequiExit() {
+void PageEphemerides::valider_annees() {
   contexte_.valider_annees();
 }
 
-void PageEphemerides::copy_ephClick() {
+void PageEphemerides::copier() {
   cases_ephemerides cases;
-  cases.c_e_p = c_e_p_->isChecked();
-  cases.c_e_dt = c_e_dt_->isChecked();
-  cases.c_e_s = c_e_s_->isChecked();
-  cases.c_e_coor = c_e_coor_->isChecked();
-  cases.c_e_e = c_e_e_->isChecked();
+  cases.planete = case_planete_->isChecked();
+  cases.date_heure = case_date_heure_->isChecked();
+  cases.lieu = case_lieu_->isChecked();
+  cases.coordonnees = case_coordonnees_->isChecked();
+  cases.elements = case_elements_->isChecked();
   // The date and site of the values shown; before any computation, the fields.
   instant_saisi instant;
   champs_site site = contexte_.site_affiche();
@@ -258,7 +259,7 @@ void PageEphemerides::copy_ephClick() {
     site = calcule_->site;
   } else {
     instant.date = date_.date();
-    const QTime h = e_temps_->time();
+    const QTime h = heure_->time();
     instant.heure = h.hour();
     instant.minute = h.minute();
     instant.seconde = h.second();

@@ -28,8 +28,6 @@ class PageEphemerides : public Page {
  public:
   explicit PageEphemerides(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { b_ephemerideClick(); }
-  void copier() override { copy_ephClick(); }
   // Rising, transit and setting are the site's.
   void site_change() override { calculer(); }
   QWidget* bouton_calcul() const override;
@@ -44,34 +42,34 @@ class PageEphemerides : public Page {
   const QImage& image_plan() const { return image_; }
 
  public slots:
-  void b_ephemerideClick();
-  void planetesClick();
-  void nowepheClick();
-  void up_jourClick(almanax::sens_pas sens);
-  void e_jourExit();
-  void anequiExit();
-  void copy_ephClick();
+  void calculer() override;
+  void planete_choisie_changee();
+  void maintenant();
+  void pas_date(almanax::sens_pas sens);
+  void verifier_jour();
+  void valider_annees();
+  void copier() override;
 
  private:
   void afficher();
 
   ChampsDate date_;
-  QTimeEdit* e_temps_ = nullptr;
-  QButtonGroup* planetes_ = nullptr;
-  QPushButton* b_ephemeride_ = nullptr;
-  QPushButton* nowephe_ = nullptr;
-  QGroupBox* gr_el_or_ = nullptr;
-  QLabel* pb_plan_ = nullptr;
-  QCheckBox* c_e_s_ = nullptr;
-  QCheckBox* c_e_coor_ = nullptr;
-  QCheckBox* c_e_div_ = nullptr;
-  QCheckBox* c_e_e_ = nullptr;
-  QCheckBox* c_e_dt_ = nullptr;
-  QCheckBox* c_e_p_ = nullptr;
-  QPushButton* copy_eph_ = nullptr;
+  QTimeEdit* heure_ = nullptr;
+  QButtonGroup* choix_planete_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  QPushButton* bouton_maintenant_ = nullptr;
+  QGroupBox* groupe_elements_ = nullptr;
+  QLabel* image_phase_ = nullptr;
+  QCheckBox* case_lieu_ = nullptr;
+  QCheckBox* case_coordonnees_ = nullptr;
+  QCheckBox* case_divers_ = nullptr;
+  QCheckBox* case_elements_ = nullptr;
+  QCheckBox* case_date_heure_ = nullptr;
+  QCheckBox* case_planete_ = nullptr;
+  QPushButton* bouton_copie_ = nullptr;
 
   // Each value label with the text of the result it shows.
-  std::vector<std::pair<QLabel*, std::string resultat_ephemerides::*>> etiquettes_;
+  std::vector<std::pair<QLabel*, std::string textes_ephemerides::*>> etiquettes_;
 
   resultat_ephemerides resultat_;
   // What the report's date and site blocks describe: the inputs of the values shown.

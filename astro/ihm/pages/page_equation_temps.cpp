@@ -19,63 +19,64 @@ PageEquationTemps::PageEquationTemps(Contexte& contexte, QWidget* parent)
            QStringLiteral("06-equation-du-temps"), parent),
       date_({"equa_jour", "up_equa_jour", "equa_mois", "up_equa_mois", "equa_an", "up_equa_an"}, {13, 10, 1992}, true,
             this) {
-  equa_ = cadre_image("equa", equa_largeur, equa_hauteur, this);
-  equa_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  bt_equa_time_ = bouton("bt_equa_time", QStringLiteral("&OK"), this);
-  l_equa_ = new QLabel(this);
-  l_equa_->setObjectName(QStringLiteral("l_equa"));
-  l_equa_->setAlignment(Qt::AlignCenter);
-  l_equa_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  save_tmps_ = bouton("save_tmps", QStringLiteral("Sauvegarder"), this);
+  cadre_courbe_ = cadre_image("equa", largeur_courbe_equation, hauteur_courbe_equation, this);
+  cadre_courbe_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  bouton_calcul_ = bouton("bt_equa_time", QStringLiteral("&OK"), this);
+  valeur_du_jour_ = new QLabel(this);
+  valeur_du_jour_->setObjectName(QStringLiteral("l_equa"));
+  valeur_du_jour_->setAlignment(Qt::AlignCenter);
+  valeur_du_jour_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  bouton_enregistrer_ = bouton("save_tmps", QStringLiteral("Sauvegarder"), this);
 
   {
     auto* saisie = new QGridLayout;
     date_.disposer(saisie, 0, nullptr);
     auto* droite = new QVBoxLayout;
     droite->addLayout(saisie);
-    droite->addWidget(bt_equa_time_, 0, Qt::AlignHCenter);
+    droite->addWidget(bouton_calcul_, 0, Qt::AlignHCenter);
     droite->addSpacing(12);
-    droite->addWidget(l_equa_);
+    droite->addWidget(valeur_du_jour_);
     droite->addSpacing(12);
-    droite->addWidget(save_tmps_, 0, Qt::AlignHCenter);
+    droite->addWidget(bouton_enregistrer_, 0, Qt::AlignHCenter);
     droite->addStretch(1);
     auto* page = new QHBoxLayout(this);
-    page->addWidget(equa_, 0, Qt::AlignTop);
+    page->addWidget(cadre_courbe_, 0, Qt::AlignTop);
     page->addSpacing(16);
     page->addLayout(droite);
     page->addStretch(1);
   }
 
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
-    connect(s, &EditionSpin::clic, this, &PageEquationTemps::up_equa_moisClick);
-  connect(date_.jour(), &EditionSpin::texteChange, this, &PageEquationTemps::equa_jourChange);
-  connect(date_.an(), &EditionSpin::quitte, this, &PageEquationTemps::anequiExit);
-  connect(bt_equa_time_, &QPushButton::clicked, this, &PageEquationTemps::bt_equa_timeClick);
-  connect(save_tmps_, &QPushButton::clicked, this, &PageEquationTemps::save_tmpsClick);
+    connect(s, &EditionSpin::clic, this, &PageEquationTemps::pas_date);
+  connect(date_.jour(), &EditionSpin::texteChange, this, &PageEquationTemps::jour_change);
+  connect(date_.an(), &EditionSpin::quitte, this, &PageEquationTemps::valider_annees);
+  connect(bouton_calcul_, &QPushButton::clicked, this, &PageEquationTemps::calculer);
+  connect(bouton_enregistrer_, &QPushButton::clicked, this, &PageEquationTemps::enregistrer_image);
 }
 
 QWidget* PageEquationTemps::bouton_calcul() const {
-  return bt_equa_time_;
+  return bouton_calcul_;
 }
 
 void PageEquationTemps::poser_date_de_demarrage(const date_jma& date) {
   date_.poser(date);
 }
 
-void PageEquationTemps::bt_equa_timeClick() {
+void PageEquationTemps::calculer() {
   const date_jma date = date_.date_a_calculer();
-  image_ = dessin::image_equation_du_temps(trace_equation_du_temps(date.annee, equa_largeur, equa_hauteur));
-  montrer_image(equa_, image_);
+  image_ = dessin::image_equation_du_temps(
+      trace_equation_du_temps(date.annee, largeur_courbe_equation, hauteur_courbe_equation));
+  montrer_image(cadre_courbe_, image_);
   jour_ = equation_du_temps_du_jour(date);
-  l_equa_->setText(QString::fromStdString(jour_.l_equa));
+  valeur_du_jour_->setText(QString::fromStdString(jour_.texte));
 }
 
-void PageEquationTemps::up_equa_moisClick(sens_pas sens) {
+void PageEquationTemps::pas_date(sens_pas sens) {
   // The date moves; the curve waits for "OK".
   date_.normaliser(sens);
 }
 
-void PageEquationTemps::equa_jourChange() {
+void PageEquationTemps::jour_change() {
   // Only what the user types: the arrows' own steps past the month's end must reach
   // the date step intact, which carries them into the next month.
   if (!date_.jour()->modifie()) return;
@@ -89,11 +90,11 @@ void PageEquationTemps::equa_jourChange() {
   if (borne != jour) date_.jour()->setPosition(borne);
 }
 
-void PageEquationTemps::anequiExit() {
+void PageEquationTemps::valider_annees() {
   contexte_.valider_annees();
 }
 
-void PageEquationTemps::save_tmpsClick() {
+void PageEquationTemps::enregistrer_image() {
   sauver_image(contexte_.dialogues(), contexte_.messages(), this, image_, QStringLiteral("Équation du temps"));
 }
 

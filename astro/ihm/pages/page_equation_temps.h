@@ -19,7 +19,6 @@ class PageEquationTemps : public Page {
  public:
   explicit PageEquationTemps(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { bt_equa_timeClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
@@ -29,18 +28,18 @@ class PageEquationTemps : public Page {
   const equation_du_jour& resultat() const { return jour_; }
 
  public slots:
-  void bt_equa_timeClick();
-  void up_equa_moisClick(almanax::sens_pas sens);
-  void equa_jourChange();
-  void anequiExit();
-  void save_tmpsClick();
+  void calculer() override;
+  void pas_date(almanax::sens_pas sens);
+  void jour_change();
+  void valider_annees();
+  void enregistrer_image();
 
  private:
   ChampsDate date_;
-  QLabel* equa_ = nullptr;
-  QPushButton* bt_equa_time_ = nullptr;
-  QLabel* l_equa_ = nullptr;
-  QPushButton* save_tmps_ = nullptr;
+  QLabel* cadre_courbe_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  QLabel* valeur_du_jour_ = nullptr;
+  QPushButton* bouton_enregistrer_ = nullptr;
   QImage image_;
   equation_du_jour jour_;
 };

@@ -20,21 +20,19 @@ class PageImpression : public Page {
  public:
   explicit PageImpression(Contexte& contexte, QWidget* parent = nullptr);
 
-  void effacer() override { btcp_eraseClick(); }
-
   // Appends a report at the end of the area, as it stands (no separator added).
   void ajouter(const QString& rapport);
   // The whole text, with its CR LF line ends and tabs.
   const QString& texte() const { return texte_; }
 
  public slots:
-  void btcp_eraseClick();
-  void bt_imprimClick();
+  void effacer() override;
+  void imprimer();
 
  private:
-  QPlainTextEdit* recp_ = nullptr;
-  QPushButton* btcp_erase_ = nullptr;
-  QPushButton* bt_imprim_ = nullptr;
+  QPlainTextEdit* boite_ = nullptr;
+  QPushButton* bouton_effacer_ = nullptr;
+  QPushButton* bouton_imprimer_ = nullptr;
   // The widget keeps paragraphs, not line ends: the text itself is held here.
   QString texte_;
   qreal libelles_ = 0;  // the widest label shown, text units

@@ -20,43 +20,43 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
     : Page(contexte, QStringLiteral("peri_apog"), QStringLiteral("Péri. et Apogée"),
            QStringLiteral("04-perigee-apogee"), parent) {
   annees_ = new AnneesRecherche({"p_a_an", "up_ap_an", "p_a_an2", "up_ap_an2"}, 1992, 1993, false, this);
-  bt_ap_ = bouton("bt_ap", QStringLiteral("&OK"), this);
-  cplune_ = case_a_cocher("cplune", QStringLiteral("Périgée"), true, this);
-  calune_ = case_a_cocher("calune", QStringLiteral("Apogée"), true, this);
+  bouton_recherche_ = bouton("bt_ap", QStringLiteral("&OK"), this);
+  case_perigees_ = case_a_cocher("cplune", QStringLiteral("Périgée"), true, this);
+  case_apogees_ = case_a_cocher("calune", QStringLiteral("Apogée"), true, this);
   modele_ = new ModeleListe({{QStringLiteral("Phase"), 60, false, QStringLiteral("Périgée")},
                              {QStringLiteral("Date"), 110, false, QStringLiteral("30 Septembre -0000")},
                              {QStringLiteral("Heure"), 90, true, QStringLiteral("00 h 00 m 00 s")},
                              {QStringLiteral("Parallaxe"), 80, true, QStringLiteral("0° 00' 00\"")},
                              {QStringLiteral("Distance"), 85, false, QStringLiteral("000000 km")}},
                             this);
-  lvpa_ = vue_liste("lvpa", modele_, this);
+  liste_ = vue_liste("lvpa", modele_, this);
   auto* efface = bouton("BitBtn2", QStringLiteral("&Efface"), this);
   auto* copie = bouton("copy_pa", QStringLiteral("&Copie"), this);
-  recherche_ = new RechercheFond(this, bt_ap_);
+  recherche_ = new RechercheFond(this, bouton_recherche_);
 
   disposition_recherche d;
   d.annees = annees_;
-  d.choix = {cplune_, calune_};
-  d.resultats = lvpa_;
+  d.choix = {case_perigees_, case_apogees_};
+  d.resultats = liste_;
   d.efface = efface;
   d.copie = copie;
   recherche_->disposer(d);
 
   for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
-    connect(e, &EditionSpin::clic, this, &PagePerigeeApogee::up_ap_anClick);
-    connect(e, &EditionSpin::quitte, this, &PagePerigeeApogee::anequiExit);
+    connect(e, &EditionSpin::clic, this, &PagePerigeeApogee::verifier_ordre_annees);
+    connect(e, &EditionSpin::quitte, this, &PagePerigeeApogee::valider_annees);
   }
   // A search whose inputs change is no longer the one asked for.
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
-  connect(cplune_, &QCheckBox::toggled, recherche_, &RechercheFond::annuler);
-  connect(calune_, &QCheckBox::toggled, recherche_, &RechercheFond::annuler);
-  connect(bt_ap_, &QPushButton::clicked, this, &PagePerigeeApogee::bt_apClick);
-  connect(efface, &QPushButton::clicked, this, &PagePerigeeApogee::BitBtn2Click);
-  connect(copie, &QPushButton::clicked, this, &PagePerigeeApogee::copy_paClick);
+  connect(case_perigees_, &QCheckBox::toggled, recherche_, &RechercheFond::annuler);
+  connect(case_apogees_, &QCheckBox::toggled, recherche_, &RechercheFond::annuler);
+  connect(bouton_recherche_, &QPushButton::clicked, this, &PagePerigeeApogee::lancer_recherche);
+  connect(efface, &QPushButton::clicked, this, &PagePerigeeApogee::effacer);
+  connect(copie, &QPushButton::clicked, this, &PagePerigeeApogee::copier);
 }
 
 QWidget* PagePerigeeApogee::bouton_calcul() const {
-  return bt_ap_;
+  return bouton_recherche_;
 }
 
 void PagePerigeeApogee::poser_date_de_demarrage(const date_jma& date) {
@@ -68,7 +68,7 @@ void PagePerigeeApogee::chercher(bool synchrone) {
   const long long premiere = annees_->premiere(), derniere = annees_->derniere();
   // The last year is moved past the first; the search takes the years as read.
   if (premiere >= derniere) annees_->fin()->setPosition(static_cast<int>(premiere + 1));
-  const bool perigees = cplune_->isChecked(), apogees = calune_->isChecked();
+  const bool perigees = case_perigees_->isChecked(), apogees = case_apogees_->isChecked();
   if (!perigees && !apogees) {
     contexte_.messages().information(QStringLiteral("Cochez « Périgée », « Apogée » ou les deux."),
                                      QStringLiteral("Rien à rechercher"));
@@ -86,27 +86,27 @@ void PagePerigeeApogee::chercher(bool synchrone) {
     return lignes;
   };
   const std::function<void(lignes_compactes &&)> fin = [this](lignes_compactes&& l) {
-    montrer_ligne(lvpa_, modele_->ajouter(std::move(l)));
+    montrer_ligne(liste_, modele_->ajouter(std::move(l)));
   };
   recherche_->lancer(travail, fin, synchrone);
 }
 
-void PagePerigeeApogee::BitBtn2Click() {
+void PagePerigeeApogee::effacer() {
   // A search under way was asked for a list that is no longer there.
   recherche_->annuler();
   modele_->vider();
 }
 
-void PagePerigeeApogee::copy_paClick() {
+void PagePerigeeApogee::copier() {
   const std::string rapport = copie_perigees(modele_->lignes());
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
 }
 
-void PagePerigeeApogee::up_ap_anClick() {
+void PagePerigeeApogee::verifier_ordre_annees() {
   annees_->verifier_ordre(contexte_.messages());
 }
 
-void PagePerigeeApogee::anequiExit() {
+void PagePerigeeApogee::valider_annees() {
   contexte_.valider_annees();
 }
 

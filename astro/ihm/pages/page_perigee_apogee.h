@@ -23,8 +23,6 @@ class PagePerigeeApogee : public Page {
 
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }
-  void copier() override { copy_paClick(); }
-  void effacer() override { BitBtn2Click(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
 
@@ -33,20 +31,20 @@ class PagePerigeeApogee : public Page {
 
  public slots:
   // "&OK": the search, off the window's thread.
-  void bt_apClick() { chercher(false); }
-  void BitBtn2Click();
-  void copy_paClick();
-  void up_ap_anClick();
-  void anequiExit();
+  void lancer_recherche() { chercher(false); }
+  void effacer() override;
+  void copier() override;
+  void verifier_ordre_annees();
+  void valider_annees();
 
  private:
   void chercher(bool synchrone);
 
   AnneesRecherche* annees_ = nullptr;
-  QCheckBox* cplune_ = nullptr;
-  QCheckBox* calune_ = nullptr;
-  QPushButton* bt_ap_ = nullptr;
-  QTreeView* lvpa_ = nullptr;
+  QCheckBox* case_perigees_ = nullptr;
+  QCheckBox* case_apogees_ = nullptr;
+  QPushButton* bouton_recherche_ = nullptr;
+  QTreeView* liste_ = nullptr;
   ModeleListe* modele_ = nullptr;
   RechercheFond* recherche_ = nullptr;
 };

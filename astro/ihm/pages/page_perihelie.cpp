@@ -47,12 +47,12 @@ PageRecherchePlanetes::description description_perihelies() {
 PagePerihelie::PagePerihelie(Contexte& contexte, QWidget* parent)
     : PageRecherchePlanetes(contexte, description_perihelies(), parent) {
   for (EditionSpin* e : {annees()->debut(), annees()->fin()}) {
-    connect(e, &EditionSpin::clic, this, &PagePerihelie::up_an_helieClick);
-    connect(e, &EditionSpin::quitte, this, &PagePerihelie::anequiExit);
+    connect(e, &EditionSpin::clic, this, &PagePerihelie::verifier_ordre_annees);
+    connect(e, &EditionSpin::quitte, this, &PagePerihelie::valider_annees);
   }
-  connect(ok(), &QPushButton::clicked, this, &PagePerihelie::bt_perihelieClick);
-  connect(efface(), &QPushButton::clicked, this, &PagePerihelie::bt_erase_perihelieClick);
-  connect(copie_bouton(), &QPushButton::clicked, this, &PagePerihelie::copy_paplClick);
+  connect(ok(), &QPushButton::clicked, this, &PagePerihelie::lancer_recherche);
+  connect(efface(), &QPushButton::clicked, this, &PagePerihelie::effacer);
+  connect(copie_bouton(), &QPushButton::clicked, this, &PagePerihelie::copier);
 }
 
 std::vector<annee_a_valider> PagePerihelie::annees_a_valider() const {

@@ -18,16 +18,14 @@ class PagePerihelie : public PageRecherchePlanetes {
 
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }
-  void copier() override { copy_paplClick(); }
-  void effacer() override { bt_erase_perihelieClick(); }
 
  public slots:
   // "&OK": the search, off the window's thread.
-  void bt_perihelieClick() { chercher(false); }
-  void bt_erase_perihelieClick() { vider(); }
-  void copy_paplClick() { copier_liste(); }
-  void up_an_helieClick() { verifier_ordre(); }
-  void anequiExit() { sortir_annee(); }
+  void lancer_recherche() { chercher(false); }
+  void effacer() override { vider(); }
+  void copier() override { copier_liste(); }
+  void verifier_ordre_annees() { verifier_ordre(); }
+  void valider_annees() { sortir_annee(); }
 };
 
 }  // namespace almanax::ihm

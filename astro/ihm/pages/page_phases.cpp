@@ -90,25 +90,25 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
     : Page(contexte, QStringLiteral("phases_lune"), QStringLiteral("Phases de la Lune"),
            QStringLiteral("03-phases-lune"), parent) {
   // ---- Starting month and year, "&OK" ----------------------------------------------
-  mois_dep_ = new EditionSpin(QStringLiteral("mois_dep"), QStringLiteral("up_mois_phase"), 1, 12, this);
-  mois_dep_->setBoucle(true);
-  mois_dep_->setPosition(10);
-  FiltreTouches::installer(mois_dep_, filtre::chiffres);
-  an_dep_ = new EditionSpin(QStringLiteral("an_dep"), QStringLiteral("up_an_phase"), -4713, 9999, this);
-  an_dep_->setBoucle(true);
-  an_dep_->setPosition(1997);
-  FiltreTouches::installer(an_dep_, filtre::annee);
-  expliquer_annee(an_dep_, numerotation_annees::astronomique);
-  bt_phase_ = bouton("bt_phase", QStringLiteral("&OK"), this);
+  mois_depart_ = new EditionSpin(QStringLiteral("mois_dep"), QStringLiteral("up_mois_phase"), 1, 12, this);
+  mois_depart_->setBoucle(true);
+  mois_depart_->setPosition(10);
+  FiltreTouches::installer(mois_depart_, filtre::chiffres);
+  annee_depart_ = new EditionSpin(QStringLiteral("an_dep"), QStringLiteral("up_an_phase"), -4713, 9999, this);
+  annee_depart_->setBoucle(true);
+  annee_depart_->setPosition(1997);
+  FiltreTouches::installer(annee_depart_, filtre::annee);
+  expliquer_annee(annee_depart_, numerotation_annees::astronomique);
+  bouton_calcul_ = bouton("bt_phase", QStringLiteral("&OK"), this);
   auto* saisie = new QHBoxLayout;
   for (const auto& [legende, champ] :
-       {std::pair{QStringLiteral("Mois"), mois_dep_}, {QStringLiteral("Année"), an_dep_}}) {
+       {std::pair{QStringLiteral("Mois"), mois_depart_}, {QStringLiteral("Année"), annee_depart_}}) {
     auto* l = new QLabel(legende, this);
     l->setBuddy(champ);
     saisie->addWidget(l);
     saisie->addWidget(champ);
   }
-  saisie->addWidget(bt_phase_);
+  saisie->addWidget(bouton_calcul_);
 
   // ---- "Copier" ----------------------------------------------------------------------
   auto* g_copier = groupe("copier_pl", QStringLiteral("Copier"), this);
@@ -117,26 +117,26 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
     grille->setVerticalSpacing(2);
     for (int i = 0; i < 6; ++i) {
       const QByteArray nom = QStringLiteral("cbm%1").arg(i + 1).toLatin1();
-      cbm_[static_cast<std::size_t>(i)] =
+      cases_mois_[static_cast<std::size_t>(i)] =
           case_a_cocher(nom.constData(), QStringLiteral("Mois %1").arg(i + 1), true, g_copier);
-      grille->addWidget(cbm_[static_cast<std::size_t>(i)], i / 3, i % 3);
+      grille->addWidget(cases_mois_[static_cast<std::size_t>(i)], i / 3, i % 3);
     }
     // Built after the boxes it stands right of: Tab reaches it after them.
-    copy_pl_ = bouton("copy_pl", QStringLiteral("&Copie"), g_copier);
-    grille->addWidget(copy_pl_, 0, 3, 2, 1, Qt::AlignVCenter);
+    bouton_copie_ = bouton("copy_pl", QStringLiteral("&Copie"), g_copier);
+    grille->addWidget(bouton_copie_, 0, 3, 2, 1, Qt::AlignVCenter);
   }
 
   // ---- The six months, three rows of two ---------------------------------------------
-  im_lune_ = dessiner_images();
+  images_phases_ = dessiner_images();
   auto* listes = new QGridLayout;
   listes->setVerticalSpacing(2);
   for (int i = 0; i < 6; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    lt_lune_[k] = liste_mois(i + 1, this);
+    listes_[k] = liste_mois(i + 1, this);
     titres_[k] = new QLabel(this);
     titres_[k]->setObjectName(QStringLiteral("titre_lune%1").arg(i + 1));
     listes->addWidget(titres_[k], 2 * (i / 2), i % 2);
-    listes->addWidget(lt_lune_[k], 2 * (i / 2) + 1, i % 2);
+    listes->addWidget(listes_[k], 2 * (i / 2) + 1, i % 2);
     listes->setRowStretch(2 * (i / 2) + 1, 1);
   }
 
@@ -153,36 +153,36 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   }
 
   // ---- Handlers ------------------------------------------------------------------------
-  for (EditionSpin* s : {mois_dep_, an_dep_}) connect(s, &EditionSpin::clic, this, &PagePhases::up_an_phaseClick);
-  connect(an_dep_, &EditionSpin::quitte, this, &PagePhases::anequiExit);
-  connect(bt_phase_, &QPushButton::clicked, this, &PagePhases::bt_phaseClick);
-  connect(copy_pl_, &QPushButton::clicked, this, &PagePhases::copy_plClick);
+  for (EditionSpin* s : {mois_depart_, annee_depart_}) connect(s, &EditionSpin::clic, this, &PagePhases::date_changee);
+  connect(annee_depart_, &EditionSpin::quitte, this, &PagePhases::valider_annees);
+  connect(bouton_calcul_, &QPushButton::clicked, this, &PagePhases::calculer);
+  connect(bouton_copie_, &QPushButton::clicked, this, &PagePhases::copier);
 }
 
 QWidget* PagePhases::bouton_calcul() const {
-  return bt_phase_;
+  return bouton_calcul_;
 }
 
 void PagePhases::poser_date_de_demarrage(const date_jma& date) {
-  mois_dep_->setPosition(date.mois);
-  an_dep_->setPosition(date.annee);
+  mois_depart_->setPosition(date.mois);
+  annee_depart_->setPosition(date.annee);
 }
 
-void PagePhases::bt_phaseClick() {
+void PagePhases::calculer() {
   // A typed month or year beyond the bounds is computed at the bound: show it.
-  for (EditionSpin* s : {mois_dep_, an_dep_})
+  for (EditionSpin* s : {mois_depart_, annee_depart_})
     if (s->edition()->text() != QString::number(s->position())) s->setPosition(s->position());
-  resultat_ = phases_de_la_lune(mois_dep_->position(), an_dep_->position());
+  resultat_ = phases_de_la_lune(mois_depart_->position(), annee_depart_->position());
   for (std::size_t p = 0; p < 6; ++p) {
     const liste_phases& l = resultat_.listes[p];
     titres_[p]->setText(QString::fromStdString(nom_du_mois(l.mois)) + QLatin1Char(' ') + QString::number(l.annee));
-    QTreeWidget* liste = lt_lune_[p];
+    QTreeWidget* liste = listes_[p];
     liste->clear();
     QList<QTreeWidgetItem*> lignes;
     for (const phase_trouvee& t : l.phases) {
       auto* ligne = new QTreeWidgetItem;
       ligne->setText(0, QString::fromStdString(t.ligne.libelle));
-      ligne->setIcon(0, QIcon(QPixmap::fromImage(im_lune_[static_cast<std::size_t>(t.image)])));
+      ligne->setIcon(0, QIcon(QPixmap::fromImage(images_phases_[static_cast<std::size_t>(t.image)])));
       for (int c = 1; c <= 2; ++c) {
         ligne->setText(c, QString::fromStdString(t.ligne.colonnes[static_cast<std::size_t>(c - 1)]));
         ligne->setTextAlignment(c, Qt::AlignCenter);
@@ -193,19 +193,19 @@ void PagePhases::bt_phaseClick() {
   }
 }
 
-void PagePhases::up_an_phaseClick() {
-  bt_phase_->click();
+void PagePhases::date_changee() {
+  bouton_calcul_->click();
 }
 
-void PagePhases::anequiExit() {
+void PagePhases::valider_annees() {
   contexte_.valider_annees();
 }
 
-void PagePhases::copy_plClick() {
+void PagePhases::copier() {
   std::array<bool, 6> coches{};
   bool des_lignes = false;
   for (std::size_t p = 0; p < 6; ++p) {
-    coches[p] = cbm_[p]->isChecked();
+    coches[p] = cases_mois_[p]->isChecked();
     if (coches[p] && !resultat_.listes[p].phases.empty()) des_lignes = true;
   }
   // Like every list report: nothing at all, not even the title, without a row to copy.

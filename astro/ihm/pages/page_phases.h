@@ -29,8 +29,6 @@ class PagePhases : public Page {
  public:
   explicit PagePhases(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { bt_phaseClick(); }
-  void copier() override { copy_plClick(); }
   QWidget* bouton_calcul() const override;
   // The month and year of the start-up date.
   void poser_date_de_demarrage(const date_jma& date) override;
@@ -38,23 +36,23 @@ class PagePhases : public Page {
 
   const resultat_phases& resultat() const { return resultat_; }
   // The pictures of the rows, by phase: new moon, first quarter, full moon, last quarter.
-  const std::array<QImage, 4>& images_lune() const { return im_lune_; }
+  const std::array<QImage, 4>& images_lune() const { return images_phases_; }
 
  public slots:
-  void bt_phaseClick();
-  void up_an_phaseClick();
-  void anequiExit();
-  void copy_plClick();
+  void calculer() override;
+  void date_changee();
+  void valider_annees();
+  void copier() override;
 
  private:
-  EditionSpin* mois_dep_ = nullptr;
-  EditionSpin* an_dep_ = nullptr;
-  QPushButton* bt_phase_ = nullptr;
-  std::array<QTreeWidget*, 6> lt_lune_{};
+  EditionSpin* mois_depart_ = nullptr;
+  EditionSpin* annee_depart_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  std::array<QTreeWidget*, 6> listes_{};
   std::array<QLabel*, 6> titres_{};
-  std::array<QCheckBox*, 6> cbm_{};
-  QPushButton* copy_pl_ = nullptr;
-  std::array<QImage, 4> im_lune_;
+  std::array<QCheckBox*, 6> cases_mois_{};
+  QPushButton* bouton_copie_ = nullptr;
+  std::array<QImage, 4> images_phases_;
   resultat_phases resultat_;
 };
 

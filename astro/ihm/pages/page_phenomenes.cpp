@@ -46,12 +46,12 @@ PageRecherchePlanetes::description description_phenomenes() {
 PagePhenomenes::PagePhenomenes(Contexte& contexte, QWidget* parent)
     : PageRecherchePlanetes(contexte, description_phenomenes(), parent) {
   for (EditionSpin* e : {annees()->debut(), annees()->fin()}) {
-    connect(e, &EditionSpin::clic, this, &PagePhenomenes::up_an_pheClick);
-    connect(e, &EditionSpin::quitte, this, &PagePhenomenes::anequiExit);
+    connect(e, &EditionSpin::clic, this, &PagePhenomenes::verifier_ordre_annees);
+    connect(e, &EditionSpin::quitte, this, &PagePhenomenes::valider_annees);
   }
-  connect(ok(), &QPushButton::clicked, this, &PagePhenomenes::b_phenoClick);
-  connect(efface(), &QPushButton::clicked, this, &PagePhenomenes::phe_eraseClick);
-  connect(copie_bouton(), &QPushButton::clicked, this, &PagePhenomenes::copy_phplClick);
+  connect(ok(), &QPushButton::clicked, this, &PagePhenomenes::lancer_recherche);
+  connect(efface(), &QPushButton::clicked, this, &PagePhenomenes::effacer);
+  connect(copie_bouton(), &QPushButton::clicked, this, &PagePhenomenes::copier);
 }
 
 std::vector<annee_a_valider> PagePhenomenes::annees_a_valider() const {

@@ -17,16 +17,14 @@ class PagePhenomenes : public PageRecherchePlanetes {
 
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }
-  void copier() override { copy_phplClick(); }
-  void effacer() override { phe_eraseClick(); }
 
  public slots:
   // "&OK": the search, off the window's thread.
-  void b_phenoClick() { chercher(false); }
-  void phe_eraseClick() { vider(); }
-  void copy_phplClick() { copier_liste(); }
-  void up_an_pheClick() { verifier_ordre(); }
-  void anequiExit() { sortir_annee(); }
+  void lancer_recherche() { chercher(false); }
+  void effacer() override { vider(); }
+  void copier() override { copier_liste(); }
+  void verifier_ordre_annees() { verifier_ordre(); }
+  void valider_annees() { sortir_annee(); }
 };
 
 }  // namespace almanax::ihm

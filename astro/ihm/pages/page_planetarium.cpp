@@ -159,11 +159,11 @@ PagePlanetarium::PagePlanetarium(Contexte& contexte, const noms_planetarium& n, 
     gauche->addLayout(pas);
     gauche->addWidget(sauver_);
     gauche->addLayout(panneau_);
-    l_pluton_ = new QLabel(this);
-    l_pluton_->setObjectName(QStringLiteral("l_pluton"));
-    l_pluton_->setWordWrap(true);
-    l_pluton_->setVisible(false);
-    gauche->addWidget(l_pluton_);
+    avertissement_pluton_ = new QLabel(this);
+    avertissement_pluton_->setObjectName(QStringLiteral("l_pluton"));
+    avertissement_pluton_->setWordWrap(true);
+    avertissement_pluton_->setVisible(false);
+    gauche->addWidget(avertissement_pluton_);
     gauche->addStretch(1);
     auto* colonne = new QWidget(this);
     colonne->setLayout(gauche);
@@ -267,8 +267,8 @@ void PagePlanetarium::nom_en_couleur(QLabel* etiquette, const QColor& couleur) {
 }
 
 void PagePlanetarium::avertir_pluton(const std::string& texte, bool pluton_montre) {
-  l_pluton_->setText(QString::fromStdString(texte));
-  l_pluton_->setVisible(pluton_montre && !texte.empty());
+  avertissement_pluton_->setText(QString::fromStdString(texte));
+  avertissement_pluton_->setVisible(pluton_montre && !texte.empty());
 }
 
 void PagePlanetarium::pas_avant() {

@@ -120,7 +120,7 @@ class PagePlanetarium : public Page {
   QLabel* cadre_ = nullptr;
   // Where the page puts its information panel, under the controls.
   QVBoxLayout* panneau_ = nullptr;
-  QLabel* l_pluton_ = nullptr;
+  QLabel* avertissement_pluton_ = nullptr;
   Animation* animation_ = nullptr;
   QImage image_;
 

@@ -50,81 +50,81 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
   date_.mois()->setBoucle(true);
 
   auto* info = new QGridLayout;
-  lbnomg_ = new QLabel(QStringLiteral("Mars"), this);
-  lbnomg_->setObjectName(QStringLiteral("lbnomg"));
-  QFont gras = lbnomg_->font();
+  nom_corps_ = new QLabel(QStringLiteral("Mars"), this);
+  nom_corps_->setObjectName(QStringLiteral("lbnomg"));
+  QFont gras = nom_corps_->font();
   gras.setBold(true);
-  lbnomg_->setFont(gras);
-  nom_en_couleur(lbnomg_, QColor(255, 0, 0));
-  lbag_ = new QLabel(QStringLiteral("α"), this);
-  lbag_->setObjectName(QStringLiteral("lbag"));
-  lbdg_ = new QLabel(QStringLiteral("δ"), this);
-  lbdg_->setObjectName(QStringLiteral("lbdg"));
-  lalg_ = new QLabel(this);
-  lalg_->setObjectName(QStringLiteral("lalg"));
-  ldecg_ = new QLabel(this);
-  ldecg_->setObjectName(QStringLiteral("ldecg"));
-  lbjdg_ = new QLabel(this);
-  lbjdg_->setObjectName(QStringLiteral("lbjdg"));
-  lbjdg_->setWordWrap(true);
-  info->addWidget(lbnomg_, 0, 0, 1, 2);
-  info->addWidget(lbag_, 1, 0);
-  info->addWidget(lalg_, 1, 1, Qt::AlignRight);
-  info->addWidget(lbdg_, 2, 0);
-  info->addWidget(ldecg_, 2, 1, Qt::AlignRight);
-  info->addWidget(lbjdg_, 3, 0, 1, 2);
+  nom_corps_->setFont(gras);
+  nom_en_couleur(nom_corps_, QColor(255, 0, 0));
+  legende_alpha_ = new QLabel(QStringLiteral("α"), this);
+  legende_alpha_->setObjectName(QStringLiteral("lbag"));
+  legende_delta_ = new QLabel(QStringLiteral("δ"), this);
+  legende_delta_->setObjectName(QStringLiteral("lbdg"));
+  ascension_droite_ = new QLabel(this);
+  ascension_droite_->setObjectName(QStringLiteral("lalg"));
+  declinaison_ = new QLabel(this);
+  declinaison_->setObjectName(QStringLiteral("ldecg"));
+  jour_julien_ = new QLabel(this);
+  jour_julien_->setObjectName(QStringLiteral("lbjdg"));
+  jour_julien_->setWordWrap(true);
+  info->addWidget(nom_corps_, 0, 0, 1, 2);
+  info->addWidget(legende_alpha_, 1, 0);
+  info->addWidget(ascension_droite_, 1, 1, Qt::AlignRight);
+  info->addWidget(legende_delta_, 2, 0);
+  info->addWidget(declinaison_, 2, 1, Qt::AlignRight);
+  info->addWidget(jour_julien_, 3, 0, 1, 2);
   panneau_->addLayout(info);
 
-  connect(date_.mois(), &EditionSpin::clic, this, &PagePlanetariumGeo::uagClick);
-  connect(date_.an(), &EditionSpin::clic, this, &PagePlanetariumGeo::uagClick);
+  connect(date_.mois(), &EditionSpin::clic, this, &PagePlanetariumGeo::pas_date);
+  connect(date_.an(), &EditionSpin::clic, this, &PagePlanetariumGeo::pas_date);
 }
 
-void PagePlanetariumGeo::b_pgClick() {
+void PagePlanetariumGeo::dessiner() {
   resultat_ =
       calcul_geo(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
   const std::array<bool, nombre_corps_geo> montres = corps_montres_tableau<nombre_corps_geo>();
   montrer(dessin::image_geo(resultat_, montres, palette().color(QPalette::Button)));
   avertir_pluton(resultat_.avertissement_pluton, montres[static_cast<int>(corps_geo::pluton)]);
-  lbjdg_->setText(QString::fromStdString(resultat_.jour_julien));
+  jour_julien_->setText(QString::fromStdString(resultat_.jour_julien));
   afficher_panneau();
 }
 
 void PagePlanetariumGeo::afficher_panneau() {
-  lalg_->clear();
-  ldecg_->clear();
-  lbag_->setVisible(choisi_.has_value());
-  lbdg_->setVisible(choisi_.has_value());
+  ascension_droite_->clear();
+  declinaison_->clear();
+  legende_alpha_->setVisible(choisi_.has_value());
+  legende_delta_->setVisible(choisi_.has_value());
   if (!choisi_) {
-    lbnomg_->clear();
-    nom_en_couleur(lbnomg_, Qt::black);
+    nom_corps_->clear();
+    nom_en_couleur(nom_corps_, Qt::black);
     return;
   }
   const astre_geo& a = resultat_.astres[*choisi_];
-  lbnomg_->setText(QString::fromStdString(std::string(noms_corps_geo[*choisi_])));
-  nom_en_couleur(lbnomg_, dessin::couleur_qt(couleurs_geo[*choisi_]));
-  lalg_->setText(QString::fromStdString(a.texte_alpha));
-  ldecg_->setText(QString::fromStdString(a.texte_delta));
+  nom_corps_->setText(QString::fromStdString(std::string(noms_corps_geo[*choisi_])));
+  nom_en_couleur(nom_corps_, dessin::couleur_qt(couleurs_geo[*choisi_]));
+  ascension_droite_->setText(QString::fromStdString(a.texte_alpha));
+  declinaison_->setText(QString::fromStdString(a.texte_delta));
 }
 
-void PagePlanetariumGeo::p_geoMouseDown(QPoint p) {
+void PagePlanetariumGeo::cliquer(QPoint p) {
   choisi_ = dessin::corps_sous(image_, resultat_, corps_montres_tableau<nombre_corps_geo>(), p);
   afficher_panneau();
 }
 
-void PagePlanetariumGeo::uagClick(sens_pas sens) {
+void PagePlanetariumGeo::pas_date(sens_pas sens) {
   date_jma d = date_.date();
   if (d.annee == 0) d.annee = sens == sens_pas::arriere ? -1 : 1;
   d.jour = std::min(d.jour, jours_du_mois(d.mois, annee_astronomique(d.annee)));
   date_.poser(d);
   date_.normaliser(sens);
-  b_pgClick();
+  dessiner();
 }
 
 bool PagePlanetariumGeo::faire_pas(sens_pas sens) {
   const std::optional<instant_saisi> i = pas_geo(instant_des_champs(), static_cast<intervalle_geo>(intervalle()), sens);
   if (!i) return false;
   poser_instant(*i);
-  b_pgClick();
+  dessiner();
   return true;
 }
 

@@ -20,24 +20,22 @@ class PagePlanetariumGeo : public PagePlanetarium {
   std::optional<int> corps_choisi() const { return choisi_; }
 
  public slots:
-  void b_pgClick();
-  void uagClick(almanax::sens_pas sens);
-  void p_geoMouseDown(QPoint p);
+  void dessiner() override;
+  void pas_date(almanax::sens_pas sens);
+  void cliquer(QPoint p) override;
 
  protected:
-  void dessiner() override { b_pgClick(); }
   bool faire_pas(sens_pas sens) override;
-  void cliquer(QPoint p) override { p_geoMouseDown(p); }
 
  private:
   void afficher_panneau();
 
-  QLabel* lbnomg_ = nullptr;
-  QLabel* lbag_ = nullptr;
-  QLabel* lbdg_ = nullptr;
-  QLabel* lalg_ = nullptr;
-  QLabel* ldecg_ = nullptr;
-  QLabel* lbjdg_ = nullptr;
+  QLabel* nom_corps_ = nullptr;
+  QLabel* legende_alpha_ = nullptr;
+  QLabel* legende_delta_ = nullptr;
+  QLabel* ascension_droite_ = nullptr;
+  QLabel* declinaison_ = nullptr;
+  QLabel* jour_julien_ = nullptr;
   resultat_geo resultat_;
   std::optional<int> choisi_ = static_cast<int>(corps_geo::mars);
 };

@@ -41,35 +41,35 @@ const noms_planetarium noms_helio = {
 
 PagePlanetariumHelio::PagePlanetariumHelio(Contexte& contexte, QWidget* parent)
     : PagePlanetarium(contexte, noms_helio, parent) {
-  pinfoh_ = new QFrame(this);
-  pinfoh_->setObjectName(QStringLiteral("pinfoh"));
-  pinfoh_->setFrameShape(QFrame::StyledPanel);
-  lbnomh_ = new QLabel(pinfoh_);
-  lbnomh_->setObjectName(QStringLiteral("lbnomh"));
-  QFont gras = lbnomh_->font();
+  panneau_planete_ = new QFrame(this);
+  panneau_planete_->setObjectName(QStringLiteral("pinfoh"));
+  panneau_planete_->setFrameShape(QFrame::StyledPanel);
+  nom_planete_ = new QLabel(panneau_planete_);
+  nom_planete_->setObjectName(QStringLiteral("lbnomh"));
+  QFont gras = nom_planete_->font();
   gras.setBold(true);
-  lbnomh_->setFont(gras);
-  llh_ = new QLabel(pinfoh_);
-  llh_->setObjectName(QStringLiteral("llh"));
-  lrh_ = new QLabel(pinfoh_);
-  lrh_->setObjectName(QStringLiteral("lrh"));
-  auto* grille = new QGridLayout(pinfoh_);
+  nom_planete_->setFont(gras);
+  longitude_ = new QLabel(panneau_planete_);
+  longitude_->setObjectName(QStringLiteral("llh"));
+  rayon_ = new QLabel(panneau_planete_);
+  rayon_->setObjectName(QStringLiteral("lrh"));
+  auto* grille = new QGridLayout(panneau_planete_);
   grille->setVerticalSpacing(1);
-  grille->addWidget(lbnomh_, 0, 0);
-  grille->addWidget(new QLabel(QStringLiteral("Longitude"), pinfoh_), 1, 0);
-  grille->addWidget(llh_, 2, 0, Qt::AlignRight);
-  grille->addWidget(new QLabel(QStringLiteral("Dist. au Soleil"), pinfoh_), 3, 0);
-  grille->addWidget(lrh_, 4, 0, Qt::AlignRight);
-  pinfoh_->setVisible(false);
-  panneau_->addWidget(pinfoh_);
+  grille->addWidget(nom_planete_, 0, 0);
+  grille->addWidget(new QLabel(QStringLiteral("Longitude"), panneau_planete_), 1, 0);
+  grille->addWidget(longitude_, 2, 0, Qt::AlignRight);
+  grille->addWidget(new QLabel(QStringLiteral("Dist. au Soleil"), panneau_planete_), 3, 0);
+  grille->addWidget(rayon_, 4, 0, Qt::AlignRight);
+  panneau_planete_->setVisible(false);
+  panneau_->addWidget(panneau_planete_);
 
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
-    connect(s, &EditionSpin::clic, this, &PagePlanetariumHelio::up_an_helioClick);
-  connect(date_.jour(), &EditionSpin::quitte, this, &PagePlanetariumHelio::h_jourExit);
-  connect(date_.an(), &EditionSpin::quitte, this, &PagePlanetariumHelio::anequiExit);
+    connect(s, &EditionSpin::clic, this, &PagePlanetariumHelio::pas_date);
+  connect(date_.jour(), &EditionSpin::quitte, this, &PagePlanetariumHelio::verifier_jour);
+  connect(date_.an(), &EditionSpin::quitte, this, &PagePlanetariumHelio::valider_annees);
 }
 
-void PagePlanetariumHelio::b_helioClick() {
+void PagePlanetariumHelio::dessiner() {
   resultat_ =
       calcul_helio(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
   const std::array<bool, nombre_planetes> montrees = corps_montres_tableau<nombre_planetes>();
@@ -79,35 +79,35 @@ void PagePlanetariumHelio::b_helioClick() {
 }
 
 void PagePlanetariumHelio::afficher_panneau() {
-  llh_->clear();
-  lrh_->clear();
-  pinfoh_->setVisible(choisie_.has_value());
+  longitude_->clear();
+  rayon_->clear();
+  panneau_planete_->setVisible(choisie_.has_value());
   if (!choisie_) {
-    lbnomh_->clear();
+    nom_planete_->clear();
     return;
   }
   const planete_helio& p = resultat_.planetes[*choisie_];
-  lbnomh_->setText(QString::fromStdString(std::string(nom_planete(p.p))));
-  nom_en_couleur(lbnomh_, dessin::couleur_qt(couleurs_helio[*choisie_]));
-  llh_->setText(QString::fromStdString(p.texte_longitude));
-  lrh_->setText(QString::fromStdString(p.texte_rayon));
+  nom_planete_->setText(QString::fromStdString(std::string(nom_planete(p.p))));
+  nom_en_couleur(nom_planete_, dessin::couleur_qt(couleurs_helio[*choisie_]));
+  longitude_->setText(QString::fromStdString(p.texte_longitude));
+  rayon_->setText(QString::fromStdString(p.texte_rayon));
 }
 
-void PagePlanetariumHelio::pb_helioMouseDown(QPoint p) {
+void PagePlanetariumHelio::cliquer(QPoint p) {
   choisie_ = dessin::planete_sous(image_, resultat_, corps_montres_tableau<nombre_planetes>(), p);
   afficher_panneau();
 }
 
-void PagePlanetariumHelio::up_an_helioClick(sens_pas sens) {
+void PagePlanetariumHelio::pas_date(sens_pas sens) {
   date_.normaliser(sens);
-  b_helioClick();
+  dessiner();
 }
 
-void PagePlanetariumHelio::h_jourExit() {
+void PagePlanetariumHelio::verifier_jour() {
   date_.verifier_jour(contexte_.verifications());
 }
 
-void PagePlanetariumHelio::anequiExit() {
+void PagePlanetariumHelio::valider_annees() {
   contexte_.valider_annees();
 }
 
@@ -115,7 +115,7 @@ bool PagePlanetariumHelio::faire_pas(sens_pas sens) {
   const std::optional<date_jma> d = pas_helio(date_.date(), static_cast<intervalle_helio>(intervalle()), sens);
   if (!d) return false;
   date_.poser(*d);
-  b_helioClick();
+  dessiner();
   return true;
 }
 

@@ -24,24 +24,22 @@ class PagePlanetariumHelio : public PagePlanetarium {
   std::optional<int> planete_choisie() const { return choisie_; }
 
  public slots:
-  void b_helioClick();
-  void up_an_helioClick(almanax::sens_pas sens);
-  void h_jourExit();
-  void anequiExit();
-  void pb_helioMouseDown(QPoint p);
+  void dessiner() override;
+  void pas_date(almanax::sens_pas sens);
+  void verifier_jour();
+  void valider_annees();
+  void cliquer(QPoint p) override;
 
  protected:
-  void dessiner() override { b_helioClick(); }
   bool faire_pas(sens_pas sens) override;
-  void cliquer(QPoint p) override { pb_helioMouseDown(p); }
 
  private:
   void afficher_panneau();
 
-  QFrame* pinfoh_ = nullptr;
-  QLabel* lbnomh_ = nullptr;
-  QLabel* llh_ = nullptr;
-  QLabel* lrh_ = nullptr;
+  QFrame* panneau_planete_ = nullptr;
+  QLabel* nom_planete_ = nullptr;
+  QLabel* longitude_ = nullptr;
+  QLabel* rayon_ = nullptr;
   resultat_helio resultat_;
   std::optional<int> choisie_;
 };

@@ -49,30 +49,30 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
            QStringLiteral("13-precession"), parent),
       date1_({"jourequi", "upjour1", "moisequi", "upmois1", "anequi", "upan1"}, {1, 1, 2000}, true, this),
       date2_({"jourequi2", "upjour2", "moisequi2", "upmois2", "anequi2", "upan2"}, {11, 1, 1998}, true, this) {
-  heureequi_ = selecteur_heure("heureequi", this);
-  heureequi_->setTime(QTime(12, 0, 0));
-  heureequi2_ = selecteur_heure("heureequi2", this);
-  heureequi2_->setTime(QTime(0, 0, 0));
+  heure_reference_ = selecteur_heure("heureequi", this);
+  heure_reference_->setTime(QTime(12, 0, 0));
+  heure_voulue_ = selecteur_heure("heureequi2", this);
+  heure_voulue_->setTime(QTime(0, 0, 0));
 
   auto* g_dates = groupe("gr_dates_prec", QStringLiteral("Dates"), this);
   {
     auto* grille = new QGridLayout(g_dates);
     grille->addWidget(new QLabel(QStringLiteral("Équinoxe de référence"), g_dates), 0, 0, 1, 8);
-    date1_.disposer(grille, 1, heureequi_);
+    date1_.disposer(grille, 1, heure_reference_);
     grille->addWidget(new QLabel(QStringLiteral("Date voulue"), g_dates), 2, 0, 1, 8);
-    date2_.disposer(grille, 3, heureequi2_);
+    date2_.disposer(grille, 3, heure_voulue_);
   }
 
   // ---- Coordinates and proper motion ----------------------------------------------------------
-  alphap1_ = spin("alphap1", "upalpha1", 0, 23, true, filtre::chiffres, this);
-  alphap2_ = spin("alphap2", "upalpha2", 0, 59, true, filtre::chiffres, this);
-  alphap3_ = edition_reel("alphap3", this);
+  ad_heures_ = spin("alphap1", "upalpha1", 0, 23, true, filtre::chiffres, this);
+  ad_minutes_ = spin("alphap2", "upalpha2", 0, 59, true, filtre::chiffres, this);
+  ad_secondes_ = edition_reel("alphap3", this);
   // The declination's sign is typed on the degrees: "-0" with 30' is -0° 30'.
-  declip1_ = spin("declip1", "updecli1", -89, 89, false, filtre::annee, this);
-  declip2_ = spin("declip2", "updecli2", 0, 59, false, filtre::chiffres, this);
-  declip3_ = edition_reel("declip3", this);
-  t_mpa_ = edition_reel("t_mpa", this);
-  t_mpd_ = edition_reel("t_mpd", this);
+  dec_degres_ = spin("declip1", "updecli1", -89, 89, false, filtre::annee, this);
+  dec_minutes_ = spin("declip2", "updecli2", 0, 59, false, filtre::chiffres, this);
+  dec_secondes_ = edition_reel("declip3", this);
+  mouvement_propre_ad_ = edition_reel("t_mpa", this);
+  mouvement_propre_dec_ = edition_reel("t_mpd", this);
   auto* g_coord = groupe("gr_coord_prec", QStringLiteral("Coordonnées"), this);
   {
     auto* grille = new QGridLayout(g_coord);
@@ -86,44 +86,45 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
       grille->addWidget(c, rang, 5);
       grille->addWidget(new QLabel(uc, g_coord), rang, 6);
     };
-    ligne(0, QStringLiteral("Ascension droite"), alphap1_, QStringLiteral("h"), alphap2_, QStringLiteral("m"), alphap3_,
-          QStringLiteral("s"));
-    ligne(1, QStringLiteral("Déclinaison"), declip1_, QStringLiteral("°"), declip2_, QStringLiteral("'"), declip3_,
-          QStringLiteral("\""));
+    ligne(0, QStringLiteral("Ascension droite"), ad_heures_, QStringLiteral("h"), ad_minutes_, QStringLiteral("m"),
+          ad_secondes_, QStringLiteral("s"));
+    ligne(1, QStringLiteral("Déclinaison"), dec_degres_, QStringLiteral("°"), dec_minutes_, QStringLiteral("'"),
+          dec_secondes_, QStringLiteral("\""));
     grille->addWidget(new QLabel(QStringLiteral("Mouvement propre en AD (s/an)"), g_coord), 2, 0, 1, 3, Qt::AlignRight);
-    grille->addWidget(t_mpa_, 2, 3, 1, 3);
+    grille->addWidget(mouvement_propre_ad_, 2, 3, 1, 3);
     grille->addWidget(new QLabel(QStringLiteral("Mouvement propre en Déc. (\"/an)"), g_coord), 3, 0, 1, 3,
                       Qt::AlignRight);
-    grille->addWidget(t_mpd_, 3, 3, 1, 3);
+    grille->addWidget(mouvement_propre_dec_, 3, 3, 1, 3);
   }
 
-  bt_equi_ = bouton("bt_equi", QStringLiteral("&OK"), this);
-  BitBtn9_ = bouton("BitBtn9", QStringLiteral("&Maintenant"), this);
-  BitBtn4_ = bouton("BitBtn4", QStringLiteral("&Effacer"), this);
+  bouton_calcul_ = bouton("bt_equi", QStringLiteral("&OK"), this);
+  bouton_maintenant_ = bouton("BitBtn9", QStringLiteral("&Maintenant"), this);
+  bouton_effacer_ = bouton("BitBtn4", QStringLiteral("&Effacer"), this);
 
   auto* g_copier = groupe("copier_prec", QStringLiteral("Copier"), this);
-  cprecequi_ = case_a_cocher("cprecequi", QStringLiteral("Équinoxe de référence"), true, g_copier);
-  cprecdt_ = case_a_cocher("cprecdt", QStringLiteral("Date et heure"), true, g_copier);
-  cprecad_ = case_a_cocher("cprecad", QStringLiteral("Ascension droite"), true, g_copier);
-  cprecde_ = case_a_cocher("cprecde", QStringLiteral("Déclinaison"), true, g_copier);
-  cprecmpa_ = case_a_cocher("cprecmpa", QStringLiteral("Mouvement propre asc."), true, g_copier);
-  cprecmpd_ = case_a_cocher("cprecmpd", QStringLiteral("Mouvement propre déc."), true, g_copier);
-  copy_prec_ = bouton("copy_prec", QStringLiteral("&Copie"), g_copier);
+  case_equinoxe_reference_ = case_a_cocher("cprecequi", QStringLiteral("Équinoxe de référence"), true, g_copier);
+  case_date_heure_ = case_a_cocher("cprecdt", QStringLiteral("Date et heure"), true, g_copier);
+  case_ascension_droite_ = case_a_cocher("cprecad", QStringLiteral("Ascension droite"), true, g_copier);
+  case_declinaison_ = case_a_cocher("cprecde", QStringLiteral("Déclinaison"), true, g_copier);
+  case_mouvement_propre_ad_ = case_a_cocher("cprecmpa", QStringLiteral("Mouvement propre asc."), true, g_copier);
+  case_mouvement_propre_dec_ = case_a_cocher("cprecmpd", QStringLiteral("Mouvement propre déc."), true, g_copier);
+  bouton_copie_ = bouton("copy_prec", QStringLiteral("&Copie"), g_copier);
   {
     auto* grille = new QGridLayout(g_copier);
     grille->setVerticalSpacing(2);
-    QCheckBox* const ordre[] = {cprecequi_, cprecdt_, cprecad_, cprecde_, cprecmpa_, cprecmpd_};
+    QCheckBox* const ordre[] = {case_equinoxe_reference_, case_date_heure_,          case_ascension_droite_,
+                                case_declinaison_,        case_mouvement_propre_ad_, case_mouvement_propre_dec_};
     for (int i = 0; i < 6; ++i) grille->addWidget(ordre[i], i % 3, i / 3);
-    grille->addWidget(copy_prec_, 3, 0, 1, 2, Qt::AlignHCenter);
+    grille->addWidget(bouton_copie_, 3, 0, 1, 2, Qt::AlignHCenter);
   }
 
-  mempre_ = new BoiteRapport("mempre", tabulation_rapports, this);
+  boite_rapport_ = new BoiteRapport("mempre", tabulation_rapports, this);
 
   {
     auto* boutons = new QHBoxLayout;
-    boutons->addWidget(bt_equi_);
-    boutons->addWidget(BitBtn9_);
-    boutons->addWidget(BitBtn4_);
+    boutons->addWidget(bouton_calcul_);
+    boutons->addWidget(bouton_maintenant_);
+    boutons->addWidget(bouton_effacer_);
     boutons->addStretch(1);
     auto* gauche = new QVBoxLayout;
     gauche->addWidget(g_dates);
@@ -131,7 +132,7 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
     gauche->addLayout(boutons);
     gauche->addStretch(1);
     auto* droite = new QVBoxLayout;
-    droite->addWidget(mempre_, 1);
+    droite->addWidget(boite_rapport_, 1);
     droite->addWidget(g_copier);
     auto* page = new QHBoxLayout(this);
     page->addLayout(gauche, 3);
@@ -139,36 +140,36 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
   }
   // Tab in reading order: each date with its time, then the right column from the
   // top (the date fields and the report box are not built in that order).
-  ordre_tabulation({date1_.jour(), date1_.mois(), date1_.an(), heureequi_, date2_.jour(), date2_.mois(), date2_.an(),
-                    heureequi2_, alphap1_});
-  ordre_tabulation({BitBtn4_, mempre_, cprecequi_});
+  ordre_tabulation({date1_.jour(), date1_.mois(), date1_.an(), heure_reference_, date2_.jour(), date2_.mois(),
+                    date2_.an(), heure_voulue_, ad_heures_});
+  ordre_tabulation({bouton_effacer_, boite_rapport_, case_equinoxe_reference_});
 
   // ---- Handlers --------------------------------------------------------------------------------
   for (EditionSpin* s : {date1_.jour(), date1_.mois(), date1_.an()})
-    connect(s, &EditionSpin::clic, this, &PagePrecession::upjour1Click);
+    connect(s, &EditionSpin::clic, this, &PagePrecession::pas_date_reference);
   for (EditionSpin* s : {date2_.jour(), date2_.mois(), date2_.an()})
-    connect(s, &EditionSpin::clic, this, &PagePrecession::upjour2Click);
+    connect(s, &EditionSpin::clic, this, &PagePrecession::pas_date_voulue);
   for (ChampsDate* d : {&date1_, &date2_}) {
     connect(d->jour(), &EditionSpin::quitte, this, [this] { contexte_.borner_dates(); });
     connect(d->mois(), &EditionSpin::quitte, this, [this] { contexte_.borner_dates(); });
     connect(d->an(), &EditionSpin::quitte, this, [this] { contexte_.valider_annees(); });
   }
-  for (EditionSpin* s : {alphap1_, alphap2_, declip1_, declip2_})
-    connect(s, &EditionSpin::quitte, this, &PagePrecession::declip1Exit);
-  for (QLineEdit* e : {alphap3_, declip3_, t_mpa_, t_mpd_})
-    connect(e, &QLineEdit::editingFinished, this, &PagePrecession::declip1Exit);
-  connect(bt_equi_, &QPushButton::clicked, this, &PagePrecession::bt_equiClick);
-  connect(BitBtn4_, &QPushButton::clicked, this, &PagePrecession::BitBtn4Click);
-  connect(BitBtn9_, &QPushButton::clicked, this, &PagePrecession::BitBtn9Click);
-  connect(copy_prec_, &QPushButton::clicked, this, &PagePrecession::copy_precClick);
+  for (EditionSpin* s : {ad_heures_, ad_minutes_, dec_degres_, dec_minutes_})
+    connect(s, &EditionSpin::quitte, this, &PagePrecession::verifier_degres_declinaison);
+  for (QLineEdit* e : {ad_secondes_, dec_secondes_, mouvement_propre_ad_, mouvement_propre_dec_})
+    connect(e, &QLineEdit::editingFinished, this, &PagePrecession::verifier_degres_declinaison);
+  connect(bouton_calcul_, &QPushButton::clicked, this, &PagePrecession::calculer);
+  connect(bouton_effacer_, &QPushButton::clicked, this, &PagePrecession::effacer);
+  connect(bouton_maintenant_, &QPushButton::clicked, this, &PagePrecession::maintenant);
+  connect(bouton_copie_, &QPushButton::clicked, this, &PagePrecession::copier);
 }
 
 const QString& PagePrecession::rapport() const {
-  return mempre_->texte();
+  return boite_rapport_->texte();
 }
 
 QWidget* PagePrecession::bouton_calcul() const {
-  return bt_equi_;
+  return bouton_calcul_;
 }
 
 void PagePrecession::poser_date_de_demarrage(const date_jma& date) {
@@ -176,10 +177,10 @@ void PagePrecession::poser_date_de_demarrage(const date_jma& date) {
 }
 
 void PagePrecession::poser_heure_de_demarrage(const QTime& heure) {
-  heureequi2_->setTime(heure);
+  heure_voulue_->setTime(heure);
 }
 
-bool PagePrecession::declip1Exit() {
+bool PagePrecession::verifier_degres_declinaison() {
   // Moving the focus from here leaves another field, whose check must not run meanwhile.
   if (en_verification_) return true;
   en_verification_ = true;
@@ -194,7 +195,7 @@ bool PagePrecession::declip1Exit() {
     int min, max;
   };
   for (const borne& b :
-       {borne{alphap1_, 0, 23}, borne{alphap2_, 0, 59}, borne{declip1_, -89, 89}, borne{declip2_, 0, 59}}) {
+       {borne{ad_heures_, 0, 23}, borne{ad_minutes_, 0, 59}, borne{dec_degres_, -89, 89}, borne{dec_minutes_, 0, 59}}) {
     const QString t = texte_champ(b.champ).trimmed();
     const std::optional<int> n = entier_du_texte(t.toStdString());
     if (!n) {
@@ -208,13 +209,13 @@ bool PagePrecession::declip1Exit() {
   }
   // The proper motions within ±59, then the seconds made positive and at most 59.
   QLineEdit* dernier_faux = nullptr;
-  for (QLineEdit* e : {t_mpa_, t_mpd_}) {
+  for (QLineEdit* e : {mouvement_propre_ad_, mouvement_propre_dec_}) {
     const std::optional<long double> v = reel_du_texte(e->text().toStdString());
     if (!v) continue;
     if (*v > 59) e->setText(QStringLiteral("59"));
     if (*v < -59) e->setText(QStringLiteral("-59"));
   }
-  for (QLineEdit* e : {declip3_, alphap3_}) {
+  for (QLineEdit* e : {dec_secondes_, ad_secondes_}) {
     const std::optional<long double> v = reel_du_texte(e->text().toStdString());
     if (!v) continue;
     QString t = e->text().trimmed();
@@ -222,7 +223,7 @@ bool PagePrecession::declip1Exit() {
     if (t != e->text()) e->setText(t);
     if (std::fabs(*v) > 59) e->setText(QStringLiteral("59"));
   }
-  for (QLineEdit* e : {alphap3_, declip3_, t_mpa_, t_mpd_})
+  for (QLineEdit* e : {ad_secondes_, dec_secondes_, mouvement_propre_ad_, mouvement_propre_dec_})
     if (!reel_du_texte(e->text().toStdString())) {
       e->setFocus();
       dernier_faux = e;
@@ -235,59 +236,59 @@ bool PagePrecession::declip1Exit() {
   return true;
 }
 
-void PagePrecession::bt_equiClick() {
-  if (!declip1Exit()) return;
+void PagePrecession::calculer() {
+  if (!verifier_degres_declinaison()) return;
   entree_precession e;
-  e.reference = date1_.instant_a_calculer(heureequi_);
-  e.voulue = date2_.instant_a_calculer(heureequi2_);
-  e.ad_heures = entier_du_texte(texte(alphap1_)).value_or(0);
-  e.ad_minutes = entier_du_texte(texte(alphap2_)).value_or(0);
-  e.ad_secondes = reel_du_texte(texte(alphap3_)).value_or(0);
-  e.declinaison = degres_declinaison(texte(declip1_)).value_or(declinaison_saisie{});
-  e.declinaison.minutes = entier_du_texte(texte(declip2_)).value_or(0);
-  e.declinaison.secondes = reel_du_texte(texte(declip3_)).value_or(0);
-  e.mpa = reel_du_texte(texte(t_mpa_)).value_or(0);
-  e.mpd = reel_du_texte(texte(t_mpd_)).value_or(0);
+  e.reference = date1_.instant_a_calculer(heure_reference_);
+  e.voulue = date2_.instant_a_calculer(heure_voulue_);
+  e.ad_heures = entier_du_texte(texte(ad_heures_)).value_or(0);
+  e.ad_minutes = entier_du_texte(texte(ad_minutes_)).value_or(0);
+  e.ad_secondes = reel_du_texte(texte(ad_secondes_)).value_or(0);
+  e.declinaison = degres_declinaison(texte(dec_degres_)).value_or(declinaison_saisie{});
+  e.declinaison.minutes = entier_du_texte(texte(dec_minutes_)).value_or(0);
+  e.declinaison.secondes = reel_du_texte(texte(dec_secondes_)).value_or(0);
+  e.mpa = reel_du_texte(texte(mouvement_propre_ad_)).value_or(0);
+  e.mpd = reel_du_texte(texte(mouvement_propre_dec_)).value_or(0);
   const resultat_precession r = calcul_precession(e);
-  mempre_->ajouter(QString::fromStdString(r.bloc));
+  boite_rapport_->ajouter(QString::fromStdString(r.bloc));
 }
 
-void PagePrecession::upjour1Click(sens_pas sens) {
+void PagePrecession::pas_date_reference(sens_pas sens) {
   date1_.normaliser(sens);
 }
 
-void PagePrecession::upjour2Click(sens_pas sens) {
+void PagePrecession::pas_date_voulue(sens_pas sens) {
   date2_.normaliser(sens);
 }
 
-void PagePrecession::BitBtn4Click() {
-  mempre_->vider();
+void PagePrecession::effacer() {
+  boite_rapport_->vider();
 }
 
-void PagePrecession::BitBtn9Click() {
-  maintenant(heureequi2_);
+void PagePrecession::maintenant() {
+  Page::maintenant(heure_voulue_);
 }
 
-void PagePrecession::copy_precClick() {
+void PagePrecession::copier() {
   champs_precession c;
-  c.voulue = champs_bloc_date_de(date2_.instant_a_calculer(heureequi2_));
-  c.reference = champs_bloc_date_de(date1_.instant_a_calculer(heureequi_));
-  c.alphap1 = texte(alphap1_);
-  c.alphap2 = texte(alphap2_);
-  c.alphap3 = texte(alphap3_);
-  c.declip1 = texte(declip1_);
-  c.declip2 = texte(declip2_);
-  c.declip3 = texte(declip3_);
-  c.t_mpa = texte(t_mpa_);
-  c.t_mpd = texte(t_mpd_);
-  contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, mempre_->texte().toStdString(),
+  c.voulue = champs_bloc_date_de(date2_.instant_a_calculer(heure_voulue_));
+  c.reference = champs_bloc_date_de(date1_.instant_a_calculer(heure_reference_));
+  c.ad_heures = texte(ad_heures_);
+  c.ad_minutes = texte(ad_minutes_);
+  c.ad_secondes = texte(ad_secondes_);
+  c.dec_degres = texte(dec_degres_);
+  c.dec_minutes = texte(dec_minutes_);
+  c.dec_secondes = texte(dec_secondes_);
+  c.mouvement_propre_ad = texte(mouvement_propre_ad_);
+  c.mouvement_propre_dec = texte(mouvement_propre_dec_);
+  contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, boite_rapport_->texte().toStdString(),
                                                                     cases_precession{
-                                                                        cprecequi_->isChecked(),
-                                                                        cprecdt_->isChecked(),
-                                                                        cprecad_->isChecked(),
-                                                                        cprecde_->isChecked(),
-                                                                        cprecmpa_->isChecked(),
-                                                                        cprecmpd_->isChecked(),
+                                                                        case_equinoxe_reference_->isChecked(),
+                                                                        case_date_heure_->isChecked(),
+                                                                        case_ascension_droite_->isChecked(),
+                                                                        case_declinaison_->isChecked(),
+                                                                        case_mouvement_propre_ad_->isChecked(),
+                                                                        case_mouvement_propre_dec_->isChecked(),
                                                                     })));
 }
 

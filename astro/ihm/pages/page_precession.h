@@ -27,9 +27,6 @@ class PagePrecession : public Page {
  public:
   explicit PagePrecession(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { bt_equiClick(); }
-  void copier() override { copy_precClick(); }
-  void effacer() override { BitBtn4Click(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
@@ -40,40 +37,40 @@ class PagePrecession : public Page {
   const QString& rapport() const;
 
  public slots:
-  void bt_equiClick();
-  void upjour1Click(almanax::sens_pas sens);
-  void upjour2Click(almanax::sens_pas sens);
+  void calculer() override;
+  void pas_date_reference(almanax::sens_pas sens);
+  void pas_date_voulue(almanax::sens_pas sens);
   // The exit checks of the coordinate and proper-motion fields; false when a field
   // holds no number (the message is shown and the field has the focus).
-  bool declip1Exit();
-  void BitBtn4Click();
-  void BitBtn9Click();
-  void copy_precClick();
+  bool verifier_degres_declinaison();
+  void effacer() override;
+  void maintenant();
+  void copier() override;
 
  private:
   ChampsDate date1_;
   ChampsDate date2_;
-  QTimeEdit* heureequi_ = nullptr;
-  QTimeEdit* heureequi2_ = nullptr;
-  EditionSpin* alphap1_ = nullptr;
-  EditionSpin* alphap2_ = nullptr;
-  QLineEdit* alphap3_ = nullptr;
-  EditionSpin* declip1_ = nullptr;
-  EditionSpin* declip2_ = nullptr;
-  QLineEdit* declip3_ = nullptr;
-  QLineEdit* t_mpa_ = nullptr;
-  QLineEdit* t_mpd_ = nullptr;
-  QPushButton* bt_equi_ = nullptr;
-  QPushButton* BitBtn4_ = nullptr;
-  QPushButton* BitBtn9_ = nullptr;
-  QCheckBox* cprecequi_ = nullptr;
-  QCheckBox* cprecdt_ = nullptr;
-  QCheckBox* cprecad_ = nullptr;
-  QCheckBox* cprecde_ = nullptr;
-  QCheckBox* cprecmpa_ = nullptr;
-  QCheckBox* cprecmpd_ = nullptr;
-  QPushButton* copy_prec_ = nullptr;
-  BoiteRapport* mempre_ = nullptr;
+  QTimeEdit* heure_reference_ = nullptr;
+  QTimeEdit* heure_voulue_ = nullptr;
+  EditionSpin* ad_heures_ = nullptr;
+  EditionSpin* ad_minutes_ = nullptr;
+  QLineEdit* ad_secondes_ = nullptr;
+  EditionSpin* dec_degres_ = nullptr;
+  EditionSpin* dec_minutes_ = nullptr;
+  QLineEdit* dec_secondes_ = nullptr;
+  QLineEdit* mouvement_propre_ad_ = nullptr;
+  QLineEdit* mouvement_propre_dec_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  QPushButton* bouton_effacer_ = nullptr;
+  QPushButton* bouton_maintenant_ = nullptr;
+  QCheckBox* case_equinoxe_reference_ = nullptr;
+  QCheckBox* case_date_heure_ = nullptr;
+  QCheckBox* case_ascension_droite_ = nullptr;
+  QCheckBox* case_declinaison_ = nullptr;
+  QCheckBox* case_mouvement_propre_ad_ = nullptr;
+  QCheckBox* case_mouvement_propre_dec_ = nullptr;
+  QPushButton* bouton_copie_ = nullptr;
+  BoiteRapport* boite_rapport_ = nullptr;
   bool en_verification_ = false;
 };
 

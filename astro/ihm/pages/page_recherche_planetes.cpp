@@ -40,7 +40,7 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
     t->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     t->setCheckable(true);
     t->setChecked(true);
-    planetes_.push_back(t);
+    choix_planete_.push_back(t);
     boutons->addWidget(t);
     // Toggling a planet starts nothing, but a running search no longer answers the question.
     connect(t, &QToolButton::toggled, recherche_, &RechercheFond::annuler);
@@ -69,7 +69,7 @@ void PageRecherchePlanetes::chercher(bool synchrone) {
   if (!annees_->dans_les_bornes(contexte_.messages())) return;
   const long long premiere = annees_->premiere(), derniere = annees_->derniere();
   std::vector<bool> choisies;
-  for (const QToolButton* t : planetes_) choisies.push_back(t->isChecked());
+  for (const QToolButton* t : choix_planete_) choisies.push_back(t->isChecked());
   if (std::none_of(choisies.begin(), choisies.end(), [](bool b) { return b; })) {
     // Nothing to add; the rows already there are still sorted, as after any search.
     ajouter_et_trier({});

@@ -104,7 +104,7 @@ class PageRecherchePlanetes : public Page {
   int ajouter_et_trier(std::vector<std::string>&& lignes);
 
   AnneesRecherche* annees_ = nullptr;
-  std::vector<QToolButton*> planetes_;
+  std::vector<QToolButton*> choix_planete_;
   QPushButton* ok_ = nullptr;
   QPushButton* efface_ = nullptr;
   QPushButton* copie_ = nullptr;

@@ -23,7 +23,6 @@ class PageSatellites : public Page {
  public:
   explicit PageSatellites(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { bt_sat_jovienClick(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
@@ -32,23 +31,23 @@ class PageSatellites : public Page {
   const graphique_satellites& graphique() const { return graphique_; }
 
  public slots:
-  void bt_sat_jovienClick();
-  void up_an_satClick(almanax::sens_pas sens);
-  void anequiExit();
-  void imp_satClick();
+  void calculer() override;
+  void pas_date(almanax::sens_pas sens);
+  void valider_annees();
+  void enregistrer_image();
 
  private:
   QSize taille_image() const;
 
-  EditionSpin* an_sat_ = nullptr;
-  EditionSpin* mois_sat_ = nullptr;
-  QCheckBox* c_io_ = nullptr;
-  QCheckBox* c_eu_ = nullptr;
-  QCheckBox* c_gan_ = nullptr;
-  QCheckBox* c_cal_ = nullptr;
-  QPushButton* bt_sat_jovien_ = nullptr;
-  QPushButton* imp_sat_ = nullptr;
-  QLabel* sat_jov_ = nullptr;
+  EditionSpin* annee_ = nullptr;
+  EditionSpin* mois_ = nullptr;
+  QCheckBox* case_io_ = nullptr;
+  QCheckBox* case_europe_ = nullptr;
+  QCheckBox* case_ganymede_ = nullptr;
+  QCheckBox* case_callisto_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  QPushButton* bouton_enregistrer_ = nullptr;
+  QLabel* cadre_graphique_ = nullptr;
   graphique_satellites graphique_;
   QImage image_;
 };

@@ -25,30 +25,30 @@ struct ligne_resultat {
   std::string Resultat::*texte;
 };
 
-const ligne_resultat<ephemeride_soleil> lignes_soleil[] = {
-    {"long_g_sol", "Longitude géométrique", &ephemeride_soleil::long_g_sol},
-    {"long_a_sol", "Longitude apparente", &ephemeride_soleil::long_a_sol},
-    {"lat_a_sol", "Latitude apparente", &ephemeride_soleil::lat_a_sol},
-    {"asc_a_sol", "Ascension droite apparente", &ephemeride_soleil::asc_a_sol},
-    {"dec_a_sol", "Déclinaison apparente", &ephemeride_soleil::dec_a_sol},
-    {"dist_t_sol", "Distance à la Terre (en UA)", &ephemeride_soleil::dist_t_sol},
-    {"sol_lev", "Lever", &ephemeride_soleil::sol_lev},
-    {"sol_mer", "Méridien", &ephemeride_soleil::sol_mer},
-    {"sol_cou", "Coucher", &ephemeride_soleil::sol_cou},
+const ligne_resultat<textes_soleil> lignes_soleil[] = {
+    {"long_g_sol", "Longitude géométrique", &textes_soleil::longitude_geometrique},
+    {"long_a_sol", "Longitude apparente", &textes_soleil::longitude_apparente},
+    {"lat_a_sol", "Latitude apparente", &textes_soleil::latitude_apparente},
+    {"asc_a_sol", "Ascension droite apparente", &textes_soleil::ascension_droite},
+    {"dec_a_sol", "Déclinaison apparente", &textes_soleil::declinaison},
+    {"dist_t_sol", "Distance à la Terre (en UA)", &textes_soleil::distance_terre},
+    {"sol_lev", "Lever", &textes_soleil::heure_lever},
+    {"sol_mer", "Méridien", &textes_soleil::heure_meridien},
+    {"sol_cou", "Coucher", &textes_soleil::heure_coucher},
 };
 
-const ligne_resultat<ephemeride_lune> lignes_lune[] = {
-    {"long_lune", "Longitude géocentrique", &ephemeride_lune::long_lune},
-    {"lat_lune", "Latitude géocentrique", &ephemeride_lune::lat_lune},
-    {"asc_lune", "Ascension droite", &ephemeride_lune::asc_lune},
-    {"dec_lune", "Déclinaison", &ephemeride_lune::dec_lune},
-    {"dist_lune", "Distance à la Terre (en km)", &ephemeride_lune::dist_lune},
-    {"par_lune", "Parallaxe", &ephemeride_lune::par_lune},
-    {"ill_lune", "Fraction illuminée (en %)", &ephemeride_lune::ill_lune},
-    {"dia_lune", "Diamètre apparent", &ephemeride_lune::dia_lune},
-    {"lune_lev", "Lever", &ephemeride_lune::lune_lev},
-    {"lune_mer", "Méridien", &ephemeride_lune::lune_mer},
-    {"lune_cou", "Coucher", &ephemeride_lune::lune_cou},
+const ligne_resultat<textes_lune> lignes_lune[] = {
+    {"long_lune", "Longitude géocentrique", &textes_lune::longitude},
+    {"lat_lune", "Latitude géocentrique", &textes_lune::latitude},
+    {"asc_lune", "Ascension droite", &textes_lune::ascension_droite},
+    {"dec_lune", "Déclinaison", &textes_lune::declinaison},
+    {"dist_lune", "Distance à la Terre (en km)", &textes_lune::distance_terre},
+    {"par_lune", "Parallaxe", &textes_lune::parallaxe},
+    {"ill_lune", "Fraction illuminée (en %)", &textes_lune::fraction_illuminee},
+    {"dia_lune", "Diamètre apparent", &textes_lune::diametre_apparent},
+    {"lune_lev", "Lever", &textes_lune::heure_lever},
+    {"lune_mer", "Méridien", &textes_lune::heure_meridien},
+    {"lune_cou", "Coucher", &textes_lune::heure_coucher},
 };
 
 template <class Resultat, std::size_t N>
@@ -75,53 +75,53 @@ PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
            parent),
       date_({"jour_sol", "up_jour_sol", "mois_sol", "up_mois_sol", "an_sol", "up_an_sol"}, {13, 10, 1992}, true, this) {
   // ---- Date, time and the buttons ------------------------------------------------------
-  heure_sol_ = selecteur_heure("heure_sol", this);
-  b_soleil_ = bouton("b_soleil", QStringLiteral("&OK"), this);
-  BitBtn5_ = bouton("BitBtn5", QStringLiteral("&Maintenant"), this);
+  heure_ = selecteur_heure("heure_sol", this);
+  bouton_calcul_ = bouton("b_soleil", QStringLiteral("&OK"), this);
+  bouton_maintenant_ = bouton("BitBtn5", QStringLiteral("&Maintenant"), this);
   // Pressed at the end of the Sun's computation; never shown.
-  b_lune_ = bouton("b_lune", QStringLiteral("b_lune"), this);
-  b_lune_->setVisible(false);
+  bouton_lune_ = bouton("b_lune", QStringLiteral("b_lune"), this);
+  bouton_lune_->setVisible(false);
   auto* saisie = new QGridLayout;
   saisie->setVerticalSpacing(4);
   date_.disposer(saisie, 0, nullptr);
   {
     auto* l = new QLabel(QStringLiteral("Heure"), this);
-    l->setBuddy(heure_sol_);
+    l->setBuddy(heure_);
     saisie->addWidget(l, 1, 0, Qt::AlignRight);
-    saisie->addWidget(heure_sol_, 1, 1, 1, 3);
+    saisie->addWidget(heure_, 1, 1, 1, 3);
     auto* boutons = new QHBoxLayout;
-    boutons->addWidget(b_soleil_);
-    boutons->addWidget(BitBtn5_);
+    boutons->addWidget(bouton_calcul_);
+    boutons->addWidget(bouton_maintenant_);
     saisie->addLayout(boutons, 2, 0, 1, 6);
   }
 
   // ---- "Copier" --------------------------------------------------------------------------
   auto* g_copier = groupe("copier_sol", QStringLiteral("Copier"), this);
-  c_dts_ = case_a_cocher("c_dts", QStringLiteral("Date et heure"), true, g_copier);
-  c_ls_ = case_a_cocher("c_ls", QStringLiteral("Lieu"), true, g_copier);
-  c_ss_ = case_a_cocher("c_ss", QStringLiteral("Soleil"), true, g_copier);
-  c_lls_ = case_a_cocher("c_lls", QStringLiteral("Lune"), true, g_copier);
-  copy_sol_ = bouton("copy_sol", QStringLiteral("&Copie"), g_copier);
+  case_date_heure_ = case_a_cocher("c_dts", QStringLiteral("Date et heure"), true, g_copier);
+  case_lieu_ = case_a_cocher("c_ls", QStringLiteral("Lieu"), true, g_copier);
+  case_soleil_ = case_a_cocher("c_ss", QStringLiteral("Soleil"), true, g_copier);
+  case_lune_ = case_a_cocher("c_lls", QStringLiteral("Lune"), true, g_copier);
+  bouton_copie_ = bouton("copy_sol", QStringLiteral("&Copie"), g_copier);
   {
     auto* grille = new QGridLayout(g_copier);
     grille->setVerticalSpacing(2);
-    grille->addWidget(c_dts_, 0, 0);
-    grille->addWidget(c_ls_, 1, 0);
-    grille->addWidget(c_ss_, 0, 1);
-    grille->addWidget(c_lls_, 1, 1);
-    grille->addWidget(copy_sol_, 2, 0, 1, 2, Qt::AlignHCenter);
+    grille->addWidget(case_date_heure_, 0, 0);
+    grille->addWidget(case_lieu_, 1, 0);
+    grille->addWidget(case_soleil_, 0, 1);
+    grille->addWidget(case_lune_, 1, 1);
+    grille->addWidget(bouton_copie_, 2, 0, 1, 2, Qt::AlignHCenter);
   }
 
   // ---- "Soleil" and "Lune" -------------------------------------------------------------
-  auto* GroupBox3 = groupe("GroupBox3", QStringLiteral("Soleil"), this);
-  remplir_groupe(GroupBox3, lignes_soleil, etiquettes_soleil_);
-  auto* GroupBox4 = groupe("GroupBox4", QStringLiteral("Lune"), this);
-  QGridLayout* grille_lune = remplir_groupe(GroupBox4, lignes_lune, etiquettes_lune_);
-  pb_lune_ = cadre_image("pb_lune", dessin::cote_phase, dessin::cote_phase, GroupBox4);
+  auto* groupe_soleil = groupe("GroupBox3", QStringLiteral("Soleil"), this);
+  remplir_groupe(groupe_soleil, lignes_soleil, etiquettes_soleil_);
+  auto* groupe_lune = groupe("GroupBox4", QStringLiteral("Lune"), this);
+  QGridLayout* grille_lune = remplir_groupe(groupe_lune, lignes_lune, etiquettes_lune_);
+  image_phase_ = cadre_image("pb_lune", dessin::cote_phase, dessin::cote_phase, groupe_lune);
   {
     const int rangs = static_cast<int>(std::size(lignes_lune));
-    grille_lune->addWidget(new QLabel(QStringLiteral("Apparence de la Lune"), GroupBox4), rangs, 0, Qt::AlignTop);
-    grille_lune->addWidget(pb_lune_, rangs, 1, Qt::AlignRight);
+    grille_lune->addWidget(new QLabel(QStringLiteral("Apparence de la Lune"), groupe_lune), rangs, 0, Qt::AlignTop);
+    grille_lune->addWidget(image_phase_, rangs, 1, Qt::AlignRight);
   }
 
   // ---- Layout --------------------------------------------------------------------------
@@ -132,10 +132,10 @@ PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
     haut->addWidget(g_copier);
     haut->addStretch(1);
     auto* soleil = new QVBoxLayout;
-    soleil->addWidget(GroupBox3);
+    soleil->addWidget(groupe_soleil);
     soleil->addStretch(1);
     auto* lune = new QVBoxLayout;
-    lune->addWidget(GroupBox4);
+    lune->addWidget(groupe_lune);
     lune->addStretch(1);
     auto* bas = new QHBoxLayout;
     bas->addLayout(soleil, 4);
@@ -143,23 +143,23 @@ PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->addLayout(haut);
     page->addLayout(bas, 1);
-    page->addWidget(b_lune_);
+    page->addWidget(bouton_lune_);
   }
 
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
-    connect(s, &EditionSpin::clic, this, &PageSoleilLune::up_jour_solClick);
-  connect(date_.jour(), &EditionSpin::quitte, this, &PageSoleilLune::jour_solExit);
-  connect(date_.an(), &EditionSpin::quitte, this, &PageSoleilLune::anequiExit);
-  connect(heure_sol_, &QTimeEdit::editingFinished, this, &PageSoleilLune::heure_solClick);
-  connect(b_soleil_, &QPushButton::clicked, this, &PageSoleilLune::b_soleilClick);
-  connect(b_lune_, &QPushButton::clicked, this, &PageSoleilLune::b_luneClick);
-  connect(BitBtn5_, &QPushButton::clicked, this, &PageSoleilLune::BitBtn5Click);
-  connect(copy_sol_, &QPushButton::clicked, this, &PageSoleilLune::copy_solClick);
+    connect(s, &EditionSpin::clic, this, &PageSoleilLune::pas_date);
+  connect(date_.jour(), &EditionSpin::quitte, this, &PageSoleilLune::verifier_jour);
+  connect(date_.an(), &EditionSpin::quitte, this, &PageSoleilLune::valider_annees);
+  connect(heure_, &QTimeEdit::editingFinished, this, &PageSoleilLune::calculer);
+  connect(bouton_calcul_, &QPushButton::clicked, this, &PageSoleilLune::calculer);
+  connect(bouton_lune_, &QPushButton::clicked, this, &PageSoleilLune::calculer_lune);
+  connect(bouton_maintenant_, &QPushButton::clicked, this, &PageSoleilLune::maintenant);
+  connect(bouton_copie_, &QPushButton::clicked, this, &PageSoleilLune::copier);
 }
 
 QWidget* PageSoleilLune::bouton_calcul() const {
-  return b_soleil_;
+  return bouton_calcul_;
 }
 
 void PageSoleilLune::poser_date_de_demarrage(const date_jma& date) {
@@ -167,66 +167,62 @@ void PageSoleilLune::poser_date_de_demarrage(const date_jma& date) {
 }
 
 void PageSoleilLune::poser_heure_de_demarrage(const QTime& heure) {
-  heure_sol_->setTime(heure);
+  heure_->setTime(heure);
 }
 
 instant_saisi PageSoleilLune::instant_a_calculer() {
-  return date_.instant_a_calculer(heure_sol_);
+  return date_.instant_a_calculer(heure_);
 }
 
-void PageSoleilLune::b_soleilClick() {
+void PageSoleilLune::calculer() {
   const instant_saisi instant = instant_a_calculer();
   resultat_.saisie = instant;
   resultat_.jour_julien = jour_julien_saisi(instant);
   resultat_.soleil =
       ephemeride_du_soleil(resultat_.jour_julien, contexte_.site(), QLocale().decimalPoint().toStdString());
   site_calcule_ = contexte_.site_affiche();
-  afficher(resultat_.soleil, etiquettes_soleil_);
-  b_lune_->click();
+  afficher(resultat_.soleil.textes, etiquettes_soleil_);
+  bouton_lune_->click();
 }
 
-void PageSoleilLune::b_luneClick() {
+void PageSoleilLune::calculer_lune() {
   // The date and time of the Sun's part of the page, which has just shown them.
   const instant_saisi instant = instant_a_calculer();
   resultat_.lune =
       ephemeride_de_la_lune(jour_julien_saisi(instant), contexte_.site(), QLocale().decimalPoint().toStdString());
-  afficher(resultat_.lune, etiquettes_lune_);
+  afficher(resultat_.lune.textes, etiquettes_lune_);
   image_ = dessin::image_phase(resultat_.lune.fraction_arrondie, Qt::black, palette().color(QPalette::Window));
-  montrer_image(pb_lune_, image_);
+  montrer_image(image_phase_, image_);
 }
 
-void PageSoleilLune::heure_solClick() {
-  b_soleilClick();
+void PageSoleilLune::maintenant() {
+  Page::maintenant(heure_);
 }
 
-void PageSoleilLune::BitBtn5Click() {
-  maintenant(heure_sol_);
-}
-
-void PageSoleilLune::up_jour_solClick(sens_pas sens) {
+void PageSoleilLune::pas_date(sens_pas sens) {
   date_.normaliser(sens);
-  b_soleilClick();
+  calculer();
 }
 
-void PageSoleilLune::jour_solExit() {
+void PageSoleilLune::verifier_jour() {
   date_.verifier_jour(contexte_.verifications());
 }
 
-void PageSoleilLune::anequiExit() {
+void PageSoleilLune::valider_annees() {
   contexte_.valider_annees();
 }
 
-void PageSoleilLune::copy_solClick() {
+void PageSoleilLune::copier() {
   cases_soleil_lune cases;
-  cases.c_dts = c_dts_->isChecked();
-  cases.c_ls = c_ls_->isChecked();
-  cases.c_ss = c_ss_->isChecked();
-  cases.c_lls = c_lls_->isChecked();
+  cases.date_heure = case_date_heure_->isChecked();
+  cases.lieu = case_lieu_->isChecked();
+  cases.soleil = case_soleil_->isChecked();
+  cases.lune = case_lune_->isChecked();
   // The date and site of the values shown; before any computation, the fields.
   instant_saisi instant = resultat_.saisie;
   if (!site_calcule_) {
     instant.date = date_.date();
-    const QTime h = heure_sol_->time();
+    const QTime h = heure_->time();
     instant.heure = h.hour();
     instant.minute = h.minute();
     instant.seconde = h.second();

@@ -27,8 +27,6 @@ class PageSoleilLune : public Page {
  public:
   explicit PageSoleilLune(Contexte& contexte, QWidget* parent = nullptr);
 
-  void calculer() override { b_soleilClick(); }
-  void copier() override { copy_solClick(); }
   // Rising, transit and setting are the site's.
   void site_change() override { calculer(); }
   QWidget* bouton_calcul() const override;
@@ -41,33 +39,32 @@ class PageSoleilLune : public Page {
   const QImage& image_lune() const { return image_; }
 
  public slots:
-  void b_soleilClick();
-  void b_luneClick();
-  void heure_solClick();
-  void BitBtn5Click();
-  void up_jour_solClick(almanax::sens_pas sens);
-  void jour_solExit();
-  void anequiExit();
-  void copy_solClick();
+  void calculer() override;
+  void calculer_lune();
+  void maintenant();
+  void pas_date(almanax::sens_pas sens);
+  void verifier_jour();
+  void valider_annees();
+  void copier() override;
 
  private:
   instant_saisi instant_a_calculer();
 
   ChampsDate date_;
-  QTimeEdit* heure_sol_ = nullptr;
-  QPushButton* b_soleil_ = nullptr;
-  QPushButton* BitBtn5_ = nullptr;
-  QPushButton* b_lune_ = nullptr;
-  QLabel* pb_lune_ = nullptr;
-  QCheckBox* c_dts_ = nullptr;
-  QCheckBox* c_ls_ = nullptr;
-  QCheckBox* c_ss_ = nullptr;
-  QCheckBox* c_lls_ = nullptr;
-  QPushButton* copy_sol_ = nullptr;
+  QTimeEdit* heure_ = nullptr;
+  QPushButton* bouton_calcul_ = nullptr;
+  QPushButton* bouton_maintenant_ = nullptr;
+  QPushButton* bouton_lune_ = nullptr;
+  QLabel* image_phase_ = nullptr;
+  QCheckBox* case_date_heure_ = nullptr;
+  QCheckBox* case_lieu_ = nullptr;
+  QCheckBox* case_soleil_ = nullptr;
+  QCheckBox* case_lune_ = nullptr;
+  QPushButton* bouton_copie_ = nullptr;
 
   // Each value label with the text of the result it shows.
-  std::vector<std::pair<QLabel*, std::string ephemeride_soleil::*>> etiquettes_soleil_;
-  std::vector<std::pair<QLabel*, std::string ephemeride_lune::*>> etiquettes_lune_;
+  std::vector<std::pair<QLabel*, std::string textes_soleil::*>> etiquettes_soleil_;
+  std::vector<std::pair<QLabel*, std::string textes_lune::*>> etiquettes_lune_;
 
   resultat_soleil_lune resultat_;
   // The site of the values shown, for the report's site block.
