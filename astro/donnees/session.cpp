@@ -7,7 +7,7 @@ namespace almanax {
 // ---- A catalogue and its default entry -----------------------------------------------
 
 ModeleCatalogue::ModeleCatalogue(long long index_initial, QObject* parent)
-    : QAbstractListModel(parent), memorise_(index_initial) {}
+    : QAbstractListModel(parent), memorise_(index_initial), annonce_(index_initial) {}
 
 int ModeleCatalogue::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(taille());
@@ -85,12 +85,13 @@ void ModeleCatalogue::synchroniser(std::vector<std::string> noms, bool relire) {
 }
 
 void ModeleCatalogue::poser_defaut(std::optional<std::string> n, long long memorise) {
-  const long long avant = index_enregistre();
   const bool meme = n == defaut_;
   defaut_ = std::move(n);
   memorise_ = memorise;
-  if (!meme || index_enregistre() != avant)
-    emit defautChange(index_enregistre(), defaut_ ? QString::fromStdString(*defaut_) : QString());
+  // The place said last: the list has already moved when an edit calls this.
+  if (meme && index_enregistre() == annonce_) return;
+  annonce_ = index_enregistre();
+  emit defautChange(annonce_, defaut_ ? QString::fromStdString(*defaut_) : QString());
 }
 
 // ---- Sites -----------------------------------------------------------------------------

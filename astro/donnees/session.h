@@ -83,6 +83,7 @@ class ModeleCatalogue : public QAbstractListModel {
   std::vector<std::string> noms_;
   std::optional<std::string> defaut_;
   long long memorise_ = 0;
+  long long annonce_ = 0;  // the place of the last defautChange
 };
 
 // villes.dat, one row per site; its default site is the settings value "Site".
