@@ -1,14 +1,14 @@
 // What the main window offers its pages: the message and dialog services, the
-// start-up date, the date options of the Options page, the clock and the current
-// observing site. The pages know nothing else of the window, so each can be built
-// and tested alone.
+// start-up date, the clock, and the session the pages share (the catalogues, the
+// current observing site, the options). The pages know nothing else of the window, so
+// each can be built and tested alone.
 #pragma once
 
 #include <QString>
 #include <QTime>
 
 #include "calcul/calendrier.h"
-#include "calcul/site.h"
+#include "donnees/session.h"
 
 namespace almanax::ihm {
 
@@ -16,13 +16,7 @@ class Messages;
 class Dialogues;
 class VerificationsDates;
 
-// The "Dates et heures" options: the time and date the "Maintenant" buttons set.
-struct options_dates {
-  bool heure_actuelle = true;  // "Maintenant heure": the present time wins
-  bool date_du_jour = true;    // "Maintenant date": the date spins get the start-up date
-  bool midi = true;            // "Midi": 12:00:00
-  bool minuit = false;         // "Minuit": 00:00:00
-};
+using almanax::options_dates;
 
 class Contexte {
  public:
@@ -33,14 +27,13 @@ class Contexte {
 
   // The day the program was started (historical year), taken once for the whole run.
   virtual date_jma date_de_demarrage() const = 0;
-  virtual options_dates options() const = 0;
   // The present clock time.
   virtual QTime heure_presente() const = 0;
 
-  // The current observing site, and the site as the Options page shows it (name,
-  // degrees, minutes, seconds and letters) for the reports' site block.
-  virtual site_courant site() const = 0;
-  virtual champs_site site_affiche() const = 0;
+  // What the pages share while the program runs: the sites and comets catalogues, the
+  // current site (and as the Options page shows it, for the reports' site block), the
+  // date and appearance options.
+  virtual Session& session() = 0;
 
   // The shared exit checks of the date fields: the date clamp of the precession and
   // heliocentric pages and the validation of every year field, over the fields every

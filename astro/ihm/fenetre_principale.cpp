@@ -95,6 +95,27 @@ std::array<QString, 3> textes_horloge(const QDateTime& instant, const QString& s
           QString::fromStdString(texte_heure(h.hour(), h.minute(), h.second()))};
 }
 
+void charger_sites(Contexte& contexte, const QString& dossier, long long index_defaut, bool creer_si_absent) {
+  ModeleVilles& villes = contexte.session().villes();
+  villes.memoriser_index(index_defaut);
+  const chargement_villes c = villes.charger(dossier, creer_si_absent);
+  const QString titre = QStringLiteral("Fichier des sites");
+  if (!c.erreur.empty()) contexte.messages().erreur(QString::fromStdString(c.erreur), titre);
+  if (!c.avertissements.empty()) {
+    QString texte;
+    for (const std::string& a : c.avertissements) texte += QString::fromStdString(a) + u'\n';
+    contexte.messages().erreur(texte.trimmed(), titre);
+  }
+}
+
+void charger_cometes(Contexte& contexte, const QString& dossier, long long index_defaut, bool creer_si_absent) {
+  ModeleCometes& cometes = contexte.session().cometes();
+  cometes.memoriser_index(index_defaut);
+  const chargement_cometes c = cometes.charger(dossier, creer_si_absent);
+  if (!c.erreur.empty())
+    contexte.messages().erreur(QString::fromStdString(c.erreur), QStringLiteral("Catalogue des comètes"));
+}
+
 FenetrePrincipale::FenetrePrincipale() : FenetrePrincipale(parametres{}) {}
 
 FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMainWindow(parent) {
@@ -116,14 +137,13 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   resize(largeur_conception, hauteur_conception);
 
   // 1. Settings: a later start restores them, a first start writes the defaults.
-  long long site = reglages{}.site;
   if (p.reglages) {
     ouverture_reglages o = ouvrir_reglages();
     reglages_ = std::move(o.magasin);
     if (!reglages_) {
       messages_->erreur(QString::fromStdString(o.avertissement), QStringLiteral("Réglages"));
     } else if (reglages_presents(*reglages_)) {
-      site = lire_reglages_au_demarrage().site;
+      lire_reglages_au_demarrage();
     } else {
       ecrire_reglages(*reglages_, reglages_actuels());
     }
@@ -134,24 +154,24 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   demarrage_ = {aujourdhui.day(), aujourdhui.month(), aujourdhui.year()};
 
   // 3 and 4. The pages' time pickers and date spins.
-  const bool heure_actuelle = options_->options().heure_actuelle;
+  const bool heure_actuelle = session_.dates().heure_actuelle;
   const QTime maintenant = heure_presente();
   for (Page* page : pages_) {
     if (heure_actuelle) page->poser_heure_de_demarrage(maintenant);
     page->poser_date_de_demarrage(demarrage_);
   }
 
-  // 6 and 7. The sites file, the default site made current.
-  options_->charger_sites(QDir::currentPath(), site, p.creer_fichiers);
-  tcomete_->charger_cometes(QDir::currentPath(), options_->index_comete_defaut(), p.creer_fichiers);
+  // 6 and 7. The sites file, the default site made current; the comets catalogue.
+  charger_sites(*this, QDir::currentPath(), session_.villes().index_enregistre(), p.creer_fichiers);
+  charger_cometes(*this, QDir::currentPath(), session_.cometes().index_enregistre(), p.creer_fichiers);
 
   // 8. Appearance.
-  rmnClick();
+  appliquer_apparence();
 
   // 9. Every page computed once.
   sequence_de_demarrage();
 
-  connect(onglet_, &Onglets::currentChanged, this, &FenetrePrincipale::ongletChange);
+  connect(onglet_, &Onglets::currentChanged, this, &FenetrePrincipale::page_montree);
   // Before any control of the window sees a key it would take for itself.
   qApp->installEventFilter(this);
   horloge();
@@ -170,28 +190,25 @@ void FenetrePrincipale::creer_pages() {
     return page;
   };
   Contexte& c = *this;
-  ephemeride_ = ajouter(new PageEphemerides(c));
-  soleil_ = ajouter(new PageSoleilLune(c));
-  phases_lune_ = ajouter(new PagePhases(c));
-  peri_apog_ = ajouter(new PagePerigeeApogee(c));
-  sat_jup_ = ajouter(new PageSatellites(c));
+  ephemerides_ = ajouter(new PageEphemerides(c));
+  soleil_lune_ = ajouter(new PageSoleilLune(c));
+  phases_ = ajouter(new PagePhases(c));
+  perigees_ = ajouter(new PagePerigeeApogee(c));
+  satellites_ = ajouter(new PageSatellites(c));
   equation_du_temps_ = ajouter(new PageEquationTemps(c));
   eclipses_ = ajouter(new PageEclipses(c));
-  phepla_ = ajouter(new PagePhenomenes(c));
-  periaphe_ = ajouter(new PagePerihelie(c));
-  plan_helio_ = ajouter(new PagePlanetariumHelio(c));
-  plan_geo_ = ajouter(new PagePlanetariumGeo(c));
-  tcomete_ = ajouter(new PageCometes(c));
-  prec_equi_ = ajouter(new PagePrecession(c));
-  tdates_ = ajouter(new PageDates(c));
-  print_all_ = ajouter(new PageImpression(c));
-  options_ = ajouter(new PageOptions(c));
-  connect(options_, &PageOptions::apparenceChangee, this, &FenetrePrincipale::rmnClick);
-  // The default comet is chosen on the "Comètes" page and shown and kept by the Options page.
-  connect(tcomete_, &PageCometes::cometeParDefaut, options_, &PageOptions::set_comete_defaut);
-  tcomete_->set_choix_par_defaut([this] { return options_->comete_par_defaut_cochee(); });
+  phenomenes_ = ajouter(new PagePhenomenes(c));
+  perihelies_ = ajouter(new PagePerihelie(c));
+  planetarium_helio_ = ajouter(new PagePlanetariumHelio(c));
+  planetarium_geo_ = ajouter(new PagePlanetariumGeo(c));
+  page_cometes_ = ajouter(new PageCometes(c));
+  precession_ = ajouter(new PagePrecession(c));
+  page_dates_ = ajouter(new PageDates(c));
+  impression_ = ajouter(new PageImpression(c));
+  page_options_ = ajouter(new PageOptions(c));
+  connect(&session_, &Session::apparenceChangee, this, &FenetrePrincipale::appliquer_apparence);
   // The start-up computes every page after the default site is made current.
-  connect(options_, &PageOptions::siteChange, this, [this] {
+  connect(&session_, &Session::siteChange, this, [this] {
     if (!demarree_) return;
     for (Page* p : pages_) p->site_change();
   });
@@ -228,43 +245,42 @@ void FenetrePrincipale::creer_menus() {
   // Alt+X: Alt+E belongs to the "&Efface" buttons of the pages.
   menu(0, "Fichier1", QStringLiteral("E&xit"),
        {{"Fin1", QStringLiteral("Fin"), QKeySequence(Qt::CTRL | Qt::Key_F4), nullptr}});
-  menu(
-      1, "Plantes1", QStringLiteral("&Planètes"),
-      {{"Ephmrides1", QStringLiteral("Éphémérides"), QKeySequence(Qt::CTRL | Qt::Key_E), ephemeride_},
-       {"PrihlieetAphlie1", QStringLiteral("Périhélie et Aphélie"), QKeySequence(Qt::CTRL | Qt::Key_A), periaphe_},
-       {"PhnomnesPlantaires1", QStringLiteral("Phénomènes Planétaires"), QKeySequence(Qt::CTRL | Qt::Key_P), phepla_}});
+  menu(1, "Plantes1", QStringLiteral("&Planètes"),
+       {{"Ephmrides1", QStringLiteral("Éphémérides"), QKeySequence(Qt::CTRL | Qt::Key_E), ephemerides_},
+        {"PrihlieetAphlie1", QStringLiteral("Périhélie et Aphélie"), QKeySequence(Qt::CTRL | Qt::Key_A), perihelies_},
+        {"PhnomnesPlantaires1", QStringLiteral("Phénomènes Planétaires"), QKeySequence(Qt::CTRL | Qt::Key_P),
+         phenomenes_}});
   menu(2, "Lune1", QStringLiteral("&Lune"),
-       {{"Ephmrides2", QStringLiteral("Éphémérides"), QKeySequence(Qt::CTRL | Qt::Key_M), soleil_},
+       {{"Ephmrides2", QStringLiteral("Éphémérides"), QKeySequence(Qt::CTRL | Qt::Key_M), soleil_lune_},
         {"Eclipses1", QStringLiteral("Éclipses"), QKeySequence(Qt::CTRL | Qt::Key_C), eclipses_},
-        {"Phases1", QStringLiteral("Phases"), QKeySequence(Qt::CTRL | Qt::Key_S), phases_lune_},
-        {"Prigesetapoges1", QStringLiteral("Périgées et apogées"), QKeySequence(Qt::CTRL | Qt::Key_R), peri_apog_}});
+        {"Phases1", QStringLiteral("Phases"), QKeySequence(Qt::CTRL | Qt::Key_S), phases_},
+        {"Prigesetapoges1", QStringLiteral("Périgées et apogées"), QKeySequence(Qt::CTRL | Qt::Key_R), perigees_}});
   menu(3, "Soleil1", QStringLiteral("&Soleil"),
-       {{"Ephmrides3", QStringLiteral("Éphémérides"), QKeySequence(Qt::CTRL | Qt::Key_I), soleil_},
+       {{"Ephmrides3", QStringLiteral("Éphémérides"), QKeySequence(Qt::CTRL | Qt::Key_I), soleil_lune_},
         {"Eclipses2", QStringLiteral("Éclipses"), QKeySequence(Qt::CTRL | Qt::Key_L), eclipses_}});
   menu(4, "Plantarium1", QStringLiteral("Planétarium"),
-       {{"Gocentrique1", QStringLiteral("Géocentrique"), QKeySequence(Qt::CTRL | Qt::Key_G), plan_geo_},
-        {"Hliocentrique1", QStringLiteral("Héliocentrique"), QKeySequence(Qt::CTRL | Qt::Key_H), plan_helio_}});
+       {{"Gocentrique1", QStringLiteral("Géocentrique"), QKeySequence(Qt::CTRL | Qt::Key_G), planetarium_geo_},
+        {"Hliocentrique1", QStringLiteral("Héliocentrique"), QKeySequence(Qt::CTRL | Qt::Key_H), planetarium_helio_}});
   menu(
       5, "Divers1", QStringLiteral("Divers"),
-      {{"Comtes1", QStringLiteral("Comètes"), QKeySequence(Qt::CTRL | Qt::Key_T), tcomete_},
+      {{"Comtes1", QStringLiteral("Comètes"), QKeySequence(Qt::CTRL | Qt::Key_T), page_cometes_},
        {"Prcessiondesquinoxes1", QStringLiteral("Précession des équinoxes"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-        prec_equi_},
-       {"Satellitesjoviens1", QStringLiteral("Satellites joviens"), QKeySequence(Qt::CTRL | Qt::Key_J), sat_jup_},
-       {"Dates1", QStringLiteral("Dates"), QKeySequence(Qt::CTRL | Qt::Key_Z), tdates_},
+        precession_},
+       {"Satellitesjoviens1", QStringLiteral("Satellites joviens"), QKeySequence(Qt::CTRL | Qt::Key_J), satellites_},
+       {"Dates1", QStringLiteral("Dates"), QKeySequence(Qt::CTRL | Qt::Key_Z), page_dates_},
        {"quationdutemps1", QStringLiteral("Équation du temps"), QKeySequence(Qt::CTRL | Qt::Key_U), equation_du_temps_},
        separateur,
-       {"Options1", QStringLiteral("Options"), QKeySequence(Qt::Key_F2), options_},
-       {"Impression1", QStringLiteral("Impression"), QKeySequence(Qt::Key_F3), print_all_}});
+       {"Options1", QStringLiteral("Options"), QKeySequence(Qt::Key_F2), page_options_},
+       {"Impression1", QStringLiteral("Impression"), QKeySequence(Qt::Key_F3), impression_}});
   menu(6, "Aide1", QStringLiteral("?"),
        {{"Aide2", QStringLiteral("Aide"), QKeySequence(Qt::Key_F1), nullptr},
         {"Index1", QStringLiteral("Index"), QKeySequence(Qt::CTRL | Qt::Key_F1), nullptr},
         separateur,
         {"Apropos1", QStringLiteral("A propos..."), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr}});
-  connect(findChild<QAction*>(QStringLiteral("Fin1")), &QAction::triggered, this, &FenetrePrincipale::Fin1Click);
-  connect(findChild<QAction*>(QStringLiteral("Aide2")), &QAction::triggered, this, &FenetrePrincipale::Aide2Click);
-  connect(findChild<QAction*>(QStringLiteral("Index1")), &QAction::triggered, this, &FenetrePrincipale::Index1Click);
-  connect(findChild<QAction*>(QStringLiteral("Apropos1")), &QAction::triggered, this,
-          &FenetrePrincipale::Apropos1Click);
+  connect(findChild<QAction*>(QStringLiteral("Fin1")), &QAction::triggered, this, &FenetrePrincipale::quitter);
+  connect(findChild<QAction*>(QStringLiteral("Aide2")), &QAction::triggered, this, &FenetrePrincipale::aide);
+  connect(findChild<QAction*>(QStringLiteral("Index1")), &QAction::triggered, this, &FenetrePrincipale::index_aide);
+  connect(findChild<QAction*>(QStringLiteral("Apropos1")), &QAction::triggered, this, &FenetrePrincipale::a_propos);
 }
 
 void FenetrePrincipale::creer_barre_etat() {
@@ -281,7 +297,7 @@ void FenetrePrincipale::creer_barre_etat() {
   connect(horloge_, &QTimer::timeout, this, &FenetrePrincipale::horloge);
 }
 
-reglages FenetrePrincipale::lire_reglages_au_demarrage() {
+void FenetrePrincipale::lire_reglages_au_demarrage() {
   const reglages r = lire_reglages(*reglages_, reglages_actuels());
   QList<QRect> ecrans;
   for (const QScreen* s : QGuiApplication::screens()) ecrans.append(s->availableGeometry());
@@ -289,55 +305,36 @@ reglages FenetrePrincipale::lire_reglages_au_demarrage() {
     move(g->topLeft());
     resize(g->size());
   }
-  options_->set_menus_visibles(r.menu);
-  options_->set_onglets_une_rangee(r.onglet);
-  options_->set_options({r.heure_actuelle, r.date_du_jour, r.midi, r.minuit});
-  options_->set_index_comete_defaut(r.comete);
-  return r;
+  session_.appliquer(r);
 }
 
 reglages FenetrePrincipale::reglages_actuels() const {
   reglages r;
-  r.site = options_->index_site_defaut();
-  r.comete = options_->index_comete_defaut();
-  r.onglet = options_->onglets_une_rangee();
-  r.onglet2 = !r.onglet;
-  r.menu = options_->menus_visibles();
-  r.menu2 = !r.menu;
-  const options_dates o = options_->options();
-  r.heure_actuelle = o.heure_actuelle;
-  r.date_du_jour = o.date_du_jour;
-  r.midi = o.midi;
-  r.minuit = o.minuit;
   r.gauche = pos().x();
   r.haut = pos().y();
   r.hauteur = height();
   r.largeur = width();
-  return r;
+  return session_.reglages_de(r);
 }
 
 void FenetrePrincipale::sequence_de_demarrage() {
-  phases_lune_->copier();
+  phases_->copier();
   eclipses_->calculer();
-  plan_helio_->calculer();
-  peri_apog_->calculer();
-  ephemeride_->calculer();
-  soleil_->calculer();
-  phepla_->calculer();
-  sat_jup_->calculer();
+  planetarium_helio_->calculer();
+  perigees_->calculer();
+  ephemerides_->calculer();
+  soleil_lune_->calculer();
+  phenomenes_->calculer();
+  satellites_->calculer();
   equation_du_temps_->calculer();
   eclipses_->calculer();
-  phases_lune_->calculer();
-  periaphe_->calculer();
-  plan_geo_->calculer();
-  tdates_->calculer();
-  tcomete_->effacer();
-  print_all_->effacer();
+  phases_->calculer();
+  perihelies_->calculer();
+  planetarium_geo_->calculer();
+  page_dates_->calculer();
+  page_cometes_->effacer();
+  impression_->effacer();
   eclipses_->effacer();
-}
-
-options_dates FenetrePrincipale::options() const {
-  return options_->options();
 }
 
 QTime FenetrePrincipale::heure_presente() const {
@@ -345,12 +342,6 @@ QTime FenetrePrincipale::heure_presente() const {
   return QTime(t.hour(), t.minute(), t.second());
 }
 
-site_courant FenetrePrincipale::site() const {
-  return options_->site();
-}
-champs_site FenetrePrincipale::site_affiche() const {
-  return options_->site_affiche();
-}
 void FenetrePrincipale::borner_dates() {
   std::vector<date_a_borner> dates;
   for (const Page* p : pages_)
@@ -378,7 +369,7 @@ void FenetrePrincipale::valider_annees() {
   });
 }
 void FenetrePrincipale::ajouter_rapport(const QString& rapport) {
-  print_all_->ajouter(rapport);
+  impression_->ajouter(rapport);
 }
 
 Page* FenetrePrincipale::page(const QString& nom) const {
@@ -391,36 +382,36 @@ void FenetrePrincipale::afficher_page(Page* p) {
   onglet_->setCurrentIndex(onglet_->indexOf(p));
 }
 
-void FenetrePrincipale::ongletChange(int index) {
+void FenetrePrincipale::page_montree(int index) {
   if (auto* p = qobject_cast<Page*>(onglet_->widget(index)))
     if (QWidget* b = p->bouton_calcul()) b->setFocus();
-  plan_helio_->arreter_animation();
-  plan_geo_->arreter_animation();
+  planetarium_helio_->arreter_animation();
+  planetarium_geo_->arreter_animation();
 }
 
-void FenetrePrincipale::rmnClick() {
-  onglet_->setPlusieursRangees(!options_->onglets_une_rangee());
+void FenetrePrincipale::appliquer_apparence() {
+  onglet_->setPlusieursRangees(!session_.onglets_une_rangee());
   // Hidden menus keep their shortcuts: the window holds every item too.
-  const bool visibles = options_->menus_visibles();
+  const bool visibles = session_.menus_visibles();
   for (QMenu* m : menus_) m->menuAction()->setVisible(visibles);
   menuBar()->setVisible(visibles);
 }
 
-void FenetrePrincipale::Fin1Click() {
+void FenetrePrincipale::quitter() {
   close();
 }
 
-void FenetrePrincipale::Aide2Click() {
+void FenetrePrincipale::aide() {
   if (!aide_) aide_ = new FenetreAide(this);
   aide_->ouvrir(QString::fromLatin1(fichier_aide));
 }
 
-void FenetrePrincipale::Index1Click() {
+void FenetrePrincipale::index_aide() {
   if (!aide_) aide_ = new FenetreAide(this);
   aide_->ouvrir(QString::fromLatin1(fichier_index));
 }
 
-void FenetrePrincipale::Apropos1Click() {
+void FenetrePrincipale::a_propos() {
   dialogues_->montrer_modal(*a_propos_);
 }
 
@@ -460,13 +451,13 @@ void FenetrePrincipale::closeEvent(QCloseEvent* e) {
 void FenetrePrincipale::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
   // The satellites' drawing follows the window's size.
-  if (demarree_) sat_jup_->calculer();
+  if (demarree_) satellites_->calculer();
 }
 
 void FenetrePrincipale::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && plan_helio_) {
-    plan_helio_->arreter_animation();
-    plan_geo_->arreter_animation();
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && planetarium_helio_) {
+    planetarium_helio_->arreter_animation();
+    planetarium_geo_->arreter_animation();
   }
   QMainWindow::changeEvent(e);
 }

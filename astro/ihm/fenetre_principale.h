@@ -1,7 +1,8 @@
 // The main window: the sixteen pages in the tab control `onglet`, the menus and their
 // shortcuts, the status-bar clock, the settings kept between runs, help and the about
-// box. It gives the pages what they share (messages, dialogs, start-up date, options,
-// current site) through the Contexte interface.
+// box. It owns the session the pages share (catalogues, current site, options), fills
+// it from the settings at start-up and writes the settings from it at close, and gives
+// the pages what they share through the Contexte interface.
 #pragma once
 
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "donnees/reglages.h"
+#include "donnees/session.h"
 #include "ihm/contexte.h"
 
 class QAction;
@@ -67,6 +69,12 @@ std::optional<QRect> geometrie_enregistree(int gauche, int haut, int largeur, in
 // decimals (the locale's separator), "samedi 1 Janvier 2000", the time "21:04:05".
 std::array<QString, 3> textes_horloge(const QDateTime& instant, const QString& separateur);
 
+// Read villes.dat (cometes.dat) in `dossier` into the session, the default entry being
+// the one at `index_defaut` (the settings value), and tell the user what was wrong with
+// the file. The missing file is written from the bundled one when creer_si_absent.
+void charger_sites(Contexte& contexte, const QString& dossier, long long index_defaut, bool creer_si_absent = true);
+void charger_cometes(Contexte& contexte, const QString& dossier, long long index_defaut, bool creer_si_absent = true);
+
 class FenetrePrincipale : public QMainWindow, public Contexte {
   Q_OBJECT
 
@@ -89,10 +97,8 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   Messages& messages() override { return *messages_; }
   Dialogues& dialogues() override { return *dialogues_; }
   date_jma date_de_demarrage() const override { return demarrage_; }
-  options_dates options() const override;
   QTime heure_presente() const override;
-  site_courant site() const override;
-  champs_site site_affiche() const override;
+  Session& session() override { return session_; }
   void borner_dates() override;
   void valider_annees() override;
   VerificationsDates& verifications() override { return *verifications_; }
@@ -101,20 +107,22 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   Onglets* onglet() const { return onglet_; }
   const std::vector<Page*>& pages() const { return pages_; }
   Page* page(const QString& nom) const;
-  PageOptions* page_options() const { return options_; }
   FenetreAide* fenetre_aide() const { return aide_; }
   // The seven menus, in menu-bar order.
   const std::array<QMenu*, 7>& menus() const { return menus_; }
-  // The settings as the window would write them now.
+  // The settings as the window would write them now: the session's, and the geometry.
   reglages reglages_actuels() const;
 
  public slots:
-  void ongletChange(int index);
-  void rmnClick();
-  void Fin1Click();
-  void Aide2Click();
-  void Index1Click();
-  void Apropos1Click();
+  // A page shown: its computing button takes the focus; animations stop.
+  void page_montree(int index);
+  // Tabs on one row or several, menus shown or hidden, as the session says.
+  void appliquer_apparence();
+  void quitter();
+  void aide();
+  void index_aide();
+  void a_propos();
+  // The status bar's Julian day, date and time.
   void horloge();
 
  protected:
@@ -128,7 +136,7 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   void creer_pages();
   void creer_menus();
   void creer_barre_etat();
-  reglages lire_reglages_au_demarrage();
+  void lire_reglages_au_demarrage();
   void sequence_de_demarrage();
   void afficher_page(Page* p);
 
@@ -138,25 +146,26 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   Dialogues* dialogues_;
   std::unique_ptr<VerificationsDates> verifications_;
   std::unique_ptr<QSettings> reglages_;
+  Session session_;
 
   Onglets* onglet_ = nullptr;
   std::vector<Page*> pages_;
-  PageEphemerides* ephemeride_ = nullptr;
-  PageSoleilLune* soleil_ = nullptr;
-  PagePhases* phases_lune_ = nullptr;
-  PagePerigeeApogee* peri_apog_ = nullptr;
-  PageSatellites* sat_jup_ = nullptr;
+  PageEphemerides* ephemerides_ = nullptr;
+  PageSoleilLune* soleil_lune_ = nullptr;
+  PagePhases* phases_ = nullptr;
+  PagePerigeeApogee* perigees_ = nullptr;
+  PageSatellites* satellites_ = nullptr;
   PageEquationTemps* equation_du_temps_ = nullptr;
   PageEclipses* eclipses_ = nullptr;
-  PagePhenomenes* phepla_ = nullptr;
-  PagePerihelie* periaphe_ = nullptr;
-  PagePlanetariumHelio* plan_helio_ = nullptr;
-  PagePlanetariumGeo* plan_geo_ = nullptr;
-  PageCometes* tcomete_ = nullptr;
-  PagePrecession* prec_equi_ = nullptr;
-  PageDates* tdates_ = nullptr;
-  PageImpression* print_all_ = nullptr;
-  PageOptions* options_ = nullptr;
+  PagePhenomenes* phenomenes_ = nullptr;
+  PagePerihelie* perihelies_ = nullptr;
+  PagePlanetariumHelio* planetarium_helio_ = nullptr;
+  PagePlanetariumGeo* planetarium_geo_ = nullptr;
+  PageCometes* page_cometes_ = nullptr;
+  PagePrecession* precession_ = nullptr;
+  PageDates* page_dates_ = nullptr;
+  PageImpression* impression_ = nullptr;
+  PageOptions* page_options_ = nullptr;
 
   std::array<QMenu*, 7> menus_{};
   std::vector<QKeySequence> raccourcis_;  // every menu item's shortcut

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,13 +23,17 @@ namespace almanax::ihm::test {
 
 class ContexteTest : public Contexte {
  public:
-  Messages& messages() override { return messages_; }
+  ContexteTest() = default;
+  // Another window's context, with a session of its own, whose messages are recorded
+  // with those of `meme_messages`.
+  explicit ContexteTest(ContexteTest& meme_messages)
+      : verifications_(meme_messages.messages_), autre_(&meme_messages) {}
+
+  Messages& messages() override { return autre_ ? autre_->messages_ : messages_; }
   Dialogues& dialogues() override { return dialogues_; }
   date_jma date_de_demarrage() const override { return demarrage; }
-  options_dates options() const override { return options_; }
   QTime heure_presente() const override { return present; }
-  site_courant site() const override { return site_; }
-  champs_site site_affiche() const override { return site_affiche_; }
+  Session& session() override { return session_; }
   void borner_dates() override {}
   void valider_annees() override { ++validations_annees; }
   VerificationsDates& verifications() override { return verifications_; }
@@ -36,15 +41,37 @@ class ContexteTest : public Contexte {
 
   MessagesEnregistres messages_;
   DialoguesEnregistres dialogues_;
+  Session session_;
   VerificationsDates verifications_{messages_};
-  options_dates options_;
   date_jma demarrage{14, 7, 2024};
   QTime present{21, 4, 5};
-  site_courant site_;
-  champs_site site_affiche_;
   int validations_annees = 0;
   std::vector<QString> rapports;  // the reports copied, in order
+
+ private:
+  ContexteTest* autre_ = nullptr;
 };
+
+// The lists of sites and comets, shown by views on the session's models.
+inline int lignes(const QListView* l) {
+  return l->model()->rowCount();
+}
+inline QString texte_ligne(const QListView* l, int ligne) {
+  return l->model()->index(ligne, 0).data().toString();
+}
+inline int ligne_courante(const QListView* l) {
+  return l->currentIndex().isValid() ? l->currentIndex().row() : -1;
+}
+inline void choisir_ligne(QListView* l, int ligne) {
+  l->setCurrentIndex(l->model()->index(ligne, 0));
+}
+// The rows of that text.
+inline std::vector<int> lignes_de(const QListView* l, const QString& texte) {
+  std::vector<int> r;
+  for (int i = 0; i < lignes(l); ++i)
+    if (texte_ligne(l, i) == texte) r.push_back(i);
+  return r;
+}
 
 // The main window as at start-up, its messages and dialogues recorded by the test.
 inline std::unique_ptr<FenetrePrincipale> fenetre_de_test(MessagesEnregistres& messages,

@@ -49,8 +49,8 @@ inline site_nomme site_essai() {
 }
 
 inline void placer_site(ContexteTest& c, const site_nomme& s) {
-  c.site_ = site_courant_de(s);
-  c.site_affiche_ = champs_du_site(s);
+  c.session_.poser_site(site_courant_de(s));
+  c.session_.poser_site_affiche(champs_du_site(s));
 }
 
 // The locale of the numbers shown, for one test.

@@ -4,7 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -218,10 +218,10 @@ TEST_F(Fenetre, FirstStartWritesTheDefaults) {
       << pages_trop_grandes(*f);
   // The missing sites file is written from the bundled list; its entry 172 is Paris.
   EXPECT_TRUE(QFile::exists(dossier.chemin("villes.dat")));
-  EXPECT_EQ(w<QListWidget>(*f, "cb_nom")->currentRow(), 172);
+  EXPECT_EQ(ligne_courante(w<QListView>(*f, "cb_nom")), 172);
   EXPECT_EQ(w<QLabel>(*f, "lsitedef")->text(), "Paris");
-  EXPECT_NEAR(static_cast<double>(f->site().latitude_signee()), 48.85, 1e-9);
-  EXPECT_NEAR(static_cast<double>(f->site().longitude_signee()), -2.35, 1e-9);
+  EXPECT_NEAR(static_cast<double>(f->session().site().latitude_signee()), 48.85, 1e-9);
+  EXPECT_NEAR(static_cast<double>(f->session().site().longitude_signee()), -2.35, 1e-9);
   EXPECT_TRUE(messages.recus.empty());
 }
 
@@ -259,9 +259,9 @@ TEST_F(Fenetre, OptionsComeBackAfterARestart) {
     w<QRadioButton>(*f, "minuit")->click();
     w<QCheckBox>(*f, "nowt")->setChecked(false);
     w<QCheckBox>(*f, "nowd")->setChecked(false);
-    auto* liste = w<QListWidget>(*f, "cb_nom");
-    liste->setCurrentRow(10);  // "OK" is checked: the site clicked becomes the default
-    f->page_options()->set_index_comete_defaut(3);
+    auto* liste = w<QListView>(*f, "cb_nom");
+    choisir_ligne(liste, 10);  // "OK" is checked: the site clicked becomes the default
+    f->session().cometes().choisir_defaut(3);
     f->move(100, 120);
     f->resize(760, 580);
     avant = f->reglages_actuels();
@@ -276,7 +276,7 @@ TEST_F(Fenetre, OptionsComeBackAfterARestart) {
   EXPECT_FALSE(apres.heure_actuelle);
   EXPECT_EQ(apres.comete, 3);
   EXPECT_EQ(f->size(), QSize(760, 580));
-  EXPECT_EQ(w<QListWidget>(*f, "cb_nom")->currentRow(), 10);
+  EXPECT_EQ(ligne_courante(w<QListView>(*f, "cb_nom")), 10);
   EXPECT_EQ(f->onglet()->barre()->nombreRangees(), 1);
 }
 
@@ -506,7 +506,7 @@ TEST_F(Fenetre, WithoutSettingsStoreNothingIsWritten) {
   p.creer_fichiers = false;
   {
     FenetrePrincipale f(p);
-    EXPECT_EQ(f.page_options()->index_site_defaut(), 172);
+    EXPECT_EQ(f.session().villes().index_enregistre(), 172);
     f.close();
   }
   QSettings s(QStringLiteral("Quillory"), QStringLiteral("Almanax"));
@@ -561,11 +561,11 @@ TEST_F(Fenetre, PagesUsingTheSiteRecomputeWhenItChanges) {
     return r;
   };
   const QStringList paris = releve();
-  auto* liste = w<QListWidget>(*f, "cb_nom");
-  const QList<QListWidgetItem*> noumea = liste->findItems(QString::fromUtf8("Nouméa"), Qt::MatchExactly);
+  auto* liste = w<QListView>(*f, "cb_nom");
+  const std::vector<int> noumea = lignes_de(liste, QString::fromUtf8("Nouméa"));
   ASSERT_EQ(noumea.size(), 1);
   w<QCheckBox>(*f, "csitedef")->setChecked(false);
-  liste->setCurrentItem(noumea.front());
+  choisir_ligne(liste, noumea.front());
   const QStringList choisi = releve();
   for (int i = 0; i < paris.size(); ++i) EXPECT_NE(choisi[i], paris[i]) << i;
   w<QPushButton>(*f, "BitBtn1")->click();  // back to the default site, Paris

@@ -49,7 +49,7 @@ TEST(BoutonMaintenant, TimeChosenByTheOptions) {
 
 TEST(BoutonMaintenant, MidnightWithoutPresentTimeThenRecompute) {
   ContexteTest c;
-  c.options_ = {false, true, false, true};
+  c.session_.poser_dates({false, true, false, true});
   PageEssai p(c);
   p.nowClick();
   EXPECT_EQ(p.heure->time(), QTime(0, 0, 0));
@@ -62,7 +62,7 @@ TEST(BoutonMaintenant, MidnightWithoutPresentTimeThenRecompute) {
 
 TEST(BoutonMaintenant, PresentTimeWhenChecked) {
   ContexteTest c;
-  c.options_ = {true, true, false, true};
+  c.session_.poser_dates({true, true, false, true});
   PageEssai p(c);
   p.nowClick();
   EXPECT_EQ(p.heure->time(), QTime(21, 4, 5));
@@ -71,7 +71,7 @@ TEST(BoutonMaintenant, PresentTimeWhenChecked) {
 
 TEST(BoutonMaintenant, DateOnlyWithTheOption) {
   ContexteTest c;
-  c.options_ = {true, false, true, false};
+  c.session_.poser_dates({true, false, true, false});
   PageEssai p(c);
   p.nowClick();
   EXPECT_FALSE(p.date.has_value());
@@ -80,7 +80,7 @@ TEST(BoutonMaintenant, DateOnlyWithTheOption) {
 
 TEST(BoutonMaintenant, TheStartDayStaysAfterMidnight) {
   ContexteTest c;
-  c.options_ = {true, true, true, false};
+  c.session_.poser_dates({true, true, true, false});
   PageEssai p(c);
   p.nowClick();
   // The clock passes midnight; the start-up date does not move.
@@ -93,7 +93,7 @@ TEST(BoutonMaintenant, TheStartDayStaysAfterMidnight) {
 
 TEST(BoutonMaintenant, FieldsOnlyWhenThePageDoesNotRecompute) {
   ContexteTest c;
-  c.options_ = {false, true, true, false};
+  c.session_.poser_dates({false, true, true, false});
   PageEssai p(c);
   p.nowClick(false);
   EXPECT_EQ(p.heure->time(), QTime(12, 0, 0));

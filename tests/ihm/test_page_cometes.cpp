@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -14,6 +14,7 @@
 #include <array>
 
 #include "donnees/cometes.h"
+#include "donnees/session.h"
 #include "ihm/pages/page_cometes.h"
 #include "ihm/pages/page_precession.h"
 #include "outils_pages.h"
@@ -36,8 +37,8 @@ class PageCometesTest : public ::testing::Test {
   static void cliquer(const QWidget& p, const char* nom) { controle<QPushButton>(p, nom)->click(); }
   static QStringList noms(const QWidget& p) {
     QStringList r;
-    const QListWidget* l = controle<QListWidget>(p, "l_comete");
-    for (int i = 0; i < l->count(); ++i) r << l->item(i)->text();
+    const QListView* l = controle<QListView>(p, "l_comete");
+    for (int i = 0; i < lignes(l); ++i) r << texte_ligne(l, i);
     return r;
   }
   const MessagesEnregistres::message* dernier_message() const {
@@ -51,8 +52,8 @@ class PageCometesTest : public ::testing::Test {
 
 TEST_F(PageCometesTest, MissingCatalogueWrittenAndDefaultComputed) {
   PageCometes p(c);
-  QSignalSpy defaut(&p, &PageCometes::cometeParDefaut);
-  p.charger_cometes(dossier.dossier(), 99);  // beyond the list: the first comet
+  QSignalSpy defaut(&c.session().cometes(), &almanax::ModeleCometes::defautChange);
+  almanax::ihm::charger_cometes(c, dossier.dossier(), 99);  // beyond the list: the first comet
   EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), almanax::cometes_par_defaut());
   EXPECT_EQ(noms(p).size(), 21);
   EXPECT_EQ(etiquette(p, "lnomcom"), "103P/Hartley 2");
@@ -62,7 +63,7 @@ TEST_F(PageCometesTest, MissingCatalogueWrittenAndDefaultComputed) {
   EXPECT_TRUE(p.rapport().startsWith("Le 31 Octobre 1989 à 00:00:00\r\nNom          \t103P/Hartley 2\r\n"));
 
   // Choosing a comet computes it and makes it the default one.
-  controle<QListWidget>(p, "l_comete")->setCurrentRow(5);
+  choisir_ligne(controle<QListView>(p, "l_comete"), 5);
   EXPECT_EQ(etiquette(p, "lnomcom"), "1P/Halley");
   EXPECT_EQ(defaut.last().at(0).toLongLong(), 5);
   EXPECT_TRUE(p.rapport().contains("\t1P/Halley"));
@@ -107,8 +108,8 @@ TEST_F(PageCometesTest, KeyFilterOfTheElements) {
 TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
   {
     PageCometes p(c);
-    p.charger_cometes(dossier.dossier(), 3);
-    QSignalSpy defaut(&p, &PageCometes::cometeParDefaut);
+    almanax::ihm::charger_cometes(c, dossier.dossier(), 3);
+    QSignalSpy defaut(&c.session().cometes(), &almanax::ModeleCometes::defautChange);
     const QString nom_defaut = noms(p).at(3);
 
     cliquer(p, "new_comete");
@@ -124,7 +125,7 @@ TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
     EXPECT_FALSE(controle<QPushButton>(p, "modif_com")->isEnabled());
     cliquer(p, "Save_comete");
     EXPECT_EQ(noms(p).at(0), "0P/TEMPEL");
-    EXPECT_EQ(controle<QListWidget>(p, "l_comete")->currentRow(), 0);
+    EXPECT_EQ(ligne_courante(controle<QListView>(p, "l_comete")), 0);
     // The default comet is still the same comet, one place further.
     ASSERT_FALSE(defaut.isEmpty());
     EXPECT_EQ(defaut.last().at(1).toString(), nom_defaut);
@@ -142,8 +143,8 @@ TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
     EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), avant);
 
     // A click on the comet already chosen leaves the new comet; a typed field enables "Modifier".
-    QListWidget* liste = controle<QListWidget>(p, "l_comete");
-    emit liste->itemClicked(liste->item(0));
+    QListView* liste = controle<QListView>(p, "l_comete");
+    emit liste->clicked(liste->model()->index(0, 0));
     EXPECT_FALSE(champ(p, "enomcomete")->isVisibleTo(&p));
     EXPECT_FALSE(controle<QPushButton>(p, "modif_com")->isEnabled());
     remplacer(champ(p, "eecom"), "0,54");
@@ -162,8 +163,9 @@ TEST_F(PageCometesTest, NewSaveModifyDeleteKeepTheFile) {
     EXPECT_EQ(noms(p).size(), 21);
     EXPECT_EQ(defaut.last().at(0).toLongLong(), 0);  // the first comet, chosen after the deletion
   }
-  PageCometes relu(c);  // a restart reads the changes back
-  relu.charger_cometes(dossier.dossier(), 0);
+  ContexteTest redemarre(c);
+  PageCometes relu(redemarre);  // a restart reads the changes back
+  almanax::ihm::charger_cometes(redemarre, dossier.dossier(), 0);
   EXPECT_EQ(noms(relu).size(), 21);
 }
 
@@ -174,8 +176,8 @@ TEST_F(PageCometesTest, EmptyCatalogueThenFolderGone) {
   ASSERT_TRUE(QDir().mkdir(sous));
   ecrire_fichier(QDir(sous).filePath("cometes.dat"), "");
   PageCometes p(c);
-  QSignalSpy defaut(&p, &PageCometes::cometeParDefaut);
-  p.charger_cometes(sous, 0);
+  QSignalSpy defaut(&c.session().cometes(), &almanax::ModeleCometes::defautChange);
+  almanax::ihm::charger_cometes(c, sous, 0);
   EXPECT_TRUE(noms(p).isEmpty());
   cliquer(p, "new_comete");
   const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "3,68"}, {"tcommois", "7"},  {"tcoman", "2020"},
@@ -201,7 +203,7 @@ TEST_F(PageCometesTest, EmptyCatalogueThenFolderGone) {
   ASSERT_NE(dernier_message(), nullptr);
   EXPECT_EQ(dernier_message()->titre, "Erreur d'écriture");
   EXPECT_TRUE(dernier_message()->texte.contains("Le catalogue n'a pas été modifié."));
-  EXPECT_EQ(almanax::textes_de(p.catalogue()->cometes()[0].donnees).e, "0,999");
+  EXPECT_EQ(almanax::textes_de(c.session().cometes().cometes()[0].donnees).e, "0,999");
   EXPECT_TRUE(controle<QPushButton>(p, "modif_com")->isEnabled());  // the edit is still there to save
 }
 
@@ -210,11 +212,12 @@ TEST_F(PageCometesTest, EmptyCatalogueThenFolderGone) {
 // by name, and a comet changed on both sides is asked about.
 TEST_F(PageCometesTest, TwoPagesOnOneFolderLoseNoEdit) {
   PageCometes a(c);
-  a.charger_cometes(dossier.dossier(), 3);
-  PageCometes b(c);
-  b.charger_cometes(dossier.dossier(), 3);
+  almanax::ihm::charger_cometes(c, dossier.dossier(), 3);
+  ContexteTest autre(c);  // the second window's session, its messages recorded with c's
+  PageCometes b(autre);
+  almanax::ihm::charger_cometes(autre, dossier.dossier(), 3);
   const QString nom_defaut = noms(b).at(3);
-  QSignalSpy defaut_b(&b, &PageCometes::cometeParDefaut);
+  QSignalSpy defaut_b(&autre.session().cometes(), &almanax::ModeleCometes::defautChange);
   const std::pair<const char*, const char*> valeurs[] = {{"tcomjour", "12,5"}, {"tcommois", "3"}, {"tcoman", "2024"},
                                                          {"eqcom", "1,42"},    {"eicom", "12"},   {"eecom", "0,53"},
                                                          {"eomcom", "195"},    {"eom1com", "120"}};
@@ -241,7 +244,7 @@ TEST_F(PageCometesTest, TwoPagesOnOneFolderLoseNoEdit) {
     f.write("ZZ/AJOUTEE\t2023\t10\t22\t0,34\t0,85\t187\t334\t11,8\r\n");
   }
   c.messages_.reponse = true;
-  controle<QListWidget>(a, "l_comete")->setCurrentRow(0);
+  choisir_ligne(controle<QListView>(a, "l_comete"), 0);
   cliquer(a, "BitBtn6");
   EXPECT_EQ(noms(a).front(), "0B/SECONDE");
   EXPECT_EQ(noms(a).back(), "ZZ/AJOUTEE");
@@ -250,7 +253,7 @@ TEST_F(PageCometesTest, TwoPagesOnOneFolderLoseNoEdit) {
   // Both windows change the same comet: the second is asked; "Annuler" keeps the first's.
   remplacer(champ(a, "eecom"), "0,54");
   cliquer(a, "modif_com");
-  controle<QListWidget>(b, "l_comete")->setCurrentRow(1);  // 0B/SECONDE
+  choisir_ligne(controle<QListView>(b, "l_comete"), 1);  // 0B/SECONDE
   remplacer(champ(b, "eecom"), "0,55");
   c.messages_.recus.clear();
   c.messages_.reponse = false;
@@ -279,7 +282,7 @@ TEST_F(PageCometesTest, PerihelionDateChecksOnExit) {
     champ(p, "tcommois")->setText(k.mois);
     champ(p, "tcoman")->setText(k.an);
     champ(p, "tcomjour")->setText(k.jour);
-    p.tcomjourExit();
+    p.verifier_passage();
     if (k.message) {
       ASSERT_NE(dernier_message(), nullptr) << k.jour;
       EXPECT_EQ(dernier_message()->texte, QString::fromUtf8(k.message));
@@ -293,7 +296,7 @@ TEST_F(PageCometesTest, PerihelionDateChecksOnExit) {
 // message, the text kept and selected, nothing computed, nothing written.
 TEST_F(PageCometesTest, ImpossibleDateOrNoFinitePositionNeitherComputedNorSaved) {
   PageCometes p(c);
-  p.charger_cometes(dossier.dossier(), 0);
+  almanax::ihm::charger_cometes(c, dossier.dossier(), 0);
   const QByteArray fichier = lire_fichier(dossier.chemin("cometes.dat"));
   struct cas {
     const char* champ;
@@ -314,7 +317,7 @@ TEST_F(PageCometesTest, ImpossibleDateOrNoFinitePositionNeitherComputedNorSaved)
     const QString avant = e->text();
     e->setText(k.texte);
     e->setModified(true);
-    p.enomcometeChange();
+    p.elements_modifies();
     ASSERT_TRUE(controle<QPushButton>(p, "modif_com")->isEnabled()) << k.champ;
     cliquer(p, "modif_com");
     ASSERT_NE(dernier_message(), nullptr) << k.champ;
@@ -348,12 +351,12 @@ TEST_F(PageCometesTest, DamagedCometNamedWithItsFileAndLine) {
                  "\r\nALPHA\t1989\t8\tvingt\t1,3\t1\t186\t334\t11\r\n"
                  "BETA\t1989\t13\t20\t1,3\t1\t186\t334\t11\r\n");
   PageCometes p(c);
-  p.charger_cometes(dossier.dossier(), 0);
+  almanax::ihm::charger_cometes(c, dossier.dossier(), 0);
   ASSERT_NE(dernier_message(), nullptr);
   const QString chemin = QDir::toNativeSeparators(dossier.chemin("cometes.dat"));
   EXPECT_EQ(dernier_message()->texte, "Vous devez entrer un nombre correct\n\nComète « ALPHA » du fichier « " + chemin +
                                           " », ligne 2, élément T (jour).");
-  controle<QListWidget>(p, "l_comete")->setCurrentRow(1);
+  choisir_ligne(controle<QListView>(p, "l_comete"), 1);
   EXPECT_EQ(dernier_message()->titre, "Mois invalide");
   EXPECT_TRUE(
       dernier_message()->texte.endsWith("Comète « BETA » du fichier « " + chemin + " », ligne 3, élément T (mois)."));
@@ -481,10 +484,10 @@ TEST(FenetreCometes, DefaultCometKeptAcrossARestart) {
   {
     almanax::ihm::FenetrePrincipale f(p);
     EXPECT_EQ(f.findChild<QLabel*>("lcomdef")->text(), "103P/Hartley 2");
-    f.findChild<QListWidget*>("l_comete")->setCurrentRow(4);
+    choisir_ligne(f.findChild<QListView*>("l_comete"), 4);
     EXPECT_EQ(f.findChild<QLabel*>("lcomdef")->text(), "19P/Borrelly");
     f.findChild<QCheckBox*>("ccomdef")->setChecked(false);
-    f.findChild<QListWidget*>("l_comete")->setCurrentRow(6);
+    choisir_ligne(f.findChild<QListView*>("l_comete"), 6);
     EXPECT_EQ(f.findChild<QLabel*>("lcomdef")->text(), "19P/Borrelly");
     f.close();
   }

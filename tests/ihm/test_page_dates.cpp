@@ -143,7 +143,7 @@ TEST_F(PageDatesTest, LeavingTheFieldsChecksThem) {
 }
 
 TEST_F(PageDatesTest, NowSetsTheDatesWithoutComputing) {
-  c.options_ = {false, true, false, true};  // midnight, start-up date
+  c.session_.poser_dates({false, true, false, true});  // midnight, start-up date
   c.demarrage = {31, 1, 2024};
   PageDates p(c);
   controle<QTimeEdit>(p, "dh")->setTime(QTime(8, 15, 0));

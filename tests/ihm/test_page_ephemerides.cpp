@@ -107,7 +107,7 @@ TEST_F(PageEphemeridesTest, TypedInputsToLabelTexts) {
   almanax::entree_ephemerides e;
   e.p = almanax::planete::venus;
   e.instant.date = {20, 12, 1992};
-  e.site = c.site_;
+  e.site = c.session_.site();
   e.separateur = ",";
   const resultat_ephemerides attendu = almanax::calcul_ephemerides(e);
   for (const auto& [nom, texte] : etiquettes) {
@@ -340,7 +340,7 @@ TEST_F(PageEphemeridesTest, LeavingTheDayAndYearFieldsRunsTheirChecks) {
 }
 
 TEST_F(PageEphemeridesTest, NowButtonSetsTheOptionsTimeAndStartDate) {
-  c.options_ = {false, true, false, true};  // midnight, start-up date
+  c.session_.poser_dates({false, true, false, true});  // midnight, start-up date
   PageEphemerides p(c);
   controle<QTimeEdit>(p, "e_temps")->setTime(QTime(8, 15, 0));
   controle<QPushButton>(p, "nowephe")->click();
@@ -348,7 +348,7 @@ TEST_F(PageEphemeridesTest, NowButtonSetsTheOptionsTimeAndStartDate) {
   EXPECT_EQ(date_affichee(p), (date_jma{14, 7, 2024}));
   EXPECT_EQ(p.resultat().jour_julien, 2460505.5L);
 
-  c.options_ = {true, false, true, false};  // present time, date kept
+  c.session_.poser_dates({true, false, true, false});  // present time, date kept
   calculer(p, "1", "1", "2000");
   controle<QPushButton>(p, "nowephe")->click();
   EXPECT_EQ(controle<QTimeEdit>(p, "e_temps")->time(), QTime(21, 4, 5));

@@ -183,7 +183,7 @@ TEST(PageImpression, ValuesLineUpAfterTheLongestLabels) {
 TEST(PageImpression, CometBoxValuesLineUp) {
   ContexteTest c;
   almanax::ihm::PageCometes p(c);
-  p.bt_cometeClick();
+  p.calculer_comete();
   const auto* rccom = controle<QPlainTextEdit>(p, "rccom");
   EXPECT_DOUBLE_EQ(rccom->tabStopDistance(), 130 * rccom->logicalDpiY() / 72.0);
   const std::vector<qreal> x = debuts_des_valeurs(*rccom);

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -32,7 +32,7 @@ class PageSites : public ::testing::Test {
   void charger(long long index, const QByteArray& contenu = quatre_sites) {
     ecrire_fichier(fichier(), contenu);
     page = std::make_unique<PageOptions>(contexte);
-    page->charger_sites(dossier.dossier(), index);
+    almanax::ihm::charger_sites(contexte, dossier.dossier(), index);
   }
   QString fichier() const { return dossier.chemin("villes.dat"); }
   QByteArray contenu() const { return lire_fichier(fichier()); }
@@ -45,12 +45,14 @@ class PageSites : public ::testing::Test {
   EditionSpin* spin(const char* nom) const { return w<EditionSpin>(nom); }
   QString texte(const char* nom) const { return spin(nom)->edition()->text(); }
   QPushButton* bouton(const char* nom) const { return w<QPushButton>(nom); }
-  QListWidget* liste() const { return w<QListWidget>("cb_nom"); }
+  QListView* liste() const { return w<QListView>("cb_nom"); }
   // A click in the list, as the user makes it.
   void cliquer(int ligne) {
-    liste()->setCurrentRow(ligne);
-    emit liste()->itemClicked(liste()->item(ligne));
+    choisir_ligne(liste(), ligne);
+    emit liste()->clicked(liste()->model()->index(ligne, 0));
   }
+  // The session of the page's window.
+  almanax::Session& session() { return page_contexte->session(); }
   void saisir_site(const QString& nom, int ld, int lm, int ls, const char* ns, int od, int om, int os, const char* eo) {
     bouton("new_site")->click();
     w<QLineEdit>("e_location")->setText(nom);
@@ -65,12 +67,15 @@ class PageSites : public ::testing::Test {
   }
   std::vector<QString> noms() const {
     std::vector<QString> n;
-    for (int i = 0; i < liste()->count(); ++i) n.push_back(liste()->item(i)->text());
+    for (int i = 0; i < lignes(liste()); ++i) n.push_back(texte_ligne(liste(), i));
     return n;
   }
 
   DossierTravail dossier;
   ContexteTest contexte;
+  ContexteTest autre_contexte{contexte};  // a second window's, see TwoPagesOnOneFolderLoseNoEdit
+  ContexteTest* page_contexte = &contexte;
+  ContexteTest* autre_page_contexte = &autre_contexte;
   std::unique_ptr<PageOptions> page;
 };
 
@@ -78,11 +83,11 @@ class PageSites : public ::testing::Test {
 
 TEST_F(PageSites, LoadingMakesTheDefaultSiteCurrent) {
   charger(2);
-  EXPECT_EQ(liste()->count(), 4);
-  EXPECT_EQ(liste()->currentRow(), 2);
+  EXPECT_EQ(lignes(liste()), 4);
+  EXPECT_EQ(ligne_courante(liste()), 2);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Paris");
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
-  EXPECT_EQ(page->index_site_defaut(), 2);
+  EXPECT_EQ(session().villes().index_enregistre(), 2);
   EXPECT_EQ(texte("e_lat"), "48");
   EXPECT_EQ(texte("e_lat2"), "30");
   EXPECT_EQ(texte("e_lat3"), "0");
@@ -90,7 +95,7 @@ TEST_F(PageSites, LoadingMakesTheDefaultSiteCurrent) {
   EXPECT_EQ(texte("e_lon"), "2");
   EXPECT_EQ(texte("e_lon2"), "15");
   EXPECT_EQ(texte("e_lon4"), "E");
-  const almanax::site_courant s = page->site();
+  const almanax::site_courant s = session().site();
   EXPECT_EQ(s.latitude, 48.5L);
   EXPECT_EQ(s.sens_latitude, 1);
   EXPECT_EQ(s.longitude, 2.25L);
@@ -103,15 +108,15 @@ TEST_F(PageSites, LoadingMakesTheDefaultSiteCurrent) {
 
 TEST_F(PageSites, DefaultIndexBeyondTheListGivesTheFirstSite) {
   charger(172);
-  EXPECT_EQ(liste()->currentRow(), 0);
+  EXPECT_EQ(ligne_courante(liste()), 0);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
-  EXPECT_EQ(page->index_site_defaut(), 0);
-  EXPECT_EQ(page->site().latitude, 45.75L);
+  EXPECT_EQ(session().villes().index_enregistre(), 0);
+  EXPECT_EQ(session().site().latitude, 45.75L);
 }
 
 TEST_F(PageSites, EmptyListDisablesWhatNeedsASite) {
   charger(172, QByteArray());
-  EXPECT_EQ(liste()->count(), 0);
+  EXPECT_EQ(lignes(liste()), 0);
   EXPECT_FALSE(bouton("erase_site")->isEnabled());
   EXPECT_FALSE(bouton("modif_site")->isEnabled());
   EXPECT_FALSE(bouton("BitBtn1")->isEnabled());
@@ -119,7 +124,7 @@ TEST_F(PageSites, EmptyListDisablesWhatNeedsASite) {
   bouton("erase_site")->click();
   bouton("BitBtn1")->click();
   EXPECT_TRUE(contexte.messages_.recus.empty());
-  EXPECT_EQ(page->index_site_defaut(), 172);  // nothing to replace it with: kept as stored
+  EXPECT_EQ(session().villes().index_enregistre(), 172);  // nothing to replace it with: kept as stored
 
   saisir_site("Brest", 48, 23, 24, "N", 4, 29, 24, "O");
   bouton("save_site")->click();
@@ -147,7 +152,7 @@ TEST_F(PageSites, DuplicateNameRefusedAndFileUnchanged) {
   EXPECT_EQ(m.titre, "Site déjà répertorié !");
   EXPECT_EQ(m.texte, "Un site de ce nom est déjà présent dans la liste. Veuillez le changer");
   EXPECT_EQ(contenu(), quatre_sites);
-  EXPECT_EQ(liste()->count(), 4);
+  EXPECT_EQ(lignes(liste()), 4);
   EXPECT_EQ(page->focusWidget(), w<QLineEdit>("e_location"));
   EXPECT_TRUE(bouton("save_site")->isEnabled());  // the user can change the name and retry
 }
@@ -163,11 +168,11 @@ TEST_F(PageSites, SavedSiteIsCutToHundredthsAndInsertedInOrder) {
             "48,84 -2,33 Observatoire\r\n"
             "48.5 -2.25 Paris\r\n"
             "43.5 -1.25 Toulouse\r\n");
-  EXPECT_EQ(liste()->currentRow(), 2);
+  EXPECT_EQ(ligne_courante(liste()), 2);
   EXPECT_FALSE(w<QCheckBox>("csitedef")->isChecked());
   EXPECT_FALSE(bouton("save_site")->isEnabled());
   // The default site is still Paris, now one place further.
-  EXPECT_EQ(page->index_site_defaut(), 3);
+  EXPECT_EQ(session().villes().index_enregistre(), 3);
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
 
   cliquer(2);
@@ -178,7 +183,7 @@ TEST_F(PageSites, SavedSiteIsCutToHundredthsAndInsertedInOrder) {
   EXPECT_EQ(texte("e_lon"), "2");
   EXPECT_EQ(texte("e_lon2"), "19");
   EXPECT_EQ(texte("e_lon4"), "E");
-  EXPECT_EQ(page->index_site_defaut(), 3);  // "OK" unchecked: a click does not change the default
+  EXPECT_EQ(session().villes().index_enregistre(), 3);  // "OK" unchecked: a click does not change the default
 }
 
 TEST_F(PageSites, PointSeparatorInTheCLocale) {
@@ -195,11 +200,12 @@ TEST_F(PageSites, NameWithSpacesReadBackWhole) {
   saisir_site("Le Mans", 48, 0, 0, "N", 0, 12, 0, "O");
   bouton("save_site")->click();
   EXPECT_TRUE(contenu().contains("48,0 0,2 Le Mans\r\n"));
-  PageOptions relue(contexte);
-  relue.charger_sites(dossier.dossier(), 2);
-  auto* l = relue.findChild<QListWidget*>("cb_nom");
-  ASSERT_EQ(l->count(), 5);
-  EXPECT_EQ(l->item(0)->text(), "Le Mans");  // "LE" before "LY"
+  ContexteTest relu(contexte);
+  PageOptions relue(relu);
+  almanax::ihm::charger_sites(relu, dossier.dossier(), 2);
+  auto* l = relue.findChild<QListView*>("cb_nom");
+  ASSERT_EQ(lignes(l), 5);
+  EXPECT_EQ(texte_ligne(l, 0), "Le Mans");  // "LE" before "LY"
 }
 
 TEST_F(PageSites, ModifyOnlyAfterAChange) {
@@ -229,7 +235,7 @@ TEST_F(PageSites, ModifyOnlyAfterAChange) {
             "49,5 -2,25 Paris\r\n"
             "43.5 -1.25 Toulouse\r\n");
   // The current site is the one stored.
-  EXPECT_EQ(page->site().latitude, 49.5L);
+  EXPECT_EQ(session().site().latitude, 49.5L);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Paris");
   EXPECT_FALSE(bouton("modif_site")->isEnabled());
 }
@@ -259,27 +265,27 @@ TEST_F(PageSites, DeletionAsksAndKeepsTheDefaultSite) {
   EXPECT_EQ(m.titre, "Confirmation ou infirmation avant suppression ");
   EXPECT_EQ(m.texte, "Voulez-vous vraiment supprimer ce site ?");
   EXPECT_EQ(contenu(), quatre_sites);
-  EXPECT_EQ(liste()->count(), 4);
+  EXPECT_EQ(lignes(liste()), 4);
 
   contexte.messages_.reponse = true;
   bouton("erase_site")->click();
   EXPECT_EQ(contenu(), "43.25 -5.25 Marseille\r\n48.5 -2.25 Paris\r\n43.5 -1.25 Toulouse\r\n");
   EXPECT_EQ(noms(), (std::vector<QString>{"Marseille", "Paris", "Toulouse"}));
-  EXPECT_EQ(liste()->currentRow(), 0);
+  EXPECT_EQ(ligne_courante(liste()), 0);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Marseille");  // the first site, shown and current
-  EXPECT_EQ(page->site().latitude, 43.25L);
-  EXPECT_EQ(page->index_site_defaut(), 1);
+  EXPECT_EQ(session().site().latitude, 43.25L);
+  EXPECT_EQ(session().villes().index_enregistre(), 1);
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
 
   // The default site itself deleted: the site that takes its place becomes the default.
   cliquer(1);
   bouton("erase_site")->click();
-  EXPECT_EQ(page->index_site_defaut(), 1);
+  EXPECT_EQ(session().villes().index_enregistre(), 1);
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Toulouse");
   // And the last one: the index stays within the list.
   cliquer(1);
   bouton("erase_site")->click();
-  EXPECT_EQ(page->index_site_defaut(), 0);
+  EXPECT_EQ(session().villes().index_enregistre(), 0);
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Marseille");
 }
 
@@ -289,15 +295,15 @@ TEST_F(PageSites, DefaultSiteButtonComesBackToIt) {
   cliquer(0);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
   bouton("BitBtn1")->click();
-  EXPECT_EQ(liste()->currentRow(), 3);
+  EXPECT_EQ(ligne_courante(liste()), 3);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Toulouse");
-  EXPECT_EQ(page->site().latitude, 43.5L);
+  EXPECT_EQ(session().site().latitude, 43.5L);
 }
 
 TEST_F(PageSites, ClickingASiteWithOkMakesItTheDefault) {
   charger(3);
   cliquer(1);
-  EXPECT_EQ(page->index_site_defaut(), 1);
+  EXPECT_EQ(session().villes().index_enregistre(), 1);
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Marseille");
   EXPECT_FALSE(bouton("save_site")->isEnabled());
 }
@@ -306,15 +312,15 @@ TEST_F(PageSites, HemisphereArrowsTurnTheSigns) {
   charger(2);
   spin("e_lat4")->stepBy(1);
   EXPECT_EQ(texte("e_lat4"), "S");
-  EXPECT_EQ(page->site().sens_latitude, -1);
+  EXPECT_EQ(session().site().sens_latitude, -1);
   spin("e_lon4")->stepBy(1);
   EXPECT_EQ(texte("e_lon4"), "O");
-  EXPECT_EQ(page->site().sens_longitude, 1);
+  EXPECT_EQ(session().site().sens_longitude, 1);
   EXPECT_TRUE(bouton("modif_site")->isEnabled());
   spin("e_lon4")->stepBy(-1);
   EXPECT_EQ(texte("e_lon4"), "E");
-  EXPECT_EQ(page->site().sens_longitude, -1);
-  EXPECT_EQ(page->site().latitude, 48.5L);  // magnitudes untouched
+  EXPECT_EQ(session().site().sens_longitude, -1);
+  EXPECT_EQ(session().site().latitude, 48.5L);  // magnitudes untouched
 }
 
 TEST_F(PageSites, ClickInALatitudeEditTakesTheSpinsAsTheyStand) {
@@ -328,7 +334,7 @@ TEST_F(PageSites, ClickInALatitudeEditTakesTheSpinsAsTheyStand) {
   spin("e_lon3")->setPosition(18);
   spin("e_lat4")->setPosition(1);
   QTest::mouseClick(spin("e_lat2")->edition(), Qt::LeftButton);
-  const almanax::site_courant s = page->site();
+  const almanax::site_courant s = session().site();
   EXPECT_NEAR(static_cast<double>(s.latitude), 10.51, 1e-12);  // not cut to hundredths
   EXPECT_NEAR(static_cast<double>(s.longitude), 3.005, 1e-12);
   EXPECT_EQ(s.sens_latitude, -1);
@@ -356,7 +362,7 @@ TEST_F(PageSites, CoordinateLeftOutOfRangeOrUnreadable) {
 
 TEST_F(PageSites, MalformedLineReportedAndKept) {
   charger(0, "45.75 -4.5 Lyon\r\nabc Nulle part\r\n43.25 -5.25 Marseille\r\n");
-  EXPECT_EQ(liste()->count(), 2);
+  EXPECT_EQ(lignes(liste()), 2);
   ASSERT_EQ(contexte.messages_.recus.size(), 1u);
   EXPECT_TRUE(contexte.messages_.recus[0].texte.contains("Ligne 2"));
   EXPECT_EQ(contexte.messages_.recus[0].titre, "Fichier des sites");
@@ -368,9 +374,9 @@ TEST_F(PageSites, MalformedLineReportedAndKept) {
 
 TEST_F(PageSites, MissingFileGetsTheBundledList) {
   page = std::make_unique<PageOptions>(contexte);
-  page->charger_sites(dossier.dossier(), 172);
-  ASSERT_GT(liste()->count(), 172);
-  EXPECT_EQ(liste()->currentRow(), 172);
+  almanax::ihm::charger_sites(contexte, dossier.dossier(), 172);
+  ASSERT_GT(lignes(liste()), 172);
+  EXPECT_EQ(ligne_courante(liste()), 172);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Paris");
   EXPECT_TRUE(QFile::exists(fichier()));
 }
@@ -378,40 +384,41 @@ TEST_F(PageSites, MissingFileGetsTheBundledList) {
 TEST(PageOptionsReglages, DateAndAppearanceOptions) {
   ContexteTest contexte;
   PageOptions page(contexte);
+  almanax::Session& session = contexte.session();
   // The form's defaults.
-  const almanax::ihm::options_dates d = page.options();
+  const almanax::ihm::options_dates d = session.dates();
   EXPECT_TRUE(d.heure_actuelle);
   EXPECT_TRUE(d.date_du_jour);
   EXPECT_TRUE(d.midi);
   EXPECT_FALSE(d.minuit);
-  EXPECT_FALSE(page.onglets_une_rangee());
-  EXPECT_TRUE(page.menus_visibles());
+  EXPECT_FALSE(session.onglets_une_rangee());
+  EXPECT_TRUE(session.menus_visibles());
   EXPECT_TRUE(page.findChild<QCheckBox*>("ccomdef")->isChecked());
   EXPECT_NE(page.findChild<QLabel*>("lcomdef"), nullptr);
 
-  page.set_options({false, true, false, true});
-  const almanax::ihm::options_dates o = page.options();
+  session.poser_dates({false, true, false, true});
+  const almanax::ihm::options_dates o = session.dates();
   EXPECT_FALSE(o.heure_actuelle);
   EXPECT_TRUE(o.minuit);
   EXPECT_FALSE(o.midi);
 
-  QSignalSpy apparence(&page, &PageOptions::apparenceChangee);
+  QSignalSpy apparence(&session, &almanax::Session::apparenceChangee);
   page.findChild<QRadioButton*>("rmn")->click();
   page.findChild<QRadioButton*>("ro1")->click();
   EXPECT_EQ(apparence.count(), 2);
-  EXPECT_FALSE(page.menus_visibles());
-  EXPECT_TRUE(page.onglets_une_rangee());
+  EXPECT_FALSE(session.menus_visibles());
+  EXPECT_TRUE(session.onglets_une_rangee());
 }
 
 TEST_F(PageSites, AfterADeletionFieldsListAndCurrentSiteAgree) {
   charger(2);
   cliquer(3);  // Toulouse, which "OK" makes the default
   bouton("erase_site")->click();
-  EXPECT_EQ(liste()->currentRow(), 0);
+  EXPECT_EQ(ligne_courante(liste()), 0);
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Lyon");
   EXPECT_EQ(texte("e_lat2"), "45");
-  EXPECT_EQ(page->site().latitude, 45.75L);
-  EXPECT_EQ(page->index_site_defaut(), 2);  // showing the first site does not make it the default
+  EXPECT_EQ(session().site().latitude, 45.75L);
+  EXPECT_EQ(session().villes().index_enregistre(), 2);  // showing the first site does not make it the default
   // A second deletion removes the site shown, and only it.
   bouton("erase_site")->click();
   EXPECT_EQ(contenu(), "43.25 -5.25 Marseille\r\n48.5 -2.25 Paris\r\n");
@@ -449,7 +456,7 @@ TEST_F(PageSites, EmptyOrWrongHemisphereLetterIsRefusedAndNothingWritten) {
 
 TEST_F(PageSites, EveryChangeOfTheCurrentSiteIsAnnounced) {
   charger(2);
-  QSignalSpy change(page.get(), &PageOptions::siteChange);
+  QSignalSpy change(&session(), &almanax::Session::siteChange);
   cliquer(2);  // the site already current: nothing changes
   cliquer(0);
   spin("e_lat4")->stepBy(1);
@@ -457,11 +464,11 @@ TEST_F(PageSites, EveryChangeOfTheCurrentSiteIsAnnounced) {
   // "Enregistrer": the new site is the current one, not the one shown before.
   saisir_site("Nouméa", 22, 15, 0, "S", 166, 30, 0, "E");
   bouton("save_site")->click();
-  EXPECT_EQ(liste()->currentItem()->text(), "Nouméa");
-  EXPECT_NEAR(static_cast<double>(page->site().latitude_signee()), -22.25, 1e-9);
+  EXPECT_EQ(texte_ligne(liste(), ligne_courante(liste())), "Nouméa");
+  EXPECT_NEAR(static_cast<double>(session().site().latitude_signee()), -22.25, 1e-9);
   spin("e_lat")->stepBy(1);
   bouton("modif_site")->click();
-  EXPECT_NEAR(static_cast<double>(page->site().latitude_signee()), -23.25, 1e-9);
+  EXPECT_NEAR(static_cast<double>(session().site().latitude_signee()), -23.25, 1e-9);
   bouton("erase_site")->click();
   EXPECT_EQ(change.count(), 5);
 }
@@ -471,24 +478,26 @@ TEST_F(PageSites, EveryChangeOfTheCurrentSiteIsAnnounced) {
 // the same site by name, and a site changed on both sides is asked about.
 TEST_F(PageSites, TwoPagesOnOneFolderLoseNoEdit) {
   charger(2);  // Paris
-  std::unique_ptr<PageOptions> autre = std::make_unique<PageOptions>(contexte);
-  autre->charger_sites(dossier.dossier(), 2);
+  std::unique_ptr<PageOptions> autre = std::make_unique<PageOptions>(autre_contexte);
+  almanax::ihm::charger_sites(autre_contexte, dossier.dossier(), 2);
   w<QCheckBox>("csitedef")->setChecked(false);
 
   saisir_site("Annecy", 45, 54, 0, "N", 6, 7, 0, "E");
   bouton("save_site")->click();
   std::swap(page, autre);  // the second window
+  std::swap(page_contexte, autre_page_contexte);
   w<QCheckBox>("csitedef")->setChecked(false);
   saisir_site("Brest", 48, 24, 0, "N", 4, 29, 0, "O");
   bouton("save_site")->click();
   const std::vector<QString> six{"Annecy", "Brest", "Lyon", "Marseille", "Paris", "Toulouse"};
   EXPECT_EQ(noms(), six);
-  EXPECT_EQ(page->index_site_defaut(), 4);  // still Paris
+  EXPECT_EQ(session().villes().index_enregistre(), 4);  // still Paris
   EXPECT_EQ(w<QLabel>("lsitedef")->text(), "Paris");
   EXPECT_EQ(w<QLineEdit>("e_location")->text(), "Brest");
 
   // Another program appends a site; the first window deletes one.
   std::swap(page, autre);
+  std::swap(page_contexte, autre_page_contexte);
   {
     QFile f(fichier());
     ASSERT_TRUE(f.open(QIODevice::Append));
@@ -497,7 +506,7 @@ TEST_F(PageSites, TwoPagesOnOneFolderLoseNoEdit) {
   cliquer(4);  // Toulouse, in this window's list as it was read
   bouton("erase_site")->click();
   EXPECT_EQ(noms(), (std::vector<QString>{"Annecy", "Brest", "Lyon", "Marseille", "Paris", "Vichy"}));
-  EXPECT_EQ(page->index_site_defaut(), 4);
+  EXPECT_EQ(session().villes().index_enregistre(), 4);
   EXPECT_TRUE(contenu().contains("46.25 -3.5 Vichy\r\n"));
 
   // Both windows change Lyon: the second is asked, and keeps the first's on "Annuler".
@@ -506,6 +515,7 @@ TEST_F(PageSites, TwoPagesOnOneFolderLoseNoEdit) {
   spin("e_lat")->stepBy(1);
   bouton("modif_site")->click();
   std::swap(page, autre);
+  std::swap(page_contexte, autre_page_contexte);
   ASSERT_TRUE(activer(*page));
   cliquer(2);
   spin("e_lat")->stepBy(2);

@@ -90,7 +90,8 @@ TEST_F(PageSoleilLuneTest, TypedInputsToBothGroups) {
   EXPECT_EQ(etiquette(p, "dist_t_sol"), "0,99761");
   EXPECT_EQ(etiquette(p, "long_a_sol"), "199 ° 54 '  22 ''");
 
-  const almanax::resultat_soleil_lune attendu = almanax::calcul_soleil_lune({{13, 10, 1992}, 0, 0, 0, 0}, c.site_, ",");
+  const almanax::resultat_soleil_lune attendu =
+      almanax::calcul_soleil_lune({{13, 10, 1992}, 0, 0, 0, 0}, c.session_.site(), ",");
   for (const auto& [nom, texte] : etiquettes_soleil) {
     EXPECT_EQ(etiquette(p, nom).toStdString(), attendu.soleil.textes.*texte) << nom;
     EXPECT_FALSE(etiquette(p, nom).isEmpty()) << nom;
@@ -250,7 +251,7 @@ TEST_F(PageSoleilLuneTest, CopyAppendsEachTimeEvenWithNothingChecked) {
 }
 
 TEST_F(PageSoleilLuneTest, NowButtonAndTimePicker) {
-  c.options_ = {false, true, true, false};  // noon, start-up date
+  c.session_.poser_dates({false, true, true, false});  // noon, start-up date
   PageSoleilLune p(c);
   controle<QPushButton>(p, "BitBtn5")->click();
   EXPECT_EQ(controle<QTimeEdit>(p, "heure_sol")->time(), QTime(12, 0, 0));

@@ -18,7 +18,7 @@ Page::Page(Contexte& contexte, const QString& nom, const QString& legende, const
 }
 
 void Page::maintenant(QTimeEdit* heure, bool recalculer) {
-  const options_dates o = contexte_.options();
+  const options_dates o = contexte_.session().dates();
   if (heure) heure->setTime(heure_du_bouton_maintenant(o, contexte_.heure_presente(), heure->time()));
   if (o.date_du_jour) poser_date_de_demarrage(contexte_.date_de_demarrage());
   if (recalculer) calculer();

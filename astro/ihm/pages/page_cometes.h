@@ -1,11 +1,10 @@
 // The "Comètes" page: a comet's position from its orbital elements, and the comet
 // catalogue cometes.dat with its editor (choose, new, save, modify, delete). The
-// computation is calcul_comete; the catalogue is fichier_cometes.
+// computation is calcul_comete; the catalogue is the session's ModeleCometes, which
+// keeps the default comet.
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,12 +16,12 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QTimeEdit;
 
 namespace almanax {
-class fichier_cometes;
+class ModeleCometes;
 }
 
 namespace almanax::ihm {
@@ -36,47 +35,46 @@ class PageCometes : public Page {
   explicit PageCometes(Contexte& contexte, QWidget* parent = nullptr);
   ~PageCometes() override;
 
-  void calculer() override { bt_cometeClick(); }
-  void copier() override { copy_comClick(); }
-  void effacer() override { erase_comClick(); }
+  void calculer() override { calculer_comete(); }
+  void copier() override { copier_rapport(); }
+  void effacer() override { effacer_rapport(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
 
-  // Reads cometes.dat in `dossier` (writing the bundled catalogue there when it is
-  // missing and creer_si_absent), selects the default comet (the first when the index
-  // is beyond the list), loads and computes it.
-  void charger_cometes(const QString& dossier, long long index_defaut, bool creer_si_absent = true);
-  // Whether choosing a comet makes it the default one (the Options page's "OK").
-  void set_choix_par_defaut(std::function<bool()> coche) { choix_par_defaut_ = std::move(coche); }
-
-  const fichier_cometes* catalogue() const { return catalogue_.get(); }
-  long long index_defaut() const { return index_defaut_; }
   // The report box's text, with its CR LF line ends.
   const QString& rapport() const;
   const std::optional<resultat_comete>& resultat() const { return resultat_; }
 
- signals:
-  // The default comet changed: its index (the settings value "Comète") and name.
-  void cometeParDefaut(long long index, const QString& nom);
-
  public slots:
-  void bt_cometeClick();
-  void bt_l_cometeClick();
-  void l_cometeClick();
-  void new_cometeClick();
-  void Save_cometeClick();
-  void modif_comClick();
-  void BitBtn6Click();
-  void enomcometeChange();
-  void tcomjourExit();
-  void up_an_comClick(almanax::sens_pas sens);
-  void BitBtn8Click();
-  void erase_comClick();
-  void copy_comClick();
+  // "&OK": the position from the elements shown, added to the report.
+  void calculer_comete();
+  // A comet chosen in the list: pending edits dropped, shown and computed.
+  void choisir_comete();
+  void nouvelle_comete();
+  void enregistrer_comete();
+  void modifier_comete();
+  void supprimer_comete();
+  // An element or the new name typed: "Modifier" is on when the comet shown was changed.
+  void elements_modifies();
+  // Leaving a field of the perihelion date: a day the calendar lacks is said at once.
+  void verifier_passage();
+  // An arrow of the observation date: the date made whole, the position computed.
+  void date_changee(almanax::sens_pas sens);
+  void mettre_a_maintenant();
+  void effacer_rapport();
+  void copier_rapport();
 
  private:
+  ModeleCometes& catalogue() const;
+  // The catalogue read from its file: the default comet selected, shown and computed.
+  void catalogue_charge();
+  // The comet of the list's current row shown and computed; with `choisir_defaut` it
+  // becomes the default one when the Options page's "OK" says so.
+  void afficher_comete_choisie(bool choisir_defaut = true);
+  int ligne_choisie() const;
+  void selectionner(int ligne);
   textes_comete textes() const;
   void poser_textes(const textes_comete& t);
   QLineEdit* champ(champ_comete c) const;
@@ -87,47 +85,37 @@ class PageCometes : public Page {
   // Refuses empty fields, unreadable numbers, e outside 0..1, a perihelion date the
   // calendar lacks, q <= 0 and elements that give no finite position, before a save.
   bool elements_enregistrables();
-  void remplir_liste(int selection);
-  void signaler_defaut(long long index);
   // The user's choice when a comet edited here was changed in the catalogue elsewhere too.
   arbitre_conflit arbitre();
-  // The name of the default comet, when the default index designates one.
-  std::optional<std::string> nom_comete_defaut() const;
-  // After the list changed: the default comet stays the same comet, found by name; when
-  // it is gone, `repli`.
-  void suivre_comete_defaut(const std::optional<std::string>& nom, long long repli);
 
   ChampsDate date_;
-  QTimeEdit* com_temps_ = nullptr;
-  QLineEdit* tcomjour_ = nullptr;
-  QLineEdit* tcommois_ = nullptr;
-  QLineEdit* tcoman_ = nullptr;
-  QLineEdit* eqcom_ = nullptr;
-  QLineEdit* eicom_ = nullptr;
-  QLineEdit* eecom_ = nullptr;
-  QLineEdit* eomcom_ = nullptr;
-  QLineEdit* eom1com_ = nullptr;
-  QLineEdit* enomcomete_ = nullptr;
-  QLabel* lnomcom_ = nullptr;
-  QListWidget* l_comete_ = nullptr;
-  QPushButton* bt_comete_ = nullptr;
-  QPushButton* erase_com_ = nullptr;
-  QPushButton* BitBtn8_ = nullptr;
-  QPushButton* new_comete_ = nullptr;
-  QPushButton* Save_comete_ = nullptr;
-  QPushButton* modif_com_ = nullptr;
-  QPushButton* BitBtn6_ = nullptr;
-  QCheckBox* c_com_n_ = nullptr;
-  QCheckBox* c_com_dt_ = nullptr;
-  QCheckBox* c_com_el_ = nullptr;
-  QCheckBox* c_com_coor_ = nullptr;
-  QPushButton* copy_com_ = nullptr;
-  BoiteRapport* rccom_ = nullptr;
+  QTimeEdit* heure_ = nullptr;
+  QLineEdit* jour_passage_ = nullptr;
+  QLineEdit* mois_passage_ = nullptr;
+  QLineEdit* an_passage_ = nullptr;
+  QLineEdit* q_ = nullptr;
+  QLineEdit* i_ = nullptr;
+  QLineEdit* e_ = nullptr;
+  QLineEdit* w_ = nullptr;
+  QLineEdit* noeud_ = nullptr;  // W
+  QLineEdit* nom_nouvelle_ = nullptr;
+  QLabel* nom_comete_ = nullptr;
+  QListView* liste_cometes_ = nullptr;
+  QPushButton* calculer_ = nullptr;
+  QPushButton* effacer_ = nullptr;
+  QPushButton* maintenant_ = nullptr;
+  QPushButton* nouvelle_ = nullptr;
+  QPushButton* enregistrer_ = nullptr;
+  QPushButton* modifier_ = nullptr;
+  QPushButton* supprimer_ = nullptr;
+  QCheckBox* copie_nom_ = nullptr;
+  QCheckBox* copie_date_ = nullptr;
+  QCheckBox* copie_elements_ = nullptr;
+  QCheckBox* copie_coordonnees_ = nullptr;
+  QPushButton* copier_ = nullptr;
+  BoiteRapport* rapport_ = nullptr;
 
-  std::unique_ptr<fichier_cometes> catalogue_;
-  std::function<bool()> choix_par_defaut_ = [] { return true; };
-  long long index_defaut_ = 0;
-  int index_affiche_ = -1;  // the comet shown (the tag of lnomcom), -1 for none
+  int index_affiche_ = -1;  // the comet shown (the tag of its name's label), -1 for none
   bool selection_programme_ = false;
   bool lecture_catalogue_ = false;  // computing the elements just loaded from the catalogue
   std::optional<resultat_comete> resultat_;

@@ -202,10 +202,10 @@ void PageEphemerides::calculer() {
   entree_ephemerides e;
   e.p = planete_de_index(planete_choisie()).value_or(planete::venus);
   e.instant = date_.instant_a_calculer(heure_);
-  e.site = contexte_.site();
+  e.site = contexte_.session().site();
   e.separateur = QLocale().decimalPoint().toStdString();
   resultat_ = calcul_ephemerides(e);
-  calcule_ = entrees{e.instant, contexte_.site_affiche()};
+  calcule_ = entrees{e.instant, contexte_.session().site_affiche()};
   afficher();
 }
 
@@ -253,7 +253,7 @@ void PageEphemerides::copier() {
   cases.elements = case_elements_->isChecked();
   // The date and site of the values shown; before any computation, the fields.
   instant_saisi instant;
-  champs_site site = contexte_.site_affiche();
+  champs_site site = contexte_.session().site_affiche();
   if (calcule_) {
     instant = calcule_->instant;
     site = calcule_->site;

@@ -6,12 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ihm/contexte.h"
 #include "ihm/controles/edition_spin.h"
 #include "ihm/controles/filtres.h"
 #include "ihm/messages.h"
@@ -49,22 +50,25 @@ QGroupBox* groupe(const QString& titre, QWidget* parent) {
 
 PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
     : Page(contexte, QStringLiteral("toptions"), QStringLiteral("Options"), QStringLiteral("16-options"), parent) {
+  Session& session = contexte_.session();
   // ---- Sites -------------------------------------------------------------------
   auto* g_sites = groupe(QStringLiteral("Sites d'observation"), this);
-  cb_nom_ = new QListWidget(g_sites);
-  cb_nom_->setObjectName(QStringLiteral("cb_nom"));
-  cb_nom_->setSelectionMode(QAbstractItemView::SingleSelection);
-  cb_nom_->setMinimumWidth(170);
+  liste_sites_ = new QListView(g_sites);
+  liste_sites_->setObjectName(QStringLiteral("cb_nom"));
+  liste_sites_->setModel(&session.villes());
+  liste_sites_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  liste_sites_->setSelectionMode(QAbstractItemView::SingleSelection);
+  liste_sites_->setMinimumWidth(170);
 
-  e_location_ = new QLineEdit(g_sites);
-  e_location_->setObjectName(QStringLiteral("e_location"));
+  nom_site_ = new QLineEdit(g_sites);
+  nom_site_->setObjectName(QStringLiteral("e_location"));
 
   auto coordonnee = [this](const char* edit, const char* spin, int max, QWidget* parent) {
     auto* e = new EditionSpin(QString::fromLatin1(edit), QString::fromLatin1(spin), 0, max, parent);
     e->setBorneEnSortie(true);
     FiltreTouches::installer(e, filtre::chiffres);
-    connect(e, &EditionSpin::clic, this, &PageOptions::ulatClick);
-    connect(e, &EditionSpin::texteChange, this, &PageOptions::e_lat3Change);
+    connect(e, &EditionSpin::clic, this, &PageOptions::coordonnee_changee);
+    connect(e, &EditionSpin::texteChange, this, &PageOptions::champs_modifies);
     connect(e, &EditionSpin::texteInvalide, this, [this](const QString& t) {
       contexte_.messages().erreur(QStringLiteral("« %1 » n'est pas une valeur correcte.").arg(t),
                                   QStringLiteral("Nombre invalide"));
@@ -79,24 +83,23 @@ PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
     e->setPosition(position);
     e->edition()->setMaxLength(1);
     FiltreTouches::installer(e, f);
-    connect(e, &EditionSpin::texteChange, this, &PageOptions::e_lat3Change);
+    connect(e, &EditionSpin::texteChange, this, &PageOptions::champs_modifies);
+    connect(e, &EditionSpin::clic, this, &PageOptions::hemisphere_change);
     return e;
   };
 
   auto* g_lon = groupe(QStringLiteral("Longitude"), g_sites);
-  e_lon_ = coordonnee("e_lon", "ulon", 179, g_lon);
-  e_lon2_ = coordonnee("e_lon2", "ulon2", 59, g_lon);
-  e_lon3_ = coordonnee("e_lon3", "ulon3", 59, g_lon);
-  e_lon4_ = lettre("e_lon4", "up_eo", {QStringLiteral("O"), QStringLiteral("E")}, 1, filtre::est_ouest, g_lon);
-  connect(e_lon4_, &EditionSpin::clic, this, &PageOptions::up_eoClick);
+  lon_deg_ = coordonnee("e_lon", "ulon", 179, g_lon);
+  lon_min_ = coordonnee("e_lon2", "ulon2", 59, g_lon);
+  lon_sec_ = coordonnee("e_lon3", "ulon3", 59, g_lon);
+  lon_lettre_ = lettre("e_lon4", "up_eo", {QStringLiteral("O"), QStringLiteral("E")}, 1, filtre::est_ouest, g_lon);
 
   auto* g_lat = groupe(QStringLiteral("Latitude"), g_sites);
-  e_lat_ = coordonnee("e_lat", "ulat", 89, g_lat);
-  e_lat2_ = coordonnee("e_lat2", "ulat2", 59, g_lat);
-  e_lat3_ = coordonnee("e_lat3", "ulat3", 59, g_lat);
-  e_lat4_ = lettre("e_lat4", "up_ns", {QStringLiteral("N"), QStringLiteral("S")}, 0, filtre::nord_sud, g_lat);
-  connect(e_lat4_, &EditionSpin::clic, this, &PageOptions::up_nsClick);
-  for (EditionSpin* e : {e_lat_, e_lat2_, e_lat3_}) e->edition()->installEventFilter(this);
+  lat_deg_ = coordonnee("e_lat", "ulat", 89, g_lat);
+  lat_min_ = coordonnee("e_lat2", "ulat2", 59, g_lat);
+  lat_sec_ = coordonnee("e_lat3", "ulat3", 59, g_lat);
+  lat_lettre_ = lettre("e_lat4", "up_ns", {QStringLiteral("N"), QStringLiteral("S")}, 0, filtre::nord_sud, g_lat);
+  for (EditionSpin* e : {lat_deg_, lat_min_, lat_sec_}) e->edition()->installEventFilter(this);
 
   auto ligne_dms = [](QGroupBox* g, EditionSpin* d, EditionSpin* m, EditionSpin* s, EditionSpin* l) {
     auto* h = new QHBoxLayout(g);
@@ -110,66 +113,67 @@ PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
     h->addWidget(l);
     h->addStretch(1);
   };
-  ligne_dms(g_lon, e_lon_, e_lon2_, e_lon3_, e_lon4_);
-  ligne_dms(g_lat, e_lat_, e_lat2_, e_lat3_, e_lat4_);
+  ligne_dms(g_lon, lon_deg_, lon_min_, lon_sec_, lon_lettre_);
+  ligne_dms(g_lat, lat_deg_, lat_min_, lat_sec_, lat_lettre_);
 
-  new_site_ = bouton("new_site", QStringLiteral("Nouveau"), g_sites);
-  save_site_ = bouton("save_site", QStringLiteral("Enregistrer"), g_sites);
-  modif_site_ = bouton("modif_site", QStringLiteral("Modifier"), g_sites);
-  erase_site_ = bouton("erase_site", QStringLiteral("Efface"), g_sites);
-  save_site_->setEnabled(false);
-  modif_site_->setEnabled(false);
+  nouveau_ = bouton("new_site", QStringLiteral("Nouveau"), g_sites);
+  enregistrer_ = bouton("save_site", QStringLiteral("Enregistrer"), g_sites);
+  modifier_ = bouton("modif_site", QStringLiteral("Modifier"), g_sites);
+  supprimer_ = bouton("erase_site", QStringLiteral("Efface"), g_sites);
+  enregistrer_->setEnabled(false);
+  modifier_->setEnabled(false);
 
   auto* g_defaut = groupe(QStringLiteral("Site par défaut"), g_sites);
-  lsitedef_ = new QLabel(g_defaut);
-  lsitedef_->setObjectName(QStringLiteral("lsitedef"));
-  lsitedef_->setMinimumWidth(150);
-  csitedef_ = case_a_cocher("csitedef", QStringLiteral("OK"), true, g_defaut);
-  BitBtn1_ = bouton("BitBtn1", QStringLiteral("Site par défaut"), g_defaut);
+  nom_site_defaut_ = new QLabel(g_defaut);
+  nom_site_defaut_->setObjectName(QStringLiteral("lsitedef"));
+  nom_site_defaut_->setMinimumWidth(150);
+  choix_site_defaut_ = case_a_cocher("csitedef", QStringLiteral("OK"), true, g_defaut);
+  // The "Site par défaut" button.
+  site_defaut_ = bouton("BitBtn1", QStringLiteral("Site par défaut"), g_defaut);
   {
     auto* h = new QHBoxLayout(g_defaut);
-    h->addWidget(lsitedef_, 1);
-    h->addWidget(csitedef_);
-    h->addWidget(BitBtn1_);
+    h->addWidget(nom_site_defaut_, 1);
+    h->addWidget(choix_site_defaut_);
+    h->addWidget(site_defaut_);
   }
 
   {
     auto* droite = new QVBoxLayout;
-    droite->addWidget(e_location_);
+    droite->addWidget(nom_site_);
     droite->addWidget(g_lon);
     droite->addWidget(g_lat);
     auto* boutons = new QGridLayout;
-    boutons->addWidget(new_site_, 0, 0);
-    boutons->addWidget(save_site_, 0, 1);
-    boutons->addWidget(modif_site_, 1, 0);
-    boutons->addWidget(erase_site_, 1, 1);
+    boutons->addWidget(nouveau_, 0, 0);
+    boutons->addWidget(enregistrer_, 0, 1);
+    boutons->addWidget(modifier_, 1, 0);
+    boutons->addWidget(supprimer_, 1, 1);
     droite->addLayout(boutons);
     droite->addWidget(g_defaut);
     droite->addStretch(1);
     auto* h = new QHBoxLayout(g_sites);
-    h->addWidget(cb_nom_, 1);
+    h->addWidget(liste_sites_, 1);
     h->addLayout(droite);
   }
 
   // ---- Dates et heures ----------------------------------------------------------
   auto* g_dates = groupe(QStringLiteral("Dates et heures"), this);
-  nowt_ = case_a_cocher("nowt", QStringLiteral("Maintenant heure"), true, g_dates);
-  nowd_ = case_a_cocher("nowd", QStringLiteral("Maintenant date"), true, g_dates);
+  heure_actuelle_ = case_a_cocher("nowt", QStringLiteral("Maintenant heure"), true, g_dates);
+  date_du_jour_ = case_a_cocher("nowd", QStringLiteral("Maintenant date"), true, g_dates);
   midi_ = option("midi", QStringLiteral("Midi"), true, g_dates);
   minuit_ = option("minuit", QStringLiteral("Minuit"), false, g_dates);
   {
     auto* v = new QVBoxLayout(g_dates);
-    for (QWidget* w : std::initializer_list<QWidget*>{nowt_, nowd_, midi_, minuit_}) v->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{heure_actuelle_, date_du_jour_, midi_, minuit_}) v->addWidget(w);
   }
 
   // ---- Apparence ----------------------------------------------------------------
   auto* g_apparence = groupe(QStringLiteral("Apparence"), this);
   auto* g_onglets = groupe(QStringLiteral("Onglet(s) visible(s)"), g_apparence);
-  ro1_ = option("ro1", QStringLiteral("Un"), false, g_onglets);
-  ro2_ = option("ro2", QStringLiteral("Deux"), true, g_onglets);
+  une_rangee_ = option("ro1", QStringLiteral("Un"), false, g_onglets);
+  plusieurs_rangees_ = option("ro2", QStringLiteral("Deux"), true, g_onglets);
   auto* g_menus = groupe(QStringLiteral("Menus visibles"), g_apparence);
-  rmo_ = option("rmo", QStringLiteral("Oui"), true, g_menus);
-  rmn_ = option("rmn", QStringLiteral("Non"), false, g_menus);
+  menus_oui_ = option("rmo", QStringLiteral("Oui"), true, g_menus);
+  menus_non_ = option("rmn", QStringLiteral("Non"), false, g_menus);
   for (QGroupBox* g : {g_onglets, g_menus}) {
     auto* h = new QHBoxLayout(g);
     for (QObject* o : g->children())
@@ -180,18 +184,16 @@ PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
     v->addWidget(g_onglets);
     v->addWidget(g_menus);
   }
-  for (QRadioButton* r : {ro1_, ro2_, rmo_, rmn_})
-    connect(r, &QRadioButton::clicked, this, &PageOptions::apparenceChangee);
 
   // ---- Comète par défaut ------------------------------------------------------------
   auto* g_comete = groupe(QStringLiteral("Comète par défaut"), this);
-  lcomdef_ = new QLabel(g_comete);
-  lcomdef_->setObjectName(QStringLiteral("lcomdef"));
-  ccomdef_ = case_a_cocher("ccomdef", QStringLiteral("OK"), true, g_comete);
+  nom_comete_defaut_ = new QLabel(g_comete);
+  nom_comete_defaut_->setObjectName(QStringLiteral("lcomdef"));
+  choix_comete_defaut_ = case_a_cocher("ccomdef", QStringLiteral("OK"), true, g_comete);
   {
     auto* h = new QHBoxLayout(g_comete);
-    h->addWidget(lcomdef_, 1);
-    h->addWidget(ccomdef_);
+    h->addWidget(nom_comete_defaut_, 1);
+    h->addWidget(choix_comete_defaut_);
   }
 
   {
@@ -205,148 +207,132 @@ PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
     h->addLayout(colonne, 2);
   }
 
-  connect(cb_nom_, &QListWidget::currentRowChanged, this, [this] {
-    if (!selection_programme_) cb_nomClick();
+  // ---- The session shown, and edited from here ---------------------------------------
+  montrer_options();
+  const auto lire_dates = [this] {
+    if (options_programme_) return;
+    contexte_.session().poser_dates(
+        {heure_actuelle_->isChecked(), date_du_jour_->isChecked(), midi_->isChecked(), minuit_->isChecked()});
+  };
+  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{heure_actuelle_, date_du_jour_, midi_, minuit_})
+    connect(b, &QAbstractButton::toggled, this, lire_dates);
+  connect(une_rangee_, &QRadioButton::toggled, this, [this](bool oui) {
+    if (!options_programme_) contexte_.session().poser_onglets_une_rangee(oui);
   });
-  connect(cb_nom_, &QListWidget::itemClicked, this, &PageOptions::cb_nomClick);
-  connect(BitBtn1_, &QPushButton::clicked, this, &PageOptions::BitBtn1Click);
-  connect(new_site_, &QPushButton::clicked, this, &PageOptions::new_siteClick);
-  connect(save_site_, &QPushButton::clicked, this, &PageOptions::save_siteClick);
-  connect(modif_site_, &QPushButton::clicked, this, &PageOptions::modif_siteClick);
-  connect(erase_site_, &QPushButton::clicked, this, &PageOptions::erase_siteClick);
-  connect(e_location_, &QLineEdit::textChanged, this, &PageOptions::e_lat3Change);
+  connect(menus_oui_, &QRadioButton::toggled, this, [this](bool oui) {
+    if (!options_programme_) contexte_.session().poser_menus_visibles(oui);
+  });
+  connect(choix_comete_defaut_, &QCheckBox::toggled, this, [this](bool oui) {
+    if (!options_programme_) contexte_.session().poser_choix_comete_par_defaut(oui);
+  });
+  connect(&session, &Session::datesChangees, this, &PageOptions::montrer_options);
+  connect(&session, &Session::apparenceChangee, this, &PageOptions::montrer_options);
+  connect(&session.cometes(), &ModeleCometes::defautChange, nom_comete_defaut_,
+          [this](long long, const QString& nom) { nom_comete_defaut_->setText(nom); });
+  connect(&session.villes(), &ModeleVilles::defautChange, nom_site_defaut_,
+          [this](long long, const QString& nom) { nom_site_defaut_->setText(nom); });
+  connect(&session.villes(), &ModeleVilles::charge, this, &PageOptions::sites_charges);
+
+  connect(liste_sites_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+    if (!selection_programme_) choisir_site();
+  });
+  connect(liste_sites_, &QListView::clicked, this, &PageOptions::choisir_site);
+  connect(site_defaut_, &QPushButton::clicked, this, &PageOptions::revenir_au_site_defaut);
+  connect(nouveau_, &QPushButton::clicked, this, &PageOptions::nouveau_site);
+  connect(enregistrer_, &QPushButton::clicked, this, &PageOptions::enregistrer_site);
+  connect(modifier_, &QPushButton::clicked, this, &PageOptions::modifier_site);
+  connect(supprimer_, &QPushButton::clicked, this, &PageOptions::supprimer_site);
+  connect(nom_site_, &QLineEdit::textChanged, this, &PageOptions::champs_modifies);
+  connect(nom_site_, &QLineEdit::textChanged, this, &PageOptions::publier_site_affiche);
+  for (EditionSpin* e : {lon_deg_, lon_min_, lon_sec_, lon_lettre_, lat_deg_, lat_min_, lat_sec_, lat_lettre_})
+    connect(e->edition(), &QLineEdit::textChanged, this, &PageOptions::publier_site_affiche);
   etats_boutons();
 }
 
 PageOptions::~PageOptions() = default;
 
+ModeleVilles& PageOptions::villes() const {
+  return contexte_.session().villes();
+}
+
 // ---- Options -------------------------------------------------------------------
 
-options_dates PageOptions::options() const {
-  return {nowt_->isChecked(), nowd_->isChecked(), midi_->isChecked(), minuit_->isChecked()};
-}
-
-void PageOptions::set_options(const options_dates& o) {
-  nowt_->setChecked(o.heure_actuelle);
-  nowd_->setChecked(o.date_du_jour);
-  if (o.minuit && !o.midi)
-    minuit_->setChecked(true);
-  else if (o.midi && !o.minuit)
-    midi_->setChecked(true);
-}
-
-bool PageOptions::onglets_une_rangee() const {
-  return ro1_->isChecked();
-}
-void PageOptions::set_onglets_une_rangee(bool oui) {
-  (oui ? ro1_ : ro2_)->setChecked(true);
-}
-bool PageOptions::menus_visibles() const {
-  return rmo_->isChecked();
-}
-void PageOptions::set_menus_visibles(bool oui) {
-  (oui ? rmo_ : rmn_)->setChecked(true);
+void PageOptions::montrer_options() {
+  const Session& s = contexte_.session();
+  const options_dates& o = s.dates();
+  options_programme_ = true;
+  heure_actuelle_->setChecked(o.heure_actuelle);
+  date_du_jour_->setChecked(o.date_du_jour);
+  (o.minuit ? minuit_ : midi_)->setChecked(true);
+  (s.onglets_une_rangee() ? une_rangee_ : plusieurs_rangees_)->setChecked(true);
+  (s.menus_visibles() ? menus_oui_ : menus_non_)->setChecked(true);
+  choix_comete_defaut_->setChecked(s.choix_comete_par_defaut());
+  options_programme_ = false;
+  nom_comete_defaut_->setText(QString::fromStdString(s.cometes().nom_defaut().value_or(std::string())));
 }
 
 // ---- Sites ---------------------------------------------------------------------
 
-void PageOptions::charger_sites(const QString& dossier, long long index_defaut, bool creer_si_absent) {
-  villes_ = std::make_unique<fichier_villes>(dossier);
-  const chargement_villes c = villes_->charger(creer_si_absent);
-  const QString titre = QStringLiteral("Fichier des sites");
-  if (!c.erreur.empty()) contexte_.messages().erreur(QString::fromStdString(c.erreur), titre);
-  if (!c.avertissements.empty()) {
-    QString texte;
-    for (const std::string& a : c.avertissements) texte += QString::fromStdString(a) + u'\n';
-    contexte_.messages().erreur(texte.trimmed(), titre);
-  }
-  index_defaut_ = index_defaut;
-  const std::optional<std::size_t> i = index_par_defaut(index_defaut, villes_->taille());
-  remplir_liste(i ? static_cast<int>(*i) : -1);
-  if (i) appliquer(static_cast<int>(*i));
+void PageOptions::sites_charges() {
+  const std::optional<std::size_t> i = villes().ligne_defaut();
+  nom_site_defaut_->setText(QString::fromStdString(villes().nom_defaut().value_or(std::string())));
+  selectionner(i ? static_cast<int>(*i) : -1, false);
+  if (i) afficher_site(static_cast<int>(*i));
   etats_boutons();
 }
 
-void PageOptions::set_comete_defaut(long long index, const QString& nom) {
-  index_comete_ = index;
-  lcomdef_->setText(nom);
-}
-
-bool PageOptions::comete_par_defaut_cochee() const {
-  return ccomdef_->isChecked();
-}
-
-champs_site PageOptions::site_affiche() const {
+void PageOptions::publier_site_affiche() {
   champs_site c;
-  c.nom = e_location_->text().toStdString();
-  c.lat_deg = e_lat_->position();
-  c.lat_min = e_lat2_->position();
-  c.lat_sec = e_lat3_->position();
-  c.lat_lettre = e_lat4_->edition()->text().toStdString();
-  c.lon_deg = e_lon_->position();
-  c.lon_min = e_lon2_->position();
-  c.lon_sec = e_lon3_->position();
-  c.lon_lettre = e_lon4_->edition()->text().toStdString();
-  return c;
+  c.nom = nom_site_->text().toStdString();
+  c.lat_deg = lat_deg_->position();
+  c.lat_min = lat_min_->position();
+  c.lat_sec = lat_sec_->position();
+  c.lat_lettre = lat_lettre_->edition()->text().toStdString();
+  c.lon_deg = lon_deg_->position();
+  c.lon_min = lon_min_->position();
+  c.lon_sec = lon_sec_->position();
+  c.lon_lettre = lon_lettre_->edition()->text().toStdString();
+  contexte_.session().poser_site_affiche(c);
 }
 
-void PageOptions::remplir_liste(int selection) {
+int PageOptions::ligne_choisie() const {
+  const QModelIndex i = liste_sites_->currentIndex();
+  return i.isValid() ? i.row() : -1;
+}
+
+void PageOptions::selectionner(int i, bool defiler) {
   selection_programme_ = true;
-  cb_nom_->clear();
-  if (villes_)
-    for (const ville& v : villes_->villes()) cb_nom_->addItem(QString::fromStdString(v.nom));
-  cb_nom_->setCurrentRow(selection);
+  const QModelIndex index = villes().index(i, 0);
+  liste_sites_->setCurrentIndex(index);
+  if (defiler && index.isValid()) liste_sites_->scrollTo(index);
   selection_programme_ = false;
 }
 
-void PageOptions::selectionner(int i) {
-  selection_programme_ = true;
-  cb_nom_->setCurrentRow(i);
-  if (QListWidgetItem* item = cb_nom_->item(i)) cb_nom_->scrollToItem(item);
-  selection_programme_ = false;
-}
-
-void PageOptions::appliquer(int i, bool defaut) {
-  if (!villes_ || i < 0 || static_cast<std::size_t>(i) >= villes_->taille()) return;
-  const ville& v = villes_->villes()[static_cast<std::size_t>(i)];
+void PageOptions::afficher_site(int i, bool defaut) {
+  if (i < 0 || static_cast<std::size_t>(i) >= villes().taille()) return;
+  const ville& v = villes().villes()[static_cast<std::size_t>(i)];
   const champs_site c = champs_du_site(v.site());
-  e_location_->setText(QString::fromStdString(v.nom));
-  if (defaut && csitedef_->isChecked()) {
-    lsitedef_->setText(QString::fromStdString(v.nom));
-    index_defaut_ = i;
-  }
-  e_lon_->setPosition(c.lon_deg);
-  e_lon2_->setPosition(c.lon_min);
-  e_lon3_->setPosition(c.lon_sec);
-  e_lon4_->setPosition(c.lon_lettre == "E" ? 1 : 0);
-  e_lat_->setPosition(c.lat_deg);
-  e_lat2_->setPosition(c.lat_min);
-  e_lat3_->setPosition(c.lat_sec);
-  e_lat4_->setPosition(c.lat_lettre == "S" ? 1 : 0);
+  nom_site_->setText(QString::fromStdString(v.nom));
+  if (defaut && choix_site_defaut_->isChecked()) villes().choisir_defaut(static_cast<std::size_t>(i));
+  lon_deg_->setPosition(c.lon_deg);
+  lon_min_->setPosition(c.lon_min);
+  lon_sec_->setPosition(c.lon_sec);
+  lon_lettre_->setPosition(c.lon_lettre == "E" ? 1 : 0);
+  lat_deg_->setPosition(c.lat_deg);
+  lat_min_->setPosition(c.lat_min);
+  lat_sec_->setPosition(c.lat_sec);
+  lat_lettre_->setPosition(c.lat_lettre == "S" ? 1 : 0);
   // Texts written by the program are not user changes: "Modifier" goes off.
-  e_lat3Change();
+  champs_modifies();
   // The magnitudes are the file's values, not the truncated seconds shown.
   site_courant s = site_courant_de(v.site());
   signes_des_lettres(s);
-  poser_site(s);
-}
-
-void PageOptions::poser_site(const site_courant& s) {
-  const bool change = s.latitude != site_.latitude || s.longitude != site_.longitude ||
-                      s.sens_latitude != site_.sens_latitude || s.sens_longitude != site_.sens_longitude;
-  site_ = s;
-  if (change) emit siteChange();
+  contexte_.session().poser_site(s);
 }
 
 void PageOptions::signes_des_lettres(site_courant& s) const {
-  s.sens_longitude = e_lon4_->edition()->text() == u"E" ? -1 : 1;
-  s.sens_latitude = e_lat4_->edition()->text() == u"S" ? -1 : 1;
-}
-
-void PageOptions::signes_depuis_lettres() {
-  site_courant s = site_;
-  signes_des_lettres(s);
-  poser_site(s);
+  s.sens_longitude = lon_lettre_->edition()->text() == u"E" ? -1 : 1;
+  s.sens_latitude = lat_lettre_->edition()->text() == u"S" ? -1 : 1;
 }
 
 bool PageOptions::lettres_valides() {
@@ -357,8 +343,8 @@ bool PageOptions::lettres_valides() {
     const char* message;
   };
   const attendu lettres[] = {
-      {e_lat4_, u"N", u"S", "La latitude doit être suivie de la lettre N (nord) ou S (sud)."},
-      {e_lon4_, u"E", u"O", "La longitude doit être suivie de la lettre E (est) ou O (ouest)."},
+      {lat_lettre_, u"N", u"S", "La latitude doit être suivie de la lettre N (nord) ou S (sud)."},
+      {lon_lettre_, u"E", u"O", "La longitude doit être suivie de la lettre E (est) ou O (ouest)."},
   };
   for (const attendu& l : lettres) {
     const QString t = l.champ->edition()->text();
@@ -372,13 +358,13 @@ bool PageOptions::lettres_valides() {
 }
 
 long double PageOptions::latitude_saisie() const {
-  return valeur_dms(e_lat_->position(), e_lat2_->position(), e_lat3_->position(),
-                    e_lat4_->edition()->text() == u"N" ? 1 : -1);
+  return valeur_dms(lat_deg_->position(), lat_min_->position(), lat_sec_->position(),
+                    lat_lettre_->edition()->text() == u"N" ? 1 : -1);
 }
 
 long double PageOptions::longitude_saisie() const {
-  return valeur_dms(e_lon_->position(), e_lon2_->position(), e_lon3_->position(),
-                    e_lon4_->edition()->text() == u"O" ? 1 : -1);
+  return valeur_dms(lon_deg_->position(), lon_min_->position(), lon_sec_->position(),
+                    lon_lettre_->edition()->text() == u"O" ? 1 : -1);
 }
 
 bool PageOptions::signaler(const operation_villes& op) {
@@ -393,168 +379,142 @@ arbitre_conflit PageOptions::arbitre() {
   };
 }
 
-std::optional<std::string> PageOptions::nom_site_defaut() const {
-  if (!villes_ || index_defaut_ < 0 || static_cast<std::size_t>(index_defaut_) >= villes_->taille())
-    return std::nullopt;
-  return villes_->villes()[static_cast<std::size_t>(index_defaut_)].nom;
-}
-
-void PageOptions::suivre_site_defaut(const std::optional<std::string>& nom) {
-  if (!villes_ || !nom) return;
-  const std::vector<ville>& l = villes_->villes();
-  const long long n = static_cast<long long>(l.size());
-  long long k = -1;
-  for (long long i = 0; i < n && k < 0; ++i)
-    if (l[static_cast<std::size_t>(i)].nom == *nom) k = i;
-  index_defaut_ = k >= 0 ? k : std::max(0LL, std::min(index_defaut_, n - 1));
-  lsitedef_->setText(n > 0 ? QString::fromStdString(l[static_cast<std::size_t>(index_defaut_)].nom) : QString());
-}
-
 void PageOptions::etats_boutons() {
-  const bool liste = villes_ && villes_->taille() > 0;
-  const bool choisi = liste && cb_nom_->currentRow() >= 0;
-  erase_site_->setEnabled(choisi);
-  BitBtn1_->setEnabled(liste);
-  modif_site_->setEnabled(choisi && coordonnees_changees_);
+  const bool liste = villes().taille() > 0;
+  const bool choisi = liste && ligne_choisie() >= 0;
+  supprimer_->setEnabled(choisi);
+  site_defaut_->setEnabled(liste);
+  modifier_->setEnabled(choisi && coordonnees_changees_);
 }
 
-void PageOptions::cb_nomClick() {
-  cb_nom_okClick();
-  save_site_->setEnabled(false);
+void PageOptions::choisir_site() {
+  afficher_site(ligne_choisie());
+  enregistrer_->setEnabled(false);
   etats_boutons();
 }
 
-void PageOptions::cb_nom_okClick() {
-  appliquer(cb_nom_->currentRow());
-}
-
-void PageOptions::BitBtn1Click() {
-  if (!villes_) return;
-  const std::optional<std::size_t> i = index_par_defaut(index_defaut_, villes_->taille());
+void PageOptions::revenir_au_site_defaut() {
+  const std::optional<std::size_t> i = index_par_defaut(villes().index_enregistre(), villes().taille());
   if (!i) return;
   selectionner(static_cast<int>(*i));
-  appliquer(static_cast<int>(*i));
+  afficher_site(static_cast<int>(*i));
   etats_boutons();
 }
 
-void PageOptions::new_siteClick() {
-  for (EditionSpin* e : {e_lon_, e_lon2_, e_lon3_, e_lat_, e_lat2_, e_lat3_}) e->setPosition(0);
-  e_location_->setText(QStringLiteral("Votre site"));
-  save_site_->setEnabled(true);
-  e_lat3Change();
-  e_location_->setFocus();
-  e_location_->selectAll();
+void PageOptions::nouveau_site() {
+  for (EditionSpin* e : {lon_deg_, lon_min_, lon_sec_, lat_deg_, lat_min_, lat_sec_}) e->setPosition(0);
+  nom_site_->setText(QStringLiteral("Votre site"));
+  enregistrer_->setEnabled(true);
+  champs_modifies();
+  nom_site_->setFocus();
+  nom_site_->selectAll();
 }
 
-void PageOptions::save_siteClick() {
-  if (!villes_ || !lettres_valides()) return;
-  const std::optional<std::string> defaut = nom_site_defaut();
+void PageOptions::enregistrer_site() {
+  if (!villes().fichier() || !lettres_valides()) return;
+  selection_programme_ = true;
   const operation_villes op =
-      villes_->ajouter(e_location_->text().toStdString(), latitude_saisie(), longitude_saisie(), arbitre());
+      villes().ajouter(nom_site_->text().toStdString(), latitude_saisie(), longitude_saisie(), arbitre());
+  selection_programme_ = false;
   if (!signaler(op)) {
-    e_location_->setFocus();
+    nom_site_->setFocus();
     return;
   }
-  csitedef_->setChecked(false);
-  // The default site keeps designating the same site wherever the list moved it.
-  suivre_site_defaut(defaut);
-  remplir_liste(static_cast<int>(op.index));
+  // The default site stays the same site wherever the list moved it (the session follows it).
+  choix_site_defaut_->setChecked(false);
   selectionner(static_cast<int>(op.index));
-  save_site_->setEnabled(false);
+  enregistrer_->setEnabled(false);
   // The site stored is the one the computations use from now on ("OK" is unchecked:
   // the default site stays).
-  appliquer(static_cast<int>(op.index));
+  afficher_site(static_cast<int>(op.index));
   etats_boutons();
 }
 
-void PageOptions::modif_siteClick() {
-  if (!villes_ || !coordonnees_changees_) return;
-  const int i = cb_nom_->currentRow();
+void PageOptions::modifier_site() {
+  if (!villes().fichier() || !coordonnees_changees_) return;
+  const int i = ligne_choisie();
   if (i < 0 || !lettres_valides()) return;
-  const std::optional<std::string> defaut = nom_site_defaut();
+  selection_programme_ = true;
   const operation_villes op =
-      villes_->modifier(static_cast<std::size_t>(i), latitude_saisie(), longitude_saisie(), arbitre());
+      villes().modifier(static_cast<std::size_t>(i), latitude_saisie(), longitude_saisie(), arbitre());
+  selection_programme_ = false;
   if (!signaler(op)) return;
   if (op.relue) {
     // The file had changed elsewhere: the list shown is the one now stored.
-    suivre_site_defaut(defaut);
-    const int k = villes_->taille() > 0 ? static_cast<int>(op.index) : -1;
-    remplir_liste(k);
-    if (k >= 0) selectionner(k);
+    const int k = villes().taille() > 0 ? static_cast<int>(op.index) : -1;
+    selectionner(k);
     if (k < 0) {
-      e_location_->clear();
+      nom_site_->clear();
       coordonnees_changees_ = false;
       etats_boutons();
       return;
     }
-    appliquer(k, false);
+    afficher_site(k, false);
     etats_boutons();
     return;
   }
   // The site shown is the one stored: the current site follows the new coordinates.
-  appliquer(i);
+  afficher_site(i);
   etats_boutons();
 }
 
-void PageOptions::erase_siteClick() {
-  if (!villes_) return;
-  const int i = cb_nom_->currentRow();
+void PageOptions::supprimer_site() {
+  if (!villes().fichier()) return;
+  const int i = ligne_choisie();
   if (i < 0) return;
   if (!contexte_.messages().confirmer(QStringLiteral("Voulez-vous vraiment supprimer ce site ?"),
                                       QStringLiteral("Confirmation ou infirmation avant suppression ")))
     return;
-  const std::optional<std::string> defaut = nom_site_defaut();
-  if (!signaler(villes_->supprimer(static_cast<std::size_t>(i), arbitre()))) return;
   // The default site keeps designating the same site; when it is the one deleted, the
-  // site that takes its place becomes the default.
-  const long long n = static_cast<long long>(villes_->taille());
-  suivre_site_defaut(defaut);
+  // site that takes its place becomes the default (the session sees to it).
+  selection_programme_ = true;
+  const operation_villes op = villes().supprimer(static_cast<std::size_t>(i), arbitre());
+  selection_programme_ = false;
+  if (!signaler(op)) return;
+  const bool reste = villes().taille() > 0;
   // The list selects its first site, which the fields show and the computations use:
   // nothing is left showing the site deleted. The default site is not changed by it.
-  remplir_liste(n > 0 ? 0 : -1);
-  if (n > 0) {
-    appliquer(0, false);
+  selectionner(reste ? 0 : -1, false);
+  if (reste) {
+    afficher_site(0, false);
   } else {
-    e_location_->clear();
+    nom_site_->clear();
     coordonnees_changees_ = false;
   }
   etats_boutons();
 }
 
-void PageOptions::ulatClick() {
+void PageOptions::coordonnee_changee() {
   coordonnees_changees_ = true;
   etats_boutons();
 }
 
-void PageOptions::up_eoClick() {
-  signes_depuis_lettres();
-  ulatClick();
+void PageOptions::hemisphere_change() {
+  site_courant s = contexte_.session().site();
+  signes_des_lettres(s);
+  contexte_.session().poser_site(s);
+  coordonnee_changee();
 }
 
-void PageOptions::up_nsClick() {
-  signes_depuis_lettres();
-  ulatClick();
-}
-
-void PageOptions::e_lat3Change() {
+void PageOptions::champs_modifies() {
   bool saisi = false;
-  for (const EditionSpin* e : {e_lat_, e_lat2_, e_lat3_, e_lat4_, e_lon_, e_lon2_, e_lon3_})
+  for (const EditionSpin* e : {lat_deg_, lat_min_, lat_sec_, lat_lettre_, lon_deg_, lon_min_, lon_sec_})
     saisi = saisi || e->modifie();
-  saisi = saisi || (e_lon4_->modifie() && !e_location_->isModified() && !save_site_->isEnabled());
+  saisi = saisi || (lon_lettre_->modifie() && !nom_site_->isModified() && !enregistrer_->isEnabled());
   coordonnees_changees_ = saisi;
   etats_boutons();
 }
 
-void PageOptions::e_lat3Click() {
-  site_courant s = site_;
-  s.latitude = e_lat_->position() + e_lat2_->position() / 60.0L + e_lat3_->position() / 3600.0L;
-  s.longitude = e_lon_->position() + e_lon2_->position() / 60.0L + e_lon3_->position() / 3600.0L;
+void PageOptions::prendre_site_saisi() {
+  site_courant s = contexte_.session().site();
+  s.latitude = lat_deg_->position() + lat_min_->position() / 60.0L + lat_sec_->position() / 3600.0L;
+  s.longitude = lon_deg_->position() + lon_min_->position() / 60.0L + lon_sec_->position() / 3600.0L;
   signes_des_lettres(s);
-  poser_site(s);
+  contexte_.session().poser_site(s);
 }
 
 bool PageOptions::eventFilter(QObject* objet, QEvent* evenement) {
-  if (evenement->type() == QEvent::MouseButtonPress) e_lat3Click();
+  if (evenement->type() == QEvent::MouseButtonPress) prendre_site_saisi();
   return Page::eventFilter(objet, evenement);
 }
 

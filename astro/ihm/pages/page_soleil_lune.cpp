@@ -179,8 +179,8 @@ void PageSoleilLune::calculer() {
   resultat_.saisie = instant;
   resultat_.jour_julien = jour_julien_saisi(instant);
   resultat_.soleil =
-      ephemeride_du_soleil(resultat_.jour_julien, contexte_.site(), QLocale().decimalPoint().toStdString());
-  site_calcule_ = contexte_.site_affiche();
+      ephemeride_du_soleil(resultat_.jour_julien, contexte_.session().site(), QLocale().decimalPoint().toStdString());
+  site_calcule_ = contexte_.session().site_affiche();
   afficher(resultat_.soleil.textes, etiquettes_soleil_);
   bouton_lune_->click();
 }
@@ -188,8 +188,8 @@ void PageSoleilLune::calculer() {
 void PageSoleilLune::calculer_lune() {
   // The date and time of the Sun's part of the page, which has just shown them.
   const instant_saisi instant = instant_a_calculer();
-  resultat_.lune =
-      ephemeride_de_la_lune(jour_julien_saisi(instant), contexte_.site(), QLocale().decimalPoint().toStdString());
+  resultat_.lune = ephemeride_de_la_lune(jour_julien_saisi(instant), contexte_.session().site(),
+                                         QLocale().decimalPoint().toStdString());
   afficher(resultat_.lune.textes, etiquettes_lune_);
   image_ = dessin::image_phase(resultat_.lune.fraction_arrondie, Qt::black, palette().color(QPalette::Window));
   montrer_image(image_phase_, image_);
@@ -228,7 +228,7 @@ void PageSoleilLune::copier() {
     instant.seconde = h.second();
   }
   const std::string rapport = copie_soleil_lune(resultat_, cases, champs_bloc_date_de(instant),
-                                                site_calcule_.value_or(contexte_.site_affiche()));
+                                                site_calcule_.value_or(contexte_.session().site_affiche()));
   // Always appended: with every box unchecked it is one empty line.
   contexte_.ajouter_rapport(QString::fromStdString(rapport));
 }
