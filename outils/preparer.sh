@@ -2,6 +2,7 @@
 # Installs what the build needs (Debian 12, as root), then configures and builds.
 # A second run installs nothing and rebuilds only what changed.
 # Usage: outils/preparer.sh [build directory] [extra cmake options...]
+# ALMANAX_CIBLES="astro ..." builds only those targets (and what they need).
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$racine/build}"
@@ -23,4 +24,6 @@ fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$racine" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 fi
-cmake --build "$build" -j "$(nproc)"
+cibles=()
+for c in ${ALMANAX_CIBLES:-}; do cibles+=(--target "$c"); done
+cmake --build "$build" -j "$(nproc)" "${cibles[@]}"

@@ -9,7 +9,7 @@
 namespace almanax::ihm {
 
 QIcon icone_almanax() {
-  return QIcon(QStringLiteral(":/icones/almanax.png"));
+  return QIcon::fromTheme(QString::fromLatin1(identifiant_application), QIcon(QStringLiteral(":/icones/almanax.png")));
 }
 
 APropos::APropos(QWidget* parent) : QDialog(parent) {
@@ -33,6 +33,18 @@ APropos::APropos(QWidget* parent) : QDialog(parent) {
   auto* version = new QLabel(QStringLiteral("2.0"), this);
   version->setObjectName(QStringLiteral("Version"));
 
+  auto* licence = new QLabel(QStringLiteral("Logiciel libre, sous la licence publique générale GNU,\n"
+                                            "version 3 ou ultérieure (GPL-3.0-or-later)."),
+                             this);
+  licence->setObjectName(QStringLiteral("Licence"));
+  auto* aide = new QLabel(QStringLiteral("<a href=\"aide\">Aide d'Almanax</a>"), this);
+  aide->setObjectName(QStringLiteral("LienAide"));
+  aide->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  connect(aide, &QLabel::linkActivated, this, [this] {
+    accept();
+    emit aideDemandee();
+  });
+
   auto* boutons = new QDialogButtonBox(this);
   QPushButton* ok = boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("OKButton"));
@@ -45,7 +57,9 @@ APropos::APropos(QWidget* parent) : QDialog(parent) {
   g->addWidget(libelle, 1, 1);
   g->addWidget(version, 1, 2);
   g->setColumnStretch(2, 1);
-  g->addWidget(boutons, 2, 0, 1, 3);
+  g->addWidget(licence, 2, 1, 1, 2);
+  g->addWidget(aide, 3, 1, 1, 2);
+  g->addWidget(boutons, 4, 0, 1, 3);
   g->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,4 +1,5 @@
-// The about box: the program's icon, its name and version, and an OK button.
+// The about box: the program's icon, its name and version, its licence, a link to the
+// help and an OK button.
 #pragma once
 
 #include <QDialog>
@@ -10,9 +11,17 @@ class APropos : public QDialog {
 
  public:
   explicit APropos(QWidget* parent = nullptr);
+
+ signals:
+  // The link to the help was followed.
+  void aideDemandee();
 };
 
-// The program's icon, from the resources.
+// The application's identifier: the desktop entry's name (the Wayland app id), the
+// icon's name in the icon theme, the AppStream id.
+inline constexpr const char* identifiant_application = "fr.quillory.Almanax";
+
+// The program's icon: the installed one from the icon theme, else the bundled one.
 QIcon icone_almanax();
 
 }  // namespace almanax::ihm

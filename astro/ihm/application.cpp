@@ -67,6 +67,7 @@ int executer_fenetre(int& argc, char** argv, std::ostream& erreur) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Almanax"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(identifiant_application));
   QApplication::setWindowIcon(icone_almanax());
   installer_traductions_boite_a_outils();
   // A save cut short (the program killed while writing) can leave its temporary beside

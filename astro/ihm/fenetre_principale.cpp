@@ -133,6 +133,7 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   creer_menus();
   creer_barre_etat();
   a_propos_ = new APropos(this);
+  connect(a_propos_, &APropos::aideDemandee, this, &FenetrePrincipale::aide);
   move(gauche_conception, haut_conception);
   resize(largeur_conception, hauteur_conception);
 

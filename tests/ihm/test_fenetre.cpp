@@ -195,6 +195,12 @@ TEST_F(Fenetre, HelpAndAboutFromTheirKeys) {
   EXPECT_TRUE(textes.contains("Almanax"));
   EXPECT_TRUE(textes.contains("Version"));
   EXPECT_TRUE(textes.contains("2.0"));
+  EXPECT_TRUE(textes.join(' ').contains("version 3 ou ultérieure"));
+  // Its link opens the help and closes the box.
+  f->fenetre_aide()->close();
+  emit boite->findChild<QLabel*>("LienAide")->linkActivated("aide");
+  EXPECT_EQ(f->fenetre_aide()->navigateur()->source().fileName(), "Almanax2.HLP");
+  EXPECT_TRUE(f->fenetre_aide()->isVisible());
 }
 
 TEST_F(Fenetre, FirstStartWritesTheDefaults) {
