@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 #include <ostream>
+#include <streambuf>
 
 #include "cli/cli.h"
 #include "cli/sortie_json.h"
@@ -22,8 +23,37 @@ constexpr option_rapport generales[] = {
     {"capture", "DOSSIER", "enregistre une image PNG de chaque page (sans autre option)", "", lecteur::texte},
     {"help", "", "affiche l'aide ; avec --rapport NOM, les options de ce rapport", "", lecteur::aucun},
     {"version", "", "affiche la version du programme et de la bibliothèque planseries", "", lecteur::aucun},
+    {"lf", "", "le texte avec des fins de ligne LF au lieu de CR LF, pour les outils du shell", "", lecteur::aucun},
 };
 // --- end of general options ---
+
+// A stream's text with its CR LF line ends written as LF (--lf); a CR alone is kept.
+class filtre_cr : public std::streambuf {
+ public:
+  explicit filtre_cr(std::ostream& sortie) : sortie_(sortie.rdbuf()) {}
+  filtre_cr(const filtre_cr&) = delete;
+  filtre_cr& operator=(const filtre_cr&) = delete;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char ch = traits_type::to_char_type(c);
+    if (cr_en_attente_ && ch != '\n' && sortie_->sputc('\r') == traits_type::eof()) return traits_type::eof();
+    cr_en_attente_ = ch == '\r';
+    if (cr_en_attente_) return c;
+    return sortie_->sputc(ch) == traits_type::eof() ? traits_type::eof() : c;
+  }
+  // A CR still held at the end is written as it was.
+  int sync() override {
+    if (cr_en_attente_ && sortie_->sputc('\r') == traits_type::eof()) return -1;
+    cr_en_attente_ = false;
+    return sortie_->pubsync();
+  }
+
+ private:
+  std::streambuf* sortie_;
+  bool cr_en_attente_ = false;
+};
 
 // The other names of --help.
 constexpr std::string_view autres_noms_aide[] = {"h", "aide"};
@@ -276,12 +306,25 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err, const
     args.demander_json(json);
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
-    if (res.ecrire) {
-      res.ecrire(out);
-    } else if (json) {
-      out << document_json(choisi->nom, res.entrees, res.donnees, res.texte);
+    if (json) {
+      if (res.ecrire)
+        res.ecrire(out);
+      else
+        out << document_json(choisi->nom, res.entrees, res.donnees, res.texte);
     } else {
-      out.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
+      // The text as the copy and the print pages have it (CR LF), or with LF line ends.
+      const bool en_lf = donnee("lf");
+      filtre_cr filtre(out);
+      std::ostream lf(&filtre);
+      std::ostream& texte = en_lf ? lf : out;
+      if (res.ecrire)
+        res.ecrire(texte);
+      else
+        texte.write(res.texte.data(), static_cast<std::streamsize>(res.texte.size()));
+      if (en_lf) {
+        lf.flush();
+        if (!lf.good()) out.setstate(std::ios::badbit);
+      }
     }
     return sortie_ecrite(out, err);
   } catch (const erreur_option& e) {

@@ -10,6 +10,7 @@
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
 #include "donnees/cometes.h"
+#include "donnees/dossiers.h"
 #include "donnees/reglages.h"
 #include "donnees/villes.h"
 
@@ -124,7 +125,7 @@ resultat rapport_comete(arguments& a) {
     t.W = a.texte("W", "");
     nom = a.texte("nom", "COMÈTE");
   } else {
-    fichier_cometes catalogue(QDir::currentPath());
+    fichier_cometes catalogue(dossier_du_fichier(nom_fichier_cometes, QDir::currentPath()));
     const chargement_cometes c = catalogue.charger(false);
     if (!c.erreur.empty()) std::cerr << "astro : " << c.erreur << "\n";
     const comete* choisie = nullptr;

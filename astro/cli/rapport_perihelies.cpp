@@ -8,15 +8,8 @@ namespace almanax::cli {
 
 resultat rapport_perihelies(arguments& a) {
   resultat sortie;
-  const auto [debut, fin] = annees_de_recherche(a, sortie.entrees);
-  std::vector<std::string> noms;
-  for (int p = 0; p < nombre_planetes_perihelie; ++p)
-    noms.emplace_back(nom_planete_perihelie(static_cast<planete_perihelie>(p)));
-
-  recherche_perihelies r;
-  r.premiere_annee = debut;
-  r.derniere_annee = fin;
-  r.planetes = planetes_choisies<nombre_planetes_perihelie>(a, noms, sortie.entrees);
+  const recherche_perihelies r = demande_planetes<recherche_perihelies, nombre_planetes_perihelie>(
+      a, sortie.entrees, [](std::size_t p) { return nom_planete_perihelie(static_cast<planete_perihelie>(p)); });
   const resultat_perihelies res = perihelies_aphelies(r, separateur_decimal());
   if (!res.message.empty()) throw erreur_option(res.message);
 

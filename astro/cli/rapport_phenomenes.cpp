@@ -8,15 +8,8 @@ namespace almanax::cli {
 
 resultat rapport_phenomenes(arguments& a) {
   resultat sortie;
-  const auto [debut, fin] = annees_de_recherche(a, sortie.entrees);
-  std::vector<std::string> noms;
-  for (int p = 0; p < nombre_planetes_phenomene; ++p)
-    noms.emplace_back(nom_planete_phenomene(static_cast<planete_phenomene>(p)));
-
-  recherche_phenomenes r;
-  r.premiere_annee = debut;
-  r.derniere_annee = fin;
-  r.planetes = planetes_choisies<nombre_planetes_phenomene>(a, noms, sortie.entrees);
+  const recherche_phenomenes r = demande_planetes<recherche_phenomenes, nombre_planetes_phenomene>(
+      a, sortie.entrees, [](std::size_t p) { return nom_planete_phenomene(static_cast<planete_phenomene>(p)); });
   const resultat_phenomenes res = phenomenes_planetaires(r);
   if (!res.message.empty()) throw erreur_option(res.message);
 

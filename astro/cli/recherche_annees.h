@@ -66,4 +66,18 @@ std::array<bool, N> planetes_choisies(arguments& a, const std::vector<std::strin
   return r;
 }
 
+// The request of a planet search (perihelia, phenomena): --debut, --fin and --planetes,
+// the N planets named by nom(0) .. nom(N - 1).
+template <class Demande, std::size_t N, class Nom>
+Demande demande_planetes(arguments& a, QJsonObject& entrees, Nom nom) {
+  const auto [debut, fin] = annees_de_recherche(a, entrees);
+  std::vector<std::string> noms;
+  for (std::size_t p = 0; p < N; ++p) noms.emplace_back(nom(p));
+  Demande r;
+  r.premiere_annee = debut;
+  r.derniere_annee = fin;
+  r.planetes = planetes_choisies<N>(a, noms, entrees);
+  return r;
+}
+
 }  // namespace almanax::cli

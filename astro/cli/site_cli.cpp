@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "donnees/dossiers.h"
 #include "donnees/reglages.h"
 #include "donnees/villes.h"
 
@@ -41,7 +42,7 @@ site_nomme arguments::site() {
     return s;
   }
 
-  fichier_villes fichier(QDir::currentPath());
+  fichier_villes fichier(dossier_du_fichier(nom_fichier_villes, QDir::currentPath()));
   // A file that cannot be read is reported and the bundled list used, as the window
   // does (and as for cometes.dat).
   const chargement_villes c = fichier.charger(false);

@@ -9,6 +9,9 @@
 namespace almanax {
 
 QString dossier_donnees_utilisateur() {
+  // ALMANAX_DONNEES names another folder: a copy kept on a stick, a test's folder.
+  const QString choisi = qEnvironmentVariable("ALMANAX_DONNEES");
+  if (!choisi.isEmpty()) return QDir(choisi).absolutePath();
   // The folder QStandardPaths::AppDataLocation gives a window named as the settings
   // store, found without an application object (the command line has none).
   const QString racine = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -1,6 +1,7 @@
 // Where the program's data files live. A file in the working directory is used there,
 // as always (existing set-ups and scripts keep working); otherwise the file lives in
-// the user's data folder, ~/.local/share/Quillory/Almanax (XDG_DATA_HOME honoured).
+// the user's data folder, ~/.local/share/Quillory/Almanax (XDG_DATA_HOME honoured;
+// the environment variable ALMANAX_DONNEES, when set, names the folder instead).
 #pragma once
 
 #include <QString>

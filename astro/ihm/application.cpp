@@ -12,6 +12,7 @@
 
 #include "dessin/image_fichier.h"
 #include "donnees/cometes.h"
+#include "donnees/dossiers.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
 #include "ihm/a_propos.h"
@@ -72,8 +73,10 @@ int executer_fenetre(int& argc, char** argv, std::ostream& erreur) {
   installer_traductions_boite_a_outils();
   // A save cut short (the program killed while writing) can leave its temporary beside
   // the data file; those too old to be another running copy's save are removed.
+  // Both places are cleaned: an older run may have saved in the working directory.
   for (const char* nom : {nom_fichier_villes, nom_fichier_cometes})
-    supprimer_temporaires_abandonnes(QDir::current().filePath(QString::fromLatin1(nom)));
+    for (const QString& dossier : {QDir::currentPath(), dossier_donnees_utilisateur()})
+      supprimer_temporaires_abandonnes(QDir(dossier).filePath(QString::fromLatin1(nom)));
   FenetrePrincipale fenetre;
   fenetre.show();
   return QApplication::exec();

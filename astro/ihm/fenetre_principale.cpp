@@ -20,6 +20,7 @@
 #include "calcul/calendrier.h"
 #include "calcul/formats.h"
 #include "calcul/rapport.h"
+#include "donnees/dossiers.h"
 #include "ihm/a_propos.h"
 #include "ihm/aide.h"
 #include "ihm/controles/controles_dates.h"
@@ -163,8 +164,15 @@ FenetrePrincipale::FenetrePrincipale(const parametres& p, QWidget* parent) : QMa
   }
 
   // 6 and 7. The sites file, the default site made current; the comets catalogue.
-  charger_sites(*this, QDir::currentPath(), session_.villes().index_enregistre(), p.creer_fichiers);
-  charger_cometes(*this, QDir::currentPath(), session_.cometes().index_enregistre(), p.creer_fichiers);
+  // Each file where it is: the working directory's, else the user's data folder,
+  // made on first start.
+  const QString travail = QDir::currentPath();
+  const QString dossier_villes = dossier_du_fichier(nom_fichier_villes, travail);
+  const QString dossier_cometes = dossier_du_fichier(nom_fichier_cometes, travail);
+  if (p.creer_fichiers)
+    for (const QString& d : {dossier_villes, dossier_cometes}) QDir().mkpath(d);
+  charger_sites(*this, dossier_villes, session_.villes().index_enregistre(), p.creer_fichiers);
+  charger_cometes(*this, dossier_cometes, session_.cometes().index_enregistre(), p.creer_fichiers);
 
   // 8. Appearance.
   appliquer_apparence();

@@ -44,6 +44,7 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
     if (!freopen(out.c_str(), "wb", stdout) || !freopen(err.c_str(), "wb", stderr)) _exit(127);
     setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
     setenv("HOME", dossier.c_str(), 1);
+    setenv("XDG_DATA_HOME", (dossier / "donnees").c_str(), 1);
     setenv("LC_ALL", langue.c_str(), 1);
     std::vector<char*> argv;
     std::string exe = ASTRO_EXE;

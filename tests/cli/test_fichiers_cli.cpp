@@ -75,18 +75,21 @@ TEST(FichiersCli, LaFenetreSupprimeAuDemarrageLesTemporairesAbandonnes) {
     if (!freopen("/dev/null", "wb", stdout) || !freopen("/dev/null", "wb", stderr)) _exit(127);
     setenv("XDG_CONFIG_HOME", (d / "config").c_str(), 1);
     setenv("HOME", d.c_str(), 1);
+    setenv("XDG_DATA_HOME", (d / "donnees").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     execl(ASTRO_EXE, ASTRO_EXE, static_cast<char*>(nullptr));
     _exit(127);
   }
   ASSERT_GT(pid, 0);
   // The window runs until closed: wait for the clean-up (and the comet catalogue it
-  // writes after it), then stop it.
+  // writes after it, in the data folder: the working directory holds no cometes.dat),
+  // then stop it.
   const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   int statut = 0;
   bool fini = false;
   while (std::chrono::steady_clock::now() < limite &&
-         (std::filesystem::exists(d / "villes.dat.AbCdEf") || !std::filesystem::exists(d / "cometes.dat"))) {
+         (std::filesystem::exists(d / "villes.dat.AbCdEf") ||
+          !std::filesystem::exists(d / "donnees/Quillory/Almanax/cometes.dat"))) {
     if (::waitpid(pid, &statut, WNOHANG) == pid) {
       fini = true;
       break;

@@ -196,3 +196,25 @@ TEST(OptionsDeclarees, FinDesOptionsValeursNegativesEtMessagesFrancais) {
     }
   }
 }
+
+// --lf: the same text with LF line ends, for a report written at once and for the
+// perigees written as they are found; JSON and the default output keep their form.
+TEST(OptionsCli, FinsDeLigneLf) {
+  const std::vector<std::vector<std::string>> rapports = {
+      {"--rapport", "soleil-lune", "--date", "20/12/1992", "--heure", "12:00", "--site", "Paris"},
+      {"--rapport", "perigees", "--debut", "2000", "--fin", "2001"},
+  };
+  for (const auto& r : rapports) {
+    SCOPED_TRACE(r[1]);
+    const sortie_astro crlf = dans_le_processus(r);
+    auto avec_lf = r;
+    avec_lf.push_back("--lf");
+    const sortie_astro lf = dans_le_processus(avec_lf);
+    ASSERT_EQ(crlf.statut, 0);
+    ASSERT_EQ(lf.statut, 0) << lf.erreurs;
+    ASSERT_NE(crlf.sortie.find("\r\n"), std::string::npos);
+    std::string attendu = crlf.sortie;
+    for (std::size_t p; (p = attendu.find("\r\n")) != std::string::npos;) attendu.erase(p, 1);
+    EXPECT_EQ(lf.sortie, attendu);
+  }
+}

@@ -85,14 +85,26 @@ inline std::unique_ptr<FenetrePrincipale> fenetre_de_test(MessagesEnregistres& m
 // A temporary working directory for the test's lifetime; the previous one comes back after.
 class DossierTravail {
  public:
-  DossierTravail() : avant_(QDir::currentPath()) { QDir::setCurrent(dossier_.path()); }
-  ~DossierTravail() { QDir::setCurrent(avant_); }
+  // The data files the window creates land there too, as in a working directory that
+  // holds them.
+  DossierTravail() : avant_(QDir::currentPath()), donnees_avant_(qgetenv("ALMANAX_DONNEES")) {
+    QDir::setCurrent(dossier_.path());
+    qputenv("ALMANAX_DONNEES", dossier_.path().toLocal8Bit());
+  }
+  ~DossierTravail() {
+    QDir::setCurrent(avant_);
+    if (donnees_avant_.isNull())
+      qunsetenv("ALMANAX_DONNEES");
+    else
+      qputenv("ALMANAX_DONNEES", donnees_avant_);
+  }
   QString chemin(const QString& fichier) const { return dossier_.filePath(fichier); }
   QString dossier() const { return dossier_.path(); }
 
  private:
   QTemporaryDir dossier_;
   QString avant_;
+  QByteArray donnees_avant_;
 };
 
 inline void vider_reglages() {

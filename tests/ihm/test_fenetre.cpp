@@ -203,6 +203,40 @@ TEST_F(Fenetre, HelpAndAboutFromTheirKeys) {
   EXPECT_TRUE(f->fenetre_aide()->isVisible());
 }
 
+// Without data files in the working directory, the window makes and edits them in the
+// user's data folder and writes nothing where it was started; a file in the working
+// directory is the one used and edited.
+TEST_F(Fenetre, DataFilesInTheUsersFolderUnlessInTheWorkingDirectory) {
+  QTemporaryDir donnees;
+  ASSERT_TRUE(donnees.isValid());
+  qputenv("ALMANAX_DONNEES", donnees.path().toLocal8Bit());
+  {
+    auto f = ouvrir();
+    EXPECT_TRUE(messages.recus.empty());
+    ASSERT_TRUE(f->session().villes().ajouter("Nulle Part", 10, 20).reussie);
+  }
+  EXPECT_TRUE(QDir(dossier.dossier()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+  EXPECT_TRUE(QFile::exists(donnees.filePath("cometes.dat")));
+  EXPECT_TRUE(lire_fichier(donnees.filePath("villes.dat")).contains("Nulle Part"));
+  {
+    auto f = ouvrir();  // a restart finds the site
+    EXPECT_TRUE(w<QListView>(*f, "cb_nom")->toolTip().contains(donnees.filePath("villes.dat")));
+    const auto* liste = w<QListView>(*f, "cb_nom");
+    bool trouve = false;
+    for (int i = 0; i < lignes(liste); ++i) trouve = trouve || texte_ligne(liste, i) == "Nulle Part";
+    EXPECT_TRUE(trouve);
+  }
+
+  QFile::copy(donnees.filePath("villes.dat"), dossier.chemin("villes.dat"));
+  {
+    auto f = ouvrir();
+    ASSERT_TRUE(f->session().villes().ajouter("Ailleurs", 11, 21).reussie);
+  }
+  EXPECT_TRUE(lire_fichier(dossier.chemin("villes.dat")).contains("Ailleurs"));
+  EXPECT_FALSE(lire_fichier(donnees.filePath("villes.dat")).contains("Ailleurs"));
+  qputenv("ALMANAX_DONNEES", dossier.dossier().toLocal8Bit());
+}
+
 TEST_F(Fenetre, FirstStartWritesTheDefaults) {
   auto f = ouvrir();
   EXPECT_EQ(reglage("Site").toInt(), 172);

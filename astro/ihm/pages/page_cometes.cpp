@@ -312,6 +312,8 @@ ModeleCometes& PageCometes::catalogue() const {
 }
 
 void PageCometes::catalogue_charge() {
+  if (catalogue().fichier())
+    liste_cometes_->setToolTip(QStringLiteral("Catalogue des comètes : %1").arg(catalogue().fichier()->chemin()));
   const std::optional<std::size_t> i = catalogue().ligne_defaut();
   selectionner(i ? static_cast<int>(*i) : -1);
   if (i) afficher_comete_choisie();

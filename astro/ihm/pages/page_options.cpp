@@ -274,6 +274,8 @@ void PageOptions::montrer_options() {
 // ---- Sites ---------------------------------------------------------------------
 
 void PageOptions::sites_charges() {
+  if (villes().fichier())
+    liste_sites_->setToolTip(QStringLiteral("Fichier des lieux : %1").arg(villes().fichier()->chemin()));
   const std::optional<std::size_t> i = villes().ligne_defaut();
   nom_site_defaut_->setText(QString::fromStdString(villes().nom_defaut().value_or(std::string())));
   selectionner(i ? static_cast<int>(*i) : -1, false);

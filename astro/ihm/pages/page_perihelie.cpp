@@ -39,25 +39,14 @@ PageRecherchePlanetes::description description_perihelies() {
     const auto pl = static_cast<planete_perihelie>(p);
     d.planetes.push_back({noms[p], image_perihelie(pl), QString::fromUtf8(nom_planete_perihelie(pl))});
   }
+  d.premiere_annee = champ_annee::perihelies_debut;
+  d.derniere_annee = champ_annee::perihelies_fin;
   return d;
 }
 
 }  // namespace
 
 PagePerihelie::PagePerihelie(Contexte& contexte, QWidget* parent)
-    : PageRecherchePlanetes(contexte, description_perihelies(), parent) {
-  for (EditionSpin* e : {annees()->debut(), annees()->fin()}) {
-    connect(e, &EditionSpin::clic, this, &PagePerihelie::verifier_ordre_annees);
-    connect(e, &EditionSpin::quitte, this, &PagePerihelie::valider_annees);
-  }
-  connect(ok(), &QPushButton::clicked, this, &PagePerihelie::lancer_recherche);
-  connect(efface(), &QPushButton::clicked, this, &PagePerihelie::effacer);
-  connect(copie_bouton(), &QPushButton::clicked, this, &PagePerihelie::copier);
-}
-
-std::vector<annee_a_valider> PagePerihelie::annees_a_valider() const {
-  return {annee(champ_annee::perihelies_debut, annees()->debut(), QStringLiteral("Année de départ")),
-          annee(champ_annee::perihelies_fin, annees()->fin(), QStringLiteral("Année de fin"))};
-}
+    : PageRecherchePlanetes(contexte, description_perihelies(), parent) {}
 
 }  // namespace almanax::ihm

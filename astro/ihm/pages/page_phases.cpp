@@ -214,7 +214,7 @@ void PagePhases::copier() {
 }
 
 std::vector<annee_a_valider> PagePhases::annees_a_valider() const {
-  return {annee(champ_annee::phases, an_dep_, QStringLiteral("Année"))};
+  return {annee(champ_annee::phases, annee_depart_, QStringLiteral("Année"))};
 }
 
 }  // namespace almanax::ihm

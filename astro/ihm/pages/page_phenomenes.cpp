@@ -38,25 +38,14 @@ PageRecherchePlanetes::description description_phenomenes() {
     const auto pl = static_cast<planete_phenomene>(p);
     d.planetes.push_back({noms[p], image_phenomene(pl), QString::fromUtf8(nom_planete_phenomene(pl))});
   }
+  d.premiere_annee = champ_annee::phenomenes_debut;
+  d.derniere_annee = champ_annee::phenomenes_fin;
   return d;
 }
 
 }  // namespace
 
 PagePhenomenes::PagePhenomenes(Contexte& contexte, QWidget* parent)
-    : PageRecherchePlanetes(contexte, description_phenomenes(), parent) {
-  for (EditionSpin* e : {annees()->debut(), annees()->fin()}) {
-    connect(e, &EditionSpin::clic, this, &PagePhenomenes::verifier_ordre_annees);
-    connect(e, &EditionSpin::quitte, this, &PagePhenomenes::valider_annees);
-  }
-  connect(ok(), &QPushButton::clicked, this, &PagePhenomenes::lancer_recherche);
-  connect(efface(), &QPushButton::clicked, this, &PagePhenomenes::effacer);
-  connect(copie_bouton(), &QPushButton::clicked, this, &PagePhenomenes::copier);
-}
-
-std::vector<annee_a_valider> PagePhenomenes::annees_a_valider() const {
-  return {annee(champ_annee::phenomenes_debut, annees()->debut(), QStringLiteral("Année de départ")),
-          annee(champ_annee::phenomenes_fin, annees()->fin(), QStringLiteral("Année de fin"))};
-}
+    : PageRecherchePlanetes(contexte, description_phenomenes(), parent) {}
 
 }  // namespace almanax::ihm

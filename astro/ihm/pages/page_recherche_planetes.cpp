@@ -20,7 +20,9 @@ namespace almanax::ihm {
 PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const description& d, QWidget* parent)
     : Page(contexte, QString::fromLatin1(d.nom), d.legende, QString::fromLatin1(d.capture), parent),
       fonction_recherche_(d.recherche),
-      fonction_copie_(d.rapport) {
+      fonction_copie_(d.rapport),
+      premiere_annee_(d.premiere_annee),
+      derniere_annee_(d.derniere_annee) {
   annees_ = new AnneesRecherche(d.annees, 1992, 1993, d.annees_en_boucle, this);
   ok_ = bouton(d.ok, QStringLiteral("&OK"), this);
   modele_ = new ModeleListe(d.colonnes, this);
@@ -55,6 +57,18 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   disposition.copie = copie_;
   recherche_->disposer(disposition);
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
+  for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
+    connect(e, &EditionSpin::clic, this, &PageRecherchePlanetes::verifier_ordre_annees);
+    connect(e, &EditionSpin::quitte, this, &PageRecherchePlanetes::valider_annees);
+  }
+  connect(ok_, &QPushButton::clicked, this, &PageRecherchePlanetes::lancer_recherche);
+  connect(efface_, &QPushButton::clicked, this, &PageRecherchePlanetes::effacer);
+  connect(copie_, &QPushButton::clicked, this, &PageRecherchePlanetes::copier);
+}
+
+std::vector<annee_a_valider> PageRecherchePlanetes::annees_a_valider() const {
+  return {annee(premiere_annee_, annees_->debut(), QStringLiteral("Année de départ")),
+          annee(derniere_annee_, annees_->fin(), QStringLiteral("Année de fin"))};
 }
 
 QWidget* PageRecherchePlanetes::bouton_calcul() const {

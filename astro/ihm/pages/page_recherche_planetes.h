@@ -30,6 +30,9 @@ class PageRecherchePlanetes : public Page {
   RechercheFond* recherche() const { return recherche_; }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  std::vector<annee_a_valider> annees_a_valider() const override;
+  // Start-up: the search runs to its end before returning.
+  void calculer() override { chercher(true); }
 
   struct bouton_planete {
     const char* nom;  // "ph_me"
@@ -81,7 +84,18 @@ class PageRecherchePlanetes : public Page {
     std::vector<bouton_planete> planetes;
     fonction_recherche recherche;
     fonction_copie rapport;
+    champ_annee premiere_annee = champ_annee::phenomenes_debut;  // what the year check calls the two years
+    champ_annee derniere_annee = champ_annee::phenomenes_fin;
   };
+
+ public slots:
+  // "&OK": the search, off the window's thread.
+  void lancer_recherche() { chercher(false); }
+  void effacer() override { vider(); }
+  void copier() override { copier_liste(); }
+  // The years' arrows, and leaving a year field.
+  void verifier_ordre_annees() { verifier_ordre(); }
+  void valider_annees() { sortir_annee(); }
 
  protected:
   PageRecherchePlanetes(Contexte& contexte, const description& d, QWidget* parent);
@@ -113,6 +127,8 @@ class PageRecherchePlanetes : public Page {
   RechercheFond* recherche_ = nullptr;
   fonction_recherche fonction_recherche_;
   fonction_copie fonction_copie_;
+  champ_annee premiere_annee_;
+  champ_annee derniere_annee_;
 };
 
 }  // namespace almanax::ihm

@@ -120,7 +120,7 @@ void PageSatellites::enregistrer_image() {
 }
 
 std::vector<annee_a_valider> PageSatellites::annees_a_valider() const {
-  return {annee(champ_annee::satellites, an_sat_, QStringLiteral("Année"))};
+  return {annee(champ_annee::satellites, annee_, QStringLiteral("Année"))};
 }
 
 }  // namespace almanax::ihm
