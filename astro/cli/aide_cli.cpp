@@ -82,6 +82,8 @@ void ecrire_aide(std::ostream& out) {
   ecrire_entree(out, "  astro --rapport NOM --json", "le même résultat en JSON, avec les valeurs brutes", 33);
   ecrire_entree(out, "  astro --rapport NOM --help", "les options du rapport NOM", 33);
   ecrire_entree(out, "  astro --capture DOSSIER", "enregistre une image PNG de chaque page", 33);
+  ecrire_entree(out, "  astro --importer-cometes FICHIER", "ajoute à cometes.dat les comètes d'un fichier", 33);
+  ecrire_entree(out, "    [--remplacer|--garder]", "du Minor Planet Center (la seule commande qui écrit)", 33);
   ecrire_entree(out, "  astro --help", "affiche cette aide", 33);
   ecrire_entree(out, "  astro --version", "affiche la version", 33);
   out << "\n"

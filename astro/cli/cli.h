@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QString>
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -16,6 +17,7 @@
 
 #include "calcul/calendrier.h"
 #include "calcul/site.h"
+#include "donnees/cometes.h"
 
 namespace almanax::cli {
 
@@ -146,6 +148,17 @@ std::string texte_version();
 // What `astro --capture DOSSIER` runs (the window's pictures); the folder is empty when
 // none was given. Without it, --capture is refused.
 using capture_pages = std::function<int(const std::string& dossier)>;
+
+// The folder of the comet catalogue cometes.dat that the command line reads and that
+// --importer-cometes writes: the working directory's when there, else the user's data folder.
+QString dossier_cometes();
+
+// `astro --importer-cometes FICHIER`: imports the element file into the catalogue; a
+// name already there with other elements is replaced or kept as `choix` says, and
+// without a choice refused (nothing written). The outcome on `out`, a refusal on `err`
+// (status 2).
+int importer_cometes(const std::string& fichier, std::optional<doublons_import> choix, std::ostream& out,
+                     std::ostream& err);
 
 // Runs the command line; returns the process exit status.
 int principal(int argc, char** argv, std::ostream& out, std::ostream& err, const capture_pages& capture = {});

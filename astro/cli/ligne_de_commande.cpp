@@ -24,6 +24,14 @@ constexpr option_rapport generales[] = {
     {"help", "", "affiche l'aide ; avec --rapport NOM, les options de ce rapport", "", lecteur::aucun},
     {"version", "", "affiche la version du programme et de la bibliothèque planseries", "", lecteur::aucun},
     {"lf", "", "le texte avec des fins de ligne LF au lieu de CR LF, pour les outils du shell", "", lecteur::aucun},
+    {"importer-cometes", "FICHIER",
+     "ajoute à cometes.dat (trouvé comme par la fenêtre) les comètes d'un fichier d'éléments au format d'une ligne du "
+     "Minor "
+     "Planet Center (celui de CometEls.txt) ; la seule commande qui écrit un fichier de données",
+     "", lecteur::texte},
+    {"remplacer", "", "avec --importer-cometes : une comète déjà au catalogue prend les éléments du fichier", "",
+     lecteur::aucun},
+    {"garder", "", "avec --importer-cometes : une comète déjà au catalogue garde ses éléments", "", lecteur::aucun},
 };
 // --- end of general options ---
 
@@ -280,6 +288,26 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err, const
     if (donnee("version")) {
       out << texte_version();
       return sortie_ecrite(out, err);
+    }
+    if (donnee("importer-cometes") || donnee("remplacer") || donnee("garder")) {
+      // A command of its own, with its two choices and nothing else.
+      if (!donnee("importer-cometes"))
+        throw erreur_option(std::string("--") + (donnee("remplacer") ? "remplacer" : "garder") +
+                            " ne s'emploie qu'avec --importer-cometes FICHIER.");
+      for (const occurrence& o : l.options)
+        if (o.nom != "importer-cometes" && o.nom != "remplacer" && o.nom != "garder")
+          throw erreur_option("--importer-cometes ne prend pas d'autre option que --remplacer ou --garder : --" +
+                              o.nom + ".");
+      if (donnee("remplacer") && donnee("garder"))
+        throw erreur_option("--remplacer et --garder s'excluent : choisissez l'un des deux.");
+      const std::optional<std::string> fichier = valeur("importer-cometes");
+      if (!fichier || fichier->empty()) throw erreur_option("Valeur manquante pour --importer-cometes.");
+      std::optional<doublons_import> choix;
+      if (donnee("remplacer")) choix = doublons_import::remplacer;
+      if (donnee("garder")) choix = doublons_import::garder;
+      const int statut = importer_cometes(*fichier, choix, out, err);
+      const int ecrit = sortie_ecrite(out, err);
+      return statut != 0 ? statut : ecrit;
     }
     if (!donnee("rapport")) throw erreur_option("Aucun rapport demandé : utilisez --rapport NOM (voir astro --help).");
     if (!choisi) {

@@ -1,8 +1,7 @@
 // `astro --rapport comete`: the "Comètes" page for a comet of the catalogue, or for
 // elements given as options, at a date and time; prints the block of the page's
-// report box. The command line never writes: when cometes.dat is missing from the
-// working directory the bundled catalogue is read as is.
-#include <QDir>
+// report box. The report never writes: when cometes.dat is missing from the working
+// directory the bundled catalogue is read as is.
 #include <iostream>
 
 #include "calcul/pages/comete.h"
@@ -125,7 +124,7 @@ resultat rapport_comete(arguments& a) {
     t.W = a.texte("W", "");
     nom = a.texte("nom", "COMÈTE");
   } else {
-    fichier_cometes catalogue(dossier_du_fichier(nom_fichier_cometes, QDir::currentPath()));
+    fichier_cometes catalogue(dossier_cometes());
     const chargement_cometes c = catalogue.charger(false);
     if (!c.erreur.empty()) std::cerr << "astro : " << c.erreur << "\n";
     const comete* choisie = nullptr;

@@ -99,7 +99,7 @@ constexpr option_rapport options_comete[] = {
      "ou bien ses éléments, les six ensemble : passage au périhélie (ou JJ,ffff/MM/AAAA, année astronomique)", "",
      lecteur::texte},
     {"q", "UA", "distance au périhélie", "", lecteur::texte},
-    {"e", "E", "excentricité (0 < e <= 1)", "", lecteur::texte},
+    {"e", "E", "excentricité (e > 0 : ellipse sous 1, parabole à 1, hyperbole au-delà)", "", lecteur::texte},
     {"i", "DEG", "inclinaison", "", lecteur::texte},
     {"w", "DEG", "argument du périhélie", "", lecteur::texte},
     {"W", "DEG", "longitude du noeud ascendant (écliptique et équinoxe J2000.0)", "", lecteur::texte},

@@ -230,6 +230,78 @@ operation_cometes fichier_cometes::modifier(std::size_t i, const textes_comete& 
   return enregistrer(std::move(nouvelle), i, e, arbitre);
 }
 
+bilan_import fichier_cometes::importer(const std::vector<comete>& arrivees, doublons_import choix) {
+  bilan_import r;
+  const auto echec = [&r](std::string titre, std::string message) {
+    bilan_import e;
+    e.titre = std::move(titre);
+    e.message = std::move(message);
+    e.conflits = std::move(r.conflits);
+    return e;
+  };
+  if (protege_)
+    return echec("Importation impossible", "Le fichier " + std::string(nom_fichier_cometes) +
+                                               " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas "
+                                               "le perdre. Corrigez-le, puis relancez le programme.");
+  const QString c = chemin();
+  const verrou_dossier verrou(dossier_);
+  const lecture_fichier lu = lire_fichier_sur(c);
+  if (!lu.erreur.empty())
+    return echec("Erreur de lecture", "Impossible d'importer dans " + guillemets(c) + " (" + lu.erreur +
+                                          "). Le catalogue n'a pas été modifié.");
+  r.relue = !lu.absent && empreinte_de(lu) != lue_;
+  // The import is a batch of additions, each carried onto the file as it is now: a name
+  // already there with other elements is the conflict that `choix` settles.
+  std::vector<comete> liste = lire_cometes(lu.absent ? cometes_par_defaut() : lu.octets);
+  const auto place = [](const std::vector<comete>& l, const comete& x) {
+    std::size_t i = 0;
+    while (i < l.size() && comparer_noms(l[i].nom, x.nom) < 0) ++i;
+    return i;
+  };
+  for (const comete& arrivee : arrivees) {
+    comete x{sur_une_ligne(arrivee.nom), donnees_de(sur_une_ligne(textes_de(arrivee.donnees))), false};
+    const std::size_t avant = liste.size();
+    bool conflit = false;
+    const auto garder = [&](conflit_edition, const comete& leur) {
+      conflit = true;
+      r.conflits.push_back(leur.nom);
+      return choix == doublons_import::remplacer;
+    };
+    resultat_fusion<comete> f =
+        appliquer_edition(std::move(liste), edition<comete>{genre_edition::ajout, {}, std::move(x)}, meme_comete,
+                          std::equal_to<comete>(), place, garder);
+    liste = std::move(f.liste);
+    if (liste.size() > avant)
+      ++r.ajoutees;
+    else if (!conflit)
+      ++r.identiques;
+    else if (f.appliquee)
+      ++r.remplacees;
+    else
+      ++r.gardees;
+  }
+  if (choix == doublons_import::annuler && !r.conflits.empty())
+    return echec("Comètes déjà répertoriées",
+                 std::to_string(r.conflits.size()) +
+                     (r.conflits.size() > 1 ? " comètes du fichier sont déjà" : " comète du fichier est déjà") +
+                     " dans le catalogue avec d'autres éléments. Rien n'a été importé.");
+  const QByteArray contenu = contenu_cometes(liste);
+  if (lu.absent || contenu != lu.octets) {
+    const std::string erreur = ecrire_fichier_sur(c, contenu);
+    if (!erreur.empty())
+      return echec("Erreur d'écriture", "Impossible d'enregistrer " + guillemets(c) + " (" + erreur +
+                                            "). Le catalogue n'a pas été modifié.");
+    r.ecrit = true;
+    lue_ = empreinte_apres_ecriture(c, contenu);
+    for (std::size_t k = 0; k < liste.size(); ++k) liste[k].ligne = k + 1;  // as just written
+  } else {
+    lue_ = empreinte_de(lu);
+  }
+  cometes_ = std::move(liste);
+  r.reussi = true;
+  return r;
+}
+
 operation_cometes fichier_cometes::supprimer(std::size_t i, const arbitre_conflit& arbitre) {
   if (i >= cometes_.size()) return refus("Aucune comète choisie", "Choisissez d'abord une comète dans la liste.");
   const edition<comete> e{genre_edition::suppression, cometes_[i], {}};

@@ -62,6 +62,30 @@ struct operation_cometes {
   bool appliquee = true;
 };
 
+// What an import does with a comet whose name the catalogue already has with other
+// elements: the caller's one choice for the whole import.
+enum class doublons_import {
+  annuler,    // nothing is written; the clashing names are listed
+  remplacer,  // the imported elements replace the catalogue's
+  garder      // the catalogue's elements stay
+};
+
+// Outcome of an import. On failure nothing changed, in memory or on disk.
+struct bilan_import {
+  bool reussi = false;
+  std::string titre;  // caption and text of the message to show on failure
+  std::string message;
+  // Names the catalogue holds with other elements than the file's (all of them, in the
+  // order of the file); under doublons_import::annuler they are why nothing was written.
+  std::vector<std::string> conflits;
+  std::size_t ajoutees = 0;    // new names
+  std::size_t remplacees = 0;  // elements replaced
+  std::size_t gardees = 0;     // the catalogue's elements kept
+  std::size_t identiques = 0;  // already in the catalogue with the same elements
+  bool relue = false;          // the file had changed elsewhere: the import went onto it as it is now
+  bool ecrit = false;          // the file was rewritten (not when nothing changed)
+};
+
 struct chargement_cometes {
   bool fichier_cree = false;  // the file was missing: the bundled catalogue was written there
   std::string erreur;         // French message when the file could not be read or created
@@ -91,6 +115,14 @@ class fichier_cometes {
   // New elements for comet i; its name is kept.
   operation_cometes modifier(std::size_t i, const textes_comete& elements, const arbitre_conflit& arbitre = {});
   operation_cometes supprimer(std::size_t i, const arbitre_conflit& arbitre = {});
+
+  // Adds the comets read from an element file (lire_import_cometes), each at its place
+  // in the order of names, or, for a name already there with other elements, as
+  // `choix` says. Like every change it is applied to the file as it is now, read again
+  // under the folder's lock; a missing file starts from the bundled catalogue. With
+  // doublons_import::annuler and a clash, nothing is written and `conflits` lists them:
+  // the caller may then ask and import again with the answer.
+  bilan_import importer(const std::vector<comete>& arrivees, doublons_import choix);
 
  private:
   operation_cometes enregistrer(std::vector<comete> nouvelle, std::size_t index, const edition<comete>& e,

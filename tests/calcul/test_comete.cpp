@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 
+#include "calcul/calendrier.h"
 #include "calcul/numerique.h"
 #include "calcul/pages/comete.h"
 #include "kepler_bissection.h"
@@ -18,6 +19,7 @@ using namespace almanax;
 namespace {
 
 using test::kepler_bissection;
+using test::kepler_hyperbolique_bissection;
 
 textes_comete textes_initiaux() {
   textes_comete t;
@@ -57,6 +59,52 @@ TEST(Comete, KeplerPleinePrecisionPourToutE) {
     }
 }
 
+// The hyperbolic form, from barely open orbits to interstellar ones, near and far from
+// perihelion: the root to full precision, as plain bisection finds it.
+TEST(Comete, KeplerHyperboliquePleinePrecision) {
+  const long double excentricites[] = {1 + 1e-9L, 1.000001L, 1.0001L, 1.2L, 3.345952L, 6.14L, 300};
+  const long double anomalies[] = {0, 1e-12L, 1e-9L, 1e-6L, 1e-3L, 0.3L, 1, 2.5L, 40, 1e3L, 1e6L, 1e12L, -0.02L, -7};
+  for (long double e : excentricites)
+    for (long double M : anomalies) {
+      const long double H = anomalie_hyperbolique(M, e);
+      const std::string quoi = "e=" + std::to_string((double)e - 1) + "+1 M=" + std::to_string((double)M);
+      EXPECT_EQ(std::signbit(H), std::signbit(M)) << quoi;
+      EXPECT_NEAR(H, kepler_hyperbolique_bissection(M, e), 1e-13L * std::max(1.0L, std::fabs(H))) << quoi;
+      // e sinh H - H, formed without cancellation: (e - 1) sinh H + (sinh H - H).
+      const long double x = std::fabs(H);
+      const long double sinh_moins_x =
+          x < 0.1L ? x * x * x / 6 * (1 + x * x / 20 * (1 + x * x / 42 * (1 + x * x / 72))) : std::sinh(x) - x;
+      EXPECT_NEAR((e - 1) * std::sinh(x) + sinh_moins_x, std::fabs(M), 1e-15L * std::fabs(M)) << quoi;
+    }
+}
+
+// Across e = 1 the three solvers meet: one year from perihelion (and at ten days), an
+// orbit a millionth short of the parabola, the parabola and one a millionth past it put
+// the comet within 1" of one another, near the Sun and far.
+TEST(Comete, ContinuiteAutourDeLaParabole) {
+  for (const long double q : {0.1L, 1.0L, 5.0L})
+    for (const int jours : {-365, -10, 10, 365}) {
+      elements_comete el{2024, 9, 27.7405L, q, 139.1109L, 1, 308.4925L, 21.5596L};
+      const date_de_calcul jour = [&] {
+        date_de_calcul d;
+        d.jour_julien = jour_julien_perihelie(2024, 9, 27.7405L) + jours;
+        date_calendaire(d);
+        return d;
+      }();
+      const date_jma date{static_cast<int>(jour.jour), static_cast<int>(jour.mois), static_cast<int>(jour.annee)};
+      const resultat_comete parabole = calcul(el, date);
+      for (const long double e : {1 - 1e-6L, 1 + 1e-6L}) {
+        el.e = e;
+        const resultat_comete r = calcul(el, date);
+        const long double produit =
+            (r.xi * parabole.xi + r.eta * parabole.eta + r.zeta * parabole.zeta) / (r.distance * parabole.distance);
+        const long double ecart = std::acos(std::fmin(1.0L, produit)) * rad_deg * 3600;
+        EXPECT_LT(ecart, 1.0L) << "q=" << (double)q << " jours=" << jours << " e-1=" << (double)(e - 1);
+        EXPECT_NEAR(r.rayon_vecteur / parabole.rayon_vecteur, 1, 1e-5L);
+      }
+    }
+}
+
 // Where the old iteration converged, the result is the one it gave.
 TEST(Comete, KeplerCommeLIterationQuandElleConverge) {
   for (long double M : {0.1L, 1.0L, 2.0L, 3.0L}) {
@@ -79,9 +127,10 @@ TEST(Comete, SolutionParabolique) {
 }
 
 // Which field a refusal names; the eccentricity is checked first, e = 1 is a parabola.
+// A refused eccentricity says what it must be.
 TEST(Comete, LectureEtRefusDesElements) {
   const std::array<std::array<std::string, 3>, 5> cas{
-      {{"1,2", "1", "5"}, {"0", "1", "5"}, {"1,0001", "1", "x"}, {"0,5", "1", "x"}, {"0,5", "-2", "5"}}};
+      {{"-1,2", "1", "5"}, {"0", "1", "5"}, {"-0,0001", "1", "x"}, {"0,5", "1", "x"}, {"0,5", "-2", "5"}}};
   const champ_comete focus[] = {champ_comete::excentricite, champ_comete::excentricite, champ_comete::excentricite,
                                 champ_comete::inclinaison, champ_comete::distance_perihelie};
   for (std::size_t k = 0; k < cas.size(); ++k) {
@@ -90,10 +139,21 @@ TEST(Comete, LectureEtRefusDesElements) {
     const lecture_comete l = lire_elements_comete(t);
     ASSERT_TRUE(l.refus && !l.elements) << k;
     EXPECT_EQ(l.refus->champs.front(), focus[k]) << k;
+    if (focus[k] == champ_comete::excentricite) {
+      EXPECT_EQ(l.refus->message, "La donnée 'e' doit être e > 0 ") << k;
+    }
   }
   const lecture_comete l = lire_elements_comete(textes_initiaux());
   ASSERT_TRUE(l.elements);
   EXPECT_EQ(l.elements->e, 1);
+  // Open orbits are computed: barely, and far past the parabola.
+  for (const char* e : {"1,0000949", "1.2", "6,139884"}) {
+    textes_comete t = textes_initiaux();
+    t.e = e;
+    const lecture_comete h = lire_elements_comete(t);
+    ASSERT_TRUE(h.elements && !h.refus) << e;
+    EXPECT_GT(h.elements->e, 1) << e;
+  }
   EXPECT_NEAR(l.elements->T_jour, 20.29104L, 1e-12L);
 }
 
@@ -222,7 +282,7 @@ TEST(Comete, ResultatNonFiniRefuse) {
       {&textes_comete::q, "30", std::nullopt},
       {&textes_comete::w, enorme, std::nullopt},
   };
-  for (const char* e : {"1", "0,5"})
+  for (const char* e : {"1", "0,5", "1,5"})
     for (const cas& k : liste) {
       textes_comete t = textes_initiaux();
       t.e = e;

@@ -53,12 +53,12 @@ TEST(RapportComete, Refus) {
   const std::vector<std::vector<std::string>> cas = {
       {"--comete", "inconnue"},
       {"--T", "20/08/1989", "--q", "0", "--e", "1", "--i", "1", "--w", "1", "--W", "1"},
-      {"--T", "20/08/1989", "--q", "1", "--e", "1,2", "--i", "1", "--w", "1", "--W", "1"},
+      {"--T", "20/08/1989", "--q", "1", "--e", "-1,2", "--i", "1", "--w", "1", "--W", "1"},
       {"--T", "20/08/1989", "--q", "1", "--e", "0,5", "--i", "1", "--w", "1"},
       {"--T", "20-08-1989", "--q", "1", "--e", "0,5", "--i", "1", "--w", "1", "--W", "1"},
       {"--comete", "1P/Halley", "--q", "1"},
   };
-  const char* messages[] = {"Comète inconnue", "'q'", "La donnée 'e' doit être 1 > e > 0", "--W", "--T", "s'excluent"};
+  const char* messages[] = {"Comète inconnue", "'q'", "La donnée 'e' doit être e > 0", "--W", "--T", "s'excluent"};
   for (std::size_t k = 0; k < cas.size(); ++k) {
     std::vector<std::string> args{"--rapport", "comete"};
     args.insert(args.end(), cas[k].begin(), cas[k].end());

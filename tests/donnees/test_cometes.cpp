@@ -12,10 +12,10 @@
 #include <array>
 #include <cmath>
 
-#include "../calcul/kepler_bissection.h"
 #include "calcul/calendrier.h"
 #include "calcul/numerique.h"
 #include "calcul/pages/comete.h"
+#include "deux_corps.h"
 #include "donnees/cometes.h"
 #include "donnees/villes.h"
 #include "fichiers_test.h"
@@ -153,63 +153,10 @@ TEST(Cometes, ProcessusTueSansPerte) {
   EXPECT_TRUE(apres == deux_cometes || apres == avec_encke) << apres.toStdString();
 }
 
-namespace {
-
-// ---- An independent two-body computation --------------------------------------------
-
-using vec3 = std::array<long double, 3>;
-
-// Gregorian calendar date with fractional day to Julian day (Fliegel and Van Flandern).
-long double jour_julien_gregorien(int annee, int mois, long double jour) {
-  const long long a = (14 - mois) / 12, y = annee + 4800 - a, m = mois + 12 * a - 3;
-  const long long jdn =
-      static_cast<long long>(std::floor(jour)) + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-  return jdn - 0.5L + (jour - std::floor(jour));
-}
-
-using test::kepler_bissection;
-
-vec3 rotation_z(const vec3& v, long double a) {
-  return {v[0] * std::cos(a) - v[1] * std::sin(a), v[0] * std::sin(a) + v[1] * std::cos(a), v[2]};
-}
-vec3 rotation_x(const vec3& v, long double a) {
-  return {v[0], v[1] * std::cos(a) - v[2] * std::sin(a), v[1] * std::sin(a) + v[2] * std::cos(a)};
-}
-
-// Heliocentric equatorial J2000.0 position: the orbit's perifocal vector (from the
-// eccentric anomaly, or Barker's equation in closed form) turned by w, i, W, epsilon.
-vec3 heliocentrique(const elements_comete& el, long double T, long double jd) {
-  const long double k = 0.01720209895L;  // Gaussian constant, radians per day
-  vec3 p;
-  if (el.e == 1) {
-    const long double W = 3 * k / std::sqrt(2 * el.q * el.q * el.q) * (jd - T);
-    const long double Y = std::cbrt(W / 2 + std::sqrt(W * W / 4 + 1));
-    const long double s = Y - 1 / Y;  // tan(v/2)
-    p = {el.q * (1 - s * s), 2 * el.q * s, 0};
-  } else {
-    const long double a = el.q / (1 - el.e);
-    const long double M = k / (a * std::sqrt(a)) * (jd - T);
-    const long double E = kepler_bissection(M, el.e);
-    p = {a * (std::cos(E) - el.e), a * std::sqrt(1 - el.e * el.e) * std::sin(E), 0};
-  }
-  p = rotation_z(p, el.omega * deg_rad);
-  p = rotation_x(p, el.i * deg_rad);
-  p = rotation_z(p, el.Omega * deg_rad);
-  return rotation_x(p, std::atan2(0.39777716L, 0.91748206L));
-}
-
-// The Sun from the Earth, equatorial J2000.0 (the same Earth as the program's: the
-// subject here is the comet).
-vec3 soleil(long double jd) {
-  const long double tau = (jd - 2451545) / 365250;
-  const long double L = planseries::terre2_longitude(tau) + pi, b = -planseries::terre2_latitude(tau);
-  const long double R = planseries::terre_rayon(tau);
-  const long double X = R * std::cos(b) * std::cos(L), Y = R * std::cos(b) * std::sin(L), Z = R * std::sin(b);
-  return {X + 0.00000044036L * Y - 0.000000190919L * Z,
-          -0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z, 0.397776982902L * Y + 0.917482137087L * Z};
-}
-
-}  // namespace
+using essais::heliocentrique;
+using essais::jour_julien_gregorien;
+using essais::soleil;
+using essais::vec3;
 
 // Every comet of the bundled catalogue at instants from a year before to a year after
 // its perihelion passage, near it in hours: within 1" of the independent computation.

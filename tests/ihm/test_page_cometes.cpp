@@ -72,7 +72,7 @@ TEST_F(PageCometesTest, MissingCatalogueWrittenAndDefaultComputed) {
 TEST_F(PageCometesTest, RefusedValuesKeepTheText) {
   PageCometes p(c);
   const std::array<std::array<const char*, 4>, 2> refus{{
-      {"eecom", "1,2", "La donnée 'e' doit être 1 > e > 0 ", "Valeur mal choisie"},
+      {"eecom", "-1,2", "La donnée 'e' doit être e > 0 ", "Valeur mal choisie"},
       {"eqcom", "0", "La donnée 'q' (distance au périhélie) doit être strictement positive.", "Valeur mal choisie"},
   }};
   for (const auto& [nom, texte, message, titre] : refus) {

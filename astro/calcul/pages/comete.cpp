@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <utility>
 
 #include "calcul/formats.h"
@@ -86,10 +87,9 @@ lecture_comete lire_elements_comete(const textes_comete& t) {
   reel(t.W, champ_comete::longitude_noeud, el.Omega);
 
   const bool e_lu = std::find(illisibles.begin(), illisibles.end(), champ_comete::excentricite) == illisibles.end();
-  if (e_lu && (el.e <= 0 || el.e > 1)) {
-    // Circles and hyperbolas are not computed; the text typed stays for the user to mend.
-    r.refus =
-        refus_comete{{champ_comete::excentricite}, "La donnée 'e' doit être 1 > e > 0 ", "Valeur mal choisie", {}};
+  if (e_lu && el.e <= 0) {
+    // Circles are not computed; the text typed stays for the user to mend.
+    r.refus = refus_comete{{champ_comete::excentricite}, "La donnée 'e' doit être e > 0 ", "Valeur mal choisie", {}};
     return r;
   }
   if (!illisibles.empty()) {
@@ -157,6 +157,53 @@ long double anomalie_excentrique(long double M, long double e) {
   return signe * E;
 }
 
+namespace {
+
+// sinh H - H, without the cancellation that the difference suffers for a small H
+// (a near-parabolic orbit, near its perihelion): the series H^3/3! + H^5/5! + ...
+long double sinh_moins_argument(long double H) {
+  if (!(std::fabs(H) <= 0.5L)) return std::sinh(H) - H;
+  const long double H2 = H * H;
+  long double terme = H * H2 / 6, somme = 0;
+  for (int k = 4; somme + terme != somme; k += 2) {
+    somme += terme;
+    terme *= H2 / (k * (k + 1));
+  }
+  return somme;
+}
+
+}  // namespace
+
+long double anomalie_hyperbolique(long double M, long double e) {
+  const long double signe = M < 0 ? -1 : 1;
+  const long double m = std::fabs(M);
+  // f(H) = e sinh H - H - m = (e - 1) sinh H + (sinh H - H) - m is convex and rises on
+  // H >= 0 from f(0) = -m. As e sinh H - H >= (e - 1) sinh H and >= e H^3 / 6, both
+  // asinh(m / (e - 1)) and cbrt(6 m / e) lie at or past the root: Newton's method from
+  // the nearer one comes down to it without overshooting; the bracket only guards
+  // against rounding.
+  long double bas = 0, haut = std::min(std::asinh(m / (e - 1)), std::cbrt(6 * m / e));
+  long double H = haut;
+  for (int k = 0; k < 200; ++k) {
+    const long double f = (e - 1) * std::sinh(H) + sinh_moins_argument(H) - m;
+    if (f == 0) break;
+    if (f < 0)
+      bas = H;
+    else
+      haut = H;
+    const long double derivee = e * std::cosh(H) - 1;
+    long double suivant = H - f / derivee;
+    if (!(suivant > bas && suivant < haut)) suivant = (bas + haut) / 2;
+    if (std::fabs(suivant - H) <= 4 * std::numeric_limits<long double>::epsilon() * std::max(1.0L, H) ||
+        haut - bas <= 4 * std::numeric_limits<long double>::epsilon() * std::max(1.0L, H)) {
+      H = suivant;
+      break;
+    }
+    H = suivant;
+  }
+  return signe * H;
+}
+
 long double solution_parabolique(long double U) {
   long double s = U / 3;
   // Newton's method on a convex cubic converges from any start; the cap only guards
@@ -188,6 +235,17 @@ position_orbite position_heliocentrique(const elements_comete& el, long double j
     const long double s = solution_parabolique(U);
     p.v = 2 * std::atan(s);
     p.r = el.q * (1 + s * s);
+  } else if (el.e > 1) {
+    // The hyperbola: a = q / (e - 1), the mean motion of that a, e sinh H - H = M.
+    const long double demi_axe = el.q / (el.e - 1);
+    const long double n = mouvement_gaussien / (demi_axe * std::sqrt(demi_axe));
+    const long double M = (jd - T) * n * pi / 180;
+    const long double H = anomalie_hyperbolique(M, el.e);
+    p.v = 2 * std::atan(std::sqrt((el.e + 1) / (el.e - 1)) * std::tanh(H / 2));
+    // r = q (1 + e) / (1 + e cos v) = a (e cosh H - 1), the latter as a sum of positive
+    // terms: exact near the parabola and far out, where cos v nears -1/e.
+    const long double sh = std::sinh(H / 2);
+    p.r = demi_axe * ((el.e - 1) * std::cosh(H) + 2 * sh * sh);
   } else {
     const long double demi_axe = el.q / (1 - el.e);
     const long double n = mouvement_gaussien / (demi_axe * std::sqrt(demi_axe));

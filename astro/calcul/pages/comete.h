@@ -1,9 +1,9 @@
 // The "Comètes" page: where a comet stands in the sky at a date and clock time, from
-// its six orbital elements (J2000.0 ecliptic and equinox). Elliptic (0 < e < 1) and
-// parabolic (e = 1) orbits; the astrometric place in the J2000.0 equatorial frame,
+// its six orbital elements (J2000.0 ecliptic and equinox). Elliptic (0 < e < 1),
+// parabolic (e = 1) and hyperbolic (e > 1) orbits; the astrometric place in the J2000.0 equatorial frame,
 // corrected for light time only. The report block of the page and its "&Copie".
 // Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapters on elliptic and parabolic
-// motion.
+// motion (the hyperbola in the same form: e sinh H - H = M).
 #pragma once
 
 #include <optional>
@@ -68,8 +68,8 @@ std::string libelle_champ(champ_comete c);
 std::optional<refus_comete> refus_passage(long double jour, int mois, int annee);
 
 // Reads and checks the texts: the perihelion day and the five reals with either
-// separator, the month and year as whole numbers. An eccentricity outside 0 < e <= 1
-// is refused first, then unreadable fields, then a perihelion date the calendar does
+// separator, the month and year as whole numbers. An eccentricity e <= 0 is refused
+// first, then unreadable fields, then a perihelion date the calendar does
 // not have (refus_passage), then a perihelion distance q <= 0.
 struct lecture_comete {
   std::optional<elements_comete> elements;
@@ -89,6 +89,11 @@ long double jour_julien_perihelie(long double annee, long double mois, long doub
 // 0 <= e < 1, to the precision of long double: Newton's method kept inside a bracket
 // of the root, so it converges for every e, however close to 1, and every M.
 long double anomalie_excentrique(long double M, long double e);
+
+// Hyperbolic anomaly H for a mean anomaly M (radians, any sign) and e > 1, the root of
+// e sinh H - H = M to the precision of long double: Newton's method from a start past
+// the root, kept inside a bracket, for every M and every e however close to 1.
+long double anomalie_hyperbolique(long double M, long double e);
 
 // The parabolic solver: s^3 + 3 s - U = 0 by Newton's method from U/3, to 1e-6.
 long double solution_parabolique(long double U);
