@@ -204,6 +204,15 @@ operation_cometes ModeleCometes::supprimer(std::size_t i, const arbitre_conflit&
   return editer([&] { return fichier_->supprimer(i, arbitre); }, false, false);
 }
 
+bilan_import ModeleCometes::importer(const std::vector<comete>& arrivees, doublons_import choix) {
+  if (!fichier_) return {};
+  const std::optional<std::string> avant = nom_defaut();
+  const bilan_import b = fichier_->importer(arrivees, choix);
+  synchroniser();
+  if (b.reussi) suivre_defaut(avant, 0);
+  return b;
+}
+
 // ---- The session -----------------------------------------------------------------------
 
 Session::Session(QObject* parent) : QObject(parent), villes_(this), cometes_(this) {

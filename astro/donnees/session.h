@@ -134,6 +134,9 @@ class ModeleCometes : public ModeleCatalogue {
   operation_cometes ajouter(std::string nom, const textes_comete& elements, const arbitre_conflit& arbitre = {});
   operation_cometes modifier(std::size_t i, const textes_comete& elements, const arbitre_conflit& arbitre = {});
   operation_cometes supprimer(std::size_t i, const arbitre_conflit& arbitre = {});
+  // Comets read from an element file, added to the catalogue (fichier_cometes::importer);
+  // the default comet stays the same comet.
+  bilan_import importer(const std::vector<comete>& arrivees, doublons_import choix);
 
  private:
   template <class F>

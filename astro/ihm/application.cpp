@@ -36,6 +36,11 @@ class MessagesFlux : public Messages {
     ecrire(texte, titre);
     return false;
   }
+  // The last button: the one that cancels.
+  int choisir(const QString& texte, const QString& titre, const QStringList& boutons) override {
+    ecrire(texte, titre);
+    return static_cast<int>(boutons.size()) - 1;
+  }
 
  private:
   void ecrire(const QString& texte, const QString& titre) {

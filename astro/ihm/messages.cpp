@@ -86,6 +86,18 @@ bool MessagesBoites::confirmer(const QString& texte, const QString& titre) {
   return boite(parent_, QMessageBox::Information, texte, titre, true) == 1;
 }
 
+int MessagesBoites::choisir(const QString& texte, const QString& titre, const QStringList& boutons) {
+  QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, parent_);
+  std::vector<QPushButton*> b;
+  for (const QString& t : boutons) b.push_back(boite.addButton(t, QMessageBox::ActionRole));
+  if (b.empty()) return -1;
+  boite.setDefaultButton(b.front());
+  boite.setEscapeButton(b.back());
+  boite.exec();
+  const auto trouve = std::find(b.begin(), b.end(), boite.clickedButton());
+  return trouve == b.end() ? static_cast<int>(b.size()) - 1 : static_cast<int>(trouve - b.begin());
+}
+
 void MessagesEnregistres::erreur(const QString& texte, const QString& titre) {
   recus.push_back({genre::erreur, texte, titre});
 }
@@ -97,6 +109,11 @@ void MessagesEnregistres::information(const QString& texte, const QString& titre
 bool MessagesEnregistres::confirmer(const QString& texte, const QString& titre) {
   recus.push_back({genre::confirmation, texte, titre});
   return reponse;
+}
+
+int MessagesEnregistres::choisir(const QString& texte, const QString& titre, const QStringList&) {
+  recus.push_back({genre::confirmation, texte, titre});
+  return bouton_choisi;
 }
 
 issue_impression DialoguesQt::imprimer(QWidget* parent, const QString& texte, const QString& titre) {
@@ -234,6 +251,12 @@ std::optional<QString> DialoguesQt::fichier_image(QWidget* parent, const QString
   return dialogue.selectedFiles().front();
 }
 
+std::optional<QString> DialoguesQt::fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) {
+  const QString f = QFileDialog::getOpenFileName(parent, titre, QString(), filtre);
+  if (f.isEmpty()) return std::nullopt;
+  return f;
+}
+
 void DialoguesQt::montrer_modal(QDialog& dialogue) {
   dialogue.exec();
 }
@@ -251,6 +274,11 @@ std::optional<QString> DialoguesEnregistres::fichier_image(QWidget*, const QStri
 
 void DialoguesEnregistres::montrer_modal(QDialog& dialogue) {
   modaux.push_back(dialogue.windowTitle());
+}
+
+std::optional<QString> DialoguesEnregistres::fichier_a_ouvrir(QWidget*, const QString& titre, const QString&) {
+  modaux.push_back(titre);
+  return fichier_ouvert;
 }
 
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image,

@@ -31,6 +31,9 @@ class Messages {
   virtual void information(const QString& texte, const QString& titre) = 0;
   // OK and Cancel, information icon (the confirmation before a deletion); true on OK.
   virtual bool confirmer(const QString& texte, const QString& titre) = 0;
+  // A question with the buttons `boutons` (French texts, the first the default, the
+  // last the one Escape gives); the index of the button chosen.
+  virtual int choisir(const QString& texte, const QString& titre, const QStringList& boutons) = 0;
 
   // A message built by the computations (calcul/validation.h).
   void montrer(const message_boite& m);
@@ -50,6 +53,7 @@ class MessagesBoites : public Messages {
   void erreur(const QString& texte, const QString& titre) override;
   void information(const QString& texte, const QString& titre) override;
   bool confirmer(const QString& texte, const QString& titre) override;
+  int choisir(const QString& texte, const QString& titre, const QStringList& boutons) override;
 
  private:
   QWidget* parent_;
@@ -68,9 +72,11 @@ class MessagesEnregistres : public Messages {
   void erreur(const QString& texte, const QString& titre) override;
   void information(const QString& texte, const QString& titre) override;
   bool confirmer(const QString& texte, const QString& titre) override;
+  int choisir(const QString& texte, const QString& titre, const QStringList& boutons) override;
 
   std::vector<message> recus;
   bool reponse = true;
+  int bouton_choisi = 0;  // what choisir() answers
 };
 
 // What became of a print request.
@@ -91,6 +97,8 @@ class Dialogues {
   virtual std::optional<QString> fichier_image(QWidget* parent, const QString& titre) = 0;
   // Shows a dialog modally (the about box).
   virtual void montrer_modal(QDialog& dialogue) = 0;
+  // The open dialog titled `titre` with the filter `filtre`; the file chosen, or nothing.
+  virtual std::optional<QString> fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) = 0;
 };
 
 // The distance between tab stops of the reports' text, in points, on screen and on
@@ -129,6 +137,7 @@ class DialoguesQt : public Dialogues {
   issue_impression imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
   std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
   void montrer_modal(QDialog& dialogue) override;
+  std::optional<QString> fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) override;
 };
 
 // Records the requests; answers with the values set by the test.
@@ -137,6 +146,7 @@ class DialoguesEnregistres : public Dialogues {
   issue_impression imprimer(QWidget* parent, const QString& texte, const QString& titre) override;
   std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
   void montrer_modal(QDialog& dialogue) override;
+  std::optional<QString> fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) override;
 
   struct impression {
     QString texte;
@@ -148,6 +158,7 @@ class DialoguesEnregistres : public Dialogues {
   std::vector<QString> titres_images;
   std::optional<QString> fichier_choisi;  // nothing: the user cancels
   std::vector<QString> modaux;            // window titles of the dialogs shown
+  std::optional<QString> fichier_ouvert;  // what the open dialog answers (nothing: cancelled)
 };
 
 // Asks for a file with the picture-save dialog and saves `image` there, as a bitmap

@@ -69,6 +69,47 @@ TEST_F(PageCometesTest, MissingCatalogueWrittenAndDefaultComputed) {
   EXPECT_TRUE(p.rapport().contains("\t1P/Halley"));
 }
 
+// "Importer…": the comets of an element file join the list, the default comet stays;
+// a file with a damaged line imports nothing; a second import asks about the names
+// it changes, and "Annuler" writes nothing.
+TEST_F(PageCometesTest, ImportFromAnElementFile) {
+  PageCometes p(c);
+  almanax::ihm::charger_cometes(c, dossier.dossier(), 5);
+  const QString fichier = QString::fromUtf8(ALMANAX_SOURCE_DIR) + "/tests/donnees/cometes_mpc.txt";
+  c.dialogues_.fichier_ouvert = fichier;
+  cliquer(p, "importer_cometes");
+  ASSERT_NE(dernier_message(), nullptr);
+  EXPECT_EQ(dernier_message()->type, MessagesEnregistres::genre::information);
+  EXPECT_TRUE(dernier_message()->texte.contains("importées")) << dernier_message()->texte.toStdString();
+  EXPECT_GT(noms(p).size(), 21);
+  EXPECT_TRUE(noms(p).contains("C/2023 A3 (Tsuchinshan-ATLAS)"));
+  EXPECT_EQ(c.session().cometes().nom_defaut(), std::optional<std::string>("1P/Halley"));
+  const QByteArray apres = lire_fichier(dossier.chemin("cometes.dat"));
+
+  QByteArray abime = lire_fichier(fichier);
+  abime.replace("0.994897", "0.99x897");
+  ecrire_fichier(dossier.chemin("abime.txt"), abime);
+  c.dialogues_.fichier_ouvert = dossier.chemin("abime.txt");
+  cliquer(p, "importer_cometes");
+  EXPECT_EQ(dernier_message()->type, MessagesEnregistres::genre::erreur);
+  EXPECT_TRUE(dernier_message()->texte.startsWith("Rien n'a été importé")) << dernier_message()->texte.toStdString();
+  EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), apres);
+
+  QByteArray change = lire_fichier(fichier);
+  change.replace("0.994897", "0.994898");
+  ecrire_fichier(dossier.chemin("change.txt"), change);
+  c.dialogues_.fichier_ouvert = dossier.chemin("change.txt");
+  c.messages_.bouton_choisi = 2;  // "Annuler"
+  cliquer(p, "importer_cometes");
+  EXPECT_EQ(dernier_message()->type, MessagesEnregistres::genre::confirmation);
+  EXPECT_TRUE(dernier_message()->texte.contains("C/1995 O1")) << dernier_message()->texte.toStdString();
+  EXPECT_EQ(lire_fichier(dossier.chemin("cometes.dat")), apres);
+  c.messages_.bouton_choisi = 0;  // "Tout remplacer"
+  cliquer(p, "importer_cometes");
+  EXPECT_EQ(dernier_message()->type, MessagesEnregistres::genre::information);
+  EXPECT_TRUE(lire_fichier(dossier.chemin("cometes.dat")).contains("0,994898"));
+}
+
 TEST_F(PageCometesTest, RefusedValuesKeepTheText) {
   PageCometes p(c);
   const std::array<std::array<const char*, 4>, 2> refus{{

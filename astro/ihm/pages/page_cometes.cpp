@@ -17,6 +17,7 @@
 
 #include "calcul/validation.h"
 #include "donnees/cometes.h"
+#include "donnees/import_cometes.h"
 #include "donnees/session.h"
 #include "ihm/contexte.h"
 #include "ihm/controles/boite_rapport.h"
@@ -105,6 +106,9 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
   enregistrer_ = bouton("Save_comete", QStringLiteral("Enregistrer"), this);
   modifier_ = bouton("modif_com", QStringLiteral("Modifier"), this);
   supprimer_ = bouton("BitBtn6", QStringLiteral("Efface"), this);
+  importer_ = bouton("importer_cometes", QStringLiteral("Importer…"), this);
+  importer_->setToolTip(
+      QStringLiteral("Ajoute les comètes d'un fichier d'éléments du Minor Planet Center (format de CometEls.txt)"));
   enregistrer_->setEnabled(false);
   modifier_->setEnabled(false);
   auto* g_catalogue = groupe("gr_catalogue", QStringLiteral("Catalogue"), this);
@@ -116,6 +120,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
     b->addWidget(enregistrer_, 0, 1);
     b->addWidget(modifier_, 1, 0);
     b->addWidget(supprimer_, 1, 1);
+    b->addWidget(importer_, 2, 0, 1, 2);
     v->addLayout(b);
   }
 
@@ -183,6 +188,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
                     enregistrer_,
                     modifier_,
                     supprimer_,
+                    importer_,
                     nom_nouvelle_,
                     jour_passage_,
                     mois_passage_,
@@ -219,6 +225,7 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
   connect(enregistrer_, &QPushButton::clicked, this, &PageCometes::enregistrer_comete);
   connect(modifier_, &QPushButton::clicked, this, &PageCometes::modifier_comete);
   connect(supprimer_, &QPushButton::clicked, this, &PageCometes::supprimer_comete);
+  connect(importer_, &QPushButton::clicked, this, &PageCometes::importer_cometes);
   connect(liste_cometes_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
     if (!selection_programme_) choisir_comete();
   });
@@ -533,6 +540,58 @@ void PageCometes::supprimer_comete() {
   else
     nom_comete_->clear();
   modifier_->setEnabled(false);
+}
+
+void PageCometes::importer_cometes() {
+  if (!catalogue().fichier()) return;
+  const std::optional<QString> chemin = contexte_.dialogues().fichier_a_ouvrir(
+      this, QStringLiteral("Importer des comètes"),
+      QStringLiteral("Éléments de comètes (*.txt *.dat);;Tous les fichiers (*)"));
+  if (!chemin) return;
+  const QString titre = QStringLiteral("Importer des comètes");
+  const lecture_import lu = lire_fichier_import_cometes(*chemin);
+  if (!lu.erreur.empty()) {
+    contexte_.messages().erreur(q(lu.erreur), titre);
+    return;
+  }
+  if (!lu.refusees.empty()) {
+    contexte_.messages().erreur(
+        QStringLiteral("Rien n'a été importé : %1 du fichier ne %2 pas au format des éléments de comètes du "
+                       "Minor Planet Center.\n\n%3")
+            .arg(lu.refusees.size() > 1 ? QStringLiteral("%1 lignes").arg(lu.refusees.size())
+                                        : QStringLiteral("une ligne"),
+                 lu.refusees.size() > 1 ? QStringLiteral("sont") : QStringLiteral("est"),
+                 q(texte_lignes_refusees(lu.refusees))),
+        titre);
+    return;
+  }
+  // A first try that writes nothing tells which names the catalogue already has.
+  selection_programme_ = true;
+  bilan_import b = catalogue().importer(lu.cometes, doublons_import::annuler);
+  if (!b.reussi && !b.conflits.empty()) {
+    QString noms;
+    for (std::size_t k = 0; k < b.conflits.size() && k < 10; ++k) noms += QStringLiteral("\n  ") + q(b.conflits[k]);
+    if (b.conflits.size() > 10) noms += QStringLiteral("\n  …");
+    const int choix = contexte_.messages().choisir(
+        QStringLiteral("%1 comète(s) du fichier sont déjà au catalogue avec d'autres éléments :%2")
+            .arg(b.conflits.size())
+            .arg(noms),
+        titre, {QStringLiteral("Tout remplacer"), QStringLiteral("Garder l'existant"), QStringLiteral("Annuler")});
+    if (choix == 0 || choix == 1)
+      b = catalogue().importer(lu.cometes, choix == 0 ? doublons_import::remplacer : doublons_import::garder);
+    else
+      b = {};
+  }
+  selection_programme_ = false;
+  if (!b.reussi) {
+    if (!b.message.empty()) contexte_.messages().erreur(q(b.message), q(b.titre));
+    return;
+  }
+  index_affiche_ = -1;
+  const std::optional<std::size_t> i = catalogue().ligne_defaut();
+  selectionner(i ? static_cast<int>(*i) : (catalogue().taille() > 0 ? 0 : -1));
+  if (catalogue().taille() > 0) afficher_comete_choisie();
+  contexte_.messages().information(q(texte_bilan_import(b)), titre);
 }
 
 void PageCometes::verifier_passage() {

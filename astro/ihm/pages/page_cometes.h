@@ -56,6 +56,9 @@ class PageCometes : public Page {
   void enregistrer_comete();
   void modifier_comete();
   void supprimer_comete();
+  // "Importer…": the comets of an element file in the Minor Planet Center's one-line
+  // format added to the catalogue; one question for the names it already has.
+  void importer_cometes();
   // An element or the new name typed: "Modifier" is on when the comet shown was changed.
   void elements_modifies();
   // Leaving a field of the perihelion date: a day the calendar lacks is said at once.
@@ -108,6 +111,7 @@ class PageCometes : public Page {
   QPushButton* enregistrer_ = nullptr;
   QPushButton* modifier_ = nullptr;
   QPushButton* supprimer_ = nullptr;
+  QPushButton* importer_ = nullptr;
   QCheckBox* copie_nom_ = nullptr;
   QCheckBox* copie_date_ = nullptr;
   QCheckBox* copie_elements_ = nullptr;
