@@ -61,12 +61,17 @@ TEST_F(PageCometesTest, MissingCatalogueWrittenAndDefaultComputed) {
   ASSERT_FALSE(defaut.isEmpty());
   EXPECT_EQ(defaut.last().at(0).toLongLong(), 0);
   EXPECT_TRUE(p.rapport().startsWith("Le 31 Octobre 1989 à 00:00:00\r\nNom          \t103P/Hartley 2\r\n"));
+  // How old the elements are: 1989 is 21 years before the 2010 passage.
+  EXPECT_EQ(etiquette(p, "age_elements"),
+            "Éléments du passage au périhélie du 28 Octobre 2010.\nAttention : l'observation est à 21,0 ans de ce "
+            "passage ; les planètes ont modifié l'orbite depuis, la position n'est qu'approchée.");
 
   // Choosing a comet computes it and makes it the default one.
   choisir_ligne(controle<QListView>(p, "l_comete"), 5);
   EXPECT_EQ(etiquette(p, "lnomcom"), "1P/Halley");
   EXPECT_EQ(defaut.last().at(0).toLongLong(), 5);
   EXPECT_TRUE(p.rapport().contains("\t1P/Halley"));
+  EXPECT_EQ(etiquette(p, "age_elements"), "Éléments du passage au périhélie du 5 Février 1986.");  // 3.7 years
 }
 
 // "Importer…": the comets of an element file join the list, the default comet stays;

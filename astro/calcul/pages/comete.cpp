@@ -346,6 +346,15 @@ resultat_comete calcul_comete(const entree_comete& entree) {
   r.texte_distance_ua = format_float("###0.000000 UA", r.distance, sep);
   r.texte_distance_km = format_float("############0.000000 km", r.distance * km_par_ua, sep);
   r.texte_elongation = texte_elongation(r.elongation);
+  const elements_comete& el = entree.elements;
+  r.age_elements = "Éléments du passage au périhélie du " +
+                   std::to_string(static_cast<long long>(std::floor(el.T_jour))) + " " + nom_du_mois(el.T_mois) + " " +
+                   std::to_string(static_cast<long long>(el.T_annee)) + ".";
+  const long double ecart = std::fabs(r.jour_julien - r.jour_julien_perihelie) / 365.25L;
+  if (ecart > annees_elements_fiables)
+    r.age_elements += "\nAttention : l'observation est à " + format_float("0.0", ecart, sep) +
+                      " ans de ce passage ; les planètes ont modifié l'orbite depuis, la position n'est "
+                      "qu'approchée.";
 
   std::string& b = r.bloc;
   b = r.ligne_date + " à " + texte_heure(obs.heure, obs.minute, obs.seconde) + std::string(crlf);

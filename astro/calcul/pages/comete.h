@@ -130,10 +130,18 @@ struct resultat_comete {
   long double declinaison = 0;            // degrees, signed
 
   std::string ligne_date;  // "Le 31 Octobre 1989"
+  // How old the elements are, for the page (not in the report): "Éléments du passage au
+  // périhélie du 28 Octobre 2010.", and when the observation is more than
+  // annees_elements_fiables years away, a second line (LF) that warns of the drift.
+  std::string age_elements;
   std::string texte_ad, texte_dec, texte_distance_ua, texte_distance_km, texte_elongation;
   // The block appended to the page's report box, CR LF, ending with an empty line.
   std::string bloc;
 };
+
+// Osculating elements drift with the planets' perturbations: beyond this many years from
+// the perihelion passage the page warns that the position is only approximate.
+inline constexpr long double annees_elements_fiables = 5;
 
 // The whole computation of "&OK" for elements already read and checked.
 resultat_comete calcul_comete(const entree_comete& entree);

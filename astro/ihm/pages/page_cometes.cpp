@@ -94,7 +94,11 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
       grille->addWidget(champ, 2 + rang % 4, (rang / 4) * 2 + 1);
       ++rang;
     }
-    grille->setRowStretch(6, 1);
+    age_elements_ = new QLabel(g_elements);
+    age_elements_->setObjectName(QStringLiteral("age_elements"));
+    age_elements_->setWordWrap(true);
+    grille->addWidget(age_elements_, 6, 0, 1, 4);
+    grille->setRowStretch(7, 1);
   }
 
   // ---- The catalogue ---------------------------------------------------------------------
@@ -385,6 +389,7 @@ void PageCometes::calculer_comete() {
   }
   resultat_ = r;
   calcule_ = resultat_->observation;
+  age_elements_->setText(q(resultat_->age_elements));
   rapport_->ajouter(q(resultat_->bloc));
 }
 

@@ -103,6 +103,7 @@ class PageCometes : public Page {
   QLineEdit* noeud_ = nullptr;  // W
   QLineEdit* nom_nouvelle_ = nullptr;
   QLabel* nom_comete_ = nullptr;
+  QLabel* age_elements_ = nullptr;  // how old the elements are at the observation date
   QListView* liste_cometes_ = nullptr;
   QPushButton* calculer_ = nullptr;
   QPushButton* effacer_ = nullptr;

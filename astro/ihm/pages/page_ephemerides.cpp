@@ -174,8 +174,9 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
     connect(s, &EditionSpin::clic, this, &PageEphemerides::pas_date);
-  connect(date_.jour(), &EditionSpin::quitte, this, &PageEphemerides::verifier_jour);
-  connect(date_.an(), &EditionSpin::quitte, this, &PageEphemerides::valider_annees);
+  // Leaving the day checks it; leaving the year runs the window's year check.
+  connect(date_.jour(), &EditionSpin::quitte, this, [this] { date_.verifier_jour(contexte_.verifications()); });
+  connect(date_.an(), &EditionSpin::quitte, this, [this] { contexte_.valider_annees(); });
   connect(choix_planete_, &QButtonGroup::idClicked, this, &PageEphemerides::planete_choisie_changee);
   connect(bouton_calcul_, &QPushButton::clicked, this, &PageEphemerides::calculer);
   connect(bouton_maintenant_, &QPushButton::clicked, this, &PageEphemerides::maintenant);
@@ -234,14 +235,6 @@ void PageEphemerides::maintenant() {
 void PageEphemerides::pas_date(sens_pas sens) {
   date_.normaliser(sens);
   calculer();
-}
-
-void PageEphemerides::verifier_jour() {
-  date_.verifier_jour(contexte_.verifications());
-}
-
-void PageEphemerides::valider_annees() {
-  contexte_.valider_annees();
 }
 
 void PageEphemerides::copier() {

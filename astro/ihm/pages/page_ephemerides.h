@@ -46,8 +46,6 @@ class PageEphemerides : public Page {
   void planete_choisie_changee();
   void maintenant();
   void pas_date(almanax::sens_pas sens);
-  void verifier_jour();
-  void valider_annees();
   void copier() override;
 
  private:

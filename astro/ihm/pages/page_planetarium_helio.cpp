@@ -65,8 +65,9 @@ PagePlanetariumHelio::PagePlanetariumHelio(Contexte& contexte, QWidget* parent)
 
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
     connect(s, &EditionSpin::clic, this, &PagePlanetariumHelio::pas_date);
-  connect(date_.jour(), &EditionSpin::quitte, this, &PagePlanetariumHelio::verifier_jour);
-  connect(date_.an(), &EditionSpin::quitte, this, &PagePlanetariumHelio::valider_annees);
+  // Leaving the day checks it; leaving the year runs the window's year check.
+  connect(date_.jour(), &EditionSpin::quitte, this, [this] { date_.verifier_jour(contexte_.verifications()); });
+  connect(date_.an(), &EditionSpin::quitte, this, [this] { contexte_.valider_annees(); });
 }
 
 void PagePlanetariumHelio::dessiner() {
@@ -101,14 +102,6 @@ void PagePlanetariumHelio::cliquer(QPoint p) {
 void PagePlanetariumHelio::pas_date(sens_pas sens) {
   date_.normaliser(sens);
   dessiner();
-}
-
-void PagePlanetariumHelio::verifier_jour() {
-  date_.verifier_jour(contexte_.verifications());
-}
-
-void PagePlanetariumHelio::valider_annees() {
-  contexte_.valider_annees();
 }
 
 bool PagePlanetariumHelio::faire_pas(sens_pas sens) {

@@ -26,8 +26,6 @@ class PagePlanetariumHelio : public PagePlanetarium {
  public slots:
   void dessiner() override;
   void pas_date(almanax::sens_pas sens);
-  void verifier_jour();
-  void valider_annees();
   void cliquer(QPoint p) override;
 
  protected:

@@ -149,8 +149,9 @@ PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
   // ---- Handlers ------------------------------------------------------------------------
   for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
     connect(s, &EditionSpin::clic, this, &PageSoleilLune::pas_date);
-  connect(date_.jour(), &EditionSpin::quitte, this, &PageSoleilLune::verifier_jour);
-  connect(date_.an(), &EditionSpin::quitte, this, &PageSoleilLune::valider_annees);
+  // Leaving the day checks it; leaving the year runs the window's year check.
+  connect(date_.jour(), &EditionSpin::quitte, this, [this] { date_.verifier_jour(contexte_.verifications()); });
+  connect(date_.an(), &EditionSpin::quitte, this, [this] { contexte_.valider_annees(); });
   connect(heure_, &QTimeEdit::editingFinished, this, &PageSoleilLune::calculer);
   connect(bouton_calcul_, &QPushButton::clicked, this, &PageSoleilLune::calculer);
   connect(bouton_lune_, &QPushButton::clicked, this, &PageSoleilLune::calculer_lune);
@@ -202,14 +203,6 @@ void PageSoleilLune::maintenant() {
 void PageSoleilLune::pas_date(sens_pas sens) {
   date_.normaliser(sens);
   calculer();
-}
-
-void PageSoleilLune::verifier_jour() {
-  date_.verifier_jour(contexte_.verifications());
-}
-
-void PageSoleilLune::valider_annees() {
-  contexte_.valider_annees();
 }
 
 void PageSoleilLune::copier() {

@@ -43,8 +43,6 @@ class PageSoleilLune : public Page {
   void calculer_lune();
   void maintenant();
   void pas_date(almanax::sens_pas sens);
-  void verifier_jour();
-  void valider_annees();
   void copier() override;
 
  private:
