@@ -323,4 +323,8 @@ std::string format_float(std::string_view motif, long double valeur, std::string
   return r;
 }
 
+std::string guillemets(std::string_view texte) {
+  return "« " + std::string(texte) + " »";
+}
+
 }  // namespace almanax

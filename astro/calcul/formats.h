@@ -27,4 +27,7 @@ std::string format_hms(long double degres);        // degrees shown as "12 h 30 
 // a leading "-", except when everything shown is zero.
 std::string format_float(std::string_view motif, long double valeur, std::string_view separateur = ",");
 
+// A name or a value quoted as the messages quote it: "« Paris »".
+std::string guillemets(std::string_view texte);
+
 }  // namespace almanax

@@ -9,6 +9,7 @@
 #include <map>
 #include <ostream>
 
+#include "calcul/formats.h"
 #include "calcul/tri_francais.h"
 #include "calcul/validation.h"
 #include "cli/sortie_json.h"
@@ -17,10 +18,6 @@
 namespace almanax::cli {
 
 namespace {
-
-std::string guillemets(std::string_view s) {
-  return "« " + std::string(s) + " »";
-}
 
 // Numbers are read as the pages read their fields: "," or "." as decimal point.
 bool lire_entier(std::string_view s, long long& v) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <ostream>
 
+#include "calcul/formats.h"
 #include "cli/cli.h"
 #include "donnees/cometes.h"
 #include "donnees/dossiers.h"
@@ -25,9 +26,8 @@ int importer_cometes(const std::string& fichier, std::optional<doublons_import> 
     return 2;
   }
   if (!lu.refusees.empty()) {
-    err << "astro : « " << fichier << " » n'est pas importé : " << lu.refusees.size()
-        << (lu.refusees.size() > 1 ? " lignes ne sont pas lisibles" : " ligne n'est pas lisible")
-        << " au format des éléments de comètes du Minor Planet Center. Rien n'a été importé.\n"
+    err << "astro : " << guillemets(fichier) << " n'est pas importé : " << texte_lignes_illisibles(lu.refusees.size())
+        << ". Rien n'a été importé.\n"
         << texte_lignes_refusees(lu.refusees);
     return 2;
   }

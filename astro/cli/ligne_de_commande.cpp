@@ -8,6 +8,7 @@
 #include <ostream>
 #include <streambuf>
 
+#include "calcul/formats.h"
 #include "cli/cli.h"
 #include "cli/sortie_json.h"
 #include "planseries/planseries.h"
@@ -66,10 +67,6 @@ class filtre_cr : public std::streambuf {
 // The other names of --help.
 constexpr std::string_view autres_noms_aide[] = {"h", "aide"};
 
-std::string guillemets(std::string_view s) {
-  return "« " + std::string(s) + " »";
-}
-
 // An argument as the parser sees it: one Latin-1 character per byte, so that a value
 // comes back byte for byte whatever its encoding (a file or a site name).
 QString en_qstring(std::string_view s) {
@@ -84,10 +81,10 @@ std::string en_octets(const QString& s) {
 constexpr char16_t marque = u'\0';
 
 const option_rapport* generale(std::string_view nom) {
+  if (std::find(std::begin(autres_noms_aide), std::end(autres_noms_aide), nom) != std::end(autres_noms_aide))
+    nom = "help";
   for (const option_rapport& o : generales)
     if (o.nom == nom) return &o;
-  if (std::find(std::begin(autres_noms_aide), std::end(autres_noms_aide), nom) != std::end(autres_noms_aide))
-    return &generales[3];
   return nullptr;
 }
 

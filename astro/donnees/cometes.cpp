@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "calcul/formats.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
 
@@ -17,8 +18,22 @@ namespace almanax {
 
 namespace {
 
+// Where a comet goes in a list sorted by name: before the first name not before it.
+std::size_t place_par_nom(const std::vector<comete>& liste, const comete& x) {
+  std::size_t i = 0;
+  while (i < liste.size() && comparer_noms(liste[i].nom, x.nom) < 0) ++i;
+  return i;
+}
+
+// Why a catalogue that could not be read at start-up is never rewritten.
+std::string message_protege() {
+  return "Le fichier " + std::string(nom_fichier_cometes) +
+         " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas le perdre. "
+         "Corrigez-le, puis relancez le programme.";
+}
+
 std::string guillemets(const QString& chemin) {
-  return "« " + QDir::toNativeSeparators(chemin).toStdString() + " »";
+  return almanax::guillemets(QDir::toNativeSeparators(chemin).toStdString());
 }
 
 // A text written into one field of a line: a TAB or a line break would split it.
@@ -149,11 +164,7 @@ chargement_cometes fichier_cometes::charger(bool creer_si_absent) {
 
 operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std::size_t index,
                                                const edition<comete>& e, const arbitre_conflit& arbitre) {
-  if (protege_)
-    return refus("Enregistrement impossible",
-                 "Le fichier " + std::string(nom_fichier_cometes) +
-                     " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas le perdre. "
-                     "Corrigez-le, puis relancez le programme.");
+  if (protege_) return refus("Enregistrement impossible", message_protege());
   const QString c = chemin();
   const verrou_dossier verrou(dossier_);
   operation_cometes r;
@@ -164,11 +175,6 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
                                           "). Le catalogue n'a pas été modifié.");
   if (!lu.absent && empreinte_de(lu) != lue_) {
     // Changed elsewhere since read: the edit goes onto the file as it is now.
-    const auto place = [](const std::vector<comete>& liste, const comete& x) {
-      std::size_t i = 0;
-      while (i < liste.size() && comparer_noms(liste[i].nom, x.nom) < 0) ++i;
-      return i;
-    };
     const auto garder = [&](conflit_edition k, const comete& leur) {
       return arbitre && arbitre(question_conflit(k, e.genre,
                                                  {"La comète « " + leur.nom + " »", "e", "La", "éléments", "ceux",
@@ -176,7 +182,7 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
                                 "Catalogue des comètes modifié ailleurs");
     };
     resultat_fusion<comete> f =
-        appliquer_edition(lire_cometes(lu.octets), e, meme_comete, std::equal_to<comete>(), place, garder);
+        appliquer_edition(lire_cometes(lu.octets), e, meme_comete, std::equal_to<comete>(), place_par_nom, garder);
     r.relue = true;
     r.appliquee = f.appliquee;
     r.index = f.index.value_or(0);
@@ -190,15 +196,21 @@ operation_cometes fichier_cometes::enregistrer(std::vector<comete> nouvelle, std
     }
   }
   const QByteArray contenu = contenu_cometes(nouvelle);
-  const std::string erreur = ecrire_fichier_sur(c, contenu);
+  const std::string erreur = ecrire_liste(c, std::move(nouvelle), contenu);
   if (!erreur.empty())
     return refus("Erreur d'écriture",
                  "Impossible d'enregistrer " + guillemets(c) + " (" + erreur + "). Le catalogue n'a pas été modifié.");
-  cometes_ = std::move(nouvelle);
-  for (std::size_t k = 0; k < cometes_.size(); ++k) cometes_[k].ligne = k + 1;  // as just written
-  lue_ = empreinte_apres_ecriture(c, contenu);
   r.reussie = true;
   return r;
+}
+
+std::string fichier_cometes::ecrire_liste(const QString& c, std::vector<comete> liste, const QByteArray& contenu) {
+  std::string erreur = ecrire_fichier_sur(c, contenu);
+  if (!erreur.empty()) return erreur;
+  cometes_ = std::move(liste);
+  for (std::size_t k = 0; k < cometes_.size(); ++k) cometes_[k].ligne = k + 1;  // as just written
+  lue_ = empreinte_apres_ecriture(c, contenu);
+  return {};
 }
 
 operation_cometes fichier_cometes::ajouter(std::string nom, const textes_comete& elements,
@@ -239,10 +251,7 @@ bilan_import fichier_cometes::importer(const std::vector<comete>& arrivees, doub
     e.conflits = std::move(r.conflits);
     return e;
   };
-  if (protege_)
-    return echec("Importation impossible", "Le fichier " + std::string(nom_fichier_cometes) +
-                                               " n'a pas pu être lu au démarrage : il n'est pas réécrit, pour ne pas "
-                                               "le perdre. Corrigez-le, puis relancez le programme.");
+  if (protege_) return echec("Importation impossible", message_protege());
   const QString c = chemin();
   const verrou_dossier verrou(dossier_);
   const lecture_fichier lu = lire_fichier_sur(c);
@@ -253,11 +262,6 @@ bilan_import fichier_cometes::importer(const std::vector<comete>& arrivees, doub
   // The import is a batch of additions, each carried onto the file as it is now: a name
   // already there with other elements is the conflict that `choix` settles.
   std::vector<comete> liste = lire_cometes(lu.absent ? cometes_par_defaut() : lu.octets);
-  const auto place = [](const std::vector<comete>& l, const comete& x) {
-    std::size_t i = 0;
-    while (i < l.size() && comparer_noms(l[i].nom, x.nom) < 0) ++i;
-    return i;
-  };
   for (const comete& arrivee : arrivees) {
     comete x{sur_une_ligne(arrivee.nom), donnees_de(sur_une_ligne(textes_de(arrivee.donnees))), false};
     const std::size_t avant = liste.size();
@@ -269,7 +273,7 @@ bilan_import fichier_cometes::importer(const std::vector<comete>& arrivees, doub
     };
     resultat_fusion<comete> f =
         appliquer_edition(std::move(liste), edition<comete>{genre_edition::ajout, {}, std::move(x)}, meme_comete,
-                          std::equal_to<comete>(), place, garder);
+                          std::equal_to<comete>(), place_par_nom, garder);
     liste = std::move(f.liste);
     if (liste.size() > avant)
       ++r.ajoutees;
@@ -287,17 +291,15 @@ bilan_import fichier_cometes::importer(const std::vector<comete>& arrivees, doub
                      " dans le catalogue avec d'autres éléments. Rien n'a été importé.");
   const QByteArray contenu = contenu_cometes(liste);
   if (lu.absent || contenu != lu.octets) {
-    const std::string erreur = ecrire_fichier_sur(c, contenu);
+    const std::string erreur = ecrire_liste(c, std::move(liste), contenu);
     if (!erreur.empty())
       return echec("Erreur d'écriture", "Impossible d'enregistrer " + guillemets(c) + " (" + erreur +
                                             "). Le catalogue n'a pas été modifié.");
     r.ecrit = true;
-    lue_ = empreinte_apres_ecriture(c, contenu);
-    for (std::size_t k = 0; k < liste.size(); ++k) liste[k].ligne = k + 1;  // as just written
   } else {
     lue_ = empreinte_de(lu);
+    cometes_ = std::move(liste);
   }
-  cometes_ = std::move(liste);
   r.reussi = true;
   return r;
 }

@@ -127,6 +127,9 @@ class fichier_cometes {
  private:
   operation_cometes enregistrer(std::vector<comete> nouvelle, std::size_t index, const edition<comete>& e,
                                 const arbitre_conflit& arbitre);
+  // Writes `contenu`, the content of `liste`, over the file at `c` (safely); then `liste`
+  // is the list in memory, its lines numbered as written. The writer's French error, or empty.
+  std::string ecrire_liste(const QString& c, std::vector<comete> liste, const QByteArray& contenu);
 
   QString dossier_;
   std::vector<comete> cometes_;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calcul/formats.h"
 #include "calcul/pages/comete.h"
 #include "donnees/fichier_sur.h"
 #include "donnees/villes.h"
@@ -56,10 +57,6 @@ bool nombre(std::string_view s) {
   if (point == std::string_view::npos) return chiffres(s);
   const std::string_view avant = s.substr(0, point), apres = s.substr(point + 1);
   return (avant.empty() || chiffres(avant)) && (apres.empty() || chiffres(apres)) && !(avant.empty() && apres.empty());
-}
-
-std::string guillemets(std::string_view s) {
-  return "« " + std::string(s) + " »";
 }
 
 std::string colonnes_de(const colonnes& c) {
@@ -205,6 +202,11 @@ std::string texte_lignes_refusees(const std::vector<ligne_refusee>& refusees, st
     s += "… et " + std::to_string(reste) + (reste > 1 ? " autres lignes.\n" : " autre ligne.\n");
   }
   return s;
+}
+
+std::string texte_lignes_illisibles(std::size_t n) {
+  return std::to_string(n) + (n > 1 ? " lignes ne sont pas lisibles" : " ligne n'est pas lisible") +
+         " au format des éléments de comètes du Minor Planet Center";
 }
 
 std::string texte_bilan_import(const bilan_import& b) {

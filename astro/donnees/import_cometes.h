@@ -60,6 +60,10 @@ lecture_import lire_fichier_import_cometes(const QString& chemin, qint64 taille_
 // `maximum` of them, then how many more there are.
 std::string texte_lignes_refusees(const std::vector<ligne_refusee>& refusees, std::size_t maximum = 20);
 
+// "2 lignes ne sont pas lisibles au format des éléments de comètes du Minor Planet
+// Center" (no final stop): why a file with `n` refused lines is not imported.
+std::string texte_lignes_illisibles(std::size_t n);
+
 // "12 comètes importées : 10 ajoutées, 2 remplacées." (the counts that are not zero).
 std::string texte_bilan_import(const bilan_import& bilan);
 

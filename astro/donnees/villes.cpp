@@ -22,10 +22,6 @@ namespace almanax {
 
 namespace {
 
-std::string guillemets(std::string_view s) {
-  return "« " + std::string(s) + " »";
-}
-
 char majuscule_ascii(unsigned char c) {
   return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
 }

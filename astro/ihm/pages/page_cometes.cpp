@@ -561,12 +561,8 @@ void PageCometes::importer_cometes() {
   }
   if (!lu.refusees.empty()) {
     contexte_.messages().erreur(
-        QStringLiteral("Rien n'a été importé : %1 du fichier ne %2 pas au format des éléments de comètes du "
-                       "Minor Planet Center.\n\n%3")
-            .arg(lu.refusees.size() > 1 ? QStringLiteral("%1 lignes").arg(lu.refusees.size())
-                                        : QStringLiteral("une ligne"),
-                 lu.refusees.size() > 1 ? QStringLiteral("sont") : QStringLiteral("est"),
-                 q(texte_lignes_refusees(lu.refusees))),
+        QStringLiteral("Rien n'a été importé : %1.\n\n%2")
+            .arg(q(texte_lignes_illisibles(lu.refusees.size())), q(texte_lignes_refusees(lu.refusees))),
         titre);
     return;
   }
