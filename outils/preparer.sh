@@ -9,7 +9,7 @@ build="${1:-$racine/build}"
 shift || true
 
 paquets=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-         libbenchmark-dev fonts-liberation xvfb xauth poppler-utils qt6-translations-l10n)
+         libbenchmark-dev fonts-liberation xvfb xauth poppler-utils qt6-translations-l10n tzdata)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -1,10 +1,15 @@
 #include "calcul/lever_coucher.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <vector>
 
 #include "calcul/corrections.h"
+#include "calcul/delta_t.h"
 #include "calcul/formats.h"
 #include "calcul/numerique.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -67,10 +72,17 @@ std::string texte_heure_evenement(long double heure, etat_evenement etat, evenem
   return texte_indetermine;
 }
 
+std::string texte_heures(long double heure, const std::optional<long double>& seconde, etat_evenement etat,
+                         evenement ev) {
+  std::string t = texte_heure_evenement(heure, etat, ev);
+  if (seconde) t += " et " + format_hm(*seconde);
+  return t;
+}
+
 void remplir_textes(sortie_lever_coucher& r) {
-  r.texte_meridien = texte_heure_evenement(r.heure_meridien, r.etat_meridien, evenement::meridien);
-  r.texte_lever = texte_heure_evenement(r.heure_lever, r.etat_lever, evenement::lever);
-  r.texte_coucher = texte_heure_evenement(r.heure_coucher, r.etat_coucher, evenement::coucher);
+  r.texte_meridien = texte_heures(r.heure_meridien, r.second_meridien, r.etat_meridien, evenement::meridien);
+  r.texte_lever = texte_heures(r.heure_lever, r.second_lever, r.etat_lever, evenement::lever);
+  r.texte_coucher = texte_heures(r.heure_coucher, r.second_coucher, r.etat_coucher, evenement::coucher);
 }
 
 }  // namespace
@@ -126,7 +138,7 @@ sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
   m[2] = dans_le_jour(m[0] + H0 / 360.0L);
 
   const long double jd_dt = e.jour_julien - 2382148.0L;
-  const long double delta_t = jd_dt * jd_dt / 41048480.0L - 15.0L;  // seconds
+  const long double delta_t = e.delta_t_s.value_or(jd_dt * jd_dt / 41048480.0L - 15.0L);  // seconds
 
   // Correction of one event's fraction of day m: the transit brings the hour angle
   // to zero, the rising and the setting bring the altitude to h0.
@@ -187,6 +199,70 @@ sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e) {
   r.etat_meridien = etats[0];
   r.etat_lever = etats[1];
   r.etat_coucher = etats[2];
+  remplir_textes(r);
+  return r;
+}
+
+sortie_lever_coucher lever_meridien_coucher_civil(const lieu_a_l_instant& lieu, long double jd_civil,
+                                                  const site_courant& site, const fuseau_horaire& fuseau) {
+  const long double debut = minuit_du_jour(jd_civil);  // 0 h on the zone's clock
+  const long double fin = debut + 1.0L;
+  const long double tu_debut = tu_de_civil(debut, fuseau), tu_fin = tu_de_civil(fin, fuseau);
+
+  std::map<long double, lieu_apparent> lieux;  // the UT days share their places at 0 h
+  const auto lieu_a = [&](long double jde) -> const lieu_apparent& {
+    auto i = lieux.find(jde);
+    if (i == lieux.end()) i = lieux.emplace(jde, lieu(jde)).first;
+    return i->second;
+  };
+
+  std::vector<long double> heures[3];
+  std::vector<etat_evenement> etats[3];
+  for (long double d = minuit_du_jour(tu_debut); d < tu_fin; d += 1.0L) {
+    entree_lever_coucher e;
+    for (int k = 0; k < 3; ++k) {
+      const lieu_apparent& l = lieu_a(d + k - 1);
+      e.alpha_3j[k] = l.alpha;
+      e.delta_3j[k] = l.delta;
+    }
+    e.hauteur_h0 = lieu_a(d).hauteur_h0;
+    e.jour_julien = d;
+    e.site = site;
+    e.delta_t_s = delta_t_s(d);
+    const sortie_lever_coucher s = lever_meridien_coucher(e);
+    const long double h[3] = {s.heure_meridien, s.heure_lever, s.heure_coucher};
+    const etat_evenement et[3] = {s.etat_meridien, s.etat_lever, s.etat_coucher};
+    for (int i = 0; i < 3; ++i) {
+      etats[i].push_back(et[i]);
+      if (et[i] != etat_evenement::normal) continue;
+      const long double civil = civil_de_tu(d + h[i] / 24.0L, fuseau);
+      if (civil >= debut && civil < fin) heures[i].push_back((civil - debut) * 24.0L);
+    }
+  }
+
+  sortie_lever_coucher r;
+  long double* premiere[3] = {&r.heure_meridien, &r.heure_lever, &r.heure_coucher};
+  std::optional<long double>* seconde[3] = {&r.second_meridien, &r.second_lever, &r.second_coucher};
+  etat_evenement* etat[3] = {&r.etat_meridien, &r.etat_lever, &r.etat_coucher};
+  for (int i = 0; i < 3; ++i) {
+    std::sort(heures[i].begin(), heures[i].end());
+    if (!heures[i].empty()) {
+      *premiere[i] = heures[i].front();
+      if (heures[i].size() > 1) *seconde[i] = heures[i].back();
+      *etat[i] = etat_evenement::normal;
+      continue;
+    }
+    const auto tous = [&](etat_evenement x) {
+      return !etats[i].empty() &&
+             std::all_of(etats[i].begin(), etats[i].end(), [x](etat_evenement y) { return y == x; });
+    };
+    const bool indetermine = std::any_of(etats[i].begin(), etats[i].end(),
+                                         [](etat_evenement y) { return y == etat_evenement::indetermine; });
+    *etat[i] = indetermine                           ? etat_evenement::indetermine
+               : tous(etat_evenement::toujours_leve) ? etat_evenement::toujours_leve
+               : tous(etat_evenement::jamais_leve)   ? etat_evenement::jamais_leve
+                                                     : etat_evenement::pas_ce_jour;
+  }
   remplir_textes(r);
   return r;
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "calcul/site.h"
@@ -20,6 +22,9 @@ struct entree_lever_coucher {
   long double hauteur_h0 = 0;             // -0.8333 Sun, 0.7275 pi - 0.5667 Moon, -0.5667 planets
   long double jour_julien = 0;
   site_courant site;
+  // ΔT (seconds) of the interpolation; without it, the handbook's parabola
+  // (jour_julien - 2382148)^2 / 41048480 - 15.
+  std::optional<long double> delta_t_s;
 };
 
 // Standard altitudes of the three kinds of body, degrees.
@@ -62,6 +67,10 @@ struct sortie_lever_coucher {
   std::string texte_meridien;
   std::string texte_lever;
   std::string texte_coucher;
+  // In civil time a day may hold a second event of a kind (the Moon at high latitudes,
+  // the 25-hour day of autumn): its time, later than the first; the text gives both,
+  // "1 h 02 m et 23 h 55 m".
+  std::optional<long double> second_meridien, second_lever, second_coucher;
 };
 
 // The Julian day of 0 h of the calendar day that holds jour_julien.
@@ -74,5 +83,22 @@ long double minuit_du_jour(long double jour_julien);
 // carries out of the day is looked for once more a day later or earlier; when that one
 // is not in the day either, the day has none (`pas_ce_jour`).
 sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e);
+
+// A body's apparent place (degrees) at an instant of the theories (TT), and the standard
+// altitude of its rising and setting then.
+struct lieu_apparent {
+  long double alpha = 0, delta = 0, hauteur_h0 = 0;
+};
+using lieu_a_l_instant = std::function<lieu_apparent(long double jde)>;
+
+// Rising, transit and setting in a civil day of a zone: from 0 h to 24 h on the zone's
+// clock of the day that holds jd_civil (a civil Julian day, see temps_civil.h), so 23 or
+// 25 hours on the days the clocks change. Each UT day that overlaps it is computed by
+// the method above, with the places at 0 h TT, the sidereal time at 0 h UT and the
+// model's ΔT in the interpolation; its events are taken back to the zone's clock and
+// those of the civil day kept. Times are the clock's hours of that day.
+class fuseau_horaire;
+sortie_lever_coucher lever_meridien_coucher_civil(const lieu_a_l_instant& lieu, long double jd_civil,
+                                                  const site_courant& site, const fuseau_horaire& fuseau);
 
 }  // namespace almanax

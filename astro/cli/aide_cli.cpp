@@ -99,7 +99,21 @@ void ecrire_aide(std::ostream& out) {
          "Les nombres saisis acceptent la virgule ou le point. Les nombres écrits suivent la langue du\n"
          "système, comme dans la fenêtre (variables LC_ALL, LC_NUMERIC, LANG) : virgule en français\n"
          "(LANG=fr_FR.UTF-8), point avec LC_ALL=C. Le JSON écrit toujours ses nombres bruts avec un point.\n"
-         "Les rapports s'écrivent avec des fins de ligne CR LF et une tabulation entre libellé et valeur.\n\n"
+         "Les rapports s'écrivent avec des fins de ligne CR LF et une tabulation entre libellé et valeur.\n"
+         "Par défaut, les heures saisies sont l'argument des théories (temps dynamique) et les instants\n"
+         "s'écrivent tels que calculés : en temps dynamique (TD) pour les événements, le lever et le\n"
+         "coucher du jour de temps universel. Avec --fuseau ZONE (nom IANA : Europe/Paris,\n"
+         "America/New_York, Australia/Sydney, UTC), les heures saisies et écrites sont l'heure légale de\n"
+         "ce fuseau, changements d'heure compris : l'heure légale devient le temps universel (TU) par le\n"
+         "décalage du fuseau ce jour-là, puis TT = TU + ΔT ; les levers, passages et couchers sont ceux\n"
+         "du jour légal du site (0 h à 24 h). Avant les premières règles du fuseau vaut son décalage le\n"
+         "plus ancien, souvent le temps moyen local (0 h 9 m 21 s pour Paris avant 1891).\n"
+         "ΔT = TT − TU : valeurs annuelles observées (IERS, USNO) de 1620 à 2023, prévisions de l'IERS\n"
+         "jusqu'en 2028, expressions polynomiales d'Espenak et Meeus avant et après, raccordées sans\n"
+         "saut. Son incertitude croît loin d'aujourd'hui : quelques secondes vers 1800, une minute vers\n"
+         "1000, une dizaine de minutes vers -500, des heures dans l'Antiquité lointaine. Le JSON donne\n"
+         "toujours ΔT (delta_t_s) et, pour chaque événement, l'instant en TU (instant_tu) ; avec\n"
+         "--fuseau, aussi l'heure légale avec son décalage (instant_local).\n\n"
          "Rapports (les options de chacun : astro --rapport NOM --help) :\n";
   for (const rapport& r : rapports()) ecrire_entree(out, "  " + std::string(r.nom), r.resume, 21);
   out << "\nOptions générales :\n";
@@ -112,6 +126,7 @@ void ecrire_aide(std::ostream& out, const rapport& r) {
   out << "\nUtilisation : astro --rapport " << r.nom << " [options] [--json]\n\n"
       << "Options :\n";
   for (const option_rapport& o : r.options) ecrire_option(out, o);
+  ecrire_option(out, generale("fuseau"));
   ecrire_option(out, generale("json"));
   ecrire_option(out, generale("help"));
   out << "\nDates JJ/MM/AAAA ou AAAA-MM-JJ, années historiques sauf mention contraire (pas d'année 0) ;\n"

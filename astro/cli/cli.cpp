@@ -213,6 +213,10 @@ std::vector<std::string> arguments::liste(std::string_view nom, const std::vecto
   return r;
 }
 
+void arguments::completer_entrees(QJsonObject& entrees) const {
+  if (echelle_.legale()) entrees["fuseau"] = QString::fromStdString(echelle_.fuseau()->nom());
+}
+
 void arguments::verifier_tout_lu() const {
   for (const auto& [k, v] : valeurs_)
     if (!lus_.count(k)) throw option_inconnue(k);

@@ -17,6 +17,7 @@
 
 #include "calcul/calendrier.h"
 #include "calcul/site.h"
+#include "calcul/temps_civil.h"
 #include "donnees/cometes.h"
 
 namespace almanax::cli {
@@ -92,6 +93,13 @@ class arguments {
   bool json() const { return json_; }
   void demander_json(bool json) { json_ = json; }
 
+  // How typed times are read and instants shown: as they stand, or the clock of the
+  // zone given with --fuseau.
+  const echelle_temps& echelle() const { return echelle_; }
+  void poser_echelle(echelle_temps e) { echelle_ = std::move(e); }
+  // The inputs every report shares, added to its own: "fuseau" with --fuseau.
+  void completer_entrees(QJsonObject& entrees) const;
+
  private:
   void verifier_declaree(std::string_view nom, std::optional<lecteur> lu) const;
   const std::string* valeur(std::string_view nom, lecteur lu);
@@ -104,6 +112,7 @@ class arguments {
   std::set<std::string, std::less<>> lus_;
   std::optional<std::span<const option_rapport>> declarees_;
   bool json_ = false;
+  echelle_temps echelle_;
 };
 
 // What a report produces: the exact text of the page's copy (CR LF, tabs), the
@@ -115,6 +124,9 @@ struct resultat {
   // Set instead of texte and donnees by a report whose output can be long: it computes
   // and writes the output as it goes (the text, or with --json the whole document).
   std::function<void(std::ostream&)> ecrire;
+  // The instant (TT) whose ΔT the JSON result gives as "delta_t_s": the typed instant,
+  // or the start of a search.
+  std::optional<long double> jde_reference;
 };
 
 struct rapport {

@@ -8,9 +8,11 @@
 #include <ostream>
 #include <streambuf>
 
+#include "calcul/delta_t.h"
 #include "calcul/formats.h"
 #include "cli/cli.h"
 #include "cli/sortie_json.h"
+#include "donnees/fuseaux.h"
 #include "planseries/planseries.h"
 
 namespace almanax::cli {
@@ -25,6 +27,10 @@ constexpr option_rapport generales[] = {
     {"help", "", "affiche l'aide ; avec --rapport NOM, les options de ce rapport", "", lecteur::aucun},
     {"version", "", "affiche la version du programme et de la bibliothèque planseries", "", lecteur::aucun},
     {"lf", "", "le texte avec des fins de ligne LF au lieu de CR LF, pour les outils du shell", "", lecteur::aucun},
+    {"fuseau", "ZONE",
+     "les heures saisies et affichées sont l'heure légale de ce fuseau (nom IANA comme Europe/Paris, ou UTC), "
+     "changements d'heure et ΔT compris",
+     "les heures telles quelles (temps des théories)", lecteur::texte},
     {"importer-cometes", "FICHIER",
      "ajoute à cometes.dat (trouvé comme par la fenêtre) les comètes d'un fichier d'éléments au format d'une ligne du "
      "Minor "
@@ -329,13 +335,25 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err, const
     args.declarer(choisi->options);
     const bool json = donnee("json");
     args.demander_json(json);
+    if (donnee("fuseau")) {
+      const std::optional<std::string> nom = valeur("fuseau");
+      if (!nom || nom->empty()) throw erreur_option("Valeur manquante pour --fuseau.");
+      auto fuseau = fuseau_nomme(QString::fromStdString(*nom));
+      if (!fuseau)
+        throw erreur_option("Fuseau horaire inconnu : " + guillemets(*nom) +
+                            ". Donnez un nom IANA comme Europe/Paris ou America/New_York, ou UTC.");
+      args.poser_echelle(echelle_temps(std::move(fuseau)));
+    }
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
     if (json) {
-      if (res.ecrire)
+      if (res.ecrire) {
         res.ecrire(out);
-      else
+      } else {
+        args.completer_entrees(res.entrees);
+        if (res.jde_reference) res.donnees["delta_t_s"] = nombre_json(delta_t_s(*res.jde_reference));
         out << document_json(choisi->nom, res.entrees, res.donnees, res.texte);
+      }
     } else {
       // The text as the copy and the print pages have it (CR LF), or with LF line ends.
       const bool en_lf = donnee("lf");

@@ -70,12 +70,12 @@ const char* nom_du_champ(champ_comete c) {
   return "--e";
 }
 
-QJsonObject json_resultat(const resultat_comete& r) {
+QJsonObject json_resultat(const resultat_comete& r, const echelle_temps& echelle) {
   QJsonObject j;
   j["jour_julien"] = nombre_json(r.jour_julien);
   j["jour_julien_comete"] = nombre_json(r.jour_julien_comete);
   // The perihelion passage, in the time scale of the elements (Dynamical Time).
-  j["perihelie"] = evenement_json(r.jour_julien_perihelie);
+  j["perihelie"] = evenement_json(r.jour_julien_perihelie, echelle);
   j["ascension_droite_deg"] = valeur_et_texte(r.ascension_droite, r.texte_ad);
   j["declinaison_deg"] = valeur_et_texte(r.declinaison, r.texte_dec);
   j["distance_ua"] = valeur_et_texte(r.distance, r.texte_distance_ua);
@@ -167,7 +167,7 @@ resultat rapport_comete(arguments& a) {
   const resultat_comete r = calcul_comete(e);
   if (const std::optional<refus_comete> refus = refus_resultat(e, r)) throw refuser(*refus);
   res.texte = r.bloc;
-  res.donnees = json_resultat(r);
+  res.donnees = json_resultat(r, a.echelle());
   return res;
 }
 

@@ -34,7 +34,7 @@ resultat rapport_dates(arguments& a) {
   static const char* const saisons[4] = {"Printemps", "Été", "Automne", "Hiver"};
   QJsonArray evenements;
   for (int s = 0; s < 4; ++s) {
-    QJsonObject e = evenement_json(r.saisons[s].jde);
+    QJsonObject e = evenement_json(r.saisons[s].jde, a.echelle());
     e["genre"] = genre_json(saisons[s]);
     e["texte"] = chaine_json(r.saisons[s].texte);
     evenements.append(e);

@@ -38,9 +38,9 @@ const char* libelle_genre(const eclipse_trouvee& e) {
 
 // A contact as an event: the maximum - (sens -1) or + (sens +1) a semi-duration in
 // minutes; null when the phase does not happen (semi-duration 0).
-QJsonValue contact(long double jde, long double demi_duree_min, int sens) {
+QJsonValue contact(long double jde, long double demi_duree_min, int sens, const echelle_temps& echelle) {
   if (!(demi_duree_min > 0)) return QJsonValue(QJsonValue::Null);
-  return evenement_json(jde + sens * demi_duree_min / 1440);
+  return evenement_json(jde + sens * demi_duree_min / 1440, echelle);
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ resultat rapport_eclipses(arguments& a) {
   if (!a.json()) return res;  // the JSON is built only when it is printed
   QJsonArray evenements;
   for (const eclipse_trouvee& e : r.eclipses) {
-    QJsonObject v = evenement_json(e.jde);
+    QJsonObject v = evenement_json(e.jde, a.echelle());
     v["genre"] = genre_json(libelle_genre(e));
     v["k"] = nombre_json(e.k);
     v["gamma"] = nombre_json(e.gamma);
@@ -76,12 +76,12 @@ resultat rapport_eclipses(arguments& a) {
       v["demi_duree_penombre_min"] = nombre_json(e.demi_duree_penombre);
       v["demi_duree_partielle_min"] = nombre_json(e.demi_duree_partielle);
       v["demi_duree_totale_min"] = nombre_json(e.demi_duree_totale);
-      v["premier_contact_penombre"] = contact(e.jde, e.demi_duree_penombre, -1);
-      v["premier_contact_ombre"] = contact(e.jde, e.demi_duree_partielle, -1);
-      v["debut_totalite"] = contact(e.jde, e.demi_duree_totale, -1);
-      v["fin_totalite"] = contact(e.jde, e.demi_duree_totale, 1);
-      v["dernier_contact_ombre"] = contact(e.jde, e.demi_duree_partielle, 1);
-      v["dernier_contact_penombre"] = contact(e.jde, e.demi_duree_penombre, 1);
+      v["premier_contact_penombre"] = contact(e.jde, e.demi_duree_penombre, -1, a.echelle());
+      v["premier_contact_ombre"] = contact(e.jde, e.demi_duree_partielle, -1, a.echelle());
+      v["debut_totalite"] = contact(e.jde, e.demi_duree_totale, -1, a.echelle());
+      v["fin_totalite"] = contact(e.jde, e.demi_duree_totale, 1, a.echelle());
+      v["dernier_contact_ombre"] = contact(e.jde, e.demi_duree_partielle, 1, a.echelle());
+      v["dernier_contact_penombre"] = contact(e.jde, e.demi_duree_penombre, 1, a.echelle());
     }
     v["texte"] = chaine_json(e.texte);
     evenements.append(v);

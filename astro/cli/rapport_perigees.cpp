@@ -10,8 +10,8 @@ namespace almanax::cli {
 
 namespace {
 
-QJsonObject evenement(const passage_trouve& p) {
-  QJsonObject v = evenement_json(p.jde);
+QJsonObject evenement(const passage_trouve& p, const echelle_temps& echelle) {
+  QJsonObject v = evenement_json(p.jde, echelle);
   v["genre"] = genre_json(p.ligne.libelle);
   v["k"] = nombre_json(p.k);
   v["date"] = chaine_json(p.ligne.colonnes.at(0));
@@ -45,12 +45,12 @@ resultat rapport_perigees(arguments& a) {
     };
     return res;
   }
-  res.ecrire = [=, entrees = res.entrees](std::ostream& out) {
+  res.ecrire = [=, entrees = res.entrees, echelle = a.echelle()](std::ostream& out) {
     document_json_au_fil document(out, "perigees", entrees);
     std::string lignes;
     parcourir_perigees_apogees(debut, fin, perigees, apogees, [&](passage_trouve&& p) {
       lignes += ligne_copie_perigee(p.ligne);
-      document.evenement(evenement(p));
+      document.evenement(evenement(p, echelle));
     });
     // The copy's text, the one thing held: nothing at all for an empty list.
     document.terminer(lignes.empty() ? std::string() : std::string(entete_copie_perigees) + lignes + std::string(crlf));

@@ -18,7 +18,7 @@ resultat rapport_perihelies(arguments& a) {
   for (const passage_perihelie& t : res.lignes) {
     lignes.push_back(ligne_du_passage(t));
     if (!a.json()) continue;  // the JSON is built only when it is printed
-    QJsonObject v = evenement_json(t.jde);
+    QJsonObject v = evenement_json(t.jde, a.echelle());
     v["planete"] = genre_json(t.nom_planete);
     v["genre"] = genre_json(t.passage);
     v["k"] = nombre_json(t.k);

@@ -21,7 +21,7 @@ resultat rapport_phases(arguments& a) {
   for (const liste_phases& l : r.listes) {
     QJsonArray evenements;
     for (const phase_trouvee& t : l.phases) {
-      QJsonObject p = evenement_json(t.jde);
+      QJsonObject p = evenement_json(t.jde, a.echelle());
       p["genre"] = genre_json(t.ligne.libelle);
       p["lunaison"] = nombre_json(t.k);
       p["date"] = chaine_json(t.ligne.colonnes.at(0));

@@ -18,7 +18,7 @@ resultat rapport_phenomenes(arguments& a) {
   for (const phenomene_trouve& t : res.lignes) {
     lignes.push_back(ligne_du_phenomene(t));
     if (!a.json()) continue;  // the JSON is built only when it is printed
-    QJsonObject v = evenement_json(t.jde);
+    QJsonObject v = evenement_json(t.jde, a.echelle());
     v["planete"] = genre_json(t.nom_planete);
     v["genre"] = genre_json(t.phenomene);
     v["k"] = static_cast<double>(t.k);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 
 #include "calcul/tri_francais.h"
@@ -93,11 +94,22 @@ QString instant_iso(long double jour_julien) {
   return QString::fromLatin1(b);
 }
 
-QJsonObject evenement_json(long double jde) {
-  const QString iso = instant_iso(jde);
-  return {{"jde", nombre_json(jde)},
-          {"instant", iso.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(iso)},
-          {"echelle", "TD"}};
+QJsonObject evenement_json(long double jde, const echelle_temps& echelle) {
+  const auto iso_ou_null = [](const QString& t, const QString& suffixe) {
+    return t.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(t + suffixe);
+  };
+  QJsonObject e{{"jde", nombre_json(jde)},
+                {"instant", iso_ou_null(instant_iso(jde), {})},
+                {"echelle", "TD"},
+                {"instant_tu", iso_ou_null(instant_iso(tu_de_tt(jde)), QStringLiteral("Z"))}};
+  if (echelle.legale()) {
+    const int decalage = echelle.decalage_a(jde);
+    const int minutes = std::abs(decalage) / 60;
+    char d[16];
+    std::snprintf(d, sizeof d, "%c%02d:%02d", decalage < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    e["instant_local"] = iso_ou_null(instant_iso(echelle.vers_civil(jde)), QString::fromLatin1(d));
+  }
+  return e;
 }
 
 QJsonObject date_json(const date_jma& d) {

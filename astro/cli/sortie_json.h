@@ -10,10 +10,12 @@
 //   The unit is the key's suffix (_deg, _ua, _km, _h, _arcsec...).
 // - A kind: {"code": "conjonction_inferieure", "libelle": "Conjonction inférieure"}; the
 //   code is the French label folded to ASCII lower case, words joined by "_".
-// - An event: {"jde": 2447442.354, "instant": "1988-10-07T20:30:11", "echelle": "TD", ...}:
-//   the instant is ISO 8601 (proleptic Gregorian calendar, astronomical year numbering,
-//   year 0000 = 1 BC, expanded years such as "-4712" with a sign outside 0000..9999),
-//   rounded to the second, in Dynamical Time.
+// - An event: {"jde": 2447442.354, "instant": "1988-10-07T20:30:11", "echelle": "TD",
+//   "instant_tu": "1988-10-07T20:29:15Z", ...}: the instant is ISO 8601 (proleptic Gregorian
+//   calendar, astronomical year numbering, year 0000 = 1 BC, expanded years such as
+//   "-4712" with a sign outside 0000..9999), rounded to the second, in Dynamical Time;
+//   instant_tu is jde - ΔT in UTC; with --fuseau, "instant_local" is the zone's clock.
+// - Every result has "delta_t_s", the ΔT (seconds) of its instant or of its search's start.
 // - Every list of events is named "evenements".
 // - Numbers are doubles; a value that is not finite is null.
 #pragma once
@@ -30,6 +32,7 @@
 
 #include "calcul/calendrier.h"
 #include "calcul/site.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax::cli {
 
@@ -49,8 +52,10 @@ QJsonArray genres_json(const std::vector<std::string>& libelles);
 
 // ISO 8601 text of a Julian day, to the second.
 QString instant_iso(long double jour_julien);
-// {"jde": ..., "instant": "...", "echelle": "TD"}: the start of every event object.
-QJsonObject evenement_json(long double jde);
+// {"jde": ..., "instant": "...", "echelle": "TD", "instant_tu": "...Z"}: the start of
+// every event object; in civil time also "instant_local", the zone's clock with its
+// offset ("2026-06-21T05:47:12+02:00").
+QJsonObject evenement_json(long double jde, const echelle_temps& echelle);
 
 // The inputs' pieces: a typed date {"jour", "mois", "annee"} (historical year, the
 // program's calendar: Julian before 15 October 1582) and a site.

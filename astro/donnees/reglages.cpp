@@ -92,6 +92,16 @@ reglages lire_reglages(const QSettings& s, const reglages& defauts) {
   r.haut = lire_entier<int>(s, cle_reglage::haut, defauts.haut);
   r.hauteur = lire_entier<int>(s, cle_reglage::hauteur, defauts.hauteur);
   r.largeur = lire_entier<int>(s, cle_reglage::largeur, defauts.largeur);
+  r.heure_legale = lire_booleen(s, cle_reglage::heure_legale, defauts.heure_legale);
+  const QVariant fuseaux = s.value(QString::fromUtf8(cle_reglage::fuseaux_des_sites));
+  if (fuseaux.isValid()) {
+    r.fuseaux_des_sites.clear();
+    for (const QString& ligne : fuseaux.toStringList()) {
+      const qsizetype tab = ligne.lastIndexOf(u'\t');
+      if (tab > 0 && tab + 1 < ligne.size())
+        r.fuseaux_des_sites[ligne.left(tab).toStdString()] = ligne.mid(tab + 1).toStdString();
+    }
+  }
   return r;
 }
 
@@ -111,6 +121,11 @@ void ecrire_reglages(QSettings& s, const reglages& r) {
   ecrire(cle_reglage::date_du_jour, r.date_du_jour);
   ecrire(cle_reglage::midi, r.midi);
   ecrire(cle_reglage::minuit, r.minuit);
+  ecrire(cle_reglage::heure_legale, r.heure_legale);
+  QStringList fuseaux;
+  for (const auto& [site, fuseau] : r.fuseaux_des_sites)
+    fuseaux << QString::fromStdString(site) + u'\t' + QString::fromStdString(fuseau);
+  ecrire(cle_reglage::fuseaux_des_sites, fuseaux);
   s.sync();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,11 @@ inline constexpr const char* gauche = "Gauche";
 inline constexpr const char* haut = "Haut";
 inline constexpr const char* hauteur = "Hauteur";
 inline constexpr const char* largeur = "Largeur";
+// Civil time: whether typed and shown times are the zone's clock ("Heure légale"), and
+// the zone chosen for each site, one "name TAB zone" line per site (a site's name may
+// hold any character, so it is not a key of its own).
+inline constexpr const char* heure_legale = "Heure légale";
+inline constexpr const char* fuseaux_des_sites = "Fuseaux des sites";
 }  // namespace cle_reglage
 
 struct reglages {
@@ -46,6 +52,8 @@ struct reglages {
   bool date_du_jour = true;
   bool midi = true, minuit = false;
   int gauche = 0, haut = 0, hauteur = 0, largeur = 0;
+  bool heure_legale = false;                             // "Heures : telles quelles" by default
+  std::map<std::string, std::string> fuseaux_des_sites;  // site name -> IANA zone
 
   bool operator==(const reglages&) const = default;
 };

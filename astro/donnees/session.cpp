@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "donnees/fuseaux.h"
+
 namespace almanax {
 
 // ---- A catalogue and its default entry -----------------------------------------------
@@ -223,7 +225,50 @@ Session::Session(QObject* parent) : QObject(parent), villes_(this), cometes_(thi
     const site_nomme s = villes_.villes()[*i].site();
     site_affiche_ = champs_du_site(s);
     poser_site(site_courant_de(s));
+    revoir_echelle();
   });
+}
+
+void Session::poser_site_affiche(const champs_site& c) {
+  site_affiche_ = c;
+  revoir_echelle();
+}
+
+void Session::poser_heure_legale(bool oui) {
+  if (oui == heure_legale_) return;
+  heure_legale_ = oui;
+  revoir_echelle();
+}
+
+bool Session::fuseau_choisi() const {
+  return fuseaux_des_sites_.count(site_affiche_.nom) > 0;
+}
+
+QString Session::nom_fuseau() const {
+  const auto i = fuseaux_des_sites_.find(site_affiche_.nom);
+  return i != fuseaux_des_sites_.end() ? QString::fromStdString(i->second) : nom_fuseau_du_systeme();
+}
+
+bool Session::choisir_fuseau(const QString& iana) {
+  if (iana.isEmpty()) {
+    fuseaux_des_sites_.erase(site_affiche_.nom);
+  } else {
+    if (!fuseau_nomme(iana)) return false;
+    fuseaux_des_sites_[site_affiche_.nom] = iana.toStdString();
+  }
+  revoir_echelle();
+  return true;
+}
+
+void Session::revoir_echelle() {
+  echelle_temps n;
+  if (heure_legale_) {
+    auto f = fuseau_nomme(nom_fuseau());
+    n = echelle_temps(f ? f : fuseau_du_systeme());
+  }
+  const bool change = n.legale() != echelle_.legale() || (n.legale() && n.fuseau()->nom() != echelle_.fuseau()->nom());
+  echelle_ = std::move(n);
+  if (change) emit echelleChangee();
 }
 
 void Session::poser_site(const site_courant& s) {
@@ -264,6 +309,9 @@ void Session::appliquer(const reglages& r) {
   poser_dates({r.heure_actuelle, r.date_du_jour, r.midi, r.minuit});
   villes_.memoriser_index(r.site);
   cometes_.memoriser_index(r.comete);
+  fuseaux_des_sites_ = r.fuseaux_des_sites;
+  heure_legale_ = r.heure_legale;
+  revoir_echelle();
 }
 
 reglages Session::reglages_de(reglages r) const {
@@ -277,6 +325,8 @@ reglages Session::reglages_de(reglages r) const {
   r.date_du_jour = dates_.date_du_jour;
   r.midi = dates_.midi;
   r.minuit = dates_.minuit;
+  r.heure_legale = heure_legale_;
+  r.fuseaux_des_sites = fuseaux_des_sites_;
   return r;
 }
 

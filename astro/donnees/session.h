@@ -9,12 +9,14 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calcul/site.h"
+#include "calcul/temps_civil.h"
 #include "donnees/cometes.h"
 #include "donnees/fusion.h"
 #include "donnees/reglages.h"
@@ -163,7 +165,7 @@ class Session : public QObject {
   // The site as the Options page shows it (name, degrees, minutes, seconds, letters),
   // for the reports' site block.
   const champs_site& site_affiche() const { return site_affiche_; }
-  void poser_site_affiche(const champs_site& c) { site_affiche_ = c; }
+  void poser_site_affiche(const champs_site& c);
 
   const options_dates& dates() const { return dates_; }
   // Noon and midnight exclude each other: a pair with both or neither keeps the choice.
@@ -177,6 +179,19 @@ class Session : public QObject {
   bool choix_comete_par_defaut() const { return choix_comete_par_defaut_; }
   void poser_choix_comete_par_defaut(bool oui) { choix_comete_par_defaut_ = oui; }
 
+  // Civil time ("Heure légale") or times as they stand ("Heures : telles quelles").
+  bool heure_legale() const { return heure_legale_; }
+  void poser_heure_legale(bool oui);
+  // The zone of the current site: the one chosen for it, else the system's.
+  QString nom_fuseau() const;
+  // Whether a zone was chosen for the current site.
+  bool fuseau_choisi() const;
+  // The zone chosen for the current site; an empty name gives it back the system's zone.
+  // A name the zone database does not know is refused (false).
+  bool choisir_fuseau(const QString& iana);
+  // How the pages read and show times now: as they stand, or the current zone's clock.
+  const echelle_temps& echelle() const { return echelle_; }
+
   // The settings read at start-up: options, and the default site's and comet's indexes
   // until the files are read. The geometry is the window's.
   void appliquer(const reglages& r);
@@ -189,6 +204,9 @@ class Session : public QObject {
   void datesChangees();
   // Tabs or menus changed.
   void apparenceChangee();
+  // Civil time was switched on or off, or its zone changed (another site, another
+  // choice): the pages that show times recompute.
+  void echelleChangee();
 
  private:
   ModeleVilles villes_;
@@ -199,6 +217,11 @@ class Session : public QObject {
   bool onglets_une_rangee_ = false;
   bool menus_visibles_ = true;
   bool choix_comete_par_defaut_ = true;
+  bool heure_legale_ = false;
+  std::map<std::string, std::string> fuseaux_des_sites_;
+  echelle_temps echelle_;
+  // Builds the scale again; signals when it changed.
+  void revoir_echelle();
 };
 
 }  // namespace almanax

@@ -4,6 +4,7 @@
 // each can be built and tested alone.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -29,6 +30,8 @@ class Contexte {
   virtual date_jma date_de_demarrage() const = 0;
   // The present clock time.
   virtual QTime heure_presente() const = 0;
+  // The present instant (UTC): "Maintenant" in civil time reads it on the zone's clock.
+  virtual QDateTime instant_present() const = 0;
 
   // What the pages share while the program runs: the sites and comets catalogues, the
   // current site (and as the Options page shows it, for the reports' site block), the

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include "calcul/calendrier.h"
 #include "calcul/formats.h"
 #include "calcul/rapport.h"
+#include "calcul/temps_civil.h"
 #include "donnees/dossiers.h"
 #include "ihm/a_propos.h"
 #include "ihm/aide.h"
@@ -217,6 +219,10 @@ void FenetrePrincipale::creer_pages() {
   page_options_ = ajouter(new PageOptions(c));
   connect(&session_, &Session::apparenceChangee, this, &FenetrePrincipale::appliquer_apparence);
   // The start-up computes every page after the default site is made current.
+  connect(&session_, &Session::echelleChangee, this, [this] {
+    if (!demarree_) return;
+    for (Page* p : pages_) p->echelle_changee();
+  });
   connect(&session_, &Session::siteChange, this, [this] {
     if (!demarree_) return;
     for (Page* p : pages_) p->site_change();
@@ -425,7 +431,15 @@ void FenetrePrincipale::a_propos() {
 }
 
 void FenetrePrincipale::horloge() {
-  const std::array<QString, 3> t = textes_horloge(QDateTime::currentDateTime(), QLocale().decimalPoint());
+  QDateTime maintenant = QDateTime::currentDateTime();
+  const fuseau_horaire* f = session_.echelle().fuseau();
+  if (f) maintenant = instant_present().toTimeZone(QTimeZone(QByteArray::fromStdString(f->nom())));
+  std::array<QString, 3> t = textes_horloge(maintenant, QLocale().decimalPoint());
+  // Civil time: the zone's clock, and which zone it is.
+  if (f)
+    t[2] +=
+        QStringLiteral(" %1 (%2)")
+            .arg(QString::fromStdString(f->nom()), QString::fromStdString(texte_decalage(maintenant.offsetFromUtc())));
   for (std::size_t i = 0; i < t.size(); ++i) panneaux_[i]->setText(t[i]);
 }
 

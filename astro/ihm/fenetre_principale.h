@@ -98,6 +98,7 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   Dialogues& dialogues() override { return *dialogues_; }
   date_jma date_de_demarrage() const override { return demarrage_; }
   QTime heure_presente() const override;
+  QDateTime instant_present() const override { return QDateTime::currentDateTimeUtc(); }
   Session& session() override { return session_; }
   void borner_dates() override;
   void valider_annees() override;

@@ -8,11 +8,14 @@
 #include <limits>
 #include <optional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
+#include "calcul/delta_t.h"
 #include "calcul/formats.h"
 #include "calcul/lever_coucher.h"
 #include "calcul/numerique.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 namespace {
@@ -429,6 +432,122 @@ TEST(LeverCoucher, EntreesNonNumeriquesSignalees) {
   r = lever_meridien_coucher(e);
   EXPECT_EQ(r.etat_coucher, etat_evenement::indetermine);
   EXPECT_TRUE(std::isfinite(r.heure_lever));
+}
+
+// Central European time with the 2026 summer time: UTC+2 from 29 March to 25 October,
+// the changes at 1 h UT.
+class fuseau_europe_2026 final : public fuseau_horaire {
+ public:
+  int decalage_s(long double jd_tu) const override {
+    return jd_tu >= 2461128.5L + 1.0L / 24 && jd_tu < 2461338.5L + 1.0L / 24 ? 7200 : 3600;
+  }
+  std::string nom() const override { return "Europe/Essai"; }
+};
+
+// Every crossing of h0 between two UT instants, as civil hours of the day from `debut`
+// (a civil Julian day): the body's place is taken at TT = UT + ΔT, the sidereal time at UT.
+std::vector<long double> croisements_civils(const lieu_a_l_instant& corps, long double debut, long double lat,
+                                            long double lon_ouest, bool montee, const fuseau_horaire& f) {
+  const auto ecart = [&](long double tu) {
+    const lieu_apparent l = corps(tu + delta_t_s(tu) / 86400.0L);
+    const trajectoire t = [&](long double) { return place{l.alpha, l.delta}; };
+    return hauteur(t, tu, lat, lon_ouest) - l.hauteur_h0;
+  };
+  std::vector<long double> r;
+  const long double a = tu_de_civil(debut, f), b = tu_de_civil(debut + 1, f), pas = 2.0L / 1440.0L;
+  long double ha = ecart(a);
+  for (long double u = a + pas; u < b + pas / 2; u += pas) {
+    const long double hb = ecart(u);
+    if ((ha < 0) != (hb < 0) && (ha < 0) == montee) {
+      const long double tu = u - pas + pas * ha / (ha - hb);
+      r.push_back((civil_de_tu(tu, f) - debut) * 24.0L);
+    }
+    ha = hb;
+  }
+  return r;
+}
+
+TEST(LeverCoucher, JourCivilDesChangementsDHeure) {
+  // The Moon at Paris, day by day across both clock changes of 2026 in a zone with
+  // summer time, and a star that rises twice in a civil day (every 23 h 56 m): each
+  // time given is a true crossing of that civil day (brute force on the UT interval of
+  // the day, 23 or 25 hours long on the change days), none is missed, none counted twice.
+  const fuseau_europe_2026 f;
+  const long double lat = 48.85L, lon_ouest = -2.35L;
+  site_courant site;
+  site.latitude = lat;
+  site.longitude = 2.35L;
+  site.sens_longitude = -1;
+  const lieu_a_l_instant lune = [](long double jde) {
+    const lune_approchee l = lune_approche(jde);
+    return lieu_apparent{l.p.alpha, l.p.delta, hauteur_h0_lune(l.parallaxe)};
+  };
+  // A star whose rising falls at 0 h 02 civil on 1 June: again at 23 h 58.
+  long double alpha_etoile = 0;
+  {
+    const long double debut = 2461192.5L;  // 1 June 2026, a civil Julian day
+    const lieu_a_l_instant essai = [](long double) { return lieu_apparent{0, 10, -0.5667L}; };
+    const auto r = lever_meridien_coucher_civil(essai, debut, site, f);
+    alpha_etoile = modulo_360(15.0L * 1.0027379L * (2.0L / 60.0L - r.heure_lever));
+  }
+  const lieu_a_l_instant etoile = [&](long double) { return lieu_apparent{alpha_etoile, 10, -0.5667L}; };
+
+  int jours = 0, deux_levers = 0;
+  const auto verifier = [&](const lieu_a_l_instant& corps, long double debut) {
+    SCOPED_TRACE(static_cast<double>(debut));
+    const sortie_lever_coucher r = lever_meridien_coucher_civil(corps, debut, site, f);
+    for (const bool montee : {true, false}) {
+      const std::vector<long double> vrais = croisements_civils(corps, debut, lat, lon_ouest, montee, f);
+      std::vector<long double> donnes;
+      if ((montee ? r.etat_lever : r.etat_coucher) == etat_evenement::normal) {
+        donnes.push_back(montee ? r.heure_lever : r.heure_coucher);
+        if (const auto& s = montee ? r.second_lever : r.second_coucher) donnes.push_back(*s);
+      }
+      // A crossing within 3 minutes of midnight may fall on either side.
+      std::vector<long double> nets;
+      for (long double x : vrais)
+        if (x > 0.05L && x < 23.95L) nets.push_back(x);
+      EXPECT_GE(donnes.size(), nets.size());
+      EXPECT_LE(donnes.size(), vrais.size());
+      for (long double h : donnes) {
+        bool trouve = false;
+        for (long double x : vrais) trouve |= std::fabs(x - h) < 0.05L;
+        EXPECT_TRUE(trouve) << static_cast<double>(h);
+      }
+      if (montee && donnes.size() == 2) ++deux_levers;
+    }
+    ++jours;
+  };
+  for (long double debut = 2461118.5L; debut < 2461140.5L; debut += 1) verifier(lune, debut);  // 19/3 .. 9/4
+  for (long double debut = 2461328.5L; debut < 2461350.5L; debut += 1) verifier(lune, debut);  // 15/10 .. 5/11
+  verifier(etoile, 2461192.5L);
+  EXPECT_EQ(jours, 45);
+  EXPECT_EQ(deux_levers, 1);
+
+  // A star's rising moves 3 min 56 s earlier each day in UT; on the zone's clock the
+  // change day moves it by the hour of the change, no more, no less.
+  const lieu_a_l_instant fixe = [](long double) { return lieu_apparent{100, 10, -0.5667L}; };
+  const auto lever_tu = [&](long double debut) {
+    const long double h = lever_meridien_coucher_civil(fixe, debut, site, f).heure_lever;
+    const long double tu = tu_de_civil(debut + h / 24.0L, f);
+    return std::pair{(tu - debut) * 24.0L, f.decalage_s(tu)};
+  };
+  int changements = 0;
+  auto [veille, decalage_veille] = lever_tu(2461126.5L);
+  for (long double debut = 2461127.5L; debut < 2461131.5L; debut += 1) {
+    const auto [h, decalage] = lever_tu(debut);
+    EXPECT_NEAR(h, veille - 3.93L / 60.0L, 0.01L) << static_cast<double>(debut);
+    changements += decalage != decalage_veille;
+    veille = h;
+    decalage_veille = decalage;
+  }
+  EXPECT_EQ(changements, 1);
+
+  // Never rising at all: said so for the whole civil day.
+  const lieu_a_l_instant austral = [](long double) { return lieu_apparent{100, -60, -0.5667L}; };
+  const auto r = lever_meridien_coucher_civil(austral, 2461128.5L, site, f);
+  EXPECT_EQ(r.etat_lever, etat_evenement::jamais_leve);
+  EXPECT_EQ(r.texte_coucher, texte_jamais_leve);
 }
 
 }  // namespace

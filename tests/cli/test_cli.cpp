@@ -191,9 +191,19 @@ TEST(LigneDeCommande, InstantIsoDuJourJulien) {
   EXPECT_TRUE(instant_iso(std::nanl("")).isEmpty());
   EXPECT_TRUE(instant_iso(1e300L).isEmpty());
   EXPECT_TRUE(instant_iso(-1e300L).isEmpty());
-  EXPECT_TRUE(evenement_json(INFINITY)["instant"].isNull());
-  EXPECT_TRUE(evenement_json(INFINITY)["jde"].isNull());
-  EXPECT_EQ(evenement_json(2451545)["echelle"].toString(), "TD");
+  const echelle_temps telle_quelle;
+  EXPECT_TRUE(evenement_json(INFINITY, telle_quelle)["instant"].isNull());
+  EXPECT_TRUE(evenement_json(INFINITY, telle_quelle)["jde"].isNull());
+  EXPECT_TRUE(evenement_json(INFINITY, telle_quelle)["instant_tu"].isNull());
+  const QJsonObject j2000 = evenement_json(2451545, telle_quelle);
+  EXPECT_EQ(j2000["echelle"].toString(), "TD");
+  // UTC is TT - ΔT (63.83 s in 2000); the zone's clock only when one is given.
+  EXPECT_EQ(j2000["instant_tu"].toString(), "2000-01-01T11:58:56Z");
+  EXPECT_FALSE(j2000.contains("instant_local"));
+  const echelle_temps inde(std::make_shared<fuseau_fixe>(5 * 3600 + 1800, "Asia/Kolkata"));
+  EXPECT_EQ(evenement_json(2451545, inde)["instant_local"].toString(), "2000-01-01T17:28:56+05:30");
+  const echelle_temps ouest(std::make_shared<fuseau_fixe>(-3 * 3600, "America/Sao_Paulo"));
+  EXPECT_EQ(evenement_json(2451545, ouest)["instant_local"].toString(), "2000-01-01T08:58:56-03:00");
 }
 
 TEST(LigneDeCommande, CodesAsciiDesLibelles) {

@@ -94,7 +94,7 @@ TEST(OptionsDeclarees, AideDeChaqueRapportEtOptionsRefusees) {
     const std::string nom(r.nom);
     const auto aide = dans_le_processus({"--rapport", nom, "--help"});
     ASSERT_EQ(aide.statut, 0) << nom;
-    std::set<std::string> attendues = {"json", "help"};
+    std::set<std::string> attendues = {"fuseau", "json", "help"};  // every report reads times in a zone
     for (const option_rapport& o : r.options) attendues.insert(std::string(o.nom));
     EXPECT_EQ(options_de_l_aide(aide.sortie), attendues) << nom << "\n" << aide.sortie;
     EXPECT_NE(aide.sortie.find(std::string(r.resume.substr(0, 20))), std::string::npos) << nom;

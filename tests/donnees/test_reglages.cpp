@@ -36,6 +36,8 @@ reglages differents() {
   r.haut = 35;
   r.hauteur = 600;
   r.largeur = 900;
+  r.heure_legale = true;
+  r.fuseaux_des_sites = {{"Paris", "Europe/Paris"}, {"Nouméa", "Pacific/Noumea"}};
   return r;
 }
 
@@ -51,8 +53,10 @@ TEST_F(Reglages, WrittenUnderTheirNamesAndReadBack) {
   EXPECT_TRUE(almanax::reglages_presents(s));
   QStringList cles = s.allKeys();
   cles.sort();
-  QStringList attendues{"Site",         "Comète", "Onglet", "Onglet2", "Menu", "Menu2",   "Heure actuelle",
-                        "Date du jour", "Midi",   "Minuit", "Gauche",  "Haut", "Hauteur", "Largeur"};
+  QStringList attendues{"Site", "Comète", "Onglet", "Onglet2", "Menu", "Menu2", "Heure actuelle", "Date du jour",
+                        "Midi", "Minuit", "Gauche", "Haut", "Hauteur", "Largeur",
+                        // civil time, under names of their own
+                        "Heure légale", "Fuseaux des sites"};
   attendues.sort();
   EXPECT_EQ(cles, attendues);
   EXPECT_EQ(s.value("Comète").toInt(), 4);

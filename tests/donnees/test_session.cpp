@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "donnees/fuseaux.h"
 #include "donnees/session.h"
 #include "fichiers_test.h"
 
@@ -180,6 +181,9 @@ TEST(Session, SettingsRoundTripThroughTheModel) {
   lu.midi = false;
   lu.minuit = true;
   lu.gauche = 7;
+  lu.heure_legale = true;
+  // Site names hold any character, a slash and a tab-free comma included.
+  lu.fuseaux_des_sites = {{"Toulouse", "Europe/Paris"}, {"Sydney, NSW / Australie", "Australia/Sydney"}};
   {
     QSettings magasin(dossier.filePath("almanax.ini"), QSettings::IniFormat);
     almanax::ecrire_reglages(magasin, lu);
@@ -195,6 +199,8 @@ TEST(Session, SettingsRoundTripThroughTheModel) {
   EXPECT_EQ(s.villes().nom_defaut(), "Toulouse");
   EXPECT_EQ(s.cometes().nom_defaut(), "F/SIX");
   EXPECT_EQ(s.reglages_de(geometrie), lu);
+  ASSERT_TRUE(s.echelle().legale());  // civil time, in the default site's zone
+  EXPECT_EQ(s.echelle().fuseau()->nom(), "Europe/Paris");
 
   // Names in memory, indexes in the file.
   s.villes().supprimer(0);
@@ -212,4 +218,45 @@ TEST(Session, SettingsRoundTripThroughTheModel) {
   vide.villes().charger(dossier.path());
   EXPECT_FALSE(vide.villes().nom_defaut());
   EXPECT_EQ(vide.reglages_de({}).site, 500);
+}
+
+// The zone belongs to the site: chosen for one, it comes back with it; another site
+// without a choice has the system's zone. Civil time off, nothing is said to the pages.
+TEST(Session, FuseauDuSiteCourant) {
+  Session s;
+  int changements = 0;
+  QObject::connect(&s, &Session::echelleChangee, [&] { ++changements; });
+  const auto aller_a = [&](const char* nom, long double lat, long double lon) {
+    s.poser_site_affiche(almanax::champs_du_site({nom, lat, lon}));
+  };
+  aller_a("Sydney", -33.87L, -151.21L);
+  EXPECT_TRUE(s.choisir_fuseau("Australia/Sydney"));
+  EXPECT_EQ(changements, 0);  // times as they stand: no zone in use
+  EXPECT_FALSE(s.echelle().legale());
+  s.poser_heure_legale(true);
+  EXPECT_EQ(changements, 1);
+  EXPECT_EQ(s.echelle().fuseau()->nom(), "Australia/Sydney");
+  EXPECT_EQ(s.echelle().decalage_a(2461212.5L), 10 * 3600);  // June: AEST, no summer time
+
+  aller_a("Paris", 48.85L, -2.35L);
+  EXPECT_EQ(changements, 2);
+  EXPECT_FALSE(s.fuseau_choisi());
+  EXPECT_EQ(s.nom_fuseau(), almanax::nom_fuseau_du_systeme());
+  EXPECT_TRUE(s.choisir_fuseau("Europe/Paris"));
+  EXPECT_EQ(s.echelle().decalage_a(2461212.5L), 2 * 3600);
+  EXPECT_FALSE(s.choisir_fuseau("Atlantide/Capitale"));  // unknown: refused, nothing changes
+  EXPECT_EQ(s.nom_fuseau(), "Europe/Paris");
+
+  aller_a("Sydney", -33.87L, -151.21L);
+  EXPECT_EQ(s.echelle().fuseau()->nom(), "Australia/Sydney");
+  aller_a("Paris", 48.85L, -2.35L);
+  EXPECT_EQ(s.echelle().fuseau()->nom(), "Europe/Paris");
+  const int avant = changements;
+  aller_a("Paris", 48.85L, -2.35L);  // the same zone again: not said
+  EXPECT_EQ(changements, avant);
+  EXPECT_TRUE(s.choisir_fuseau({}));  // back to the system's zone
+  EXPECT_FALSE(s.fuseau_choisi());
+  EXPECT_EQ(s.reglages_de({}).fuseaux_des_sites.size(), 1u);
+  s.poser_heure_legale(false);
+  EXPECT_FALSE(s.echelle().legale());
 }

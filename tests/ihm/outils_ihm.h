@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -33,6 +34,7 @@ class ContexteTest : public Contexte {
   Dialogues& dialogues() override { return dialogues_; }
   date_jma date_de_demarrage() const override { return demarrage; }
   QTime heure_presente() const override { return present; }
+  QDateTime instant_present() const override { return instant; }
   Session& session() override { return session_; }
   void borner_dates() override {}
   void valider_annees() override { ++validations_annees; }
@@ -45,6 +47,7 @@ class ContexteTest : public Contexte {
   VerificationsDates verifications_{messages_};
   date_jma demarrage{14, 7, 2024};
   QTime present{21, 4, 5};
+  QDateTime instant{QDate(2024, 7, 14), QTime(19, 4, 5), QTimeZone::utc()};
   int validations_annees = 0;
   std::vector<QString> rapports;  // the reports copied, in order
 

@@ -100,3 +100,21 @@ TEST(BoutonMaintenant, FieldsOnlyWhenThePageDoesNotRecompute) {
   EXPECT_EQ(*p.date, (date_jma{14, 7, 2024}));
   EXPECT_EQ(p.calculs, 0);
 }
+
+TEST(BoutonMaintenant, HeureLegaleDuFuseau) {
+  // Civil time: the zone's clock now and its date, whatever the system's clock says.
+  ContexteTest c;
+  c.session_.poser_dates({true, true, true, false});
+  c.session_.poser_site_affiche(almanax::champs_du_site({"Sydney", -33.87L, -151.21L}));
+  ASSERT_TRUE(c.session_.choisir_fuseau("Australia/Sydney"));
+  c.session_.poser_heure_legale(true);
+  PageEssai p(c);
+  p.nowClick();  // 14 July 2024, 19:04:05 UTC is 15 July, 05:04:05 in Sydney
+  EXPECT_EQ(p.heure->time(), QTime(5, 4, 5));
+  EXPECT_EQ(*p.date, (date_jma{15, 7, 2024}));
+  // Noon stays noon on the zone's clock, the date is the zone's.
+  c.session_.poser_dates({false, true, true, false});
+  p.nowClick();
+  EXPECT_EQ(p.heure->time(), QTime(12, 0, 0));
+  EXPECT_EQ(*p.date, (date_jma{15, 7, 2024}));
+}

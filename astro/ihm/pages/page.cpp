@@ -1,6 +1,7 @@
 #include "ihm/pages/page.h"
 
 #include <QTimeEdit>
+#include <QTimeZone>
 
 namespace almanax::ihm {
 
@@ -19,8 +20,17 @@ Page::Page(Contexte& contexte, const QString& nom, const QString& legende, const
 
 void Page::maintenant(QTimeEdit* heure, bool recalculer) {
   const options_dates o = contexte_.session().dates();
-  if (heure) heure->setTime(heure_du_bouton_maintenant(o, contexte_.heure_presente(), heure->time()));
-  if (o.date_du_jour) poser_date_de_demarrage(contexte_.date_de_demarrage());
+  QTime presente = contexte_.heure_presente();
+  date_jma aujourd_hui = contexte_.date_de_demarrage();
+  if (const fuseau_horaire* f = contexte_.session().echelle().fuseau()) {
+    // Civil time: the zone's clock now, and its date (the start-up day of the system's
+    // clock may already be another day there).
+    const QDateTime la = contexte_.instant_present().toTimeZone(QTimeZone(QByteArray::fromStdString(f->nom())));
+    presente = QTime(la.time().hour(), la.time().minute(), la.time().second());
+    aujourd_hui = {la.date().day(), la.date().month(), la.date().year()};
+  }
+  if (heure) heure->setTime(heure_du_bouton_maintenant(o, presente, heure->time()));
+  if (o.date_du_jour) poser_date_de_demarrage(aujourd_hui);
   if (recalculer) calculer();
 }
 

@@ -44,6 +44,9 @@ class Page : public QWidget {
   // The current observing site changed (chosen, stored, modified or deleted on the
   // "Options" page): a page whose results depend on the site recomputes here.
   virtual void site_change() {}
+  // Civil time was switched on or off, or its zone changed (Session::echelle): a page
+  // that reads typed times or shows instants recomputes here.
+  virtual void echelle_changee() {}
   // Start-up: the date spins take the start-up date (historical year), whatever the
   // options; when "Maintenant heure" is checked, the time pickers take the present time.
   virtual void poser_date_de_demarrage(const date_jma& /*date*/) {}

@@ -1,17 +1,24 @@
 #include "ihm/pages/page_options.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "calcul/delta_t.h"
+#include "calcul/formats.h"
+#include "donnees/fuseaux.h"
 #include "ihm/contexte.h"
 #include "ihm/controles/edition_spin.h"
 #include "ihm/controles/filtres.h"
@@ -161,9 +168,61 @@ PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
   date_du_jour_ = case_a_cocher("nowd", QStringLiteral("Maintenant date"), true, g_dates);
   midi_ = option("midi", QStringLiteral("Midi"), true, g_dates);
   minuit_ = option("minuit", QStringLiteral("Minuit"), false, g_dates);
+  // Civil time: its own pair of options (a group of their own, so they do not exclude
+  // "Midi" and "Minuit"), the zone of the current site and the ΔT applied.
+  auto* heures = groupe(QStringLiteral("Heures"), g_dates);
+  heures_telles_quelles_ = option("heures_telles_quelles", QStringLiteral("Heures : telles quelles"), true, heures);
+  heures_telles_quelles_->setToolTip(
+      QStringLiteral("Les dates et heures saisies sont l'argument des théories (temps dynamique) et les instants "
+                     "sont affichés tels que calculés."));
+  heure_legale_ = option("heure_legale", QStringLiteral("Heure légale"), false, heures);
+  heure_legale_->setToolTip(
+      QStringLiteral("Les dates et heures saisies et affichées sont l'heure légale du fuseau du site, changements "
+                     "d'heure compris ; ΔT = TT − UT est appliqué."));
+  fuseau_ = new QComboBox(heures);
+  fuseau_->setObjectName(QStringLiteral("fuseau"));
+  fuseau_->setEditable(true);
+  fuseau_->setInsertPolicy(QComboBox::NoInsert);
+  // Sized for usual names, not the longest of the database: the page keeps its width.
+  fuseau_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  fuseau_->setMinimumContentsLength(10);
+  fuseau_->addItem(QStringLiteral("Système (%1)").arg(nom_fuseau_du_systeme()));
+  fuseau_->addItems(noms_des_fuseaux());
+  fuseau_->setToolTip(
+      QStringLiteral("Fuseau horaire du site courant (tapez une partie du nom pour chercher). La première ligne "
+                     "rend au site le fuseau du système."));
+  {
+    auto* c = new QCompleter(fuseau_->model(), fuseau_);
+    c->setCaseSensitivity(Qt::CaseInsensitive);
+    c->setFilterMode(Qt::MatchContains);
+    c->setCompletionMode(QCompleter::PopupCompletion);
+    fuseau_->setCompleter(c);
+  }
+  auto* legende_fuseau = new QLabel(QStringLiteral("Fuseau :"), heures);
+  legende_fuseau->setBuddy(fuseau_);
+  delta_t_ = new QLabel(heures);
+  delta_t_->setObjectName(QStringLiteral("delta_t"));
+  delta_t_->setToolTip(
+      QStringLiteral("ΔT = TT − UT : valeurs annuelles observées (IERS, USNO) de 1620 à 2023, prévisions jusqu'en "
+                     "2028, expressions d'Espenak et Meeus avant et après."));
+  {
+    auto* g = new QGridLayout(heures);
+    g->addWidget(heures_telles_quelles_, 0, 0, 1, 2);
+    g->addWidget(heure_legale_, 1, 0, 1, 2);
+    g->addWidget(legende_fuseau, 2, 0);
+    g->addWidget(fuseau_, 2, 1);
+    g->addWidget(delta_t_, 3, 0, 1, 2);
+    g->setColumnStretch(1, 1);
+  }
   {
     auto* v = new QVBoxLayout(g_dates);
-    for (QWidget* w : std::initializer_list<QWidget*>{heure_actuelle_, date_du_jour_, midi_, minuit_}) v->addWidget(w);
+    auto* g = new QGridLayout;
+    g->addWidget(heure_actuelle_, 0, 0);
+    g->addWidget(midi_, 0, 1);
+    g->addWidget(date_du_jour_, 1, 0);
+    g->addWidget(minuit_, 1, 1);
+    v->addLayout(g);
+    v->addWidget(heures);
   }
 
   // ---- Apparence ----------------------------------------------------------------
@@ -225,6 +284,13 @@ PageOptions::PageOptions(Contexte& contexte, QWidget* parent)
   connect(choix_comete_defaut_, &QCheckBox::toggled, this, [this](bool oui) {
     if (!options_programme_) contexte_.session().poser_choix_comete_par_defaut(oui);
   });
+  connect(heure_legale_, &QRadioButton::toggled, this, [this](bool oui) {
+    if (!options_programme_) contexte_.session().poser_heure_legale(oui);
+  });
+  connect(fuseau_, &QComboBox::activated, this, &PageOptions::choisir_fuseau);
+  connect(fuseau_->lineEdit(), &QLineEdit::editingFinished, this, &PageOptions::choisir_fuseau);
+  connect(&session, &Session::echelleChangee, this, &PageOptions::montrer_options);
+  connect(&session, &Session::siteChange, this, &PageOptions::montrer_fuseau);
   connect(&session, &Session::datesChangees, this, &PageOptions::montrer_options);
   connect(&session, &Session::apparenceChangee, this, &PageOptions::montrer_options);
   connect(&session.cometes(), &ModeleCometes::defautChange, nom_comete_defaut_,
@@ -267,8 +333,45 @@ void PageOptions::montrer_options() {
   (s.onglets_une_rangee() ? une_rangee_ : plusieurs_rangees_)->setChecked(true);
   (s.menus_visibles() ? menus_oui_ : menus_non_)->setChecked(true);
   choix_comete_defaut_->setChecked(s.choix_comete_par_defaut());
+  (s.heure_legale() ? heure_legale_ : heures_telles_quelles_)->setChecked(true);
   options_programme_ = false;
   nom_comete_defaut_->setText(QString::fromStdString(s.cometes().nom_defaut().value_or(std::string())));
+  montrer_fuseau();
+}
+
+void PageOptions::montrer_fuseau() {
+  const Session& s = contexte_.session();
+  const bool garde = fuseau_->blockSignals(true);
+  const int i = s.fuseau_choisi() ? fuseau_->findText(s.nom_fuseau()) : 0;
+  fuseau_->setCurrentIndex(i < 0 ? 0 : i);
+  fuseau_->setEditText(fuseau_->itemText(i < 0 ? 0 : i));
+  fuseau_->lineEdit()->setCursorPosition(0);
+  fuseau_->blockSignals(garde);
+  const QDate aujourd_hui = QDate::currentDate();
+  const long double annee = aujourd_hui.year() + (aujourd_hui.dayOfYear() - 0.5L) / aujourd_hui.daysInYear();
+  delta_t_->setText(QStringLiteral("ΔT %1 : %2 s")
+                        .arg(aujourd_hui.year())
+                        .arg(QString::fromStdString(
+                            format_float("0.0", delta_t_annee(annee), QLocale().decimalPoint().toStdString()))));
+}
+
+void PageOptions::choisir_fuseau() {
+  Session& s = contexte_.session();
+  const QString texte = fuseau_->currentText().trimmed();
+  const int i = fuseau_->findText(texte);
+  if (i == 0 || texte.isEmpty()) {
+    s.choisir_fuseau({});
+  } else if (i < 0 || !s.choisir_fuseau(texte)) {
+    // Shown again before the message, so that leaving the list for the message box
+    // does not ask a second time.
+    montrer_fuseau();
+    contexte_.messages().erreur(QStringLiteral("Fuseau horaire inconnu : « %1 ». Choisissez un fuseau de la liste "
+                                               "(par exemple Europe/Paris).")
+                                    .arg(texte),
+                                QStringLiteral("Fuseau horaire inconnu"));
+    return;
+  }
+  montrer_fuseau();
 }
 
 // ---- Sites ---------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "ihm/pages/page.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -71,12 +72,22 @@ class PageOptions : public Page {
   void publier_site_affiche();
   // The options' controls set from the session.
   void montrer_options();
+  // The current site's zone in the zone list, and the ΔT of the present year.
+  void montrer_fuseau();
+  // A zone chosen or typed in the list: the current site's from now on; the first entry
+  // gives the site back the system's zone. A name the database does not know is refused
+  // with a message and the list shows the site's zone again.
+  void choisir_fuseau();
 
   // Dates et heures
   QCheckBox* heure_actuelle_ = nullptr;
   QCheckBox* date_du_jour_ = nullptr;
   QRadioButton* midi_ = nullptr;
   QRadioButton* minuit_ = nullptr;
+  QRadioButton* heures_telles_quelles_ = nullptr;
+  QRadioButton* heure_legale_ = nullptr;
+  QComboBox* fuseau_ = nullptr;
+  QLabel* delta_t_ = nullptr;
   // Apparence
   QRadioButton* une_rangee_ = nullptr;
   QRadioButton* plusieurs_rangees_ = nullptr;
