@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -515,6 +516,20 @@ TEST_F(Fenetre, ClockRunsInTheStatusBar) {
                   .endsWith(QString(" %1 ").arg(j.day()) + QString::fromStdString(almanax::nom_du_mois(j.month())) +
                             QString(" %1").arg(j.year())));
   EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(w<QLabel>(*f, "panneau_heure")->text()).hasMatch());
+
+  // Civil time: the zone's clock and its name, from the next tick.
+  auto* fuseau = w<QComboBox>(*f, "fuseau");
+  fuseau->setCurrentIndex(fuseau->findText("Asia/Kolkata"));
+  emit fuseau->activated(fuseau->currentIndex());
+  w<QRadioButton>(*f, "heure_legale")->click();
+  QTest::qWait(1100);
+  const QString heure = w<QLabel>(*f, "panneau_heure")->text();
+  const auto m = QRegularExpression("^(\\d\\d:\\d\\d:\\d\\d) Asia/Kolkata \\(UTC\\+5:30\\)$").match(heure);
+  ASSERT_TRUE(m.hasMatch()) << heure.toStdString();
+  const QTime la = QTime::fromString(m.captured(1), "HH:mm:ss");
+  const QTime attendue = QDateTime::currentDateTimeUtc().addSecs(5 * 3600 + 1800).time();
+  const int ecart = std::abs(la.secsTo(attendue));  // across midnight, a day less
+  EXPECT_TRUE(ecart < 5 || ecart > 86395) << heure.toStdString();
 }
 
 TEST_F(Fenetre, TabsOnOneOrSeveralRows) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -9,6 +10,7 @@
 #include <QSignalSpy>
 #include <memory>
 
+#include "donnees/fuseaux.h"
 #include "ihm/controles/edition_spin.h"
 #include "ihm/pages/page_options.h"
 #include "outils_ihm.h"
@@ -529,4 +531,45 @@ TEST_F(PageSites, TwoPagesOnOneFolderLoseNoEdit) {
   EXPECT_TRUE(contenu().contains("46,75 -4,5 Lyon\r\n")) << contenu().toStdString();
   EXPECT_EQ(texte("e_lat"), "46");  // the fields show the site as stored
   EXPECT_EQ(noms(), (std::vector<QString>{"Annecy", "Brest", "Lyon", "Marseille", "Paris", "Vichy"}));
+}
+
+// The zone belongs to the site: chosen in the list for Toulouse, it comes back with
+// Toulouse and leaves Paris on the system's zone; a typed name the database does not
+// know is refused with a message and the list shows the site's zone again. "Heure
+// légale" switches the session's scale.
+TEST_F(PageSites, FuseauChoisiPourLeSiteEtHeureLegale) {
+  charger(2);
+  auto* fuseau = w<QComboBox>("fuseau");
+  const QString systeme = fuseau->itemText(0);
+  EXPECT_EQ(fuseau->currentText(), systeme);
+  EXPECT_TRUE(w<QLabel>("delta_t")->text().contains(" s")) << w<QLabel>("delta_t")->text().toStdString();
+
+  cliquer(3);  // Toulouse
+  fuseau->setCurrentIndex(fuseau->findText("Europe/Paris"));
+  emit fuseau->activated(fuseau->currentIndex());
+  EXPECT_EQ(session().nom_fuseau(), "Europe/Paris");
+  EXPECT_FALSE(session().echelle().legale());  // the zone is kept; times stay as they stand
+
+  w<QRadioButton>("heure_legale")->click();
+  ASSERT_TRUE(session().echelle().legale());
+  EXPECT_EQ(session().echelle().fuseau()->nom(), "Europe/Paris");
+
+  cliquer(2);  // Paris: no zone chosen, the system's
+  EXPECT_EQ(fuseau->currentText(), systeme);
+  EXPECT_EQ(session().nom_fuseau(), almanax::nom_fuseau_du_systeme());
+  fuseau->setEditText("Atlantide/Capitale");
+  emit fuseau->lineEdit()->editingFinished();
+  ASSERT_EQ(contexte.messages_.recus.size(), 1u);
+  EXPECT_TRUE(contexte.messages_.recus[0].texte.contains("« Atlantide/Capitale »"));
+  EXPECT_EQ(fuseau->currentText(), systeme);
+
+  cliquer(3);
+  EXPECT_EQ(fuseau->currentText(), "Europe/Paris");
+  EXPECT_EQ(session().echelle().fuseau()->nom(), "Europe/Paris");
+  fuseau->setCurrentIndex(0);  // back to the system's zone
+  emit fuseau->activated(0);
+  EXPECT_FALSE(session().fuseau_choisi());
+  w<QRadioButton>("heures_telles_quelles")->click();
+  EXPECT_FALSE(session().echelle().legale());
+  EXPECT_EQ(contexte.messages_.recus.size(), 1u);
 }
