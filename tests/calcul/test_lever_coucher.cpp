@@ -16,6 +16,7 @@
 #include "calcul/lever_coucher.h"
 #include "calcul/numerique.h"
 #include "calcul/temps_civil.h"
+#include "ciel_approche.h"
 
 namespace almanax {
 namespace {
@@ -25,24 +26,14 @@ struct place {
 };
 using trajectoire = std::function<place(long double jd)>;
 
-long double rad(long double d) {
-  return d * pi / 180.0L;
-}
-long double deg(long double r) {
-  return r * 180.0L / pi;
-}
+using essais::deg;
+using essais::rad;
+using essais::tsmg;
 
 // Low-precision Sun (about 0.01°), independent of the program's series.
 place soleil_approche(long double jd) {
-  const long double n = jd - 2451545.0L;
-  const long double L = 280.460L + 0.9856474L * n;
-  const long double g = rad(357.528L + 0.9856003L * n);
-  const long double lambda = rad(L + 1.915L * std::sin(g) + 0.020L * std::sin(2 * g));
-  const long double eps = rad(23.439L - 0.0000004L * n);
-  place p;
-  p.alpha = std::fmod(deg(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda))) + 720.0L, 360.0L);
-  p.delta = deg(std::asin(std::sin(eps) * std::sin(lambda)));
-  return p;
+  const essais::place_approchee p = essais::soleil_approche(jd);
+  return {p.alpha, p.delta};
 }
 
 // Low-precision Moon (a few tenths of a degree), with its horizontal parallax.
@@ -72,12 +63,6 @@ lune_approchee lune_approche(long double jd) {
   r.p.delta = deg(std::asin(z));
   r.parallaxe = par;
   return r;
-}
-
-// Greenwich mean sidereal time, degrees, at any instant.
-long double tsmg(long double jd) {
-  const long double d = jd - 2451545.0L, T = d / 36525.0L;
-  return 280.46061837L + 360.98564736629L * d + 0.000387933L * T * T - T * T * T / 38710000.0L;
 }
 
 long double hauteur(const trajectoire& corps, long double jd, long double lat, long double lon_ouest) {
