@@ -7,6 +7,7 @@ namespace almanax::cli {
 resultat rapport_dates(arguments& a);
 resultat rapport_ephemerides(arguments& a);
 resultat rapport_soleil_lune(arguments& a);
+resultat rapport_ce_soir(arguments& a);
 resultat rapport_phases(arguments& a);
 resultat rapport_perigees(arguments& a);
 resultat rapport_eclipses(arguments& a);
@@ -57,6 +58,14 @@ constexpr option_rapport options_ephemerides[] = {
     lon,
 };
 constexpr option_rapport options_soleil_lune[] = {date, heure, site, lat, lon};
+constexpr option_rapport options_ce_soir[] = {
+    {"date", "JJ/MM/AAAA", "date du soir (la nuit va de midi à midi le lendemain)", "aujourd'hui", lecteur::date},
+    {"heure", "HH:MM[:SS]", "heure de la table des hauteurs et azimuts", "22:00", lecteur::heure},
+    site,
+    lat,
+    lon,
+    image,
+};
 constexpr option_rapport options_phases[] = {
     {"mois", "MM", "premier des six mois, de 1 à 12", "le mois courant", lecteur::entier},
     {"annee", "AAAA", "année du premier mois, astronomique, de -4713 à 9999", "l'année courante", lecteur::entier},
@@ -139,6 +148,10 @@ const rapport table_rapports[] = {
      options_ephemerides, rapport_ephemerides},
     {"soleil-lune", "Soleil, Lune : positions, distances, phase de la Lune, lever, passage au méridien et coucher",
      options_soleil_lune, rapport_soleil_lune},
+    {"ce-soir",
+     "Ce soir : coucher et lever du Soleil, crépuscules, la Lune et les planètes dans la nuit, hauteurs et azimuts ; "
+     "avec --image, le graphique des hauteurs",
+     options_ce_soir, rapport_ce_soir},
     {"phases", "Phases de la Lune : nouvelles lunes, quartiers et pleines lunes de six mois", options_phases,
      rapport_phases},
     {"perigees", "Périgées et apogées de la Lune : dates, heures, parallaxes et distances sur des années",

@@ -5,7 +5,9 @@
 #include <functional>
 #include <map>
 
+#include "calcul/calendrier.h"
 #include "calcul/corrections.h"
+#include "calcul/date_evenement.h"
 #include "calcul/formats.h"
 #include "calcul/lever_coucher.h"
 #include "calcul/lune.h"
@@ -138,6 +140,15 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
   r.fin = saisi(1, 12, 0);
   r.jde_heure = e.echelle.vers_tt(jour_julien_saisi(e.instant));
   if (e.echelle.legale()) r.mention_echelle = mention_heure_legale(e.echelle.decalage_a(r.debut));
+  {
+    // The evening's date and the next morning's, as the calendar shows them.
+    const jour_du_calendrier soir = calendrier_du_jour(std::floor(jour_julien_saisi(e.instant) + 0.5L));
+    const jour_du_calendrier matin = calendrier_du_jour(std::floor(jour_julien_saisi(e.instant) + 1.5L));
+    r.titre = "Nuit du " + std::to_string(soir.jour) + (soir.mois != matin.mois ? " " + nom_du_mois(soir.mois) : "") +
+              " au " + std::to_string(matin.jour) + " " + nom_du_mois(matin.mois) + " " +
+              std::to_string(annee_historique(matin.annee));
+    if (!r.mention_echelle.empty()) r.titre += " (" + r.mention_echelle + ")";
+  }
   const ciel c{e};
   const std::string_view sep = e.separateur;
   const auto heure = [&](long double jde) { return instant_nuit{jde, texte_heure_nuit(jde, e.echelle)}; };
@@ -271,6 +282,7 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
   for (long long i = 0; i <= n; ++i) {
     const long double t = r.debut + i * pas_courbes;
     r.instants.push_back(t);
+    r.heures.push_back(heures_du_jour(t, e.echelle));
     const position_soleil s = position_du_soleil(t);
     r.hauteurs_soleil.push_back(c.horizon({s.alpha, s.delta, 0}, t).altitude);
     for (int k = 0; k < nombre_corps_ce_soir; ++k) {

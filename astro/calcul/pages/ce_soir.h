@@ -80,6 +80,7 @@ struct resultat_ce_soir {
   long double debut = 0, fin = 0;       // TT: noon of the evening's date to noon of the next day
   long double jde_heure = 0;            // TT of the chosen time
   std::string mention_echelle;          // "heure légale, UTC+2", or "" for times as they stand
+  std::string titre;                    // the chart's: "Nuit du 21 au 22 Juin 2026 (heure légale, UTC+2)"
   std::array<niveau_soleil, 4> soleil;  // setting/rising, civil, nautical, astronomical
   std::string nuit;                     // one sentence: the night, or why there is none
   long double fraction_lune = 0;        // illuminated, percent
@@ -89,6 +90,7 @@ struct resultat_ce_soir {
   // The chart's curves: every 10 minutes from debut to fin, the Sun's altitude and each
   // body's (in astres' order).
   std::vector<long double> instants;  // TT
+  std::vector<long double> heures;    // the same, as hours of their day in the page's time scale
   std::vector<long double> hauteurs_soleil;
   std::array<std::vector<long double>, nombre_corps_ce_soir> hauteurs;
 };
