@@ -75,7 +75,7 @@ resultat rapport_ce_soir(arguments& a) {
     astres.append(QJsonObject{
         {"corps", genre_json(nom_corps_ce_soir(x.corps))},
         {"levers", evenements_nuit(x.levers, e.echelle)},
-        {"passages", evenements_nuit(x.passages, e.echelle)},
+        {"meridiens", evenements_nuit(x.passages, e.echelle)},
         {"couchers", evenements_nuit(x.couchers, e.echelle)},
         {"hauteur_passage_deg", valeur_et_texte(x.hauteur_passage, x.textes.hauteur_passage)},
         {"observable", observable},

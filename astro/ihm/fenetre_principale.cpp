@@ -28,6 +28,7 @@
 #include "ihm/controles/controles_dates.h"
 #include "ihm/controles/onglets.h"
 #include "ihm/messages.h"
+#include "ihm/pages/page_ce_soir.h"
 #include "ihm/pages/page_cometes.h"
 #include "ihm/pages/page_dates.h"
 #include "ihm/pages/page_eclipses.h"
@@ -203,6 +204,7 @@ void FenetrePrincipale::creer_pages() {
   Contexte& c = *this;
   ephemerides_ = ajouter(new PageEphemerides(c));
   soleil_lune_ = ajouter(new PageSoleilLune(c));
+  ce_soir_ = ajouter(new PageCeSoir(c));
   phases_ = ajouter(new PagePhases(c));
   perigees_ = ajouter(new PagePerigeeApogee(c));
   satellites_ = ajouter(new PageSatellites(c));
@@ -278,7 +280,8 @@ void FenetrePrincipale::creer_menus() {
         {"Hliocentrique1", QStringLiteral("Héliocentrique"), QKeySequence(Qt::CTRL | Qt::Key_H), planetarium_helio_}});
   menu(
       5, "Divers1", QStringLiteral("Divers"),
-      {{"Comtes1", QStringLiteral("Comètes"), QKeySequence(Qt::CTRL | Qt::Key_T), page_cometes_},
+      {{"CeSoir1", QStringLiteral("Ce soir"), QKeySequence(Qt::CTRL | Qt::Key_N), ce_soir_},
+       {"Comtes1", QStringLiteral("Comètes"), QKeySequence(Qt::CTRL | Qt::Key_T), page_cometes_},
        {"Prcessiondesquinoxes1", QStringLiteral("Précession des équinoxes"), QKeySequence(Qt::CTRL | Qt::Key_Q),
         precession_},
        {"Satellitesjoviens1", QStringLiteral("Satellites joviens"), QKeySequence(Qt::CTRL | Qt::Key_J), satellites_},
@@ -339,6 +342,7 @@ void FenetrePrincipale::sequence_de_demarrage() {
   perigees_->calculer();
   ephemerides_->calculer();
   soleil_lune_->calculer();
+  ce_soir_->calculer();
   phenomenes_->calculer();
   satellites_->calculer();
   equation_du_temps_->calculer();

@@ -49,6 +49,7 @@ class PagePlanetariumHelio;
 class PagePrecession;
 class PageSatellites;
 class PageSoleilLune;
+class PageCeSoir;
 
 // The window's size and position when no setting gives them.
 inline constexpr int largeur_conception = 820;
@@ -153,6 +154,7 @@ class FenetrePrincipale : public QMainWindow, public Contexte {
   std::vector<Page*> pages_;
   PageEphemerides* ephemerides_ = nullptr;
   PageSoleilLune* soleil_lune_ = nullptr;
+  PageCeSoir* ce_soir_ = nullptr;
   PagePhases* phases_ = nullptr;
   PagePerigeeApogee* perigees_ = nullptr;
   PageSatellites* satellites_ = nullptr;

@@ -284,6 +284,8 @@ TEST(LigneDeCommande, TousLesRapportsJsonOntLaMemeForme) {
       {"ephemerides",
        {"--planete", "Saturne", "--date", "20/12/1992", "--heure", "00:00", "--lat", "48.8", "--lon", "-2.3"}},
       {"soleil-lune", {"--date", "08/12/2026", "--heure", "12:00", "--lat", "78", "--lon", "-15"}},
+      {"ce-soir",
+       {"--date", "21/06/2026", "--heure", "23:00", "--lat", "68", "--lon", "-20", "--fuseau", "Europe/Oslo"}},
       {"phases", {"--mois", "1", "--annee", "-4713"}},
       {"perigees", {"--debut", "1992", "--fin", "1993"}},
       {"eclipses", {"--debut", "1990", "--fin", "1992"}},

@@ -44,6 +44,7 @@ TEST(Capture, OnePicturePerPage) {
   ASSERT_EQ(s.statut, 0) << s.err.toStdString();
   const QStringList attendus{"01-ephemerides.png",
                              "02-soleil-lune.png",
+                             "02b-ce-soir.png",
                              "03-phases-lune.png",
                              "04-perigee-apogee.png",
                              "05-satellites-joviens.png",

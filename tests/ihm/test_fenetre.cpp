@@ -84,6 +84,7 @@ struct page_attendue {
 const page_attendue pages_attendues[] = {
     {"ephemeride", "Éphémérides"},
     {"soleil", "Soleil, Lune"},
+    {"ce_soir", "Ce soir"},
     {"phases_lune", "Phases de la Lune"},
     {"peri_apog", "Péri. et Apogée"},
     {"sat_jup", "Sat. joviens"},
@@ -102,23 +103,31 @@ const page_attendue pages_attendues[] = {
 
 }  // namespace
 
-TEST_F(Fenetre, SixteenPagesInOrder) {
+TEST_F(Fenetre, SeventeenPagesInOrder) {
   auto f = ouvrir();
   EXPECT_EQ(f->windowTitle(), "Almanax 2.0");
   EXPECT_EQ(f->onglet()->objectName(), "onglet");
-  ASSERT_EQ(f->onglet()->count(), 16);
-  for (int i = 0; i < 16; ++i) {
+  ASSERT_EQ(f->onglet()->count(), 17);
+  for (int i = 0; i < 17; ++i) {
     EXPECT_EQ(f->onglet()->widget(i)->objectName(), pages_attendues[i].nom);
     EXPECT_EQ(f->onglet()->legende(i), QString::fromUtf8(pages_attendues[i].legende));
   }
-  // One picture per page for --capture, named after the page and numbered in order.
+  // One picture per page for --capture, named after the page and in the pages' order
+  // ("Ce soir", added after "Soleil, Lune", is "02b" so the others keep their names).
   QStringList noms;
   for (const almanax::ihm::Page* p : f->pages()) noms << p->nom_capture();
-  EXPECT_EQ(noms.size(), 16);
+  EXPECT_EQ(noms.size(), 17);
   EXPECT_EQ(noms.front(), "01-ephemerides");
+  EXPECT_EQ(noms[2], "02b-ce-soir");
   EXPECT_EQ(noms.back(), "16-options");
-  EXPECT_EQ(QSet<QString>(noms.begin(), noms.end()).size(), 16);
-  for (int i = 0; i < 16; ++i) EXPECT_TRUE(noms[i].startsWith(QString("%1-").arg(i + 1, 2, 10, QChar('0'))));
+  EXPECT_EQ(QSet<QString>(noms.begin(), noms.end()).size(), 17);
+  QStringList tries = noms;
+  tries.sort();
+  EXPECT_EQ(tries, noms);
+  for (int i = 0; i < 17; ++i) {
+    const int numero = i < 2 ? i + 1 : i == 2 ? 2 : i;
+    EXPECT_TRUE(noms[i].startsWith(QString("%1").arg(numero, 2, 10, QChar('0')))) << noms[i].toStdString();
+  }
 }
 
 TEST_F(Fenetre, MenusItemsAndShortcuts) {
@@ -131,8 +140,8 @@ TEST_F(Fenetre, MenusItemsAndShortcuts) {
       {"&Soleil", {"Éphémérides|Ctrl+I", "Éclipses|Ctrl+L"}},
       {"Planétarium", {"Géocentrique|Ctrl+G", "Héliocentrique|Ctrl+H"}},
       {"Divers",
-       {"Comètes|Ctrl+T", "Précession des équinoxes|Ctrl+Q", "Satellites joviens|Ctrl+J", "Dates|Ctrl+Z",
-        "Équation du temps|Ctrl+U", "-", "Options|F2", "Impression|F3"}},
+       {"Ce soir|Ctrl+N", "Comètes|Ctrl+T", "Précession des équinoxes|Ctrl+Q", "Satellites joviens|Ctrl+J",
+        "Dates|Ctrl+Z", "Équation du temps|Ctrl+U", "-", "Options|F2", "Impression|F3"}},
       {"?", {"Aide|F1", "Index|Ctrl+F1", "-", "A propos...|Ctrl+O"}},
   };
   const QList<QAction*> barre = f->menuBar()->actions();
@@ -639,7 +648,7 @@ TEST_F(Fenetre, EveryMenuShortcutWorksFromEveryControl) {
       continue;
     items.emplace_back(a, std::make_unique<QSignalSpy>(a, &QAction::triggered));
   }
-  ASSERT_EQ(items.size(), 19u);
+  ASSERT_EQ(items.size(), 20u);
   int controles = 0;
   QStringList manques;
   for (almanax::ihm::Page* page : f->pages()) {
