@@ -2,8 +2,13 @@
 
 namespace almanax {
 
-valeurs_evenement date_affichee(long double jde, const echelle_temps& echelle) {
-  return date_evenement(echelle.vers_civil(jde));
+instant_affiche afficher_instant(long double jde, const echelle_temps& echelle) {
+  const fuseau_horaire* f = echelle.fuseau();
+  if (!f) return {date_evenement(jde), 0};
+  // As echelle_temps::vers_civil and decalage_a, with one reading of the zone.
+  const long double tu = tu_de_tt(jde);
+  const int decalage = f->decalage_s(tu);
+  return {date_evenement(tu + decalage / 86400.0L), decalage};
 }
 
 std::string marque_decalage(std::optional<int> precedent, int decalage) {

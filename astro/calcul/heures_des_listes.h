@@ -15,9 +15,14 @@
 
 namespace almanax {
 
-// The instant (TT) as the lists show it: on the zone's clock in civil time, as computed
-// otherwise.
-valeurs_evenement date_affichee(long double jde, const echelle_temps& echelle);
+// The instant (TT) as the lists show it, on the zone's clock in civil time and as
+// computed otherwise, with the zone's offset there (0 as they stand). The zone is read
+// once: the whole span of a search makes hundreds of thousands of rows.
+struct instant_affiche {
+  valeurs_evenement date;
+  int decalage = 0;  // seconds
+};
+instant_affiche afficher_instant(long double jde, const echelle_temps& echelle);
 
 // The offset's own text after a row's time, "(UTC+2)"; empty for the first row and for a
 // row with the previous row's offset.

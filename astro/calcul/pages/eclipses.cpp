@@ -170,8 +170,9 @@ void ecrire_eclipse(eclipse_trouvee& e, bool premiere_ligne, std::optional<int> 
                     const echelle_temps& echelle) {
   std::string marque;
   if (echelle.legale()) {
-    e.date = date_affichee(e.jde, echelle);
-    e.decalage = echelle.decalage_a(e.jde);
+    instant_affiche a = afficher_instant(e.jde, echelle);
+    e.date = std::move(a.date);
+    e.decalage = a.decalage;
     marque = marque_decalage(precedent, e.decalage);
   } else {
     e.date = date_evenement(e.jde);

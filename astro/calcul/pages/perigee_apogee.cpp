@@ -190,11 +190,12 @@ std::string texte_distance(long double km) {
   return format_float("000000 km", round_r(km));
 }
 
-void dater_ligne_perigee(ligne_liste& l, long double jde, const echelle_temps& echelle) {
-  const valeurs_evenement d = date_affichee(jde, echelle);
+int dater_ligne_perigee(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+  const instant_affiche a = afficher_instant(jde, echelle);
   l.colonnes.resize(std::max<std::size_t>(l.colonnes.size(), 2));
-  l.colonnes[0] = texte_date_passage(d);
-  l.colonnes[1] = texte_heure_passage(d);
+  l.colonnes[0] = texte_date_passage(a.date);
+  l.colonnes[1] = texte_heure_passage(a.date);
+  return a.decalage;
 }
 
 bool parcourir_perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
@@ -237,8 +238,9 @@ bool parcourir_perigees_apogees(long long premiere, long long derniere, bool per
       if (!coche || annee < premiere || annee > derniere) continue;
 
       if (echelle.legale()) {
-        p.date = date_affichee(p.jde, echelle);
-        p.decalage = echelle.decalage_a(p.jde);
+        instant_affiche a = afficher_instant(p.jde, echelle);
+        p.date = std::move(a.date);
+        p.decalage = a.decalage;
       }
       // The distance from the Moon's own series at the instant found.
       p.distance = distance_lune(cos_r(arguments_lunaires_de((p.jde - 2451545) / 36525)));

@@ -68,8 +68,8 @@ bool parcourir_perigees_apogees(long long premiere, long long derniere, bool per
                                 const suivi_recherche& suivi = {}, const echelle_temps& echelle = {});
 
 // A row's date and time texts (its first two columns) for its instant, on the clock of
-// `echelle`: the list shown again on another clock.
-void dater_ligne_perigee(ligne_liste& l, long double jde, const echelle_temps& echelle);
+// `echelle`: the list shown again on another clock. Returns the zone's offset there.
+int dater_ligne_perigee(ligne_liste& l, long double jde, const echelle_temps& echelle);
 
 // The copy's first two lines, and one row of it with its CR LF; in civil time the title
 // names the clock (`mention`, the first row's) and a row may end with its offset

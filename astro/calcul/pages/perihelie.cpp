@@ -89,9 +89,11 @@ ligne_liste ligne_du_passage(const passage_perihelie& p) {
   return {p.nom_planete, {p.passage, p.date, p.texte_rayon}};
 }
 
-void dater_ligne_perihelie(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+int dater_ligne_perihelie(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+  instant_affiche a = afficher_instant(jde, echelle);
   l.colonnes.resize(std::max<std::size_t>(l.colonnes.size(), 2));
-  l.colonnes[1] = date_affichee(jde, echelle).texte;
+  l.colonnes[1] = std::move(a.date.texte);
+  return a.decalage;
 }
 
 resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, std::string_view separateur,
@@ -154,7 +156,8 @@ resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, s
         // The year alone decides; the text and the distance are only made for the rows kept.
         const long long annee = annee_de(jde);
         if (annee < debut || annee > fin) continue;
-        const valeurs_evenement v = date_affichee(jde, echelle);
+        const instant_affiche a = afficher_instant(jde, echelle);
+        const valeurs_evenement& v = a.date;
         passage_perihelie t;
         t.planete = p;
         t.aphelie = aphelie;
@@ -167,7 +170,7 @@ resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, s
         t.date = v.texte;
         t.texte_rayon = format_float("0.000000", t.rayon, separateur);
         t.instant = v.a_la_seconde;
-        t.decalage = echelle.decalage_a(jde);
+        t.decalage = a.decalage;
         res.lignes.push_back(std::move(t));
       }
     }

@@ -187,7 +187,8 @@ resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const
         const long double jde = instant_phase(n, phase);
         // The candidates reach a lunation beyond each end of the month: wide enough
         // for the zone's offset and ΔT, which move a phase by a day at most.
-        const valeurs_evenement date = date_affichee(jde, echelle);
+        instant_affiche a = afficher_instant(jde, echelle);
+        const valeurs_evenement& date = a.date;
         // The month is that of the date shown, so a phase whose seconds carry it
         // past midnight at a month's end is listed under the month its text names.
         if (date.a_la_seconde.mois == liste.mois) {
@@ -199,7 +200,7 @@ resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const
           t.image = numero - 1;
           t.ligne.libelle = std::string(nom_de_la_phase(phase));
           t.ligne.colonnes = {texte_date_phase(date.a_la_seconde), texte_heure_phase(date.a_la_seconde)};
-          t.decalage = echelle.decalage_a(jde);
+          t.decalage = a.decalage;
           liste.phases.push_back(std::move(t));
         }
         if (!suivi.continuer(static_cast<double>((fait + (n - premier + 1) / (dernier - premier + 1)) / etapes))) {

@@ -316,9 +316,11 @@ ligne_liste ligne_du_phenomene(const phenomene_trouve& p) {
   return {p.nom_planete, {p.phenomene, p.date}};
 }
 
-void dater_ligne_phenomene(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+int dater_ligne_phenomene(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+  instant_affiche a = afficher_instant(jde, echelle);
   l.colonnes.resize(std::max<std::size_t>(l.colonnes.size(), 2));
-  l.colonnes[1] = date_affichee(jde, echelle).texte;
+  l.colonnes[1] = std::move(a.date.texte);
+  return a.decalage;
 }
 
 resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche, const suivi_recherche& suivi,
@@ -369,7 +371,8 @@ resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche
       // The year alone decides; the text is only built for the rows kept.
       const long long annee = calendrier_du_jour(std::floor(jde + 0.5L)).annee;
       if (annee < debut || annee > fin) continue;
-      const valeurs_evenement v = date_affichee(jde, echelle);
+      const instant_affiche a = afficher_instant(jde, echelle);
+      const valeurs_evenement& v = a.date;
       phenomene_trouve t;
       t.planete = c.planete;
       t.genre = c.genre;
@@ -380,7 +383,7 @@ resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche
       t.phenomene = texte_phenomene(c.planete, c.genre);
       t.date = v.texte;
       t.instant = v.a_la_seconde;
-      t.decalage = echelle.decalage_a(jde);
+      t.decalage = a.decalage;
       res.lignes.push_back(std::move(t));
     }
   }

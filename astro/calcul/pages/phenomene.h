@@ -92,7 +92,7 @@ std::string copie_phenomenes(const std::vector<ligne_liste>& lignes);
 std::string copie_phenomenes_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages);
 
 // A row's date text (its second column) for its instant, on the clock of `echelle`: the
-// list shown again on another clock.
-void dater_ligne_phenomene(ligne_liste& l, long double jde, const echelle_temps& echelle);
+// list shown again on another clock. Returns the zone's offset there.
+int dater_ligne_phenomene(ligne_liste& l, long double jde, const echelle_temps& echelle);
 
 }  // namespace almanax

@@ -54,7 +54,8 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   disposition_recherche d;
   d.annees = annees_;
   d.legende_fin = QStringLiteral("  A :");
-  d.choix = {type, mention_};
+  d.choix = {type};
+  d.mention = mention_;
   d.resultats = boite_resultats_;
   d.efface = efface;
   d.copie = copie;

@@ -48,7 +48,8 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
 
   disposition_recherche d;
   d.annees = annees_;
-  d.choix = {case_perigees_, case_apogees_, mention_};
+  d.choix = {case_perigees_, case_apogees_};
+  d.mention = mention_;
   d.resultats = liste_;
   d.efface = efface;
   d.copie = copie;
@@ -109,10 +110,8 @@ void PagePerigeeApogee::chercher(bool synchrone) {
 
 void PagePerigeeApogee::echelle_changee() {
   const echelle_temps& echelle = contexte_.session().echelle();
-  modele_->redater([&](ligne_liste& l, ModeleListe::instant_ligne& i) {
-    dater_ligne_perigee(l, i.jde, echelle);
-    i.decalage = echelle.decalage_a(i.jde);
-  });
+  modele_->redater(
+      [&](ligne_liste& l, ModeleListe::instant_ligne& i) { i.decalage = dater_ligne_perigee(l, i.jde, echelle); });
   montrer_echelle();
   if (recherche_->en_cours()) {
     recherche_->annuler();

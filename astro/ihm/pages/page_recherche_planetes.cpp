@@ -54,7 +54,6 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   mention_ = new QLabel(this);
   mention_->setObjectName(QStringLiteral("mention_heure"));
   mention_->setVisible(false);
-  boutons->addWidget(mention_);
 
   disposition_recherche disposition;
   disposition.annees = annees_;
@@ -62,6 +61,7 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   disposition.resultats = liste_;
   disposition.efface = efface_;
   disposition.copie = copie_;
+  disposition.mention = mention_;
   recherche_->disposer(disposition);
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
   for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
@@ -116,10 +116,8 @@ void PageRecherchePlanetes::chercher(bool synchrone) {
 
 void PageRecherchePlanetes::echelle_changee() {
   const echelle_temps& echelle = contexte_.session().echelle();
-  modele_->redater([&](ligne_liste& l, ModeleListe::instant_ligne& i) {
-    fonction_dater_(l, i.jde, echelle);
-    i.decalage = echelle.decalage_a(i.jde);
-  });
+  modele_->redater(
+      [&](ligne_liste& l, ModeleListe::instant_ligne& i) { i.decalage = fonction_dater_(l, i.jde, echelle); });
   montrer_echelle();
   if (recherche_->en_cours()) {
     recherche_->annuler();

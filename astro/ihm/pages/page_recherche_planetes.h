@@ -60,8 +60,8 @@ class PageRecherchePlanetes : public Page {
   // The text of the page's "&Copie" for these rows ("" for none), with the rows' offsets
   // in civil time (none otherwise).
   using fonction_copie = std::string (*)(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages);
-  // A row's date written again for its instant, on another clock.
-  using fonction_dater = void (*)(ligne_liste& ligne, long double jde, const echelle_temps& echelle);
+  // A row's date written again for its instant, on another clock; gives the offset there.
+  using fonction_dater = int (*)(ligne_liste& ligne, long double jde, const echelle_temps& echelle);
 
   // The body of a planet search: the engine's request filled with the years and the
   // planets, its rows made compact, its message passed on.
