@@ -18,6 +18,7 @@
 #include "ihm/pages/page_perihelie.h"
 #include "ihm/pages/page_phases.h"
 #include "ihm/pages/page_phenomenes.h"
+#include "ihm/recherche_fond.h"
 #include "outils_pages.h"
 
 using namespace almanax;
@@ -168,4 +169,21 @@ TEST(PagesHeureLegale, EveryEventPageAsTheCommandLineWithAZone) {
       EXPECT_TRUE(mention->isHidden());
     }
   }
+}
+
+TEST(PagesHeureLegale, ASearchUnderWayStartsAgainOnTheNewClock) {
+  ContexteTest c;
+  ASSERT_TRUE(c.session_.choisir_fuseau(QStringLiteral("Europe/Paris")));
+  PagePerigeeApogee p(c);
+  poser_annees(p, "p_a_an", "p_a_an2", -4000, 9999);
+  controle<QPushButton>(p, "bt_ap")->click();
+  ASSERT_TRUE(p.recherche()->en_cours());
+  c.session_.poser_heure_legale(true);
+  p.echelle_changee();
+  // Its rows would have been on the old clock: it runs again, and is stopped as any search.
+  EXPECT_TRUE(p.recherche()->en_cours());
+  EXPECT_FALSE(controle<QPushButton>(p, "bt_ap")->isEnabled());
+  p.recherche()->annuler();
+  EXPECT_FALSE(p.recherche()->en_cours());
+  EXPECT_EQ(p.modele()->rowCount(), 0);
 }

@@ -197,16 +197,18 @@ void PagePhases::calculer() {
       lignes.append(ligne);
     }
     liste->addTopLevelItems(lignes);
-    // A time followed by its zone's offset is wider than the column was made for; back
-    // to times as they stand, the column is as it was built.
-    if (resultat_.legale) {
-      int largeur = liste->columnWidth(2);
+  }
+  // A time followed by its zone's offset is wider than the columns were made for: all
+  // six as wide as the widest; back to times as they stand, as they were built.
+  if (resultat_.legale) {
+    int largeur = 0;
+    for (const liste_phases& l : resultat_.listes)
       for (const phase_trouvee& t : l.phases)
         largeur =
-            std::max(largeur, liste->fontMetrics().horizontalAdvance(QString::fromStdString(t.heure_affichee)) + 12);
-      liste->setColumnWidth(2, largeur);
-    } else if (heures_elargies_)
-      liste->setColumnWidth(2, largeurs_heure_[p]);
+            std::max(largeur, listes_[0]->fontMetrics().horizontalAdvance(QString::fromStdString(t.heure_affichee)));
+    for (std::size_t p = 0; p < 6; ++p) listes_[p]->setColumnWidth(2, std::max(largeurs_heure_[p], largeur + 12));
+  } else if (heures_elargies_) {
+    for (std::size_t p = 0; p < 6; ++p) listes_[p]->setColumnWidth(2, largeurs_heure_[p]);
   }
   heures_elargies_ = resultat_.legale;
 }
