@@ -23,7 +23,9 @@ resultat rapport_dates(arguments& a) {
   if (annee == 0) throw erreur_option("Valeur invalide pour --annee : l'année 0 n'existe pas (après -1 vient 1).");
   res.entrees["annee"] = annee;
 
-  const resultat_dates r = calculer_dates(i1, i2, annee);
+  const resultat_dates r = calculer_dates(i1, i2, annee, a.echelle());
+  // The first typed instant, read on the zone's clock with --fuseau.
+  res.jde_reference = a.echelle().vers_tt(r.date1.jour_julien);
 
   res.texte = rapport_dates(r);
   QJsonObject& j = res.donnees;

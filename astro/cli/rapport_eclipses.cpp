@@ -3,6 +3,7 @@
 
 #include "calcul/pages/eclipses.h"
 #include "cli/cli.h"
+#include "cli/debut_recherche.h"
 #include "cli/recherche_annees.h"
 
 namespace almanax::cli {
@@ -54,10 +55,15 @@ resultat rapport_eclipses(arguments& a) {
   const bool soleil = type[0] == "solaire";
   res.entrees["type"] = genre_json(type[0]);
 
-  const resultat_eclipses r =
-      recherche_eclipses(debut, fin, soleil ? astre_eclipse::soleil : astre_eclipse::lune, true, separateur_decimal());
+  const echelle_temps& echelle = a.echelle();
+  const resultat_eclipses r = recherche_eclipses(debut, fin, soleil ? astre_eclipse::soleil : astre_eclipse::lune,
+                                                 boite_eclipses{}, separateur_decimal(), echelle);
+  // The search keeps its years of TT; its start is read as typed.
+  res.jde_reference = jde_debut_recherche(debut, 1, echelle);
 
-  res.texte = copie_eclipses(r.texte);
+  const std::string mention =
+      echelle.legale() && !r.eclipses.empty() ? mention_heure_legale(r.eclipses.front().decalage) : std::string();
+  res.texte = copie_eclipses(r.texte, mention);
   if (!a.json()) return res;  // the JSON is built only when it is printed
   QJsonArray evenements;
   for (const eclipse_trouvee& e : r.eclipses) {

@@ -2,6 +2,7 @@
 // year, printed as its "&Copie" report with the six months checked.
 #include "calcul/pages/phases.h"
 #include "cli/cli.h"
+#include "cli/debut_recherche.h"
 #include "cli/sortie_json.h"
 
 namespace almanax::cli {
@@ -12,9 +13,10 @@ resultat rapport_phases(arguments& a) {
   const int mois = static_cast<int>(a.entier("mois", aujourd.mois, 1, 12));
   const long long annee = a.entier("annee", aujourd.annee, -4713, 9999);
 
-  const resultat_phases r = phases_de_la_lune(mois, annee);
+  const resultat_phases r = phases_de_la_lune(mois, annee, {}, a.echelle());
 
   resultat res;
+  res.jde_reference = jde_debut_recherche(annee, mois, a.echelle());
   res.texte = copie_phases(r, {true, true, true, true, true, true});
   res.entrees = {{"mois", mois}, {"annee", static_cast<double>(annee)}};
   QJsonArray listes;

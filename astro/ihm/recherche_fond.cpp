@@ -65,6 +65,7 @@ void RechercheFond::disposer(const disposition_recherche& d) {
   haut->addSpacing(16);
   haut->addWidget(barre_, 1);
   auto* bas = new QHBoxLayout;
+  if (d.mention) bas->addWidget(d.mention);
   bas->addStretch(1);
   bas->addWidget(d.efface);
   bas->addWidget(d.copie);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calcul/formats.h"
+#include "calcul/heures_des_listes.h"
 #include "calcul/rapport.h"
 
 namespace almanax {
@@ -163,19 +164,30 @@ date_jma paques(int Y) {
   return {jour, mois, Y};
 }
 
-resultat_dates calculer_dates(const instant_saisi& premier, const instant_saisi& second, int annee) {
+resultat_dates calculer_dates(const instant_saisi& premier, const instant_saisi& second, int annee,
+                              const echelle_temps& echelle) {
   resultat_dates r;
   r.date1 = calculer_jour(premier);
   r.date2 = calculer_jour(second);
-  r.intervalle_jours = std::fabs(r.date2.jour_julien - r.date1.jour_julien);
+  if (const fuseau_horaire* f = echelle.fuseau())
+    r.intervalle_jours = std::fabs(tu_de_civil(r.date2.jour_julien, *f) - tu_de_civil(r.date1.jour_julien, *f));
+  else
+    r.intervalle_jours = std::fabs(r.date2.jour_julien - r.date1.jour_julien);
   r.texte_intervalle = texte_intervalle(r.intervalle_jours);
 
   r.annee = annee;
   r.annee_saisons = std::clamp(annee, -1000, 3000);
   const int astro_saisons = vers_astronomique(r.annee_saisons);
+  suite_decalages suite(echelle.legale());
   for (int s = 0; s < 4; ++s) {
-    r.saisons[s].jde = instant_saison(astro_saisons, s);
-    r.saisons[s].texte = texte_saison(r.saisons[s].jde);
+    equinoxe_solstice& e = r.saisons[s];
+    e.jde = instant_saison(astro_saisons, s);
+    e.texte = texte_saison(echelle.vers_civil(e.jde));
+    if (echelle.legale()) {
+      e.decalage = echelle.decalage_a(e.jde);
+      const std::string marque = suite.marque(e.decalage);
+      e.texte = avec_marque(e.texte, s == 0 ? "(" + suite.mention() + ")" : marque);
+    }
   }
 
   const int astro = vers_astronomique(annee);

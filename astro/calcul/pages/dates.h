@@ -9,6 +9,7 @@
 
 #include "calcul/calendrier.h"
 #include "calcul/rapport.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -28,11 +29,12 @@ struct jour_de_date {
 struct equinoxe_solstice {
   long double jde = 0;  // Dynamical Time
   std::string texte;    // ": 20 Mars\t1998 à 19 h 55 m"
+  int decalage = 0;     // civil time: the zone's offset from UTC at the instant, seconds
 };
 
 struct resultat_dates {
   jour_de_date date1, date2;
-  long double intervalle_jours = 0;          // |JD2 - JD1|
+  long double intervalle_jours = 0;          // |JD2 - JD1|; in civil time, between the two instants of UT
   std::string texte_intervalle;              // " L'intervalle entre ces deux dates est de : 01 jour 0 h 00 m 00 s"
   int annee = 0;                             // the group's year as typed (historical)
   int annee_saisons = 0;                     // the same, limited to -1000..3000 for the equinoxes
@@ -60,7 +62,16 @@ long double instant_saison(int annee_astronomique, int saison);
 date_jma paques(int annee_astronomique);
 
 // The whole page. annee is the group's year in historical numbering.
-resultat_dates calculer_dates(const instant_saisi& premier, const instant_saisi& second, int annee);
+//
+// In civil time (`echelle`) the two dates and times are the zone's clock: their weekdays
+// and days of the year are those of the dates as typed, and the interval is the time
+// that passes between the two instants, the clock changes taken out (on the night of
+// the spring change in Paris, 1 h to 4 h is 2 hours) and ΔT left aside, as clocks count
+// it. The equinoxes and solstices are shown on the zone's clock: the first one's text
+// ends with the clock ("(heure légale, UTC+1)"), each other one whose offset differs
+// from the one before with its own ("(UTC+2)").
+resultat_dates calculer_dates(const instant_saisi& premier, const instant_saisi& second, int annee,
+                              const echelle_temps& echelle = {});
 
 // The page's labels as "caption TAB value" lines, CR LF.
 std::string rapport_dates(const resultat_dates& r);

@@ -5,6 +5,7 @@
 #include "calcul/calendrier.h"
 #include "calcul/date_evenement.h"
 #include "calcul/formats.h"
+#include "calcul/heures_des_listes.h"
 #include "calcul/numerique.h"
 #include "calcul/pages/phases.h"
 #include "calcul/rapport.h"
@@ -60,7 +61,7 @@ std::string texte_heure_eclipse(const heure_a_la_seconde& h) {
          "s ";
 }
 
-std::string ligne_de_date(const eclipse_trouvee& e, bool premiere_ligne) {
+std::string ligne_de_date(const eclipse_trouvee& e, bool premiere_ligne, std::string_view marque) {
   const std::string a = premiere_ligne ? " à " : "  à ";
   std::string l = " Le ";
   if (e.type == astre_eclipse::soleil) {
@@ -75,7 +76,8 @@ std::string ligne_de_date(const eclipse_trouvee& e, bool premiere_ligne) {
     l += entier_texte(d.jour) + " " + nom_du_mois(d.mois) + " " + entier_texte(d.annee) + a + entier_texte(d.heure_r) +
          "h " + entier_texte(d.minute_r) + "m " + entier_texte(d.seconde_r) + "s ";
   }
-  l.append(crlf).append(crlf);
+  // The time ends with a blank: the offset follows it.
+  l.append(marque).append(crlf).append(crlf);
   return l;
 }
 
@@ -121,10 +123,18 @@ std::string ligne_contact(std::string_view libelle, long double minutes) {
   return l;
 }
 
-std::string texte_lunaire(const eclipse_trouvee& e, std::string_view sep) {
+std::string texte_lunaire(const eclipse_trouvee& e, std::string_view sep, const echelle_temps& echelle) {
   const heure_a_la_seconde max = decouper_heures(e.date.heure_r);
   // Minutes of the day of the maximum as shown (whole hour, whole minute, rounded seconds).
   const long double m0 = int_r(e.date.heure_r) * 60 + int_r(e.date.minute_r) + round_r(e.date.seconde_r) / 60;
+  // A contact m minutes from the maximum, on the clock of the day of the maximum: in
+  // civil time the clocks may have changed between them (a night of October), and
+  // the contact is shown on the clock in force at its own instant.
+  const auto contact = [&](std::string_view libelle, long double m) {
+    long double minutes = m0 + m;
+    if (echelle.legale()) minutes += (echelle.decalage_a(e.jde + m / 1440) - e.decalage) / 60.0L;
+    return ligne_contact(libelle, minutes);
+  };
   const std::string maximum = " Maximun de l'éclipse" + std::string(tab) + texte_heure_eclipse(max) + std::string(crlf);
   auto ligne = [](std::string_view s) { return std::string(s) + std::string(crlf); };
   auto magnitude = [&](long double m) {
@@ -135,27 +145,41 @@ std::string texte_lunaire(const eclipse_trouvee& e, std::string_view sep) {
   switch (e.genre_lune) {
     case genre_eclipse_lunaire::penombre:
       t = ligne(" Il y a une éclipse de Lune partielle dans la pénombre ") + magnitude(e.magnitude_penombre) +
-          ligne_contact(" Premier contact avec la pénombre", m0 - sp) + maximum +
-          ligne_contact(" Dernier contact avec la pénombre", m0 + sp);
+          contact(" Premier contact avec la pénombre", -sp) + maximum +
+          contact(" Dernier contact avec la pénombre", sp);
       break;
     case genre_eclipse_lunaire::partielle:
       t = ligne(" Il y a une éclipse de Lune partielle ") + magnitude(e.magnitude_ombre) +
-          ligne_contact(" Premier contact avec la pénombre", m0 - sp) +
-          ligne_contact(" Premier contact avec l'ombre", m0 - su) + maximum +
-          ligne_contact(" Dernier contact avec l'ombre", m0 + su) +
-          ligne_contact(" Dernier contact avec la pénombre", m0 + sp);
+          contact(" Premier contact avec la pénombre", -sp) + contact(" Premier contact avec l'ombre", -su) + maximum +
+          contact(" Dernier contact avec l'ombre", su) + contact(" Dernier contact avec la pénombre", sp);
       break;
     case genre_eclipse_lunaire::totale:
       t = ligne(" Il y a une éclipse de Lune totale ") + magnitude(e.magnitude_ombre) +
-          ligne_contact(" Premier contact avec la pénombre", m0 - sp) +
-          ligne_contact(" Premier contact avec l'ombre", m0 - su) +
-          ligne_contact(" Début de la phase totale   ", m0 - st) + maximum +
-          ligne_contact(" Fin de la phase totale", m0 + st) + ligne_contact(" Dernier contact avec l'ombre", m0 + su) +
-          ligne_contact(" Dernier contact avec la pénombre", m0 + sp);
+          contact(" Premier contact avec la pénombre", -sp) + contact(" Premier contact avec l'ombre", -su) +
+          contact(" Début de la phase totale   ", -st) + maximum + contact(" Fin de la phase totale", st) +
+          contact(" Dernier contact avec l'ombre", su) + contact(" Dernier contact avec la pénombre", sp);
       break;
   }
   t.append(crlf);
   return t;
+}
+
+// The maximum's date as shown, its offset and the eclipse's text. `precedent`: the
+// offset of the eclipse written before it, none for the first.
+void ecrire_eclipse(eclipse_trouvee& e, bool premiere_ligne, std::optional<int> precedent, std::string_view sep,
+                    const echelle_temps& echelle) {
+  std::string marque;
+  if (echelle.legale()) {
+    instant_affiche a = afficher_instant(e.jde, echelle);
+    e.date = std::move(a.date);
+    e.decalage = a.decalage;
+    marque = marque_decalage(precedent, e.decalage);
+  } else {
+    e.date = date_evenement(e.jde);
+    e.decalage = 0;
+  }
+  e.texte = ligne_de_date(e, premiere_ligne, marque) +
+            (e.type == astre_eclipse::soleil ? texte_solaire(e, sep) : texte_lunaire(e, sep, echelle));
 }
 
 long double demi_duree(long double n, long double rayon, long double gamma) {
@@ -182,6 +206,13 @@ genre_eclipse_solaire genre_solaire(long double gamma, long double u) {
 
 resultat_eclipses recherche_eclipses(long long premiere, long long derniere, astre_eclipse type, bool boite_vide,
                                      std::string_view separateur, const suivi_recherche& suivi) {
+  return recherche_eclipses(premiere, derniere, type, boite_eclipses{boite_vide, {}}, separateur, echelle_temps{},
+                            suivi);
+}
+
+resultat_eclipses recherche_eclipses(long long premiere, long long derniere, astre_eclipse type,
+                                     const boite_eclipses& boite, std::string_view separateur,
+                                     const echelle_temps& echelle, const suivi_recherche& suivi) {
   resultat_eclipses r;
   if (derniere < premiere) return r;
   // First guess from the mean number of lunations a year, then moved until the mean
@@ -202,7 +233,8 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, ast
   const long long n = ke - ks + 1;  // counted in 64 bits: any span of years the page offers
   r.candidats = n > 0 ? n : 0;
   const bool soleil = type == astre_eclipse::soleil;
-  bool premiere_ligne = boite_vide;
+  bool premiere_ligne = boite.vide;
+  std::optional<int> precedent = boite.dernier_decalage;
 
   for (long long i = 0; i < n; ++i) {
     const long double k = static_cast<long double>(ks + i) + decalage;
@@ -214,7 +246,7 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, ast
       e.type = type;
       e.k = k;
       e.jde = c.l.jde_moyen + c.correction;
-      e.date = date_evenement(e.jde);
+      e.date = date_evenement(e.jde);  // as computed: its year decides
       e.gamma = c.gamma;
       e.u = c.u;
       const long long annee = soleil ? e.date.a_la_seconde.annee : e.date.annee_tronquee;
@@ -239,9 +271,9 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, ast
                          : e.demi_duree_partielle > 0 ? genre_eclipse_lunaire::partielle
                                                       : genre_eclipse_lunaire::penombre;
         }
-        e.texte =
-            ligne_de_date(e, premiere_ligne) + (soleil ? texte_solaire(e, separateur) : texte_lunaire(e, separateur));
+        ecrire_eclipse(e, premiere_ligne, precedent, separateur, echelle);
         premiere_ligne = false;
+        precedent = e.decalage;
         r.texte += e.texte;
         r.eclipses.push_back(std::move(e));
       }
@@ -254,9 +286,25 @@ resultat_eclipses recherche_eclipses(long long premiere, long long derniere, ast
   return r;
 }
 
+std::string reecrire_eclipses(std::vector<eclipse_trouvee>& eclipses, std::string_view separateur,
+                              const echelle_temps& echelle) {
+  std::string texte;
+  std::optional<int> precedent;
+  for (std::size_t i = 0; i < eclipses.size(); ++i) {
+    ecrire_eclipse(eclipses[i], i == 0, precedent, separateur, echelle);
+    precedent = eclipses[i].decalage;
+    texte += eclipses[i].texte;
+  }
+  return texte;
+}
+
 std::string copie_eclipses(std::string_view texte_boite) {
+  return copie_eclipses(texte_boite, {});
+}
+
+std::string copie_eclipses(std::string_view texte_boite, std::string_view mention) {
   if (texte_boite.empty()) return {};
-  std::string t = "Eclipses ";
+  std::string t = titre_avec_mention("Eclipses ", mention);
   t.append(crlf).append(crlf).append(texte_boite);
   return t;
 }

@@ -5,12 +5,14 @@
 // Source: J. Meeus, Astronomical Algorithms, 1st ed. (Willmann-Bell, 1991), the chapter on eclipses.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calcul/date_evenement.h"
 #include "calcul/recherche.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -39,9 +41,10 @@ long double omega_eclipse(long double gamma);
 // One eclipse found.
 struct eclipse_trouvee {
   astre_eclipse type = astre_eclipse::lune;
-  long double k = 0;    // lunation number (+0.5 for a full moon)
-  long double jde = 0;  // instant of maximum, JDE
-  valeurs_evenement date;
+  long double k = 0;       // lunation number (+0.5 for a full moon)
+  long double jde = 0;     // instant of maximum, JDE
+  valeurs_evenement date;  // of the maximum as shown: on the zone's clock in civil time
+  int decalage = 0;        // civil time: the zone's offset from UTC at the maximum, seconds
   long double gamma = 0, u = 0;
   // Solar.
   genre_eclipse_solaire genre_soleil = genre_eclipse_solaire::partielle_non_centrale;
@@ -69,8 +72,31 @@ struct resultat_eclipses {
 resultat_eclipses recherche_eclipses(long long premiere, long long derniere, astre_eclipse type, bool boite_vide = true,
                                      std::string_view separateur = ",", const suivi_recherche& suivi = {});
 
+// The page's box before a search: empty or not, and in civil time the offset of the last
+// eclipse it shows, which the first one found is compared with.
+struct boite_eclipses {
+  bool vide = true;
+  std::optional<int> dernier_decalage;
+};
+
+// The same search with its times on the clock of `echelle`: the date line and the
+// contacts in civil time, and a date line whose offset differs from the previous
+// eclipse's ends with its own ("(UTC+2)"). The years are still those of the maxima as
+// computed (TT): in civil time an eclipse in the last hours of 31 December can show as
+// 1 January of the next year.
+resultat_eclipses recherche_eclipses(long long premiere, long long derniere, astre_eclipse type,
+                                     const boite_eclipses& boite, std::string_view separateur,
+                                     const echelle_temps& echelle, const suivi_recherche& suivi = {});
+
+// The text of eclipses already found, written again on the clock of `echelle` (dates,
+// contacts, offsets and each one's text), as one search into an empty box writes it.
+std::string reecrire_eclipses(std::vector<eclipse_trouvee>& eclipses, std::string_view separateur,
+                              const echelle_temps& echelle);
+
 // The page's copy of its box: "Eclipses ", an empty line and the box's text; nothing
-// when the box is empty.
+// when the box is empty. In civil time the title names the first eclipse's clock
+// (`mention`, "heure légale, UTC+1").
 std::string copie_eclipses(std::string_view texte_boite);
+std::string copie_eclipses(std::string_view texte_boite, std::string_view mention);
 
 }  // namespace almanax

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "calcul/formats.h"
+#include "calcul/heures_des_listes.h"
 #include "calcul/lune.h"
 #include "calcul/numerique.h"
 
@@ -189,8 +190,17 @@ std::string texte_distance(long double km) {
   return format_float("000000 km", round_r(km));
 }
 
+int dater_ligne_perigee(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+  const instant_affiche a = afficher_instant(jde, echelle);
+  l.colonnes.resize(std::max<std::size_t>(l.colonnes.size(), 2));
+  l.colonnes[0] = texte_date_passage(a.date);
+  l.colonnes[1] = texte_heure_passage(a.date);
+  return a.decalage;
+}
+
 bool parcourir_perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
-                                const std::function<void(passage_trouve&&)>& recevoir, const suivi_recherche& suivi) {
+                                const std::function<void(passage_trouve&&)>& recevoir, const suivi_recherche& suivi,
+                                const echelle_temps& echelle) {
   if ((!perigees && !apogees) || derniere < premiere) return false;
   const long long K = trunc_i((premiere - 1999.97L) * 13.2555L);
   const auto candidat = [K](long long i, passage_lunaire genre) {
@@ -222,11 +232,16 @@ bool parcourir_perigees_apogees(long long premiere, long long derniere, bool per
     for (const passage_lunaire genre : {passage_lunaire::apogee, passage_lunaire::perigee}) {
       passage_trouve p = passage(candidat(i, genre), genre);
       p.date = date_evenement(p.jde);
-      const long long annee = p.date.annee_tronquee;
+      const long long annee = p.date.annee_tronquee;  // of the instant as computed, whatever the clock
       if (annee <= derniere) au_dela = false;
       const bool coche = genre == passage_lunaire::apogee ? apogees : perigees;
       if (!coche || annee < premiere || annee > derniere) continue;
 
+      if (echelle.legale()) {
+        instant_affiche a = afficher_instant(p.jde, echelle);
+        p.date = std::move(a.date);
+        p.decalage = a.decalage;
+      }
       // The distance from the Moon's own series at the instant found.
       p.distance = distance_lune(cos_r(arguments_lunaires_de((p.jde - 2451545) / 36525)));
       p.ligne.libelle = std::string(nom_du_passage(genre));
@@ -287,24 +302,38 @@ bool parcourir_perigees_apogees(long long premiere, long long derniere, bool per
 }
 
 resultat_perigees perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
-                                   const suivi_recherche& suivi) {
+                                   const suivi_recherche& suivi, const echelle_temps& echelle) {
   resultat_perigees r;
   r.interrompue = parcourir_perigees_apogees(
-      premiere, derniere, perigees, apogees, [&r](passage_trouve&& p) { r.passages.push_back(std::move(p)); }, suivi);
+      premiere, derniere, perigees, apogees, [&r](passage_trouve&& p) { r.passages.push_back(std::move(p)); }, suivi,
+      echelle);
   return r;
 }
 
-std::string ligne_copie_perigee(const ligne_liste& l) {
-  std::string t = l.libelle + "\t" + "Le " + l.colonnes.at(0) + " à " + l.colonnes.at(1) + "  " + l.colonnes.at(2) +
-                  "  " + l.colonnes.at(3);
+std::string entete_copie_perigees_a(std::string_view mention) {
+  if (mention.empty()) return std::string(entete_copie_perigees);
+  std::string t = titre_avec_mention("Périgées et apogées ", mention);
+  t.append(crlf).append(crlf);
+  return t;
+}
+
+std::string ligne_copie_perigee(const ligne_liste& l, std::string_view marque) {
+  std::string t = l.libelle + "\t" + "Le " + l.colonnes.at(0) + " à " + avec_marque(l.colonnes.at(1), marque) + "  " +
+                  l.colonnes.at(2) + "  " + l.colonnes.at(3);
   t.append(crlf);
   return t;
 }
 
 std::string copie_perigees(const std::vector<ligne_liste>& lignes) {
+  return copie_perigees_avec_decalages(lignes, {});
+}
+
+std::string copie_perigees_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages) {
   if (lignes.empty()) return {};
-  std::string t(entete_copie_perigees);
-  for (const ligne_liste& l : lignes) t += ligne_copie_perigee(l);
+  const marques_liste m = marquer_decalages(decalages);
+  std::string t = entete_copie_perigees_a(m.mention);
+  for (std::size_t i = 0; i < lignes.size(); ++i)
+    t += ligne_copie_perigee(lignes[i], i < m.marques.size() ? std::string_view(m.marques[i]) : std::string_view());
   t.append(crlf);
   return t;
 }

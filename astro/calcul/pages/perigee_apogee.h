@@ -13,6 +13,7 @@
 #include "calcul/date_evenement.h"
 #include "calcul/rapport.h"
 #include "calcul/recherche.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -31,8 +32,9 @@ struct passage_trouve {
   long double jde = 0;
   long double parallaxe = 0;  // arcseconds
   long double distance = 0;   // km, from the Moon's series, unrounded
-  valeurs_evenement date;
-  ligne_liste ligne;  // "Périgée" or "Apogée"; date, time, parallax, distance texts
+  valeurs_evenement date;     // as shown: on the zone's clock in civil time
+  ligne_liste ligne;          // "Périgée" or "Apogée"; date, time, parallax, distance texts
+  int decalage = 0;           // civil time: the zone's offset from UTC at the instant, seconds
 };
 
 // Instant and parallax of one candidate, without its texts or distance.
@@ -52,23 +54,35 @@ struct resultat_perigees {
 
 // The perigees and/or apogees whose calendar year lies in premiere .. derniere
 // (astronomical years). Nothing when both kinds are left out or derniere < premiere.
+// The years are those of the instants as computed (TT), whatever the clock the rows are
+// shown on: in civil time a pass in the last hours of 31 December can show as 1 January
+// of the next year.
 resultat_perigees perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
-                                   const suivi_recherche& suivi = {});
+                                   const suivi_recherche& suivi = {}, const echelle_temps& echelle = {});
 
 // The same search handing each row to `recevoir` (on the calling thread, in the list's
 // order) instead of keeping them all: long spans printed as they are found. True when
 // it was stopped by the caller; the rows handed on are then a beginning of the list.
 bool parcourir_perigees_apogees(long long premiere, long long derniere, bool perigees, bool apogees,
                                 const std::function<void(passage_trouve&&)>& recevoir,
-                                const suivi_recherche& suivi = {});
+                                const suivi_recherche& suivi = {}, const echelle_temps& echelle = {});
 
-// The copy's first two lines, and one row of it with its CR LF.
+// A row's date and time texts (its first two columns) for its instant, on the clock of
+// `echelle`: the list shown again on another clock. Returns the zone's offset there.
+int dater_ligne_perigee(ligne_liste& l, long double jde, const echelle_temps& echelle);
+
+// The copy's first two lines, and one row of it with its CR LF; in civil time the title
+// names the clock (`mention`, the first row's) and a row may end with its offset
+// (`marque`, see heures_des_listes.h).
 inline constexpr std::string_view entete_copie_perigees = "Périgées et apogées \r\n\r\n";
-std::string ligne_copie_perigee(const ligne_liste& l);
+std::string entete_copie_perigees_a(std::string_view mention);
+std::string ligne_copie_perigee(const ligne_liste& l, std::string_view marque = {});
 
 // The page's copy of its list (the rows of every search since it was last emptied):
 // "Périgées et apogées ", an empty line, one line per row, an empty line; nothing
 // when the list is empty.
 std::string copie_perigees(const std::vector<ligne_liste>& lignes);
+// The same in civil time: `decalages` holds each row's offset (empty: times as they stand).
+std::string copie_perigees_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages);
 
 }  // namespace almanax

@@ -2,10 +2,12 @@
 
 #include <planseries/planseries.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 #include "calcul/formats.h"
+#include "calcul/heures_des_listes.h"
 #include "calcul/numerique.h"
 #include "calcul/tri_francais.h"
 
@@ -87,8 +89,15 @@ ligne_liste ligne_du_passage(const passage_perihelie& p) {
   return {p.nom_planete, {p.passage, p.date, p.texte_rayon}};
 }
 
+int dater_ligne_perihelie(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+  instant_affiche a = afficher_instant(jde, echelle);
+  l.colonnes.resize(std::max<std::size_t>(l.colonnes.size(), 2));
+  l.colonnes[1] = std::move(a.date.texte);
+  return a.decalage;
+}
+
 resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, std::string_view separateur,
-                                        const suivi_recherche& suivi) {
+                                        const suivi_recherche& suivi, const echelle_temps& echelle) {
   resultat_perihelies res;
   const long long debut = recherche.premiere_annee, fin = recherche.derniere_annee;
   if (debut < annee_perihelies_min || fin > annee_perihelies_max) {
@@ -147,7 +156,8 @@ resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, s
         // The year alone decides; the text and the distance are only made for the rows kept.
         const long long annee = annee_de(jde);
         if (annee < debut || annee > fin) continue;
-        const valeurs_evenement v = date_evenement(jde);
+        const instant_affiche a = afficher_instant(jde, echelle);
+        const valeurs_evenement& v = a.date;
         passage_perihelie t;
         t.planete = p;
         t.aphelie = aphelie;
@@ -160,6 +170,7 @@ resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, s
         t.date = v.texte;
         t.texte_rayon = format_float("0.000000", t.rayon, separateur);
         t.instant = v.a_la_seconde;
+        t.decalage = a.decalage;
         res.lignes.push_back(std::move(t));
       }
     }
@@ -174,14 +185,22 @@ void trier_lignes_perihelies(std::vector<ligne_liste>& lignes) {
 }
 
 std::string copie_perihelies(const std::vector<ligne_liste>& lignes) {
+  return copie_perihelies_avec_decalages(lignes, {});
+}
+
+std::string copie_perihelies_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages) {
   if (lignes.empty()) return {};
-  std::string t = "Périhélies et aphélies ";
+  const marques_liste m = marquer_decalages(decalages);
+  std::string t = titre_avec_mention("Périhélies et aphélies ", m.mention);
   t.append(crlf).append(crlf);
-  for (const ligne_liste& l : lignes) {
+  for (std::size_t r = 0; r < lignes.size(); ++r) {
+    const ligne_liste& l = lignes[r];
     const auto colonne = [&](std::size_t i) {
       return i < l.colonnes.size() ? std::string_view(l.colonnes[i]) : std::string_view();
     };
     t.append(l.libelle).append("\t").append(colonne(0)).append("  ").append("Le ").append(colonne(1));
+    // The date ends with a blank: the offset follows it.
+    if (r < m.marques.size() && !m.marques[r].empty()) t.append(m.marques[r]).append(" ");
     t.append("à ").append(colonne(2)).append(crlf);
   }
   t.append(crlf);

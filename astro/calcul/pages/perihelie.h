@@ -13,6 +13,7 @@
 #include "calcul/date_evenement.h"
 #include "calcul/rapport.h"
 #include "calcul/recherche.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -44,6 +45,7 @@ struct passage_perihelie {
   std::string date;              // " 3 Janvier 1992 à 15 h "
   std::string texte_rayon;       // "0,983281"
   instant_a_la_seconde instant;  // the same instant to the second, carries made
+  int decalage = 0;              // civil time: the zone's offset from UTC at the instant, seconds
 };
 
 // The row as the list view holds it: caption, passage, date, distance.
@@ -69,14 +71,25 @@ struct resultat_perihelies {
 // Every passage of the selected planets whose date falls in the years, sorted by planet
 // name (each planet: its perihelia, then its aphelia, in time order). Distances are
 // written with the decimal separator given. The progress goes from 0 to 1; returning
-// false stops the search, which then returns the rows found so far.
+// false stops the search, which then returns the rows found so far. The dates are shown
+// on the clock of `echelle`; the years are those of the instants as computed (TT), so in
+// civil time a passage in the last hours of 31 December can show as 1 January of the
+// next year.
 resultat_perihelies perihelies_aphelies(const recherche_perihelies& recherche, std::string_view separateur = ",",
-                                        const suivi_recherche& suivi = {});
+                                        const suivi_recherche& suivi = {}, const echelle_temps& echelle = {});
 
 // The page's list after a search: earlier rows, then the new ones, sorted by caption.
 void trier_lignes_perihelies(std::vector<ligne_liste>& lignes);
 
 // The text the page's copy button appends: "" for an empty list.
 std::string copie_perihelies(const std::vector<ligne_liste>& lignes);
+// The same in civil time: `decalages` holds each row's offset (empty: times as they
+// stand); the title names the first row's clock and a row whose offset differs from the
+// previous row's gives its own after its date.
+std::string copie_perihelies_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages);
+
+// A row's date text (its second column) for its instant, on the clock of `echelle`: the
+// list shown again on another clock. Returns the zone's offset there.
+int dater_ligne_perihelie(ligne_liste& l, long double jde, const echelle_temps& echelle);
 
 }  // namespace almanax

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calcul/formats.h"
+#include "calcul/heures_des_listes.h"
 #include "calcul/numerique.h"
 
 namespace almanax {
@@ -160,8 +161,10 @@ std::string texte_heure_phase(const instant_a_la_seconde& s) {
          " s";
 }
 
-resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const suivi_recherche& suivi) {
+resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const suivi_recherche& suivi,
+                                  const echelle_temps& echelle) {
   resultat_phases r;
+  r.legale = echelle.legale();
   constexpr int etapes = 6 * 4;
   int fait = 0;
   for (int p = 0; p < 6; ++p) {
@@ -182,7 +185,10 @@ resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const
       const phase_lunaire phase = static_cast<phase_lunaire>(numero);
       for (long double n = premier; n <= dernier; ++n) {
         const long double jde = instant_phase(n, phase);
-        const valeurs_evenement date = date_evenement(jde);
+        // The candidates reach a lunation beyond each end of the month: wide enough
+        // for the zone's offset and ΔT, which move a phase by a day at most.
+        instant_affiche a = afficher_instant(jde, echelle);
+        const valeurs_evenement& date = a.date;
         // The month is that of the date shown, so a phase whose seconds carry it
         // past midnight at a month's end is listed under the month its text names.
         if (date.a_la_seconde.mois == liste.mois) {
@@ -194,6 +200,7 @@ resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const
           t.image = numero - 1;
           t.ligne.libelle = std::string(nom_de_la_phase(phase));
           t.ligne.colonnes = {texte_date_phase(date.a_la_seconde), texte_heure_phase(date.a_la_seconde)};
+          t.decalage = a.decalage;
           liste.phases.push_back(std::move(t));
         }
         if (!suivi.continuer(static_cast<double>((fait + (n - premier + 1) / (dernier - premier + 1)) / etapes))) {
@@ -204,20 +211,28 @@ resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const
       ++fait;
     }
   }
+  suite_decalages suite(r.legale);
+  for (liste_phases& l : r.listes)
+    for (phase_trouvee& t : l.phases) {
+      t.heure_affichee = avec_marque(t.ligne.colonnes[1], suite.marque(t.decalage));
+    }
+  r.mention = suite.mention();
   return r;
 }
 
 std::string copie_phases(const resultat_phases& r, const std::array<bool, 6>& mois_coches) {
   std::string lignes;
   bool un_mois = false;
+  suite_decalages suite(r.legale);
   for (std::size_t p = 0; p < 6; ++p) {
     if (!mois_coches[p]) continue;
     un_mois = true;
     for (const phase_trouvee& t : r.listes[p].phases)
-      lignes += t.ligne.libelle + "\t" + "Le " + t.ligne.colonnes[0] + " à " + t.ligne.colonnes[1] + std::string(crlf);
+      lignes += t.ligne.libelle + "\t" + "Le " + t.ligne.colonnes[0] + " à " +
+                avec_marque(t.ligne.colonnes[1], suite.marque(t.decalage)) + std::string(crlf);
   }
   if (!un_mois) return {};
-  return "Phases de la Lune" + std::string(crlf) + std::string(crlf) + lignes;
+  return titre_avec_mention("Phases de la Lune", suite.mention()) + std::string(crlf) + std::string(crlf) + lignes;
 }
 
 }  // namespace almanax

@@ -14,6 +14,7 @@
 #include "calcul/date_evenement.h"
 #include "calcul/rapport.h"
 #include "calcul/recherche.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -50,9 +51,13 @@ struct phase_trouvee {
   phase_lunaire phase = phase_lunaire::nouvelle_lune;
   long double k = 0;  // with the phase's fraction
   long double jde = 0;
-  valeurs_evenement date;
-  int image = 0;      // index of the picture: phase number - 1
-  ligne_liste ligne;  // caption, date text, time text
+  valeurs_evenement date;  // as shown: on the zone's clock in civil time
+  int image = 0;           // index of the picture: phase number - 1
+  ligne_liste ligne;       // caption, date text, time text
+  int decalage = 0;        // civil time: the zone's offset from UTC at the phase, seconds
+  // The time as the page's list shows it: in civil time followed by the offset when it
+  // differs from the previous row's, the six lists read in order.
+  std::string heure_affichee;
 };
 
 // One month's list.
@@ -65,15 +70,20 @@ struct liste_phases {
 struct resultat_phases {
   std::array<liste_phases, 6> listes;
   bool interrompue = false;  // the search was stopped before its end
+  bool legale = false;       // the times are on a zone's clock
+  std::string mention;       // civil time: "heure légale, UTC+1", the first row's clock; empty otherwise
 };
 
 // The six months from mois_depart (1..12) of annee_depart (astronomical year). A phase
-// goes to the month of its date as shown (to the second).
-resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const suivi_recherche& suivi = {});
+// goes to the month of its date as shown (to the second): in civil time, the month of
+// its civil date.
+resultat_phases phases_de_la_lune(int mois_depart, long long annee_depart, const suivi_recherche& suivi = {},
+                                  const echelle_temps& echelle = {});
 
 // The page's copy: "Phases de la Lune", an empty line, then one line per row of the
 // checked months, "Nouvelle Lune" TAB "Le 05 Octobre 1997 à 03 h 37 m 42 s".
-// Nothing at all when no month is checked.
+// Nothing at all when no month is checked. In civil time the title names the first
+// row's clock and a row whose offset differs from the previous copied row's ends with it.
 std::string copie_phases(const resultat_phases& r, const std::array<bool, 6>& mois_coches);
 
 }  // namespace almanax

@@ -1,8 +1,10 @@
 #include "calcul/pages/phenomene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
+#include "calcul/heures_des_listes.h"
 #include "calcul/numerique.h"
 #include "calcul/tri_francais.h"
 
@@ -314,7 +316,15 @@ ligne_liste ligne_du_phenomene(const phenomene_trouve& p) {
   return {p.nom_planete, {p.phenomene, p.date}};
 }
 
-resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche, const suivi_recherche& suivi) {
+int dater_ligne_phenomene(ligne_liste& l, long double jde, const echelle_temps& echelle) {
+  instant_affiche a = afficher_instant(jde, echelle);
+  l.colonnes.resize(std::max<std::size_t>(l.colonnes.size(), 2));
+  l.colonnes[1] = std::move(a.date.texte);
+  return a.decalage;
+}
+
+resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche, const suivi_recherche& suivi,
+                                           const echelle_temps& echelle) {
   resultat_phenomenes res;
   const long long debut = recherche.premiere_annee, fin = recherche.derniere_annee;
   if (debut < annee_phenomenes_min || fin > annee_phenomenes_max) {
@@ -361,7 +371,8 @@ resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche
       // The year alone decides; the text is only built for the rows kept.
       const long long annee = calendrier_du_jour(std::floor(jde + 0.5L)).annee;
       if (annee < debut || annee > fin) continue;
-      const valeurs_evenement v = date_evenement(jde);
+      const instant_affiche a = afficher_instant(jde, echelle);
+      const valeurs_evenement& v = a.date;
       phenomene_trouve t;
       t.planete = c.planete;
       t.genre = c.genre;
@@ -372,6 +383,7 @@ resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche
       t.phenomene = texte_phenomene(c.planete, c.genre);
       t.date = v.texte;
       t.instant = v.a_la_seconde;
+      t.decalage = a.decalage;
       res.lignes.push_back(std::move(t));
     }
   }
@@ -385,13 +397,22 @@ void trier_lignes_phenomenes(std::vector<ligne_liste>& lignes) {
 }
 
 std::string copie_phenomenes(const std::vector<ligne_liste>& lignes) {
+  return copie_phenomenes_avec_decalages(lignes, {});
+}
+
+std::string copie_phenomenes_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages) {
   if (lignes.empty()) return {};
-  std::string t = "Phénomènes Planétaires ";
+  const marques_liste m = marquer_decalages(decalages);
+  std::string t = titre_avec_mention("Phénomènes Planétaires ", m.mention);
   t.append(crlf).append(crlf);
-  for (const ligne_liste& l : lignes) {
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    const ligne_liste& l = lignes[i];
     const std::string_view phenomene = l.colonnes.size() > 0 ? std::string_view(l.colonnes[0]) : std::string_view();
     const std::string_view date = l.colonnes.size() > 1 ? std::string_view(l.colonnes[1]) : std::string_view();
-    t.append(l.libelle).append("\t").append(phenomene).append("Le ").append(date).append(crlf);
+    t.append(l.libelle).append("\t").append(phenomene).append("Le ").append(date);
+    // The date ends with a blank: the offset follows it.
+    if (i < m.marques.size()) t.append(m.marques[i]);
+    t.append(crlf);
   }
   t.append(crlf);
   return t;

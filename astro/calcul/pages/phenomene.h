@@ -13,6 +13,7 @@
 #include "calcul/date_evenement.h"
 #include "calcul/rapport.h"
 #include "calcul/recherche.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -49,6 +50,7 @@ struct phenomene_trouve {
   std::string phenomene;         // "Conjonction inférieure"
   std::string date;              // " 6 Novembre 1993 à 3 h "
   instant_a_la_seconde instant;  // the same instant to the second, carries made
+  int decalage = 0;              // civil time: the zone's offset from UTC at the instant, seconds
 };
 
 // The row as the list view holds it: caption, phenomenon, date.
@@ -73,13 +75,24 @@ struct resultat_phenomenes {
 
 // Every selected event whose date falls in the years, sorted by planet name (rows of one
 // planet in search order). The progress goes from 0 to 1; returning false stops the
-// search, which then returns the rows found so far.
-resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche, const suivi_recherche& suivi = {});
+// search, which then returns the rows found so far. The dates are shown on the clock of
+// `echelle`; the years are those of the instants as computed (TT), so in civil time an
+// event in the last hours of 31 December can show as 1 January of the next year.
+resultat_phenomenes phenomenes_planetaires(const recherche_phenomenes& recherche, const suivi_recherche& suivi = {},
+                                           const echelle_temps& echelle = {});
 
 // The page's list after a search: earlier rows, then the new ones, sorted by caption.
 void trier_lignes_phenomenes(std::vector<ligne_liste>& lignes);
 
 // The text the page's copy button appends: "" for an empty list.
 std::string copie_phenomenes(const std::vector<ligne_liste>& lignes);
+// The same in civil time: `decalages` holds each row's offset (empty: times as they
+// stand); the title names the first row's clock and a row whose offset differs from the
+// previous row's gives its own after its date.
+std::string copie_phenomenes_avec_decalages(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages);
+
+// A row's date text (its second column) for its instant, on the clock of `echelle`: the
+// list shown again on another clock. Returns the zone's offset there.
+int dater_ligne_phenomene(ligne_liste& l, long double jde, const echelle_temps& echelle);
 
 }  // namespace almanax

@@ -5,6 +5,8 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "calcul/heures_des_listes.h"
+
 namespace almanax::ihm {
 
 namespace {
@@ -52,7 +54,17 @@ QVariant ModeleListe::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: {
       const std::string_view t = colonne(ligne, index.column());
-      return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+      QString texte = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+      if (marques_ && index.column() == colonne_marquee_ && index.row() > 0) {
+        const auto r = static_cast<std::size_t>(index.row());
+        const std::string m = marque_decalage(instants_[r - 1].decalage, instants_[r].decalage);
+        if (!m.empty()) {
+          // As the copies have it: after the time, one blank between them.
+          if (!texte.endsWith(QLatin1Char(' '))) texte += QLatin1Char(' ');
+          texte += QString::fromStdString(m);
+        }
+      }
+      return texte;
     }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::Alignment(
@@ -88,36 +100,52 @@ std::vector<ligne_liste> ModeleListe::lignes() const {
   return r;
 }
 
-int ModeleListe::ajouter(std::vector<std::string>&& lignes) {
+std::vector<int> ModeleListe::decalages() const {
+  std::vector<int> d;
+  d.reserve(instants_.size());
+  for (const instant_ligne& i : instants_) d.push_back(i.decalage);
+  return d;
+}
+
+int ModeleListe::ajouter(std::vector<std::string>&& lignes, std::vector<instant_ligne>&& instants) {
   if (lignes.empty()) return -1;
+  instants.resize(lignes.size());
   const int debut = rowCount();
   beginInsertRows({}, debut, debut + static_cast<int>(lignes.size()) - 1);
   if (lignes_.empty()) {
     lignes_ = std::move(lignes);
+    instants_ = std::move(instants);
   } else {
     lignes_.reserve(lignes_.size() + lignes.size());
     for (std::string& l : lignes) lignes_.push_back(std::move(l));
+    instants_.insert(instants_.end(), instants.begin(), instants.end());
   }
   endInsertRows();
   return debut;
 }
 
 int ModeleListe::ajouter_puis_ordonner(
-    std::vector<std::string>&& lignes,
+    std::vector<std::string>&& lignes, std::vector<instant_ligne>&& instants,
     const std::function<std::vector<std::size_t>(const std::vector<std::string>&)>& ordre) {
   const std::size_t anciennes = lignes_.size();
+  instants.resize(lignes.size());
   beginResetModel();
   lignes_.reserve(lignes_.size() + lignes.size());
   for (std::string& l : lignes) lignes_.push_back(std::move(l));
+  instants_.insert(instants_.end(), instants.begin(), instants.end());
   const std::vector<std::size_t> rangs = ordre(lignes_);
   std::vector<std::string> ordonnees;
+  std::vector<instant_ligne> leurs_instants;
   ordonnees.reserve(lignes_.size());
+  leurs_instants.reserve(lignes_.size());
   int premiere = -1;
   for (const std::size_t i : rangs) {
     if (premiere < 0 && i >= anciennes) premiere = static_cast<int>(ordonnees.size());
     ordonnees.push_back(std::move(lignes_.at(i)));
+    leurs_instants.push_back(instants_.at(i));
   }
   lignes_ = std::move(ordonnees);
+  instants_ = std::move(leurs_instants);
   endResetModel();
   return premiere;
 }
@@ -126,7 +154,35 @@ void ModeleListe::vider() {
   beginResetModel();
   lignes_.clear();
   lignes_.shrink_to_fit();
+  instants_.clear();
+  instants_.shrink_to_fit();
   endResetModel();
+}
+
+void ModeleListe::marquer_decalages(bool oui, int colonne) {
+  if (oui == marques_ && colonne == colonne_marquee_) return;
+  marques_ = oui;
+  colonne_marquee_ = colonne;
+  if (!lignes_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+void ModeleListe::redater(const std::function<void(ligne_liste&, instant_ligne&)>& redater) {
+  if (lignes_.empty()) return;
+  for (std::size_t r = 0; r < lignes_.size(); ++r) {
+    // Every piece of the row, shown or not.
+    ligne_liste l;
+    std::string_view reste = lignes_[r];
+    std::size_t s = reste.find(separateur);
+    l.libelle = std::string(reste.substr(0, s));
+    while (s != std::string_view::npos) {
+      reste.remove_prefix(s + 1);
+      s = reste.find(separateur);
+      l.colonnes.emplace_back(reste.substr(0, s));
+    }
+    redater(l, instants_[r]);
+    lignes_[r] = compacter(l);
+  }
+  emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
 QTreeView* vue_liste(const char* nom, ModeleListe* modele, QWidget* parent) {
@@ -152,6 +208,19 @@ QTreeView* vue_liste(const char* nom, ModeleListe* modele, QWidget* parent) {
     v->setColumnWidth(static_cast<int>(i), std::max(c.largeur, texte));
   }
   return v;
+}
+
+void elargir_pour_decalages(QTreeView* vue, int colonne, bool oui) {
+  const char* cle = "largeur_sans_decalage";
+  const QVariant construite = vue->property(cle);
+  if (oui && !construite.isValid()) {
+    const int largeur = vue->columnWidth(colonne);
+    vue->setProperty(cle, largeur);
+    vue->setColumnWidth(colonne, largeur + vue->fontMetrics().horizontalAdvance(QStringLiteral(" (UTC+10:30)")));
+  } else if (!oui && construite.isValid()) {
+    vue->setColumnWidth(colonne, construite.toInt());
+    vue->setProperty(cle, QVariant());
+  }
 }
 
 void montrer_ligne(QTreeView* vue, int ligne) {

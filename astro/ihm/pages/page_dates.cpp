@@ -177,7 +177,7 @@ void PageDates::calculer() {
   int annee = annee_saisons_->position();
   if (annee == 0) annee = 1;
   if (annee_saisons_->edition()->text() != QString::number(annee)) annee_saisons_->setPosition(annee);
-  resultat_ = calculer_dates(premier, second, annee);
+  resultat_ = calculer_dates(premier, second, annee, contexte_.session().echelle());
 
   const resultat_dates& r = resultat_;
   const std::pair<QLabel*, const std::string*> textes[] = {

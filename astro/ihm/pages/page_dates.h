@@ -24,6 +24,9 @@ class PageDates : public Page {
   // when computed) and the year of the group.
   void poser_date_de_demarrage(const date_jma& date) override;
   void poser_heure_de_demarrage(const QTime& heure) override;
+  // Civil time on or off, or another zone: the typed times are read again, the
+  // equinoxes and solstices shown on the new clock.
+  void echelle_changee() override { calculer(); }
 
   const resultat_dates& resultat() const { return resultat_; }
 

@@ -1,6 +1,7 @@
 #include "ihm/pages/page_eclipses.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,11 +47,15 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   auto* efface = bouton("eclip_erase", QStringLiteral("&Efface"), this);
   auto* copie = bouton("imp_ecli", QStringLiteral("&Copie"), this);
   recherche_ = new RechercheFond(this, bouton_recherche_);
+  mention_ = new QLabel(this);
+  mention_->setObjectName(QStringLiteral("mention_heure"));
+  mention_->setVisible(false);
 
   disposition_recherche d;
   d.annees = annees_;
   d.legende_fin = QStringLiteral("  A :");
   d.choix = {type};
+  d.mention = mention_;
   d.resultats = boite_resultats_;
   d.efface = efface;
   d.copie = copie;
@@ -90,14 +95,48 @@ void PageEclipses::chercher(bool synchrone) {
     return;
   }
   const astre_eclipse type = choix_soleil_->isChecked() ? astre_eclipse::soleil : astre_eclipse::lune;
-  const bool vide = texte_.empty();
+  boite_eclipses boite;
+  boite.vide = texte_.empty();
+  if (!eclipses_.empty()) boite.dernier_decalage = eclipses_.back().decalage;
   const std::string separateur = QLocale().decimalPoint().toStdString();
-  const std::function<std::string(const suivi_recherche&)> travail = [=](const suivi_recherche& s) {
-    resultat_eclipses r = recherche_eclipses(premiere, derniere, type, vide, separateur, s);
-    return r.interrompue ? std::string() : std::move(r.texte);
+  const std::function<resultat_eclipses(const suivi_recherche&)> travail =
+      [=, echelle = contexte_.session().echelle()](const suivi_recherche& s) {
+        resultat_eclipses r = recherche_eclipses(premiere, derniere, type, boite, separateur, echelle, s);
+        if (r.interrompue) return resultat_eclipses{};
+        // The box keeps the text; the eclipses are kept to write it again on another clock.
+        for (eclipse_trouvee& e : r.eclipses) e.texte.clear();
+        return r;
+      };
+  const std::function<void(resultat_eclipses &&)> fin = [this, synchrone](resultat_eclipses&& r) {
+    eclipses_.insert(eclipses_.end(), std::make_move_iterator(r.eclipses.begin()),
+                     std::make_move_iterator(r.eclipses.end()));
+    ajouter_texte(r.texte, synchrone);
+    montrer_mention();
   };
-  const std::function<void(std::string &&)> fin = [this, synchrone](std::string&& t) { ajouter_texte(t, synchrone); };
   recherche_->lancer(travail, fin, synchrone);
+}
+
+void PageEclipses::echelle_changee() {
+  const bool relancer = recherche_->en_cours();
+  recherche_->annuler();
+  std::vector<eclipse_trouvee> eclipses = std::move(eclipses_);
+  const std::string texte =
+      reecrire_eclipses(eclipses, QLocale().decimalPoint().toStdString(), contexte_.session().echelle());
+  for (eclipse_trouvee& e : eclipses) e.texte.clear();
+  vider_boite();
+  eclipses_ = std::move(eclipses);
+  ajouter_texte(texte, false);
+  montrer_mention();
+  if (relancer) lancer_recherche();
+}
+
+void PageEclipses::montrer_mention() {
+  const echelle_temps& echelle = contexte_.session().echelle();
+  const QString mention = echelle.legale() && !eclipses_.empty()
+                              ? QString::fromStdString(mention_heure_legale(eclipses_.front().decalage))
+                              : QString();
+  mention_->setText(mention);
+  mention_->setVisible(!mention.isEmpty());
 }
 
 void PageEclipses::ajouter_texte(const std::string& t, bool tout_de_suite) {
@@ -151,6 +190,12 @@ void PageEclipses::afficher_suite() {
 void PageEclipses::effacer() {
   // A search under way was asked for a box that is no longer there.
   recherche_->annuler();
+  vider_boite();
+  eclipses_.clear();
+  montrer_mention();
+}
+
+void PageEclipses::vider_boite() {
   affichage_->stop();
   a_afficher_.clear();
   a_afficher_depuis_ = 0;
@@ -160,7 +205,7 @@ void PageEclipses::effacer() {
 }
 
 void PageEclipses::copier() {
-  const std::string rapport = copie_eclipses(texte_);
+  const std::string rapport = copie_eclipses(texte_, mention_->text().toStdString());
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
 }
 

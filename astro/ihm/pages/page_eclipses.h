@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "calcul/pages/eclipses.h"
 #include "ihm/pages/page.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -29,6 +31,9 @@ class PageEclipses : public Page {
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
+  // Civil time on or off, or another zone: the box written again on the new clock (the
+  // same eclipses: the years are those of TT); a search under way starts again.
+  void echelle_changee() override;
 
   // The box's text as the searches wrote it (CR LF line ends), which the copy takes.
   const std::string& texte() const { return texte_; }
@@ -47,6 +52,10 @@ class PageEclipses : public Page {
   // search of thousands of eclipses does not hold the window while it is laid out.
   void ajouter_texte(const std::string& t, bool tout_de_suite);
   void afficher_suite();
+  // The box emptied, nothing left to show.
+  void vider_boite();
+  // The box's clock, civil time only.
+  void montrer_mention();
 
   AnneesRecherche* annees_ = nullptr;
   QPushButton* bouton_recherche_ = nullptr;
@@ -55,7 +64,9 @@ class PageEclipses : public Page {
   QPlainTextEdit* boite_resultats_ = nullptr;
   RechercheFond* recherche_ = nullptr;
   std::string texte_;
-  QString a_afficher_;  // still to be shown in the box, from a_afficher_depuis_
+  std::vector<eclipse_trouvee> eclipses_;  // those the box shows, in its order
+  QLabel* mention_ = nullptr;              // civil time: which clock the box's times are on
+  QString a_afficher_;                     // still to be shown in the box, from a_afficher_depuis_
   qsizetype a_afficher_depuis_ = 0;
   qsizetype a_montrer_ = -1;  // in a_afficher_: where the latest search's text begins
   QTimer* affichage_ = nullptr;

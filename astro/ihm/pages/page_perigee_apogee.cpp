@@ -1,6 +1,7 @@
 #include "ihm/pages/page_perigee_apogee.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -14,7 +15,15 @@
 
 namespace almanax::ihm {
 
-using lignes_compactes = std::vector<std::string>;
+namespace {
+
+// What a search gives the list: its rows, compact, and their events.
+struct trouves {
+  std::vector<std::string> lignes;
+  std::vector<ModeleListe::instant_ligne> instants;
+};
+
+}  // namespace
 
 PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
     : Page(contexte, QStringLiteral("peri_apog"), QStringLiteral("Péri. et Apogée"),
@@ -33,10 +42,14 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
   auto* efface = bouton("BitBtn2", QStringLiteral("&Efface"), this);
   auto* copie = bouton("copy_pa", QStringLiteral("&Copie"), this);
   recherche_ = new RechercheFond(this, bouton_recherche_);
+  mention_ = new QLabel(this);
+  mention_->setObjectName(QStringLiteral("mention_heure"));
+  mention_->setVisible(false);
 
   disposition_recherche d;
   d.annees = annees_;
   d.choix = {case_perigees_, case_apogees_};
+  d.mention = mention_;
   d.resultats = liste_;
   d.efface = efface;
   d.copie = copie;
@@ -74,31 +87,59 @@ void PagePerigeeApogee::chercher(bool synchrone) {
                                      QStringLiteral("Rien à rechercher"));
     return;
   }
-  const std::function<lignes_compactes(const suivi_recherche&)> travail = [=](const suivi_recherche& s) {
-    resultat_perigees r = perigees_apogees(premiere, derniere, perigees, apogees, s);
-    lignes_compactes lignes;
-    if (r.interrompue) return lignes;
-    lignes.reserve(r.passages.size());
-    for (passage_trouve& p : r.passages) {
-      lignes.push_back(ModeleListe::compacter(p.ligne));
-      p = passage_trouve{};  // what is kept now is the compact row
-    }
-    return lignes;
-  };
-  const std::function<void(lignes_compactes &&)> fin = [this](lignes_compactes&& l) {
-    montrer_ligne(liste_, modele_->ajouter(std::move(l)));
+  const std::function<trouves(const suivi_recherche&)> travail =
+      [=, echelle = contexte_.session().echelle()](const suivi_recherche& s) {
+        resultat_perigees r = perigees_apogees(premiere, derniere, perigees, apogees, s, echelle);
+        trouves t;
+        if (r.interrompue) return t;
+        t.lignes.reserve(r.passages.size());
+        t.instants.reserve(r.passages.size());
+        for (passage_trouve& p : r.passages) {
+          t.lignes.push_back(ModeleListe::compacter(p.ligne));
+          t.instants.push_back({p.jde, p.decalage});
+          p = passage_trouve{};  // what is kept now is the compact row
+        }
+        return t;
+      };
+  const std::function<void(trouves &&)> fin = [this](trouves&& t) {
+    montrer_ligne(liste_, modele_->ajouter(std::move(t.lignes), std::move(t.instants)));
+    montrer_echelle();
   };
   recherche_->lancer(travail, fin, synchrone);
+}
+
+void PagePerigeeApogee::echelle_changee() {
+  const echelle_temps& echelle = contexte_.session().echelle();
+  modele_->redater(
+      [&](ligne_liste& l, ModeleListe::instant_ligne& i) { i.decalage = dater_ligne_perigee(l, i.jde, echelle); });
+  montrer_echelle();
+  if (recherche_->en_cours()) {
+    recherche_->annuler();
+    lancer_recherche();
+  }
+}
+
+void PagePerigeeApogee::montrer_echelle() {
+  const bool legale = contexte_.session().echelle().legale();
+  modele_->marquer_decalages(legale, 2);
+  elargir_pour_decalages(liste_, 2, legale);
+  const auto& instants = modele_->instants();
+  const QString mention =
+      legale && !instants.empty() ? QString::fromStdString(mention_heure_legale(instants.front().decalage)) : QString();
+  mention_->setText(mention);
+  mention_->setVisible(!mention.isEmpty());
 }
 
 void PagePerigeeApogee::effacer() {
   // A search under way was asked for a list that is no longer there.
   recherche_->annuler();
   modele_->vider();
+  montrer_echelle();
 }
 
 void PagePerigeeApogee::copier() {
-  const std::string rapport = copie_perigees(modele_->lignes());
+  const std::string rapport = copie_perigees_avec_decalages(
+      modele_->lignes(), modele_->decalages_marques() ? modele_->decalages() : std::vector<int>{});
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
 }
 

@@ -6,6 +6,7 @@
 #include "ihm/pages/page.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTreeView;
 
@@ -25,6 +26,9 @@ class PagePerigeeApogee : public Page {
   void calculer() override { chercher(true); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
+  // Civil time on or off, or another zone: the rows shown again on the new clock (the
+  // same passes: the years are those of TT); a search under way starts again.
+  void echelle_changee() override;
 
   ModeleListe* modele() const { return modele_; }
   RechercheFond* recherche() const { return recherche_; }
@@ -39,6 +43,8 @@ class PagePerigeeApogee : public Page {
 
  private:
   void chercher(bool synchrone);
+  // The list's clock and the offsets of its rows, as the session's scale says.
+  void montrer_echelle();
 
   AnneesRecherche* annees_ = nullptr;
   QCheckBox* case_perigees_ = nullptr;
@@ -47,6 +53,7 @@ class PagePerigeeApogee : public Page {
   QTreeView* liste_ = nullptr;
   ModeleListe* modele_ = nullptr;
   RechercheFond* recherche_ = nullptr;
+  QLabel* mention_ = nullptr;  // civil time: which clock the list's times are on
 };
 
 }  // namespace almanax::ihm

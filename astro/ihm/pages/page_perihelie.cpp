@@ -10,10 +10,12 @@ namespace almanax::ihm {
 namespace {
 
 PageRecherchePlanetes::trouvees chercher(long long premiere, long long derniere, const std::vector<bool>& planetes,
-                                         const std::string& separateur, const suivi_recherche& suivi) {
+                                         const std::string& separateur, const echelle_temps& echelle,
+                                         const suivi_recherche& suivi) {
   return PageRecherchePlanetes::chercher_planetes<recherche_perihelies>(
       premiere, derniere, planetes,
-      [&](const recherche_perihelies& d) { return perihelies_aphelies(d, separateur, suivi); }, ligne_du_passage);
+      [&](const recherche_perihelies& d) { return perihelies_aphelies(d, separateur, suivi, echelle); },
+      ligne_du_passage);
 }
 
 PageRecherchePlanetes::description description_perihelies() {
@@ -33,7 +35,8 @@ PageRecherchePlanetes::description description_perihelies() {
        {QStringLiteral("UA"), 72, true, QStringLiteral("00,000000")}},
       {},
       chercher,
-      copie_perihelies};
+      copie_perihelies_avec_decalages,
+      dater_ligne_perihelie};
   const char* const noms[] = {"c_me", "c_v", "c_t", "c_ma", "c_j", "c_s", "c_u", "c_n"};
   for (int p = 0; p < nombre_planetes_perihelie; ++p) {
     const auto pl = static_cast<planete_perihelie>(p);

@@ -109,6 +109,11 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
     saisie->addWidget(champ);
   }
   saisie->addWidget(bouton_calcul_);
+  mention_ = new QLabel(this);
+  mention_->setObjectName(QStringLiteral("mention_heure"));
+  mention_->setVisible(false);
+  saisie->addSpacing(12);
+  saisie->addWidget(mention_);
 
   // ---- "Copier" ----------------------------------------------------------------------
   auto* g_copier = groupe("copier_pl", QStringLiteral("Copier"), this);
@@ -133,6 +138,7 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   for (int i = 0; i < 6; ++i) {
     const auto k = static_cast<std::size_t>(i);
     listes_[k] = liste_mois(i + 1, this);
+    largeurs_heure_[k] = listes_[k]->columnWidth(2);
     titres_[k] = new QLabel(this);
     titres_[k]->setObjectName(QStringLiteral("titre_lune%1").arg(i + 1));
     listes->addWidget(titres_[k], 2 * (i / 2), i % 2);
@@ -172,7 +178,9 @@ void PagePhases::calculer() {
   // A typed month or year beyond the bounds is computed at the bound: show it.
   for (EditionSpin* s : {mois_depart_, annee_depart_})
     if (s->edition()->text() != QString::number(s->position())) s->setPosition(s->position());
-  resultat_ = phases_de_la_lune(mois_depart_->position(), annee_depart_->position());
+  resultat_ = phases_de_la_lune(mois_depart_->position(), annee_depart_->position(), {}, contexte_.session().echelle());
+  mention_->setText(QString::fromStdString(resultat_.mention));
+  mention_->setVisible(!resultat_.mention.empty());
   for (std::size_t p = 0; p < 6; ++p) {
     const liste_phases& l = resultat_.listes[p];
     titres_[p]->setText(QString::fromStdString(nom_du_mois(l.mois)) + QLatin1Char(' ') + QString::number(l.annee));
@@ -183,14 +191,26 @@ void PagePhases::calculer() {
       auto* ligne = new QTreeWidgetItem;
       ligne->setText(0, QString::fromStdString(t.ligne.libelle));
       ligne->setIcon(0, QIcon(QPixmap::fromImage(images_phases_[static_cast<std::size_t>(t.image)])));
-      for (int c = 1; c <= 2; ++c) {
-        ligne->setText(c, QString::fromStdString(t.ligne.colonnes[static_cast<std::size_t>(c - 1)]));
-        ligne->setTextAlignment(c, Qt::AlignCenter);
-      }
+      ligne->setText(1, QString::fromStdString(t.ligne.colonnes[0]));
+      ligne->setText(2, QString::fromStdString(t.heure_affichee));
+      for (int c = 1; c <= 2; ++c) ligne->setTextAlignment(c, Qt::AlignCenter);
       lignes.append(ligne);
     }
     liste->addTopLevelItems(lignes);
   }
+  // A time followed by its zone's offset is wider than the columns were made for: all
+  // six as wide as the widest; back to times as they stand, as they were built.
+  if (resultat_.legale) {
+    int largeur = 0;
+    for (const liste_phases& l : resultat_.listes)
+      for (const phase_trouvee& t : l.phases)
+        largeur =
+            std::max(largeur, listes_[0]->fontMetrics().horizontalAdvance(QString::fromStdString(t.heure_affichee)));
+    for (std::size_t p = 0; p < 6; ++p) listes_[p]->setColumnWidth(2, std::max(largeurs_heure_[p], largeur + 12));
+  } else if (heures_elargies_) {
+    for (std::size_t p = 0; p < 6; ++p) listes_[p]->setColumnWidth(2, largeurs_heure_[p]);
+  }
+  heures_elargies_ = resultat_.legale;
 }
 
 void PagePhases::date_changee() {

@@ -33,6 +33,8 @@ class PagePhases : public Page {
   // The month and year of the start-up date.
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
+  // Civil time on or off, or another zone: the lists again, on the new clock.
+  void echelle_changee() override { calculer(); }
 
   const resultat_phases& resultat() const { return resultat_; }
   // The pictures of the rows, by phase: new moon, first quarter, full moon, last quarter.
@@ -52,6 +54,9 @@ class PagePhases : public Page {
   std::array<QLabel*, 6> titres_{};
   std::array<QCheckBox*, 6> cases_mois_{};
   QPushButton* bouton_copie_ = nullptr;
+  QLabel* mention_ = nullptr;            // civil time: which clock the lists' times are on
+  std::array<int, 6> largeurs_heure_{};  // the time columns' widths as built
+  bool heures_elargies_ = false;         // widened for civil time
   std::array<QImage, 4> images_phases_;
   resultat_phases resultat_;
 };

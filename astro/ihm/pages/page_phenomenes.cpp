@@ -10,10 +10,11 @@ namespace almanax::ihm {
 namespace {
 
 PageRecherchePlanetes::trouvees chercher(long long premiere, long long derniere, const std::vector<bool>& planetes,
-                                         const std::string& /*separateur*/, const suivi_recherche& suivi) {
+                                         const std::string& /*separateur*/, const echelle_temps& echelle,
+                                         const suivi_recherche& suivi) {
   return PageRecherchePlanetes::chercher_planetes<recherche_phenomenes>(
-      premiere, derniere, planetes, [&](const recherche_phenomenes& d) { return phenomenes_planetaires(d, suivi); },
-      ligne_du_phenomene);
+      premiere, derniere, planetes,
+      [&](const recherche_phenomenes& d) { return phenomenes_planetaires(d, suivi, echelle); }, ligne_du_phenomene);
 }
 
 PageRecherchePlanetes::description description_phenomenes() {
@@ -32,7 +33,8 @@ PageRecherchePlanetes::description description_phenomenes() {
        {QStringLiteral("Dates"), 190, false, QStringLiteral(" 30 Septembre -0000 à 00 h ")}},
       {},
       chercher,
-      copie_phenomenes};
+      copie_phenomenes_avec_decalages,
+      dater_ligne_phenomene};
   const char* const noms[] = {"ph_me", "ph_v", "ph_ma", "ph_j", "ph_s", "ph_u", "ph_n"};
   for (int p = 0; p < nombre_planetes_phenomene; ++p) {
     const auto pl = static_cast<planete_phenomene>(p);

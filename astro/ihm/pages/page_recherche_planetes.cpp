@@ -1,6 +1,7 @@
 #include "ihm/pages/page_recherche_planetes.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
@@ -21,6 +22,8 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
     : Page(contexte, QString::fromLatin1(d.nom), d.legende, QString::fromLatin1(d.capture), parent),
       fonction_recherche_(d.recherche),
       fonction_copie_(d.rapport),
+      fonction_dater_(d.dater),
+      colonne_date_(d.colonne_date),
       premiere_annee_(d.premiere_annee),
       derniere_annee_(d.derniere_annee) {
   annees_ = new AnneesRecherche(d.annees, 1992, 1993, d.annees_en_boucle, this);
@@ -48,6 +51,9 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
     connect(t, &QToolButton::toggled, recherche_, &RechercheFond::annuler);
   }
   boutons->addStretch(1);
+  mention_ = new QLabel(this);
+  mention_->setObjectName(QStringLiteral("mention_heure"));
+  mention_->setVisible(false);
 
   disposition_recherche disposition;
   disposition.annees = annees_;
@@ -55,6 +61,7 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   disposition.resultats = liste_;
   disposition.efface = efface_;
   disposition.copie = copie_;
+  disposition.mention = mention_;
   recherche_->disposer(disposition);
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
   for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
@@ -86,42 +93,72 @@ void PageRecherchePlanetes::chercher(bool synchrone) {
   for (const QToolButton* t : choix_planete_) choisies.push_back(t->isChecked());
   if (std::none_of(choisies.begin(), choisies.end(), [](bool b) { return b; })) {
     // Nothing to add; the rows already there are still sorted, as after any search.
-    ajouter_et_trier({});
+    ajouter_et_trier({}, {});
     contexte_.messages().information(QStringLiteral("Choisissez au moins une planète."),
                                      QStringLiteral("Rien à rechercher"));
     return;
   }
   const std::string separateur = QLocale().decimalPoint().toStdString();
   const std::function<trouvees(const suivi_recherche&)> travail =
-      [=, f = fonction_recherche_](const suivi_recherche& s) { return f(premiere, derniere, choisies, separateur, s); };
+      [=, f = fonction_recherche_, echelle = contexte_.session().echelle()](const suivi_recherche& s) {
+        return f(premiere, derniere, choisies, separateur, echelle, s);
+      };
   const std::function<void(trouvees &&)> fin = [this](trouvees&& t) {
     if (!t.message.empty()) {
       contexte_.messages().erreur(QString::fromStdString(t.message), QStringLiteral("Erreur de date !"));
       annees_->fin()->setFocus();
       return;
     }
-    montrer_ligne(liste_, ajouter_et_trier(std::move(t.lignes)));
+    montrer_ligne(liste_, ajouter_et_trier(std::move(t.lignes), std::move(t.instants)));
   };
   recherche_->lancer(travail, fin, synchrone);
 }
 
-int PageRecherchePlanetes::ajouter_et_trier(std::vector<std::string>&& lignes) {
-  return modele_->ajouter_puis_ordonner(std::move(lignes), [](const std::vector<std::string>& tout) {
-    std::vector<std::size_t> rangs(tout.size());
-    std::iota(rangs.begin(), rangs.end(), std::size_t{0});
-    trier_par_nom(rangs, [&tout](std::size_t i) { return ModeleListe::colonne(tout[i], 0); });
-    return rangs;
-  });
+void PageRecherchePlanetes::echelle_changee() {
+  const echelle_temps& echelle = contexte_.session().echelle();
+  modele_->redater(
+      [&](ligne_liste& l, ModeleListe::instant_ligne& i) { i.decalage = fonction_dater_(l, i.jde, echelle); });
+  montrer_echelle();
+  if (recherche_->en_cours()) {
+    recherche_->annuler();
+    lancer_recherche();
+  }
+}
+
+void PageRecherchePlanetes::montrer_echelle() {
+  const bool legale = contexte_.session().echelle().legale();
+  modele_->marquer_decalages(legale, colonne_date_);
+  elargir_pour_decalages(liste_, colonne_date_, legale);
+  const auto& instants = modele_->instants();
+  const QString mention =
+      legale && !instants.empty() ? QString::fromStdString(mention_heure_legale(instants.front().decalage)) : QString();
+  mention_->setText(mention);
+  mention_->setVisible(!mention.isEmpty());
+}
+
+int PageRecherchePlanetes::ajouter_et_trier(std::vector<std::string>&& lignes,
+                                            std::vector<ModeleListe::instant_ligne>&& instants) {
+  const int premiere =
+      modele_->ajouter_puis_ordonner(std::move(lignes), std::move(instants), [](const std::vector<std::string>& tout) {
+        std::vector<std::size_t> rangs(tout.size());
+        std::iota(rangs.begin(), rangs.end(), std::size_t{0});
+        trier_par_nom(rangs, [&tout](std::size_t i) { return ModeleListe::colonne(tout[i], 0); });
+        return rangs;
+      });
+  montrer_echelle();
+  return premiere;
 }
 
 void PageRecherchePlanetes::vider() {
   // A search under way was asked for a list that is no longer there.
   recherche_->annuler();
   modele_->vider();
+  montrer_echelle();
 }
 
 void PageRecherchePlanetes::copier_liste() {
-  const std::string rapport = fonction_copie_(modele_->lignes());
+  const std::string rapport =
+      fonction_copie_(modele_->lignes(), modele_->decalages_marques() ? modele_->decalages() : std::vector<int>{});
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
 }
 

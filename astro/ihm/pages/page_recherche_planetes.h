@@ -10,10 +10,12 @@
 
 #include "calcul/rapport.h"
 #include "calcul/recherche.h"
+#include "calcul/temps_civil.h"
 #include "ihm/controles/annees_recherche.h"
 #include "ihm/controles/modele_liste.h"
 #include "ihm/pages/page.h"
 
+class QLabel;
 class QPushButton;
 class QToolButton;
 class QTreeView;
@@ -33,24 +35,33 @@ class PageRecherchePlanetes : public Page {
   std::vector<annee_a_valider> annees_a_valider() const override;
   // Start-up: the search runs to its end before returning.
   void calculer() override { chercher(true); }
+  // Civil time on or off, or another zone: the rows shown again on the new clock (the
+  // same events: the years are those of TT); a search under way starts again.
+  void echelle_changee() override;
 
   struct bouton_planete {
     const char* nom;  // "ph_me"
     int image;        // in the list of planet pictures
     QString texte;    // "Mercure"
   };
-  // What one search gives: the rows found (compact, in the search's order), or the
-  // message that explains why nothing was searched.
+  // What one search gives: the rows found (compact, in the search's order) with their
+  // events, or the message that explains why nothing was searched.
   struct trouvees {
     std::string message;
     std::vector<std::string> lignes;
+    std::vector<ModeleListe::instant_ligne> instants;
   };
   // The search itself. It runs off the window's thread, so it is a plain function of
-  // its inputs. separateur: the locale's decimal separator.
+  // its inputs. separateur: the locale's decimal separator; echelle: the clock of the
+  // dates shown.
   using fonction_recherche = trouvees (*)(long long premiere, long long derniere, const std::vector<bool>& planetes,
-                                          const std::string& separateur, const suivi_recherche& suivi);
-  // The text of the page's "&Copie" for these rows ("" for none).
-  using fonction_copie = std::string (*)(const std::vector<ligne_liste>& lignes);
+                                          const std::string& separateur, const echelle_temps& echelle,
+                                          const suivi_recherche& suivi);
+  // The text of the page's "&Copie" for these rows ("" for none), with the rows' offsets
+  // in civil time (none otherwise).
+  using fonction_copie = std::string (*)(const std::vector<ligne_liste>& lignes, const std::vector<int>& decalages);
+  // A row's date written again for its instant, on another clock; gives the offset there.
+  using fonction_dater = int (*)(ligne_liste& ligne, long double jde, const echelle_temps& echelle);
 
   // The body of a planet search: the engine's request filled with the years and the
   // planets, its rows made compact, its message passed on.
@@ -66,7 +77,11 @@ class PageRecherchePlanetes : public Page {
     t.message = res.message;
     if (res.interrompue) return t;
     t.lignes.reserve(res.lignes.size());
-    for (const auto& l : res.lignes) t.lignes.push_back(ModeleListe::compacter(ligne(l)));
+    t.instants.reserve(res.lignes.size());
+    for (const auto& l : res.lignes) {
+      t.lignes.push_back(ModeleListe::compacter(ligne(l)));
+      t.instants.push_back({l.jde, l.decalage});
+    }
     return t;
   }
 
@@ -84,6 +99,8 @@ class PageRecherchePlanetes : public Page {
     std::vector<bouton_planete> planetes;
     fonction_recherche recherche;
     fonction_copie rapport;
+    fonction_dater dater;
+    int colonne_date = 2;                                        // the column whose dates the offsets follow
     champ_annee premiere_annee = champ_annee::phenomenes_debut;  // what the year check calls the two years
     champ_annee derniere_annee = champ_annee::phenomenes_fin;
   };
@@ -115,7 +132,9 @@ class PageRecherchePlanetes : public Page {
 
  private:
   // The row where the first added one now is, -1 if none.
-  int ajouter_et_trier(std::vector<std::string>&& lignes);
+  int ajouter_et_trier(std::vector<std::string>&& lignes, std::vector<ModeleListe::instant_ligne>&& instants);
+  // The list's clock and the offsets of its rows, as the session's scale says.
+  void montrer_echelle();
 
   AnneesRecherche* annees_ = nullptr;
   std::vector<QToolButton*> choix_planete_;
@@ -125,8 +144,11 @@ class PageRecherchePlanetes : public Page {
   QTreeView* liste_ = nullptr;
   ModeleListe* modele_ = nullptr;
   RechercheFond* recherche_ = nullptr;
+  QLabel* mention_ = nullptr;  // civil time: which clock the list's dates are on
   fonction_recherche fonction_recherche_;
   fonction_copie fonction_copie_;
+  fonction_dater fonction_dater_;
+  int colonne_date_;
   champ_annee premiere_annee_;
   champ_annee derniere_annee_;
 };
