@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calcul/calendrier.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -15,6 +16,9 @@ namespace almanax {
 // y = tan²(ε/2) with the mean obliquity, the Sun's mean longitude and anomaly and the
 // eccentricity of the Earth's orbit.
 long double valeur_equation_du_temps(long double T);
+
+// In civil time (echelle) a day is the zone's civil day: its 0 h and its noon are the
+// zone's clock times, read through the zone's offset and ΔT.
 
 // The picture's geometry for an image control of l × h pixels (400 × 350 as designed).
 inline constexpr int largeur_courbe_equation = 400;
@@ -40,17 +44,20 @@ struct courbe_equation_du_temps {
 // largeur × hauteur pixels. Columns past the picture's right edge are kept: the
 // drawing clips them.
 courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = largeur_courbe_equation,
-                                                 int hauteur = hauteur_courbe_equation);
+                                                 int hauteur = hauteur_courbe_equation,
+                                                 const echelle_temps& echelle = {});
 
 // The value for one day at 0 h (historical year), with the line the page shows under its date.
 struct equation_du_jour {
-  date_jma date;  // as shown by the page (historical year)
-  long double jour_julien = 0;
-  long double minutes = 0;   // E in minutes of time
-  int minutes_entieres = 0;  // whole minutes towards zero
-  int secondes = 0;          // 0..59, always positive
-  std::string texte;         // "le 13 Octobre 1992 : 13 m 43 s "
+  date_jma date;                // as shown by the page (historical year)
+  long double jour_julien = 0;  // the instant computed (TT)
+  long double minutes = 0;      // E in minutes of time
+  int minutes_entieres = 0;     // whole minutes towards zero
+  int secondes = 0;             // 0..59, always positive
+  // "le 13 Octobre 1992 : 13 m 43 s "; in civil time the instant is said:
+  // "le 21 Juin 2026 à 0 h (heure légale, UTC+2) : -1 m 40 s ".
+  std::string texte;
 };
-equation_du_jour equation_du_temps_du_jour(const date_jma& date);
+equation_du_jour equation_du_temps_du_jour(const date_jma& date, const echelle_temps& echelle = {});
 
 }  // namespace almanax

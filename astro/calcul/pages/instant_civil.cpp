@@ -1,0 +1,33 @@
+#include "calcul/pages/instant_civil.h"
+
+namespace almanax {
+
+instant_lu lire_jour_julien(long double jour_julien_saisi, const echelle_temps& echelle) {
+  instant_lu i;
+  i.jour_julien_saisi = jour_julien_saisi;
+  i.jde = echelle.vers_tt(jour_julien_saisi);
+  if (echelle.legale()) i.mention = mention_heure_legale(echelle.decalage_a(i.jde));
+  return i;
+}
+
+instant_lu lire_instant(const instant_saisi& instant, const echelle_temps& echelle) {
+  return lire_jour_julien(jour_julien_saisi(instant), echelle);
+}
+
+std::string entre_parentheses(std::string_view mention) {
+  if (mention.empty()) return {};
+  return " (" + std::string(mention) + ")";
+}
+
+std::string bloc_date_mention(const champs_bloc_date& date, std::string_view mention, bool date_copiee,
+                              bool heures_copiees) {
+  if (!date_copiee) {
+    if (mention.empty() || !heures_copiees) return {};
+    return "Heures : " + std::string(mention) + std::string(crlf);
+  }
+  std::string b = bloc_date(date.jour, date.mois, date.annee, date.heure);
+  b.insert(b.size() - crlf.size(), entre_parentheses(mention));
+  return b;
+}
+
+}  // namespace almanax
