@@ -133,6 +133,28 @@ TEST(InstantsCivils, ChaquePageLitLHeureSurLHorlogeDuFuseau) {
   }
 }
 
+TEST(InstantsCivils, LaMentionEstLeDecalageDeLaLecture) {
+  // The clock time less the offset said is the UT computed, even in the hour the clocks
+  // skip (read with the offset before) and the hour they repeat (its first time).
+  const struct {
+    instant_saisi saisi;
+    long double tu_heures;  // of the same date
+    const char* mention;
+  } cas[] = {
+      {instant(29, 3, 2026, 2, 30), 1.5L, "heure légale, UTC+1"},
+      {instant(29, 3, 2026, 3, 30), 1.5L, "heure légale, UTC+2"},
+      {instant(25, 10, 2026, 2, 30), 0.5L, "heure légale, UTC+2"},
+      {instant(25, 10, 2026, 3, 30), 2.5L, "heure légale, UTC+1"},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.mention);
+    const instant_lu i = lire_instant(c.saisi, paris());
+    const long double tu = jour_julien_saisi(instant(c.saisi.date.jour, c.saisi.date.mois, 2026)) + c.tu_heures * heure;
+    EXPECT_NEAR(static_cast<double>((i.jde - tu) * 86400.0L), static_cast<double>(delta_t_s(tu)), 0.5);
+    EXPECT_EQ(i.mention, c.mention);
+  }
+}
+
 TEST(InstantsCivils, CopiesDisentUneFoisLHeureLegale) {
   const resultat_soleil_lune r = calcul_soleil_lune(instant(21, 6, 2026, 12), paris_site(), ",", paris());
   const champs_bloc_date d = champs_bloc_date_de(instant(21, 6, 2026, 12));

@@ -20,7 +20,7 @@ struct instant_lu {
   // whose calendar day is the civil day of the rising and setting.
   long double jour_julien_saisi = 0;
   long double jde = 0;  // the time argument of the theories (TT)
-  // "heure légale, UTC+2" (the offset in force at that instant) in civil time, else empty.
+  // "heure légale, UTC+2" (the offset the typed time was read with) in civil time, else empty.
   std::string mention;
 };
 instant_lu lire_instant(const instant_saisi& instant, const echelle_temps& echelle);
