@@ -17,9 +17,6 @@ namespace almanax {
 // eccentricity of the Earth's orbit.
 long double valeur_equation_du_temps(long double T);
 
-// In civil time (echelle) a day is the zone's civil day: its 0 h and its noon are the
-// zone's clock times, read through the zone's offset and ΔT.
-
 // The picture's geometry for an image control of l × h pixels (400 × 350 as designed).
 inline constexpr int largeur_courbe_equation = 400;
 inline constexpr int hauteur_courbe_equation = 350;
@@ -42,12 +39,13 @@ struct courbe_equation_du_temps {
 
 // The curve of a year (historical numbering, no year 0) for an image control of
 // largeur × hauteur pixels. Columns past the picture's right edge are kept: the
-// drawing clips them.
+// drawing clips them. In civil time each noon is the zone's clock's.
 courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = largeur_courbe_equation,
                                                  int hauteur = hauteur_courbe_equation,
                                                  const echelle_temps& echelle = {});
 
-// The value for one day at 0 h (historical year), with the line the page shows under its date.
+// The value for one day at 0 h (historical year), with the line the page shows under its
+// date. In civil time the day is the civil day: its 0 h on the zone's clock.
 struct equation_du_jour {
   date_jma date;                // as shown by the page (historical year)
   long double jour_julien = 0;  // the instant computed (TT)

@@ -4,21 +4,17 @@
 
 namespace almanax {
 
-instant_lu lire_jour_julien(long double jour_julien_saisi, const echelle_temps& echelle) {
+instant_lu lire_instant(const instant_saisi& instant, const echelle_temps& echelle) {
   instant_lu i;
-  i.jour_julien_saisi = jour_julien_saisi;
-  i.jde = echelle.vers_tt(jour_julien_saisi);
+  i.jour_julien_saisi = jour_julien_saisi(instant);
+  i.jde = echelle.vers_tt(i.jour_julien_saisi);
   if (const fuseau_horaire* f = echelle.fuseau()) {
     // The offset the clock time was read with: in the hour the clocks skip, the one in
     // force before (2 h 30 that night in Paris is said UTC+1, as it was computed).
-    const long double tu = tu_de_civil(jour_julien_saisi, *f);
-    i.mention = mention_heure_legale(static_cast<int>(std::llround((jour_julien_saisi - tu) * 86400.0L)));
+    const long double tu = tu_de_civil(i.jour_julien_saisi, *f);
+    i.mention = mention_heure_legale(static_cast<int>(std::llround((i.jour_julien_saisi - tu) * 86400.0L)));
   }
   return i;
-}
-
-instant_lu lire_instant(const instant_saisi& instant, const echelle_temps& echelle) {
-  return lire_jour_julien(jour_julien_saisi(instant), echelle);
 }
 
 std::string entre_parentheses(std::string_view mention) {

@@ -24,8 +24,6 @@ struct instant_lu {
   std::string mention;
 };
 instant_lu lire_instant(const instant_saisi& instant, const echelle_temps& echelle);
-// The same from the typed Julian day.
-instant_lu lire_jour_julien(long double jour_julien_saisi, const echelle_temps& echelle);
 
 // " (heure légale, UTC+2)", or nothing for an empty mention: what a line showing a typed
 // date and time gets at its end.
