@@ -185,28 +185,38 @@ std::string texte_hms_lune(long double degres) {
   return s;
 }
 
+namespace {
+
+struct lieu {
+  position_lune p;
+  etat_nutation n;
+  long double lambda = 0, epsilon = 0;
+  coord_equatoriales eq;
+};
+
+lieu lieu_a(long double jd) {
+  lieu l;
+  const long double T = (jd - jd_j2000) / jours_siecle;
+  l.p = position_de_la_lune(T);
+  l.n = nutation_complete(T / 10.0L);
+  // Nutation only: the series already give the Moon's apparent direction
+  // apart from it, and no aberration is applied.
+  l.lambda = l.p.lambda + l.n.delta_psi;
+  l.epsilon = l.n.epsilon();
+  l.eq = ecliptique_vers_equatorial({l.lambda, l.p.beta}, l.epsilon);
+  return l;
+}
+
+}  // namespace
+
+lieu_apparent lieu_de_la_lune(long double jde) {
+  const lieu l = lieu_a(jde);
+  return {l.eq.alpha, l.eq.delta, hauteur_h0_lune(l.p.parallaxe)};
+}
+
 ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site, std::string_view separateur) {
   ephemeride_lune e;
   e.jour_julien = jour_julien;
-
-  struct lieu {
-    position_lune p;
-    etat_nutation n;
-    long double lambda = 0, epsilon = 0;
-    coord_equatoriales eq;
-  };
-  const auto lieu_a = [](long double jd) {
-    lieu l;
-    const long double T = (jd - jd_j2000) / jours_siecle;
-    l.p = position_de_la_lune(T);
-    l.n = nutation_complete(T / 10.0L);
-    // Nutation only: the series already give the Moon's apparent direction
-    // apart from it, and no aberration is applied.
-    l.lambda = l.p.lambda + l.n.delta_psi;
-    l.epsilon = l.n.epsilon();
-    l.eq = ecliptique_vers_equatorial({l.lambda, l.p.beta}, l.epsilon);
-    return l;
-  };
 
   // Rising, transit and setting are the calendar day's: from 0 h of the day before,
   // of the day and of the day after (and the parallax of 0 h), whatever the clock time.

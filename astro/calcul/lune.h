@@ -115,6 +115,10 @@ struct ephemeride_lune {
   textes_lune textes;
 };
 
+// The Moon's apparent right ascension and declination at an instant and the altitude
+// of its rising from its parallax then, for the rising and setting of a civil day.
+lieu_apparent lieu_de_la_lune(long double jde);
+
 // The Moon for the Julian day of the date and clock time, at the site; decimal numbers
 // are written with the separator given (the locale's).
 ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site, std::string_view separateur);

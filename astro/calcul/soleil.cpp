@@ -47,6 +47,11 @@ position_soleil position_du_soleil(long double jour_julien) {
   return p;
 }
 
+lieu_apparent lieu_du_soleil(long double jde) {
+  const position_soleil p = position_du_soleil(jde);
+  return {p.alpha, p.delta, hauteur_h0_soleil};
+}
+
 ephemeride_soleil ephemeride_du_soleil(long double jour_julien, const site_courant& site, std::string_view separateur) {
   ephemeride_soleil e;
   e.jour_julien = jour_julien;

@@ -30,6 +30,9 @@ struct position_soleil {
 
 // The Sun's apparent place at the Julian day given (date and clock time).
 position_soleil position_du_soleil(long double jour_julien);
+// Its right ascension and declination and the altitude of its rising, for the rising
+// and setting of a civil day.
+lieu_apparent lieu_du_soleil(long double jde);
 
 // The labels of the "Soleil" group, exactly as shown.
 struct textes_soleil {

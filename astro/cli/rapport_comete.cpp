@@ -74,6 +74,7 @@ QJsonObject json_resultat(const resultat_comete& r, const echelle_temps& echelle
   QJsonObject j;
   j["jour_julien"] = nombre_json(r.jour_julien);
   j["jour_julien_comete"] = nombre_json(r.jour_julien_comete);
+  j["observation"] = evenement_json(r.jour_julien, echelle);
   // The perihelion passage, in the time scale of the elements (Dynamical Time).
   j["perihelie"] = evenement_json(r.jour_julien_perihelie, echelle);
   j["ascension_droite_deg"] = valeur_et_texte(r.ascension_droite, r.texte_ad);
@@ -164,9 +165,11 @@ resultat rapport_comete(arguments& a) {
   e.observation = instant_des_options(a, res.entrees);
   e.nom = nom;
   e.separateur = separateur_decimal();
+  e.echelle = a.echelle();
   const resultat_comete r = calcul_comete(e);
   if (const std::optional<refus_comete> refus = refus_resultat(e, r)) throw refuser(*refus);
   res.texte = r.bloc;
+  res.jde_reference = r.jour_julien;
   res.donnees = json_resultat(r, a.echelle());
   return res;
 }

@@ -13,10 +13,11 @@ namespace almanax::cli {
 
 namespace {
 
-QJsonObject json_resultat(const resultat_ephemerides& r) {
+QJsonObject json_resultat(const resultat_ephemerides& r, const echelle_temps& echelle) {
   QJsonObject j;
   j["planete"] = genre_json(nom_planete(r.p));
   j["jour_julien"] = nombre_json(r.jour_julien);
+  j["instant"] = evenement_json(r.jour_julien, echelle);
 
   if (r.elements) {
     const elements_orbitaux& el = *r.elements;
@@ -57,7 +58,7 @@ QJsonObject json_resultat(const resultat_ephemerides& r) {
     j["declinaison_terre_jovicentrique_deg"] = nombre_json(*r.declinaison_terre_jupiter * rad_deg);
 
   if (r.lever_coucher) {
-    ajouter_lever_coucher(j, *r.lever_coucher);
+    ajouter_lever_coucher(j, *r.lever_coucher, echelle);
     QJsonArray a, d;
     for (int k = 0; k < 3; ++k) {
       a.append(nombre_json(r.position.alpha_3j[k]));
@@ -92,11 +93,13 @@ resultat rapport_ephemerides(arguments& a) {
   const site_nomme site = site_des_options(a, res.entrees);
   e.site = site_courant_de(site);
   e.separateur = separateur_decimal();
+  e.echelle = a.echelle();
 
   const resultat_ephemerides r = calcul_ephemerides(e);
   const champs_bloc_date d = champs_bloc_date_de(e.instant);
   res.texte = copie_ephemerides(r, cases_ephemerides{}, d.jour, d.mois, d.annee, d.heure, champs_du_site(site));
-  res.donnees = json_resultat(r);
+  res.jde_reference = r.jour_julien;
+  res.donnees = json_resultat(r, a.echelle());
   return res;
 }
 

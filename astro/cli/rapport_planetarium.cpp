@@ -33,10 +33,13 @@ std::string position_texte(const pixel& p) {
   return "x = " + std::to_string(p.x) + ", y = " + std::to_string(p.y);
 }
 
-// The picture's common part: size, Julian day, title.
-void ajouter_image(QJsonObject& j, const instant_planetarium& i, int largeur, int hauteur, const std::string& titre,
-                   const std::string& texte_jour_julien) {
+// The picture's common part: size, Julian day, title; the instant and its ΔT.
+void ajouter_image(resultat& res, const instant_planetarium& i, int largeur, int hauteur, const std::string& titre,
+                   const std::string& texte_jour_julien, const echelle_temps& echelle) {
+  res.jde_reference = i.jour_julien;
+  QJsonObject& j = res.donnees;
   j["jour_julien"] = valeur_et_texte(i.jour_julien, texte_jour_julien);
+  j["instant"] = evenement_json(i.jour_julien, echelle);
   j["date_utilisee"] = date_json(i.instant.date);
   j["largeur"] = largeur;
   j["hauteur"] = hauteur;
@@ -60,7 +63,7 @@ resultat rapport_planetarium_helio(arguments& a) {
   resultat res;
   const instant_saisi i = instant_des_options(a, res.entrees);
   const std::array<bool, nombre_planetes> montrees = corps_choisis(a, noms_planetes, res.entrees);
-  const resultat_helio r = calcul_helio(i, largeur_helio, hauteur_helio, separateur_decimal());
+  const resultat_helio r = calcul_helio(i, largeur_helio, hauteur_helio, separateur_decimal(), a.echelle());
   ecrire_image_demandee(a, [&] { return dessin::image_helio(r, montrees, fond_boutons()); });
 
   res.texte = lignes_en_tete(r.titre, r.jour_julien);
@@ -78,7 +81,7 @@ resultat rapport_planetarium_helio(arguments& a) {
                                 {"y", p.position.y}});
   }
   ajouter_pluton(res, r.avertissement_pluton, montrees[static_cast<int>(planete::pluton)]);
-  ajouter_image(res.donnees, r.instant, r.largeur, r.hauteur, r.titre, r.jour_julien);
+  ajouter_image(res, r.instant, r.largeur, r.hauteur, r.titre, r.jour_julien, a.echelle());
   const pixel soleil = centre_helio(r.largeur, r.hauteur);
   res.donnees["soleil"] = QJsonObject{{"x", soleil.x}, {"y", soleil.y}};
   res.donnees["planetes"] = planetes;
@@ -89,7 +92,7 @@ resultat rapport_planetarium_geo(arguments& a) {
   resultat res;
   const instant_saisi i = instant_des_options(a, res.entrees);
   const std::array<bool, nombre_corps_geo> montres = corps_choisis(a, noms_corps_geo, res.entrees);
-  const resultat_geo r = calcul_geo(i, largeur_geo, hauteur_geo, separateur_decimal());
+  const resultat_geo r = calcul_geo(i, largeur_geo, hauteur_geo, separateur_decimal(), a.echelle());
   ecrire_image_demandee(a, [&] { return dessin::image_geo(r, montres, fond_boutons()); });
 
   const std::string liste = liste_corps_geo(montres);
@@ -110,7 +113,7 @@ resultat rapport_planetarium_geo(arguments& a) {
                               {"y", c.position.y}});
   }
   ajouter_pluton(res, r.avertissement_pluton, montres[static_cast<int>(corps_geo::pluton)]);
-  ajouter_image(res.donnees, r.instant, r.largeur, r.hauteur, r.titre, r.jour_julien);
+  ajouter_image(res, r.instant, r.largeur, r.hauteur, r.titre, r.jour_julien, a.echelle());
   res.donnees["liste"] = chaine_json(liste);
   res.donnees["equateur_y"] = equateur_geo(r.hauteur);
   res.donnees["astres"] = astres;

@@ -6,6 +6,7 @@
 #include "calcul/validation.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
+#include "cli/sortie_json.h"
 
 namespace almanax::cli {
 
@@ -61,6 +62,7 @@ resultat rapport_precession(arguments& a) {
   e.declinaison = {dec.negatif, dec.entier, dec.minutes, dec.secondes};
   e.mpa = a.reel("mpa", 0, -59, 59);
   e.mpd = a.reel("mpd", 0, -59, 59);
+  e.echelle = a.echelle();
   res.entrees["ad_deg"] = nombre_json(15 * (e.ad_heures + e.ad_minutes / 60.0L + e.ad_secondes / 3600));
   res.entrees["dec_deg"] = nombre_json(e.declinaison.valeur());
   res.entrees["mpa_s_par_an"] = nombre_json(e.mpa);
@@ -68,9 +70,11 @@ resultat rapport_precession(arguments& a) {
 
   const resultat_precession r = calcul_precession(e);
   res.texte = r.bloc;
+  res.jde_reference = r.jour_julien_voulu;
   QJsonObject& j = res.donnees;
   j["jour_julien_reference"] = nombre_json(r.jour_julien_reference);
   j["jour_julien"] = nombre_json(r.jour_julien_voulu);
+  j["instant"] = evenement_json(r.jour_julien_voulu, a.echelle());
   j["T_siecles"] = nombre_json(r.T);
   j["t_siecles"] = nombre_json(r.t);
   j["zeta_arcsec"] = nombre_json(r.angles.zeta);

@@ -18,7 +18,7 @@ QJsonArray json_trois_jours(const std::array<long double, 3>& x) {
   return t;
 }
 
-QJsonObject json_soleil(const ephemeride_soleil& s) {
+QJsonObject json_soleil(const ephemeride_soleil& s, const echelle_temps& echelle) {
   QJsonObject j{
       {"longitude_geometrique_deg", valeur_et_texte(s.longitude_geometrique, s.textes.longitude_geometrique)},
       {"longitude_apparente_deg", valeur_et_texte(s.longitude_apparente, s.textes.longitude_apparente)},
@@ -31,11 +31,11 @@ QJsonObject json_soleil(const ephemeride_soleil& s) {
       {"alpha_3j_deg", json_trois_jours(s.alpha_3j)},
       {"delta_3j_deg", json_trois_jours(s.delta_3j)},
   };
-  ajouter_lever_coucher(j, s.lever_coucher);
+  ajouter_lever_coucher(j, s.lever_coucher, echelle);
   return j;
 }
 
-QJsonObject json_lune(const ephemeride_lune& l) {
+QJsonObject json_lune(const ephemeride_lune& l, const echelle_temps& echelle) {
   QJsonObject j{
       {"longitude_deg", valeur_et_texte(l.lambda, l.textes.longitude)},
       {"latitude_deg", valeur_et_texte(l.beta, l.textes.latitude)},
@@ -62,7 +62,7 @@ QJsonObject json_lune(const ephemeride_lune& l) {
       {"alpha_3j_deg", json_trois_jours(l.alpha_3j)},
       {"delta_3j_deg", json_trois_jours(l.delta_3j)},
   };
-  ajouter_lever_coucher(j, l.lever_coucher);
+  ajouter_lever_coucher(j, l.lever_coucher, echelle);
   return j;
 }
 
@@ -73,12 +73,14 @@ resultat rapport_soleil_lune(arguments& a) {
   const instant_saisi instant = instant_des_options(a, res.entrees);
   const site_nomme site = site_des_options(a, res.entrees);
 
-  const resultat_soleil_lune r = calcul_soleil_lune(instant, site_courant_de(site), separateur_decimal());
+  const resultat_soleil_lune r = calcul_soleil_lune(instant, site_courant_de(site), separateur_decimal(), a.echelle());
 
   res.texte = copie_soleil_lune(r, cases_soleil_lune{}, champs_bloc_date_de(instant), champs_du_site(site));
+  res.jde_reference = r.jour_julien;
   res.donnees["jour_julien"] = nombre_json(r.jour_julien);
-  res.donnees["soleil"] = json_soleil(r.soleil);
-  res.donnees["lune"] = json_lune(r.lune);
+  res.donnees["instant"] = evenement_json(r.jour_julien, a.echelle());
+  res.donnees["soleil"] = json_soleil(r.soleil, a.echelle());
+  res.donnees["lune"] = json_lune(r.lune, a.echelle());
   return res;
 }
 

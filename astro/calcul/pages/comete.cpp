@@ -315,7 +315,9 @@ resultat_comete calcul_comete(const entree_comete& entree) {
   instant_saisi obs = entree.observation;
   obs.date = date_hors_lacune_1582(obs.date);
   r.observation = obs;
-  r.jour_julien = jour_julien_saisi(obs);
+  const instant_lu instant = lire_instant(obs, entree.echelle);
+  r.jour_julien = instant.jde;
+  r.mention = instant.mention;
   r.jour_julien_perihelie =
       jour_julien_perihelie(entree.elements.T_annee, entree.elements.T_mois, entree.elements.T_jour);
   // The Earth and the Sun at the instant; the comet where it was when its light left.
@@ -357,7 +359,8 @@ resultat_comete calcul_comete(const entree_comete& entree) {
                       "qu'approchée.";
 
   std::string& b = r.bloc;
-  b = r.ligne_date + " à " + texte_heure(obs.heure, obs.minute, obs.seconde) + std::string(crlf);
+  b = r.ligne_date + " à " + texte_heure(obs.heure, obs.minute, obs.seconde) + entre_parentheses(r.mention) +
+      std::string(crlf);
   b += ligne_rapport("Nom          ", entree.nom);
   b += ligne_rapport("Ascension Droite", r.texte_ad);
   b += ligne_rapport("Déclinaison    ", r.texte_dec);
@@ -404,16 +407,17 @@ std::optional<refus_comete> refus_resultat(const entree_comete& entree, const re
 }
 
 std::string copie_comete(std::string_view nom, const champs_bloc_date& date, const textes_comete& el,
-                         std::string_view rapport, const cases_comete& cases) {
+                         std::string_view rapport, const cases_comete& cases, std::string_view mention) {
   if (rapport.empty()) return {};
   std::string s;
   if (cases.nom) s.append(nom).append(crlf).append(crlf);
-  if (cases.date_heure) s += bloc_date(date.jour, date.mois, date.annee, date.heure);
+  // The report box's blocks say their own time scale: no line of its own for it here.
+  s += bloc_date_mention(date, mention, cases.date_heure, false);
   if (cases.elements) {
     const long double jour = reel_du_texte(el.T_jour).value_or(0);
     const long double mois = entier_du_texte(el.T_mois).value_or(0);
-    const std::string passage =
-        format_float("#0 ", int_r(jour)) + nom_du_mois(mois) + " " + el.T_annee + " à " + format_hm(frac_r(jour) * 24);
+    const std::string passage = format_float("#0 ", int_r(jour)) + nom_du_mois(mois) + " " + el.T_annee + " à " +
+                                format_hm(frac_r(jour) * 24) + (mention.empty() ? "" : " (TT)");
     s += ligne_rapport("Date de passage au périhélie (T)", passage);
     s += ligne_rapport("Distance au périhélie (q) ", el.q);
     s += ligne_rapport("Inclinaison (i) ", el.i);

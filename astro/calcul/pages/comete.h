@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calcul/pages/dates.h"
+#include "calcul/pages/instant_civil.h"
 
 namespace almanax {
 
@@ -113,11 +114,17 @@ struct entree_comete {
   instant_saisi observation;
   std::string nom;               // the comet's name as the page shows it
   std::string separateur = ",";  // the locale's decimal separator
+  // In civil time the observation's time is the zone's clock. The perihelion passage
+  // stays in the elements' own time scale (TT).
+  echelle_temps echelle;
 };
 
 struct resultat_comete {
-  instant_saisi observation;           // the instant computed (after the calendar gap)
-  long double jour_julien = 0;         // observation instant (Earth and Sun)
+  instant_saisi observation;    // the instant computed (after the calendar gap)
+  long double jour_julien = 0;  // observation instant (Earth and Sun), TT
+  // In civil time "heure légale, UTC+2": on the block's date line and beside the page's
+  // time; empty as times stand.
+  std::string mention;
   long double jour_julien_comete = 0;  // the instant minus the light time (the comet)
   long double jour_julien_perihelie = 0;
   long double xi = 0, eta = 0, zeta = 0;  // geocentric equatorial J2000.0, AU
@@ -166,8 +173,9 @@ struct cases_comete {
 
 // The report of "&Copie": empty when the report box is empty. nom: the name shown;
 // date: the observation fields; elements: the element fields' texts; rapport: the
-// report box's text.
+// report box's text. In civil time (a mention given) the date line carries the mention
+// and the perihelion passage, an instant of the elements' time scale, says "(TT)".
 std::string copie_comete(std::string_view nom, const champs_bloc_date& date, const textes_comete& elements,
-                         std::string_view rapport, const cases_comete& cases);
+                         std::string_view rapport, const cases_comete& cases, std::string_view mention = {});
 
 }  // namespace almanax

@@ -260,13 +260,21 @@ std::string texte_temps_lumiere(long double heures) {
   return format_hms(heures * 15.0L);
 }
 
+lieu_apparent lieu_de_la_planete(planete p, long double jde) {
+  etat_position e;
+  position_instant(p, jde, 0, e);
+  return {e.alpha, e.delta, hauteur_h0_planete};
+}
+
 resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   resultat_ephemerides r;
   const planete p = entree.p;
   const std::string_view sep = entree.separateur;
   r.p = p;
-  const long double jd = jour_julien_saisi(entree.instant);
+  const instant_lu instant = lire_instant(entree.instant, entree.echelle);
+  const long double jd = instant.jde;
   r.jour_julien = jd;
+  r.mention = instant.mention;
 
   // Orbital elements (from the Julian day only).
   r.elements = elements_de(p, (jd - jd_j2000) / jours_siecle);
@@ -341,7 +349,11 @@ resultat_ephemerides calcul_ephemerides(const entree_ephemerides& entree) {
   lc.hauteur_h0 = hauteur_h0_planete;
   lc.jour_julien = minuit_du_jour(jd);
   lc.site = entree.site;
-  r.lever_coucher = lever_meridien_coucher(lc);
+  if (const fuseau_horaire* f = entree.echelle.fuseau())
+    r.lever_coucher = lever_meridien_coucher_civil([p](long double t) { return lieu_de_la_planete(p, t); },
+                                                   instant.jour_julien_saisi, entree.site, *f);
+  else
+    r.lever_coucher = lever_meridien_coucher(lc);
   r.textes.heure_lever = r.lever_coucher->texte_lever;
   r.textes.heure_meridien = r.lever_coucher->texte_meridien;
   r.textes.heure_coucher = r.lever_coucher->texte_coucher;
@@ -353,7 +365,8 @@ std::string copie_ephemerides(const resultat_ephemerides& r, const cases_ephemer
                               const champs_site& site) {
   std::string t;
   if (cases.planete) t.append(nom_planete(r.p)).append(crlf).append(crlf);
-  if (cases.date_heure) t += bloc_date(jour, mois, annee, heure);
+  t += bloc_date_mention({std::string(jour), mois, std::string(annee), std::string(heure)}, r.mention, cases.date_heure,
+                         cases.coordonnees);
   if (cases.lieu) t += bloc_site(site);
   if (cases.coordonnees) {
     t += ligne_rapport("Longitude héliocentrique ", r.textes.longitude_heliocentrique);

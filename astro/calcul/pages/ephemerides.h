@@ -13,6 +13,7 @@
 
 #include "calcul/lever_coucher.h"
 #include "calcul/pages/dates.h"
+#include "calcul/pages/instant_civil.h"
 #include "calcul/planete.h"
 #include "calcul/site.h"
 
@@ -78,7 +79,14 @@ struct entree_ephemerides {
   instant_saisi instant;  // date (historical year) and clock time of the page
   site_courant site;
   std::string separateur = ",";  // the locale's decimal separator
+  // In civil time the typed time is the zone's clock and the rising, transit and
+  // setting are those of the civil day.
+  echelle_temps echelle;
 };
+
+// A planet's apparent right ascension and declination at an instant (TT) and the
+// altitude of its rising, for the rising and setting of a civil day.
+lieu_apparent lieu_de_la_planete(planete p, long double jde);
 
 // The texts of the page's value labels, exactly as shown; empty where the page shows
 // nothing (the orbital elements of Pluto, the geocentric values of the Earth).
@@ -111,7 +119,10 @@ struct textes_ephemerides {
 
 struct resultat_ephemerides {
   planete p = planete::venus;
-  long double jour_julien = 0;
+  long double jour_julien = 0;  // the instant computed (TT)
+  // In civil time "heure légale, UTC+2", beside the page's time and on the copy's date
+  // line; empty as times stand.
+  std::string mention;
 
   // Group "Éléments orbitaux de la planète": hidden for Pluto (texts empty then).
   bool elements_visibles = true;

@@ -4,6 +4,7 @@
 
 #include "calcul/formats.h"
 #include "calcul/pages/dates.h"
+#include "calcul/pages/instant_civil.h"
 #include "planseries/planseries.h"
 
 namespace almanax {
@@ -22,7 +23,7 @@ long double valeur_equation_du_temps(long double T) {
   return E * rad_deg / 15.0L * 60.0L;
 }
 
-courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur, int hauteur) {
+courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur, int hauteur, const echelle_temps& echelle) {
   courbe_equation_du_temps c;
   c.annee = annee;
   c.largeur_image = largeur;
@@ -32,17 +33,19 @@ courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur, int hau
   c.jour_julien = jour_julien_saisi({{1, 1, annee}, 0, 0, 0, 0});
   // Column x = 30 is noon of 31 December of the year before, x = 30 + n noon of day n.
   for (int x = 30; x <= c.largeur + 4; ++x) {
-    const long double T = (c.jour_julien - 0.5L + (x - 30) - 2451545.0L) / 36525.0L;
+    const long double midi = c.jour_julien - 0.5L + (x - 30);
+    const long double T = (echelle.vers_tt(midi) - 2451545.0L) / 36525.0L;
     const long double E = valeur_equation_du_temps(T);
     c.points.push_back({x, 130 - static_cast<int>(round_i(6.0L * E)), E});
   }
   return c;
 }
 
-equation_du_jour equation_du_temps_du_jour(const date_jma& date) {
+equation_du_jour equation_du_temps_du_jour(const date_jma& date, const echelle_temps& echelle) {
   equation_du_jour r;
   r.date = date;
-  r.jour_julien = jour_julien_saisi({date, 0, 0, 0, 0});
+  const instant_lu minuit = lire_instant({date, 0, 0, 0, 0}, echelle);
+  r.jour_julien = minuit.jde;
   r.minutes = valeur_equation_du_temps((r.jour_julien - 2451545.0L) / 36525.0L);
   long double m = int_r(r.minutes);
   long double s = std::fabs(round_r((r.minutes - m) * 60.0L));
@@ -56,7 +59,8 @@ equation_du_jour equation_du_temps_du_jour(const date_jma& date) {
   // Between -1 and 0 minute the whole minutes show 0: the sign goes before it.
   const std::string signe = (r.minutes < 0 && m == 0 && s > 0) ? "-" : "";
   r.texte = "le " + std::to_string(date.jour) + " " + nom_du_mois(date.mois) + " " + std::to_string(date.annee) +
-            " : " + signe + format_float("#0", m) + " m " + format_float("00", s) + " s ";
+            (minuit.mention.empty() ? "" : " à 0 h" + entre_parentheses(minuit.mention)) + " : " + signe +
+            format_float("#0", m) + " m " + format_float("00", s) + " s ";
   return r;
 }
 

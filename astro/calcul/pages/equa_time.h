@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calcul/calendrier.h"
+#include "calcul/temps_civil.h"
 
 namespace almanax {
 
@@ -38,19 +39,23 @@ struct courbe_equation_du_temps {
 
 // The curve of a year (historical numbering, no year 0) for an image control of
 // largeur × hauteur pixels. Columns past the picture's right edge are kept: the
-// drawing clips them.
+// drawing clips them. In civil time each noon is the zone's clock's.
 courbe_equation_du_temps trace_equation_du_temps(int annee, int largeur = largeur_courbe_equation,
-                                                 int hauteur = hauteur_courbe_equation);
+                                                 int hauteur = hauteur_courbe_equation,
+                                                 const echelle_temps& echelle = {});
 
-// The value for one day at 0 h (historical year), with the line the page shows under its date.
+// The value for one day at 0 h (historical year), with the line the page shows under its
+// date. In civil time the day is the civil day: its 0 h on the zone's clock.
 struct equation_du_jour {
-  date_jma date;  // as shown by the page (historical year)
-  long double jour_julien = 0;
-  long double minutes = 0;   // E in minutes of time
-  int minutes_entieres = 0;  // whole minutes towards zero
-  int secondes = 0;          // 0..59, always positive
-  std::string texte;         // "le 13 Octobre 1992 : 13 m 43 s "
+  date_jma date;                // as shown by the page (historical year)
+  long double jour_julien = 0;  // the instant computed (TT)
+  long double minutes = 0;      // E in minutes of time
+  int minutes_entieres = 0;     // whole minutes towards zero
+  int secondes = 0;             // 0..59, always positive
+  // "le 13 Octobre 1992 : 13 m 43 s "; in civil time the instant is said:
+  // "le 21 Juin 2026 à 0 h (heure légale, UTC+2) : -1 m 40 s ".
+  std::string texte;
 };
-equation_du_jour equation_du_temps_du_jour(const date_jma& date);
+equation_du_jour equation_du_temps_du_jour(const date_jma& date, const echelle_temps& echelle = {});
 
 }  // namespace almanax

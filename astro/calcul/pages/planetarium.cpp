@@ -56,6 +56,42 @@ bool annee_permise(long long historique) {
   return historique >= annee_min && historique <= annee_max;
 }
 
+// The fields (historical year, clock time to the second) of a civil Julian day >= 0.
+instant_saisi instant_du_jour_julien(long double jour_julien) {
+  long double minuit = std::floor(jour_julien + 0.5L) - 0.5L;
+  long long secondes = std::llround((jour_julien - minuit) * 86400.0L);
+  if (secondes >= 86400) {
+    minuit += 1;
+    secondes -= 86400;
+  }
+  date_de_calcul c;
+  c.jour_julien = minuit;
+  date_calendaire(c);
+  instant_saisi i;
+  i.date = {entier_sature<int>(c.jour), entier_sature<int>(c.mois),
+            static_cast<int>(annee_historique(static_cast<long long>(c.annee)))};
+  i.heure = static_cast<int>(secondes / 3600);
+  i.minute = static_cast<int>(secondes / 60 % 60);
+  i.seconde = static_cast<int>(secondes % 60);
+  return i;
+}
+
+// One hour of time forward (u = 1) or back (u = -1) from the fields read on the zone's
+// clock. A clock time the fields would read as another instant (the second time a clock
+// shows the night it goes back) is stepped over.
+std::optional<instant_saisi> heure_civile_suivante(const instant_saisi& instant, int u, const fuseau_horaire& f) {
+  long double tu = tu_de_civil(jour_julien_saisi(instant), f);
+  for (int pas = 0; pas < 3; ++pas) {
+    tu += u / 24.0L;
+    const long double civil = civil_de_tu(tu, f);
+    if (!(civil >= 0)) return std::nullopt;
+    const instant_saisi r = instant_du_jour_julien(civil);
+    if (!annee_permise(r.date.annee)) return std::nullopt;
+    if (std::fabs(tu_de_civil(jour_julien_saisi(r), f) - tu) * 86400.0L < 0.5L) return r;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 coord_heliocentriques pluton_de_la_date(long double tau) {
@@ -77,11 +113,13 @@ std::string avertissement_pluton(const instant_planetarium& i) {
   return std::string(texte_pluton_hors_serie);
 }
 
-instant_planetarium instant_de_planetarium(instant_saisi saisi) {
+instant_planetarium instant_de_planetarium(instant_saisi saisi, const echelle_temps& echelle) {
   saisi.date = date_hors_lacune_1582(saisi.date);
   instant_planetarium i;
   i.instant = saisi;
-  i.jour_julien = jour_julien_saisi(saisi);
+  const instant_lu lu = lire_instant(saisi, echelle);
+  i.jour_julien = lu.jde;
+  i.mention = lu.mention;
   i.tau = temps_t(i.jour_julien);
   return i;
 }
@@ -94,9 +132,10 @@ pixel centre_helio(int largeur, int hauteur) {
   return {(hauteur + 20) / 2, (largeur + 20) / 2};
 }
 
-resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur) {
+resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur,
+                            const echelle_temps& echelle) {
   resultat_helio r;
-  r.instant = instant_de_planetarium(saisi);
+  r.instant = instant_de_planetarium(saisi, echelle);
   r.largeur = largeur;
   r.hauteur = hauteur;
   const long double tau = r.instant.tau;
@@ -117,7 +156,7 @@ resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur
   }
   const date_jma& d = r.instant.instant.date;
   r.titre = "Configuration héliocentrique des planètes le " + std::to_string(d.jour) + " " + nom_du_mois(d.mois) + " " +
-            std::to_string(d.annee);
+            std::to_string(d.annee) + entre_parentheses(r.instant.mention);
   r.jour_julien = texte_jour_julien_simple(r.instant.jour_julien, separateur);
   r.avertissement_pluton = avertissement_pluton(r.instant);
   return r;
@@ -141,9 +180,10 @@ pixel pixel_geo(long double alpha, long double delta, int hauteur) {
   return {arrondi(alpha / 15.0L * pixels_par_heure_geo), equateur_geo(hauteur) - arrondi(pixels_par_degre_geo * delta)};
 }
 
-resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur) {
+resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur,
+                        const echelle_temps& echelle) {
   resultat_geo r;
-  r.instant = instant_de_planetarium(saisi);
+  r.instant = instant_de_planetarium(saisi, echelle);
   r.largeur = largeur;
   r.hauteur = hauteur;
   const long double tau = r.instant.tau;
@@ -182,7 +222,8 @@ resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, st
 
   const instant_saisi& i = r.instant.instant;
   r.titre = "Configuration géocentrique le " + std::to_string(i.date.jour) + " " + nom_du_mois(i.date.mois) + " " +
-            std::to_string(i.date.annee) + "  à " + texte_heure(i.heure, i.minute, i.seconde);
+            std::to_string(i.date.annee) + "  à " + texte_heure(i.heure, i.minute, i.seconde) +
+            entre_parentheses(r.instant.mention);
   r.jour_julien = "Jour Julien :" + format_float("#0.00000", r.instant.jour_julien, separateur);
   r.avertissement_pluton = avertissement_pluton(r.instant);
   return r;
@@ -221,8 +262,11 @@ std::optional<date_jma> pas_helio(const date_jma& date, intervalle_helio interva
   return normaliser_date(d, sens);
 }
 
-std::optional<instant_saisi> pas_geo(const instant_saisi& instant, intervalle_geo intervalle, sens_pas sens) {
+std::optional<instant_saisi> pas_geo(const instant_saisi& instant, intervalle_geo intervalle, sens_pas sens,
+                                     const echelle_temps& echelle) {
   const int u = sens == sens_pas::avant ? 1 : -1;
+  if (intervalle == intervalle_geo::heure && echelle.legale())
+    return heure_civile_suivante(instant, u, *echelle.fuseau());
   instant_saisi r = instant;
   date_jma d{instant.date.jour, instant.date.mois, static_cast<int>(annee_astronomique(instant.date.annee))};
   long long jours = 0;

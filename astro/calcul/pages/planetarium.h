@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "calcul/pages/dates.h"
+#include "calcul/pages/instant_civil.h"
 #include "calcul/planete.h"
 
 namespace almanax {
@@ -32,11 +33,14 @@ struct couleur_corps {
 // The instant a planetarium draws. The days 5..9 October 1582 are taken as the 4th,
 // 10..14 October as the 15th (the calendar has no such days); `instant` holds the day used.
 struct instant_planetarium {
-  instant_saisi instant;  // historical year
-  long double jour_julien = 0;
-  long double tau = 0;  // Julian millennia from JD 2451545.0
+  instant_saisi instant;        // historical year
+  long double jour_julien = 0;  // TT
+  long double tau = 0;          // Julian millennia from JD 2451545.0
+  // In civil time (the typed time is the zone's clock) "heure légale, UTC+2", at the end
+  // of the map's title; empty as times stand.
+  std::string mention;
 };
-instant_planetarium instant_de_planetarium(instant_saisi saisi);
+instant_planetarium instant_de_planetarium(instant_saisi saisi, const echelle_temps& echelle = {});
 
 // Pluto's series is fitted to the years 1885 to 2099 (ecliptic and equinox J2000.0).
 // Both maps carry it to the ecliptic of the date, as the other planets are given:
@@ -91,7 +95,8 @@ struct resultat_helio {
 // Short series for Mercury to Neptune (a drawing's accuracy: Mercury within about
 // 3°, the others within 1°), Pluto's own series; decimal numbers written with
 // `separateur`.
-resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur);
+resultat_helio calcul_helio(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur,
+                            const echelle_temps& echelle = {});
 
 // ---- Geocentric --------------------------------------------------------------------------
 
@@ -157,7 +162,8 @@ struct resultat_geo {
 // The planets from the full series (within about 2' of the planet ephemeris, which
 // adds light time, aberration and nutation), the Moon from its series, the Sun's
 // apparent place.
-resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur);
+resultat_geo calcul_geo(const instant_saisi& saisi, int largeur, int hauteur, std::string_view separateur,
+                        const echelle_temps& echelle = {});
 
 // The title strip's list of the bodies shown: "- Mercure, Vénus, Lune"; empty when none.
 std::string liste_corps_geo(const std::array<bool, nombre_corps_geo>& montres);
@@ -170,13 +176,19 @@ enum class intervalle_geo : int { heure = 0, jour, sept_jours, mois, six_mois, a
 // One step of the heliocentric page from a date shown (historical year): the unit is
 // added to its field and the date normalised as the spins do (31 January + 1 month
 // = 3 March in a common year). Nothing when the step would leave the years
-// -4713..9999 of the year field.
+// -4713..9999 of the year field. In civil time the typed date is the civil day's, so a
+// day's step is one civil day (23 or 25 hours across a change of the clocks).
 std::optional<date_jma> pas_helio(const date_jma& date, intervalle_helio intervalle, sens_pas sens);
 
 // One step of the geocentric page: hours and days move along the calendar (across
 // the October 1582 change too); months and years keep the day, limited to the length
 // of the new month (31 January + 1 month = 28 or 29 February). Minutes and seconds
-// stay. Nothing when the step would leave the years -4713..9999.
-std::optional<instant_saisi> pas_geo(const instant_saisi& instant, intervalle_geo intervalle, sens_pas sens);
+// stay. Nothing when the step would leave the years -4713..9999. Days, months and years
+// move the civil date in civil time (a day across a change of the clocks is 23 or 25
+// hours); an hour there is one hour of time, shown on the zone's clock: 1 h then 3 h
+// the night the clocks go forward; the night they go back, the second 2 h the fields
+// cannot tell from the first is stepped over.
+std::optional<instant_saisi> pas_geo(const instant_saisi& instant, intervalle_geo intervalle, sens_pas sens,
+                                     const echelle_temps& echelle = {});
 
 }  // namespace almanax

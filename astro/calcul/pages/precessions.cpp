@@ -60,7 +60,9 @@ coord_equatoriales precesser(long double alpha, long double delta, const angles_
 resultat_precession calcul_precession(const entree_precession& e) {
   resultat_precession r;
   r.jour_julien_reference = jour_julien_saisi(e.reference);
-  r.jour_julien_voulu = jour_julien_saisi(e.voulue);
+  const instant_lu voulu = lire_instant(e.voulue, e.echelle);
+  r.jour_julien_voulu = voulu.jde;
+  r.mention = voulu.mention;
   r.T = (r.jour_julien_reference - 2451545) / 36525;
   r.t = (r.jour_julien_voulu - r.jour_julien_reference) / 36525;
   r.angles = angles_de_precession(r.T, r.t);
@@ -76,15 +78,18 @@ resultat_precession calcul_precession(const entree_precession& e) {
 
   r.bloc = "le " + format_float("#0", e.voulue.date.jour) + " " + nom_du_mois(e.voulue.date.mois) + " " +
            format_float("#0", e.voulue.date.annee) + " à " +
-           texte_heure(e.voulue.heure, e.voulue.minute, e.voulue.seconde) + std::string(crlf);
+           texte_heure(e.voulue.heure, e.voulue.minute, e.voulue.seconde) + entre_parentheses(r.mention) +
+           std::string(crlf);
   r.bloc += ligne_rapport("Ascension droite ", ": " + r.texte_ad);
   r.bloc += ligne_rapport("Déclinaison ", ": " + r.texte_dec);
   return r;
 }
 
-std::string copie_precession(const champs_precession& c, std::string_view rapport, const cases_precession& cases) {
+std::string copie_precession(const champs_precession& c, std::string_view rapport, const cases_precession& cases,
+                             std::string_view mention) {
   std::string s;
-  if (cases.date_heure) s += bloc_date(c.voulue.jour, c.voulue.mois, c.voulue.annee, c.voulue.heure);
+  // The report box's blocks say their own time scale: no line of its own for it here.
+  s += bloc_date_mention(c.voulue, mention, cases.date_heure, false);
   if (cases.equinoxe_reference)
     s += ligne_rapport("Équinoxe de référence", c.reference.jour + " " + nom_du_mois(c.reference.mois) + " " +
                                                     c.reference.annee + " " + c.reference.heure);

@@ -12,6 +12,7 @@
 
 #include "calcul/corrections.h"
 #include "calcul/pages/dates.h"
+#include "calcul/pages/instant_civil.h"
 #include "calcul/rapport.h"
 
 namespace almanax {
@@ -37,6 +38,9 @@ struct entree_precession {
   declinaison_saisie declinaison;
   long double mpa = 0;  // proper motion in right ascension, seconds of time per year
   long double mpd = 0;  // proper motion in declination, seconds of arc per year
+  // In civil time the wanted date's time is the zone's clock. The reference equinox is
+  // an epoch of the theories (J2000.0 is 1 January 2000 at 12 h TT): read as it stands.
+  echelle_temps echelle;
 };
 
 // The three angles in seconds of arc for T (Julian centuries from J2000.0 to the
@@ -51,7 +55,9 @@ angles_precession angles_de_precession(long double T, long double t);
 coord_equatoriales precesser(long double alpha, long double delta, const angles_precession& angles);
 
 struct resultat_precession {
-  long double jour_julien_reference = 0, jour_julien_voulu = 0;
+  long double jour_julien_reference = 0, jour_julien_voulu = 0;  // TT
+  // In civil time "heure légale, UTC+2" on the block's date line; empty as times stand.
+  std::string mention;
   long double T = 0, t = 0;          // Julian centuries
   angles_precession angles;          // seconds of arc
   long double ascension_droite = 0;  // degrees, 0..360
@@ -84,7 +90,9 @@ struct champs_precession {
   std::string mouvement_propre_dec;                   // seconds of arc per year
 };
 
-// The report of "&Copie": the checked lines, then the report box's text and CR LF.
-std::string copie_precession(const champs_precession& champs, std::string_view rapport, const cases_precession& cases);
+// The report of "&Copie": the checked lines, then the report box's text and CR LF. In
+// civil time the wanted date's line carries the mention.
+std::string copie_precession(const champs_precession& champs, std::string_view rapport, const cases_precession& cases,
+                             std::string_view mention = {});
 
 }  // namespace almanax

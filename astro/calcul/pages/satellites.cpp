@@ -1,6 +1,7 @@
 #include "calcul/pages/satellites.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calcul/calendrier.h"
 #include "calcul/formats.h"
@@ -80,7 +81,12 @@ const char* nom_satellite(satellite s) {
   return "";
 }
 
-graphique_satellites graphique_des_satellites(int mois, int annee, int largeur, int hauteur) {
+long double instant_jour_grille(const graphique_satellites& g, int k, const echelle_temps& echelle) {
+  return echelle.vers_tt(g.jour_julien + static_cast<long double>(k));
+}
+
+graphique_satellites graphique_des_satellites(int mois, int annee, int largeur, int hauteur,
+                                              const echelle_temps& echelle) {
   graphique_satellites g;
   g.mois = mois;
   g.annee = annee;
@@ -114,11 +120,21 @@ graphique_satellites graphique_des_satellites(int mois, int annee, int largeur, 
     }
     g.jours.push_back({x, numero});
   }
+  if (echelle.legale()) {
+    int decalage = echelle.decalage_a(instant_jour_grille(g, 0, echelle));
+    g.mention = mention_heure_legale(decalage);
+    for (std::size_t k = 1; k < g.jours.size(); ++k) {
+      const int d = echelle.decalage_a(instant_jour_grille(g, static_cast<int>(k), echelle));
+      if (d == decalage) continue;
+      decalage = d;
+      g.mention += " (" + texte_decalage(d) + " à partir du " + std::to_string(g.jours[k].numero) + ")";
+    }
+  }
 
   if (largeur <= 0) return g;
   for (int e = 0; e <= largeur / 2; ++e) {
     const positions_satellites p =
-        positions_des_satellites(g.jour_julien + static_cast<long double>(e) * 64.0L / largeur);
+        positions_des_satellites(echelle.vers_tt(g.jour_julien + static_cast<long double>(e) * 64.0L / largeur));
     g.positions.push_back(p);
     for (std::size_t i = 0; i < ordre_satellites.size(); ++i) {
       const long double X = offset_satellite(p, ordre_satellites[i]);
@@ -129,15 +145,23 @@ graphique_satellites graphique_des_satellites(int mois, int annee, int largeur, 
 }
 
 std::string texte_satellites(const std::vector<positions_satellites>& positions, bool avec_heure,
-                             const std::string& separateur) {
-  std::string t = "Satellites joviens : écart à Jupiter en rayons de Jupiter (positif à l'ouest)\r\n";
+                             const std::string& separateur, const echelle_temps& echelle) {
+  std::string t = "Satellites joviens : écart à Jupiter en rayons de Jupiter (positif à l'ouest)";
+  std::optional<int> decalage;
+  if (echelle.legale() && !positions.empty()) {
+    decalage = echelle.decalage_a(positions.front().jour_julien);
+    t += " ; " + mention_heure_legale(*decalage);
+  }
+  t += "\r\n";
   t += avec_heure ? "Date\tHeure" : "Date";
   for (satellite s : {satellite::io, satellite::europe, satellite::ganymede, satellite::callisto})
     t += std::string("\t") + nom_satellite(s);
   t += "\r\n";
   for (const positions_satellites& p : positions) {
     date_de_calcul d;
-    d.jour_julien = p.jour_julien;
+    d.jour_julien = echelle.vers_civil(p.jour_julien);
+    // Back from TT the civil 0 h may come a hair before midnight: to the second.
+    if (echelle.legale()) d.jour_julien = std::round((d.jour_julien + 0.5L) * 86400.0L) / 86400.0L - 0.5L;
     date_calendaire(d);
     const long double minutes = std::round(frac_r(d.jour_julien) * 1440.0L);
     const int hh = static_cast<int>(minutes) / 60 % 24, mm = static_cast<int>(minutes) % 60;
@@ -146,6 +170,10 @@ std::string texte_satellites(const std::vector<positions_satellites>& positions,
     if (avec_heure) t += "\t" + format_float("00", hh) + ":" + format_float("00", mm);
     for (satellite s : {satellite::io, satellite::europe, satellite::ganymede, satellite::callisto})
       t += "\t" + format_float("#0.00", offset_satellite(p, s), separateur);
+    if (decalage && echelle.decalage_a(p.jour_julien) != *decalage) {
+      decalage = echelle.decalage_a(p.jour_julien);
+      t += "\t" + texte_decalage(*decalage);
+    }
     t += "\r\n";
   }
   return t;

@@ -5,14 +5,46 @@
 
 namespace almanax {
 
+namespace {
+
+// In civil time the rising, transit and setting of the zone's civil day replace those
+// of the day of the time argument.
+template <class Ephemeride>
+void jour_civil(Ephemeride& e, const lieu_a_l_instant& lieu, const instant_lu& instant, const site_courant& site,
+                const echelle_temps& echelle) {
+  if (!echelle.legale()) return;
+  e.lever_coucher = lever_meridien_coucher_civil(lieu, instant.jour_julien_saisi, site, *echelle.fuseau());
+  e.textes.heure_lever = e.lever_coucher.texte_lever;
+  e.textes.heure_meridien = e.lever_coucher.texte_meridien;
+  e.textes.heure_coucher = e.lever_coucher.texte_coucher;
+}
+
+}  // namespace
+
+ephemeride_soleil soleil_de_l_instant(const instant_lu& instant, const site_courant& site, std::string_view separateur,
+                                      const echelle_temps& echelle) {
+  ephemeride_soleil e = ephemeride_du_soleil(instant.jde, site, separateur);
+  jour_civil(e, lieu_du_soleil, instant, site, echelle);
+  return e;
+}
+
+ephemeride_lune lune_de_l_instant(const instant_lu& instant, const site_courant& site, std::string_view separateur,
+                                  const echelle_temps& echelle) {
+  ephemeride_lune e = ephemeride_de_la_lune(instant.jde, site, separateur);
+  jour_civil(e, lieu_de_la_lune, instant, site, echelle);
+  return e;
+}
+
 resultat_soleil_lune calcul_soleil_lune(const instant_saisi& instant, const site_courant& site,
-                                        std::string_view separateur) {
+                                        std::string_view separateur, const echelle_temps& echelle) {
   resultat_soleil_lune r;
   r.saisie = instant;
-  r.jour_julien = jour_julien_saisi(instant);
-  r.soleil = ephemeride_du_soleil(r.jour_julien, site, separateur);
+  const instant_lu i = lire_instant(instant, echelle);
+  r.jour_julien = i.jde;
+  r.mention = i.mention;
+  r.soleil = soleil_de_l_instant(i, site, separateur, echelle);
   // The Moon is always computed for the Sun's instant, so both groups agree.
-  r.lune = ephemeride_de_la_lune(r.jour_julien, site, separateur);
+  r.lune = lune_de_l_instant(i, site, separateur, echelle);
   return r;
 }
 
@@ -53,7 +85,7 @@ std::string bloc_lune(const ephemeride_lune& l) {
 std::string copie_soleil_lune(const resultat_soleil_lune& r, const cases_soleil_lune& cases,
                               const champs_bloc_date& date, const champs_site& site) {
   std::string t;
-  if (cases.date_heure) t += bloc_date(date.jour, date.mois, date.annee, date.heure);
+  t += bloc_date_mention(date, r.mention, cases.date_heure, cases.soleil || cases.lune);
   if (cases.lieu) t += bloc_site(site);
   if (cases.soleil) t += bloc_soleil(r.soleil);
   if (cases.lune) t += bloc_lune(r.lune);

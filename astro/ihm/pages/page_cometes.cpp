@@ -25,6 +25,7 @@
 #include "ihm/controles/edition_spin.h"
 #include "ihm/controles/filtres.h"
 #include "ihm/messages.h"
+#include "ihm/pages/mention_heure.h"
 
 namespace almanax::ihm {
 
@@ -145,6 +146,8 @@ PageCometes::PageCometes(Contexte& contexte, QWidget* parent)
     b->addWidget(calculer_);
     b->addWidget(maintenant_);
     grille->addLayout(b, 2, 0, 1, 6);
+    mention_ = etiquette_mention(g_date);
+    grille->addWidget(mention_, 3, 0, 1, 6);
   }
 
   // ---- Copy ------------------------------------------------------------------------------------
@@ -382,6 +385,7 @@ void PageCometes::calculer_comete() {
   e.observation = date_.instant_a_calculer(heure_);
   e.nom = nom_comete_->text().toStdString();
   e.separateur = QLocale().decimalPoint().toStdString();
+  e.echelle = contexte_.session().echelle();
   const resultat_comete r = calcul_comete(e);
   if (const std::optional<refus_comete> refus = refus_resultat(e, r)) {
     signaler(*refus);
@@ -390,6 +394,7 @@ void PageCometes::calculer_comete() {
   resultat_ = r;
   calcule_ = resultat_->observation;
   age_elements_->setText(q(resultat_->age_elements));
+  montrer_mention(mention_, resultat_->mention);
   rapport_->ajouter(q(resultat_->bloc));
 }
 
@@ -612,6 +617,13 @@ void PageCometes::date_changee(sens_pas sens) {
   calculer_comete();
 }
 
+void PageCometes::echelle_changee() {
+  // Only a position already shown, from elements that still read: never a message
+  // for a change made on another page.
+  if (!resultat_ || lire_elements_comete(textes()).refus) return;
+  calculer_comete();
+}
+
 void PageCometes::mettre_a_maintenant() {
   maintenant(heure_);
 }
@@ -628,8 +640,10 @@ void PageCometes::copier_rapport() {
   cases.coordonnees = copie_coordonnees_->isChecked();
   // The instant of the values shown; before any computation, the fields.
   const instant_saisi instant = calcule_ ? *calcule_ : date_.instant_a_calculer(heure_);
+  const std::string mention =
+      resultat_ ? resultat_->mention : lire_instant(instant, contexte_.session().echelle()).mention;
   const std::string rapport = copie_comete(nom_comete_->text().toStdString(), champs_bloc_date_de(instant), textes(),
-                                           rapport_->texte().toStdString(), cases);
+                                           rapport_->texte().toStdString(), cases, mention);
   if (!rapport.empty()) contexte_.ajouter_rapport(q(rapport));
 }
 

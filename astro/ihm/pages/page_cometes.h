@@ -42,6 +42,8 @@ class PageCometes : public Page {
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
+  // A position already shown is computed again in the new time scale (a new block).
+  void echelle_changee() override;
 
   // The report box's text, with its CR LF line ends.
   const QString& rapport() const;
@@ -93,6 +95,7 @@ class PageCometes : public Page {
 
   ChampsDate date_;
   QTimeEdit* heure_ = nullptr;
+  QLabel* mention_ = nullptr;  // "heure légale, UTC+2" in civil time
   QLineEdit* jour_passage_ = nullptr;
   QLineEdit* mois_passage_ = nullptr;
   QLineEdit* an_passage_ = nullptr;

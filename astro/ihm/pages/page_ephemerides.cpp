@@ -17,6 +17,7 @@
 #include "dessin/dessin_phase.h"
 #include "ihm/controles/controles.h"
 #include "ihm/controles/edition_spin.h"
+#include "ihm/pages/mention_heure.h"
 
 namespace almanax::ihm {
 
@@ -84,6 +85,8 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
     boutons->addWidget(bouton_calcul_);
     boutons->addWidget(bouton_maintenant_);
     saisie->addLayout(boutons, 2, 0, 1, 6);
+    mention_ = etiquette_mention(this);
+    saisie->addWidget(mention_, 3, 0, 1, 6);
   }
 
   // ---- "Planetes": three columns, filled column by column --------------------------
@@ -205,6 +208,7 @@ void PageEphemerides::calculer() {
   e.instant = date_.instant_a_calculer(heure_);
   e.site = contexte_.session().site();
   e.separateur = QLocale().decimalPoint().toStdString();
+  e.echelle = contexte_.session().echelle();
   resultat_ = calcul_ephemerides(e);
   calcule_ = entrees{e.instant, contexte_.session().site_affiche()};
   afficher();
@@ -213,6 +217,7 @@ void PageEphemerides::calculer() {
 void PageEphemerides::afficher() {
   const resultat_ephemerides& r = resultat_;
   for (const auto& [etiquette, texte] : etiquettes_) etiquette->setText(QString::fromStdString(r.textes.*texte));
+  montrer_mention(mention_, r.mention);
   groupe_elements_->setVisible(r.elements_visibles);
   const QColor face = palette().color(QPalette::Window);
   image_ = r.image_vide ? dessin::image_vide(face)

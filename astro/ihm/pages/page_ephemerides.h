@@ -30,6 +30,8 @@ class PageEphemerides : public Page {
 
   // Rising, transit and setting are the site's.
   void site_change() override { calculer(); }
+  // The typed time is read and the rising and setting given in the new time scale.
+  void echelle_changee() override { calculer(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
@@ -53,6 +55,7 @@ class PageEphemerides : public Page {
 
   ChampsDate date_;
   QTimeEdit* heure_ = nullptr;
+  QLabel* mention_ = nullptr;  // "heure légale, UTC+2" in civil time
   QButtonGroup* choix_planete_ = nullptr;
   QPushButton* bouton_calcul_ = nullptr;
   QPushButton* bouton_maintenant_ = nullptr;

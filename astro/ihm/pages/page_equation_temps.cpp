@@ -64,10 +64,11 @@ void PageEquationTemps::poser_date_de_demarrage(const date_jma& date) {
 
 void PageEquationTemps::calculer() {
   const date_jma date = date_.date_a_calculer();
-  image_ = dessin::image_equation_du_temps(
-      trace_equation_du_temps(date.annee, largeur_courbe_equation, hauteur_courbe_equation));
+  const echelle_temps& echelle = contexte_.session().echelle();
+  courbe_ = trace_equation_du_temps(date.annee, largeur_courbe_equation, hauteur_courbe_equation, echelle);
+  image_ = dessin::image_equation_du_temps(courbe_);
   montrer_image(cadre_courbe_, image_);
-  jour_ = equation_du_temps_du_jour(date);
+  jour_ = equation_du_temps_du_jour(date, echelle);
   valeur_du_jour_->setText(QString::fromStdString(jour_.texte));
 }
 

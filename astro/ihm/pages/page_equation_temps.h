@@ -22,9 +22,12 @@ class PageEquationTemps : public Page {
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
+  // The day and the curve's noons are the civil ones in civil time.
+  void echelle_changee() override { calculer(); }
 
-  // The picture shown and the last day value.
+  // The picture shown, its curve and the last day value.
   const QImage& image() const { return image_; }
+  const courbe_equation_du_temps& courbe() const { return courbe_; }
   const equation_du_jour& resultat() const { return jour_; }
 
  public slots:
@@ -41,6 +44,7 @@ class PageEquationTemps : public Page {
   QLabel* valeur_du_jour_ = nullptr;
   QPushButton* bouton_enregistrer_ = nullptr;
   QImage image_;
+  courbe_equation_du_temps courbe_;
   equation_du_jour jour_;
 };
 

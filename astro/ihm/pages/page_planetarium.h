@@ -60,6 +60,8 @@ class PagePlanetarium : public Page {
   ~PagePlanetarium() override;
 
   void calculer() override { dessiner(); }
+  // The typed time is read in the new time scale; the map's title says which.
+  void echelle_changee() override { dessiner(); }
   QWidget* bouton_calcul() const override;
   void arreter_animation() override;
   void poser_date_de_demarrage(const date_jma& date) override;

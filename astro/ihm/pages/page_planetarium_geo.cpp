@@ -80,8 +80,8 @@ PagePlanetariumGeo::PagePlanetariumGeo(Contexte& contexte, QWidget* parent)
 }
 
 void PagePlanetariumGeo::dessiner() {
-  resultat_ =
-      calcul_geo(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
+  resultat_ = calcul_geo(instant_des_champs(), cadre_->width(), cadre_->height(),
+                         QLocale().decimalPoint().toStdString(), contexte_.session().echelle());
   const std::array<bool, nombre_corps_geo> montres = corps_montres_tableau<nombre_corps_geo>();
   montrer(dessin::image_geo(resultat_, montres, palette().color(QPalette::Button)));
   avertir_pluton(resultat_.avertissement_pluton, montres[static_cast<int>(corps_geo::pluton)]);
@@ -121,7 +121,8 @@ void PagePlanetariumGeo::pas_date(sens_pas sens) {
 }
 
 bool PagePlanetariumGeo::faire_pas(sens_pas sens) {
-  const std::optional<instant_saisi> i = pas_geo(instant_des_champs(), static_cast<intervalle_geo>(intervalle()), sens);
+  const std::optional<instant_saisi> i =
+      pas_geo(instant_des_champs(), static_cast<intervalle_geo>(intervalle()), sens, contexte_.session().echelle());
   if (!i) return false;
   poser_instant(*i);
   dessiner();

@@ -71,8 +71,8 @@ PagePlanetariumHelio::PagePlanetariumHelio(Contexte& contexte, QWidget* parent)
 }
 
 void PagePlanetariumHelio::dessiner() {
-  resultat_ =
-      calcul_helio(instant_des_champs(), cadre_->width(), cadre_->height(), QLocale().decimalPoint().toStdString());
+  resultat_ = calcul_helio(instant_des_champs(), cadre_->width(), cadre_->height(),
+                           QLocale().decimalPoint().toStdString(), contexte_.session().echelle());
   const std::array<bool, nombre_planetes> montrees = corps_montres_tableau<nombre_planetes>();
   montrer(dessin::image_helio(resultat_, montrees, palette().color(QPalette::Button)));
   avertir_pluton(resultat_.avertissement_pluton, montrees[static_cast<int>(planete::pluton)]);

@@ -18,6 +18,7 @@
 #include "ihm/controles/edition_spin.h"
 #include "ihm/controles/filtres.h"
 #include "ihm/messages.h"
+#include "ihm/pages/mention_heure.h"
 
 namespace almanax::ihm {
 
@@ -61,6 +62,8 @@ PagePrecession::PagePrecession(Contexte& contexte, QWidget* parent)
     date1_.disposer(grille, 1, heure_reference_);
     grille->addWidget(new QLabel(QStringLiteral("Date voulue"), g_dates), 2, 0, 1, 8);
     date2_.disposer(grille, 3, heure_voulue_);
+    mention_ = etiquette_mention(g_dates);
+    grille->addWidget(mention_, 4, 0, 1, 8);
   }
 
   // ---- Coordinates and proper motion ----------------------------------------------------------
@@ -249,8 +252,19 @@ void PagePrecession::calculer() {
   e.declinaison.secondes = reel_du_texte(texte(dec_secondes_)).value_or(0);
   e.mpa = reel_du_texte(texte(mouvement_propre_ad_)).value_or(0);
   e.mpd = reel_du_texte(texte(mouvement_propre_dec_)).value_or(0);
+  e.echelle = contexte_.session().echelle();
   const resultat_precession r = calcul_precession(e);
   boite_rapport_->ajouter(QString::fromStdString(r.bloc));
+  montrer_mention(mention_, r.mention);
+}
+
+void PagePrecession::echelle_changee() {
+  // Fields that do not read wait for the user's next "OK": never a message for a change
+  // made on another page.
+  if (boite_rapport_->texte().isEmpty()) return;
+  for (const EditionSpin* s : {ad_heures_, ad_minutes_, dec_degres_, dec_minutes_})
+    if (!entier_du_texte(texte(s))) return;
+  calculer();
 }
 
 void PagePrecession::pas_date_reference(sens_pas sens) {
@@ -281,6 +295,8 @@ void PagePrecession::copier() {
   c.dec_secondes = texte(dec_secondes_);
   c.mouvement_propre_ad = texte(mouvement_propre_ad_);
   c.mouvement_propre_dec = texte(mouvement_propre_dec_);
+  const std::string mention =
+      lire_instant(date2_.instant_a_calculer(heure_voulue_), contexte_.session().echelle()).mention;
   contexte_.ajouter_rapport(QString::fromStdString(copie_precession(c, boite_rapport_->texte().toStdString(),
                                                                     cases_precession{
                                                                         case_equinoxe_reference_->isChecked(),
@@ -289,7 +305,8 @@ void PagePrecession::copier() {
                                                                         case_declinaison_->isChecked(),
                                                                         case_mouvement_propre_ad_->isChecked(),
                                                                         case_mouvement_propre_dec_->isChecked(),
-                                                                    })));
+                                                                    },
+                                                                    mention)));
 }
 
 std::vector<annee_a_valider> PagePrecession::annees_a_valider() const {

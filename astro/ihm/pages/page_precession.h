@@ -12,6 +12,7 @@
 #include "ihm/pages/page.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimeEdit;
@@ -32,6 +33,8 @@ class PagePrecession : public Page {
   std::vector<annee_a_valider> annees_a_valider() const override;
   std::vector<date_a_borner> dates_a_borner() const override;
   void poser_heure_de_demarrage(const QTime& heure) override;
+  // A result already shown is computed again in the new time scale (a new block).
+  void echelle_changee() override;
 
   // The report box's text, with its CR LF line ends.
   const QString& rapport() const;
@@ -52,6 +55,7 @@ class PagePrecession : public Page {
   ChampsDate date2_;
   QTimeEdit* heure_reference_ = nullptr;
   QTimeEdit* heure_voulue_ = nullptr;
+  QLabel* mention_ = nullptr;  // "heure légale, UTC+2" in civil time, for the last block
   EditionSpin* ad_heures_ = nullptr;
   EditionSpin* ad_minutes_ = nullptr;
   QLineEdit* ad_secondes_ = nullptr;

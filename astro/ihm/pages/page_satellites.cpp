@@ -13,6 +13,7 @@
 #include "ihm/controles/filtres.h"
 #include "ihm/fenetre_principale.h"
 #include "ihm/messages.h"
+#include "ihm/pages/mention_heure.h"
 
 namespace almanax::ihm {
 
@@ -60,6 +61,9 @@ PageSatellites::PageSatellites(Contexte& contexte, QWidget* parent)
     haut->addSpacing(16);
     haut->addWidget(bouton_calcul_);
     haut->addWidget(bouton_enregistrer_);
+    mention_ = etiquette_mention(this);
+    mention_->setContentsMargins(16, 0, 0, 0);
+    haut->addWidget(mention_);
     haut->addStretch(1);
     auto* page = new QVBoxLayout(this);
     page->addLayout(haut);
@@ -98,7 +102,9 @@ void PageSatellites::calculer() {
   // A year 0 typed in the field is read as 1, as the other pages' date fields do.
   if (annee_->position() == 0) annee_->setPosition(1);
   const QSize taille = taille_image();
-  graphique_ = graphique_des_satellites(mois_->position(), annee_->position(), taille.width(), taille.height());
+  graphique_ = graphique_des_satellites(mois_->position(), annee_->position(), taille.width(), taille.height(),
+                                        contexte_.session().echelle());
+  montrer_mention(mention_, graphique_.mention);
   const std::array<bool, 4> dessines = {case_ganymede_->isChecked(), case_europe_->isChecked(), case_io_->isChecked(),
                                         case_callisto_->isChecked()};
   image_ = dessin::image_satellites(graphique_, dessines);

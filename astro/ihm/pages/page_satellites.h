@@ -26,6 +26,8 @@ class PageSatellites : public Page {
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
+  // The day lines are the civil days' 0 h in civil time.
+  void echelle_changee() override { calculer(); }
 
   const QImage& image() const { return image_; }
   const graphique_satellites& graphique() const { return graphique_; }
@@ -48,6 +50,7 @@ class PageSatellites : public Page {
   QPushButton* bouton_calcul_ = nullptr;
   QPushButton* bouton_enregistrer_ = nullptr;
   QLabel* cadre_graphique_ = nullptr;
+  QLabel* mention_ = nullptr;  // "heure légale, UTC+2" in civil time
   graphique_satellites graphique_;
   QImage image_;
 };

@@ -13,6 +13,7 @@
 #include "dessin/dessin_phase.h"
 #include "ihm/controles/controles.h"
 #include "ihm/controles/edition_spin.h"
+#include "ihm/pages/mention_heure.h"
 
 namespace almanax::ihm {
 
@@ -93,6 +94,8 @@ PageSoleilLune::PageSoleilLune(Contexte& contexte, QWidget* parent)
     boutons->addWidget(bouton_calcul_);
     boutons->addWidget(bouton_maintenant_);
     saisie->addLayout(boutons, 2, 0, 1, 6);
+    mention_ = etiquette_mention(this);
+    saisie->addWidget(mention_, 3, 0, 1, 6);
   }
 
   // ---- "Copier" --------------------------------------------------------------------------
@@ -177,20 +180,24 @@ instant_saisi PageSoleilLune::instant_a_calculer() {
 
 void PageSoleilLune::calculer() {
   const instant_saisi instant = instant_a_calculer();
+  const echelle_temps& echelle = contexte_.session().echelle();
+  const instant_lu lu = lire_instant(instant, echelle);
   resultat_.saisie = instant;
-  resultat_.jour_julien = jour_julien_saisi(instant);
+  resultat_.jour_julien = lu.jde;
+  resultat_.mention = lu.mention;
   resultat_.soleil =
-      ephemeride_du_soleil(resultat_.jour_julien, contexte_.session().site(), QLocale().decimalPoint().toStdString());
+      soleil_de_l_instant(lu, contexte_.session().site(), QLocale().decimalPoint().toStdString(), echelle);
   site_calcule_ = contexte_.session().site_affiche();
   afficher(resultat_.soleil.textes, etiquettes_soleil_);
+  montrer_mention(mention_, resultat_.mention);
   bouton_lune_->click();
 }
 
 void PageSoleilLune::calculer_lune() {
   // The date and time of the Sun's part of the page, which has just shown them.
-  const instant_saisi instant = instant_a_calculer();
-  resultat_.lune = ephemeride_de_la_lune(jour_julien_saisi(instant), contexte_.session().site(),
-                                         QLocale().decimalPoint().toStdString());
+  const echelle_temps& echelle = contexte_.session().echelle();
+  resultat_.lune = lune_de_l_instant(lire_instant(instant_a_calculer(), echelle), contexte_.session().site(),
+                                     QLocale().decimalPoint().toStdString(), echelle);
   afficher(resultat_.lune.textes, etiquettes_lune_);
   image_ = dessin::image_phase(resultat_.lune.fraction_arrondie, Qt::black, palette().color(QPalette::Window));
   montrer_image(image_phase_, image_);

@@ -29,6 +29,8 @@ class PageSoleilLune : public Page {
 
   // Rising, transit and setting are the site's.
   void site_change() override { calculer(); }
+  // The typed time is read and the rising and setting given in the new time scale.
+  void echelle_changee() override { calculer(); }
   QWidget* bouton_calcul() const override;
   void poser_date_de_demarrage(const date_jma& date) override;
   std::vector<annee_a_valider> annees_a_valider() const override;
@@ -50,6 +52,7 @@ class PageSoleilLune : public Page {
 
   ChampsDate date_;
   QTimeEdit* heure_ = nullptr;
+  QLabel* mention_ = nullptr;  // "heure légale, UTC+2" in civil time
   QPushButton* bouton_calcul_ = nullptr;
   QPushButton* bouton_maintenant_ = nullptr;
   QPushButton* bouton_lune_ = nullptr;
