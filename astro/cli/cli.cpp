@@ -213,6 +213,14 @@ std::vector<std::string> arguments::liste(std::string_view nom, const std::vecto
   return r;
 }
 
+bool calendrier_demande(arguments& a) {
+  const std::vector<std::string> f = a.liste("format", {"texte"}, {"texte", "ics"});
+  if (f.size() != 1) throw erreur_option("Valeur invalide pour --format : un seul format (texte ou ics).");
+  const bool ics = f[0] == "ics";
+  if (ics && a.json()) throw erreur_option("--format ics et --json s'excluent : choisissez l'un des deux.");
+  return ics;
+}
+
 void arguments::completer_entrees(QJsonObject& entrees) const {
   if (echelle_.legale()) entrees["fuseau"] = QString::fromStdString(echelle_.fuseau()->nom());
 }

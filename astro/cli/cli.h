@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "calcul/calendrier.h"
+#include "calcul/icalendrier.h"
 #include "calcul/site.h"
 #include "calcul/temps_civil.h"
 #include "donnees/cometes.h"
@@ -127,7 +128,13 @@ struct resultat {
   // The instant (TT) whose ΔT the JSON result gives as "delta_t_s": the typed instant,
   // or the start of a search.
   std::optional<long double> jde_reference;
+  // With --format ics: the events, printed as an iCalendar file instead of the text.
+  std::optional<std::vector<evenement_calendrier>> calendrier;
 };
+
+// --format texte|ics of the event reports: whether the calendar is asked for. A calendar
+// and --json exclude each other.
+bool calendrier_demande(arguments& a);
 
 struct rapport {
   std::string_view nom;                     // "dates", "ephemerides", ...

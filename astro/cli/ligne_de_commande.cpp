@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 #include <algorithm>
+#include <ctime>
 #include <exception>
 #include <ostream>
 #include <streambuf>
@@ -346,7 +347,16 @@ int principal(int argc, char** argv, std::ostream& out, std::ostream& err, const
     }
     resultat res = choisi->executer(args);
     args.verifier_tout_lu();
-    if (json) {
+    if (res.calendrier) {
+      // The calendar's own line ends (CR LF, as RFC 5545 asks), whatever --lf says.
+      std::string f;
+      try {
+        f = calendrier_ics(*res.calendrier, static_cast<long long>(std::time(nullptr)));
+      } catch (const erreur_calendrier& e) {
+        throw erreur_option(e.what());
+      }
+      out.write(f.data(), static_cast<std::streamsize>(f.size()));
+    } else if (json) {
       if (res.ecrire) {
         res.ecrire(out);
       } else {

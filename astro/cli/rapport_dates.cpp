@@ -1,3 +1,4 @@
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/dates.h"
 #include "cli/cli.h"
 #include "cli/recherche_annees.h"
@@ -23,7 +24,12 @@ resultat rapport_dates(arguments& a) {
   if (annee == 0) throw erreur_option("Valeur invalide pour --annee : l'année 0 n'existe pas (après -1 vient 1).");
   res.entrees["annee"] = annee;
 
+  const bool ics = calendrier_demande(a);
   const resultat_dates r = calculer_dates(i1, i2, annee, a.echelle());
+  if (ics) {
+    res.calendrier = calendrier_dates(r);
+    return res;
+  }
   // The first typed instant, read on the zone's clock with --fuseau.
   res.jde_reference = a.echelle().vers_tt(r.date1.jour_julien);
 

@@ -1,6 +1,7 @@
 // `astro --rapport eclipses`: one search of the "Eclipses" page into its empty box,
 // printed as the page's "&Copie" report.
 
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/eclipses.h"
 #include "cli/cli.h"
 #include "cli/debut_recherche.h"
@@ -55,12 +56,17 @@ resultat rapport_eclipses(arguments& a) {
   const bool soleil = type[0] == "solaire";
   res.entrees["type"] = genre_json(type[0]);
 
+  const bool ics = calendrier_demande(a);
   const echelle_temps& echelle = a.echelle();
   const resultat_eclipses r = recherche_eclipses(debut, fin, soleil ? astre_eclipse::soleil : astre_eclipse::lune,
                                                  boite_eclipses{}, separateur_decimal(), echelle);
   // The search keeps its years of TT; its start is read as typed.
   res.jde_reference = jde_debut_recherche(debut, 1, echelle);
 
+  if (ics) {
+    res.calendrier = calendrier_eclipses(r.eclipses);
+    return res;
+  }
   const std::string mention =
       echelle.legale() && !r.eclipses.empty() ? mention_heure_legale(r.eclipses.front().decalage) : std::string();
   res.texte = copie_eclipses(r.texte, mention);

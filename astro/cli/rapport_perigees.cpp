@@ -1,11 +1,10 @@
 // `astro --rapport perigees`: the "Péri. et Apogée" page for a span of years, printed
 // as its "&Copie" report.
-#include <QJsonDocument>
 #include <ostream>
-#include <sstream>
 
 #include "calcul/delta_t.h"
 #include "calcul/heures_des_listes.h"
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/perigee_apogee.h"
 #include "cli/cli.h"
 #include "cli/debut_recherche.h"
@@ -26,42 +25,6 @@ QJsonObject evenement(const passage_trouve& p, const echelle_temps& echelle) {
   return v;
 }
 
-// The streamed document with the result's "delta_t_s", which the toolkit writes before
-// "evenements" (keys in alphabetical order): the document is written into a buffer,
-// the member put in after `"resultat":{` once, and the buffer handed on after each
-// piece.
-class document_avec_delta_t {
- public:
-  document_avec_delta_t(std::ostream& out, const QJsonObject& entrees, long double delta_t)
-      : out_(out), document_(tampon_, "perigees", entrees) {
-    std::string tete = tampon_.str();
-    const std::string membre = QJsonDocument(QJsonObject{{"delta_t_s", nombre_json(delta_t)}})
-                                   .toJson(QJsonDocument::Compact)
-                                   .toStdString();  // {"delta_t_s":69.18}
-    const std::string_view resultat = "\"resultat\":{";
-    const std::size_t ici = tete.rfind(resultat);
-    if (ici != std::string::npos) tete.insert(ici + resultat.size(), membre.substr(1, membre.size() - 2) + ",");
-    out_ << tete;
-    vider();
-  }
-  void evenement(const QJsonObject& e) {
-    document_.evenement(e);
-    out_ << tampon_.str();
-    vider();
-  }
-  void terminer(std::string_view texte) {
-    document_.terminer(texte);
-    out_ << tampon_.str();
-    vider();
-  }
-
- private:
-  void vider() { tampon_.str({}); }
-  std::ostream& out_;
-  std::ostringstream tampon_;
-  document_json_au_fil document_;
-};
-
 }  // namespace
 
 resultat rapport_perigees(arguments& a) {
@@ -71,6 +34,13 @@ resultat rapport_perigees(arguments& a) {
   bool perigees = false, apogees = false;
   for (const std::string& t : types) (t == "périgée" ? perigees : apogees) = true;
   res.entrees["types"] = genres_json(types);
+  if (calendrier_demande(a)) {
+    std::vector<passage_trouve> passages;
+    parcourir_perigees_apogees(
+        debut, fin, perigees, apogees, [&](passage_trouve&& p) { passages.push_back(std::move(p)); }, {}, a.echelle());
+    res.calendrier = calendrier_perigees(passages);
+    return res;
+  }
   // The search keeps its years of TT (see perigees_apogees); its start is read as typed.
   res.jde_reference = jde_debut_recherche(debut, 1, a.echelle());
 
@@ -96,7 +66,7 @@ resultat rapport_perigees(arguments& a) {
   QJsonObject entrees = res.entrees;
   a.completer_entrees(entrees);
   res.ecrire = [=, echelle = a.echelle(), delta_t = delta_t_s(*res.jde_reference)](std::ostream& out) {
-    document_avec_delta_t document(out, entrees, delta_t);
+    document_json_au_fil document(out, "perigees", entrees, QJsonObject{{"delta_t_s", nombre_json(delta_t)}});
     std::string lignes;
     suite_decalages suite(echelle.legale());
     parcourir_perigees_apogees(

@@ -1,5 +1,6 @@
 // `astro --rapport perihelies`: one search of the "Péri. et Aphélie" page into its
 // empty list, printed as the page's "&Copie" report.
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/perihelie.h"
 #include "cli/cli.h"
 #include "cli/debut_recherche.h"
@@ -11,8 +12,13 @@ resultat rapport_perihelies(arguments& a) {
   resultat sortie;
   const recherche_perihelies r = demande_planetes<recherche_perihelies, nombre_planetes_perihelie>(
       a, sortie.entrees, [](std::size_t p) { return nom_planete_perihelie(static_cast<planete_perihelie>(p)); });
+  const bool ics = calendrier_demande(a);
   const resultat_perihelies res = perihelies_aphelies(r, separateur_decimal(), {}, a.echelle());
   if (!res.message.empty()) throw erreur_option(res.message);
+  if (ics) {
+    sortie.calendrier = calendrier_perihelies(res.lignes);
+    return sortie;
+  }
 
   // The search keeps its years of TT; its start is read as typed.
   sortie.jde_reference = jde_debut_recherche(r.premiere_annee, 1, a.echelle());

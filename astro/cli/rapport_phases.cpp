@@ -1,5 +1,6 @@
 // `astro --rapport phases`: the "Phases de la Lune" page for a starting month and
 // year, printed as its "&Copie" report with the six months checked.
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/phases.h"
 #include "cli/cli.h"
 #include "cli/debut_recherche.h"
@@ -13,9 +14,17 @@ resultat rapport_phases(arguments& a) {
   const int mois = static_cast<int>(a.entier("mois", aujourd.mois, 1, 12));
   const long long annee = a.entier("annee", aujourd.annee, -4713, 9999);
 
+  const bool ics = calendrier_demande(a);
   const resultat_phases r = phases_de_la_lune(mois, annee, {}, a.echelle());
 
   resultat res;
+  if (ics) {
+    std::vector<const phase_trouvee*> phases;
+    for (const liste_phases& l : r.listes)
+      for (const phase_trouvee& t : l.phases) phases.push_back(&t);
+    res.calendrier = calendrier_phases(phases);
+    return res;
+  }
   res.jde_reference = jde_debut_recherche(annee, mois, a.echelle());
   res.texte = copie_phases(r, {true, true, true, true, true, true});
   res.entrees = {{"mois", mois}, {"annee", static_cast<double>(annee)}};

@@ -1,5 +1,6 @@
 // `astro --rapport phenomenes`: one search of the "Phénomènes Planétaires" page into
 // its empty list, printed as the page's "&Copie" report.
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/phenomene.h"
 #include "cli/cli.h"
 #include "cli/debut_recherche.h"
@@ -11,8 +12,13 @@ resultat rapport_phenomenes(arguments& a) {
   resultat sortie;
   const recherche_phenomenes r = demande_planetes<recherche_phenomenes, nombre_planetes_phenomene>(
       a, sortie.entrees, [](std::size_t p) { return nom_planete_phenomene(static_cast<planete_phenomene>(p)); });
+  const bool ics = calendrier_demande(a);
   const resultat_phenomenes res = phenomenes_planetaires(r, {}, a.echelle());
   if (!res.message.empty()) throw erreur_option(res.message);
+  if (ics) {
+    sortie.calendrier = calendrier_phenomenes(res.lignes);
+    return sortie;
+  }
 
   // The search keeps its years of TT; its start is read as typed.
   sortie.jde_reference = jde_debut_recherche(r.premiere_annee, 1, a.echelle());

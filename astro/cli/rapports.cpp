@@ -35,6 +35,10 @@ constexpr option_rapport debut{"debut", "AAAA", "première année, astronomique,
 constexpr option_rapport fin{"fin", "AAAA", "dernière année, de -4712 à 9999, après la première", "la première + 1",
                              lecteur::entier};
 constexpr option_rapport planetes{"planetes", "LISTE", "planètes, séparées par une virgule", "toutes", lecteur::liste};
+constexpr option_rapport format{"format", "texte|ics",
+                                "texte : le rapport de la page ; ics : les événements en calendrier iCalendar (RFC "
+                                "5545, années 1583 à 9999), pour un agenda",
+                                "texte", lecteur::liste};
 constexpr option_rapport image{"image", "FICHIER", "enregistre aussi l'image (BMP, ou PNG si le nom finit par .png)",
                                "", lecteur::texte};
 // --- end of shared options ---
@@ -47,6 +51,7 @@ constexpr option_rapport options_dates[] = {
     {"heure2", "HH:MM[:SS]", "heure de la seconde date", "celle de la première", lecteur::heure},
     {"annee", "AAAA", "année des équinoxes, solstices et de Pâques, historique, de -1000 à 3000",
      "l'année de la première date", lecteur::entier},
+    format,
 };
 constexpr option_rapport options_ephemerides[] = {
     {"planete", "NOM", "Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune ou Pluton", "Vénus",
@@ -69,27 +74,32 @@ constexpr option_rapport options_ce_soir[] = {
 constexpr option_rapport options_phases[] = {
     {"mois", "MM", "premier des six mois, de 1 à 12", "le mois courant", lecteur::entier},
     {"annee", "AAAA", "année du premier mois, astronomique, de -4713 à 9999", "l'année courante", lecteur::entier},
+    format,
 };
 constexpr option_rapport options_perigees[] = {
     debut,
     fin,
     {"types", "LISTE", "périgée, apogée ou les deux séparés par une virgule", "les deux", lecteur::liste},
+    format,
 };
 constexpr option_rapport options_eclipses[] = {
     debut,
     fin,
     {"type", "TYPE", "solaire ou lunaire", "lunaire", lecteur::liste},
+    format,
 };
 constexpr option_rapport options_phenomenes[] = {
     debut,
     fin,
     planetes.decrite("Mercure, Vénus, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule", "toutes"),
+    format,
 };
 constexpr option_rapport options_perihelies[] = {
     debut,
     fin,
     planetes.decrite("Mercure, Vénus, Terre, Mars, Jupiter, Saturne, Uranus, Neptune, séparées par une virgule",
                      "toutes"),
+    format,
 };
 constexpr option_rapport options_equation_temps[] = {
     date,

@@ -141,11 +141,16 @@ std::string document_json(std::string_view rapport, const QJsonObject& entrees, 
 
 // The toolkit writes an object's keys in alphabetical order: entrees, rapport,
 // resultat, texte.
-document_json_au_fil::document_json_au_fil(std::ostream& out, std::string_view rapport, const QJsonObject& entrees)
+document_json_au_fil::document_json_au_fil(std::ostream& out, std::string_view rapport, const QJsonObject& entrees,
+                                           const QJsonObject& avant)
     : out_(out) {
   const std::string nom = compact(QJsonDocument(QJsonArray{chaine_json(rapport)}));  // ["..."]
+  // The members of the result that come before "evenements" in the keys' order, as the
+  // toolkit would write them: {"a":1,"b":2} without its closing brace.
+  std::string membres = avant.isEmpty() ? std::string("{") : compact(QJsonDocument(avant));
+  if (!avant.isEmpty()) membres.back() = ',';
   out_ << "{\"entrees\":" << compact(QJsonDocument(entrees)) << ",\"rapport\":" << nom.substr(1, nom.size() - 2)
-       << ",\"resultat\":{\"evenements\":[";
+       << ",\"resultat\":" << membres << "\"evenements\":[";
 }
 
 void document_json_au_fil::evenement(const QJsonObject& e) {

@@ -71,7 +71,9 @@ std::string document_json(std::string_view rapport, const QJsonObject& entrees, 
 // document_json would give.
 class document_json_au_fil {
  public:
-  document_json_au_fil(std::ostream& out, std::string_view rapport, const QJsonObject& entrees);
+  // `avant`: the result's members whose keys sort before "evenements" ("delta_t_s").
+  document_json_au_fil(std::ostream& out, std::string_view rapport, const QJsonObject& entrees,
+                       const QJsonObject& avant = {});
   void evenement(const QJsonObject& e);
   void terminer(std::string_view texte);
 

@@ -43,6 +43,7 @@ const std::map<std::string, std::vector<std::string>> exemples = {
     {"heure2", {"00:00"}},
     {"annee", {"1992"}},
     {"mois", {"3"}},
+    {"format", {"ics"}},
     {"planete", {"Mars"}},
     {"planetes", {"Mars,Vénus"}},
     {"site", {"Paris"}},
