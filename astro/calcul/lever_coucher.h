@@ -88,6 +88,7 @@ sortie_lever_coucher lever_meridien_coucher(const entree_lever_coucher& e);
 // altitude of its rising and setting then.
 struct lieu_apparent {
   long double alpha = 0, delta = 0, hauteur_h0 = 0;
+  long double parallaxe = 0;  // horizontal parallax, degrees: the Moon's (an altitude seen from the site)
 };
 using lieu_a_l_instant = std::function<lieu_apparent(long double jde)>;
 

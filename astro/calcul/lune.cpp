@@ -211,7 +211,7 @@ lieu lieu_a(long double jd) {
 
 lieu_apparent lieu_de_la_lune(long double jde) {
   const lieu l = lieu_a(jde);
-  return {l.eq.alpha, l.eq.delta, hauteur_h0_lune(l.p.parallaxe)};
+  return {l.eq.alpha, l.eq.delta, hauteur_h0_lune(l.p.parallaxe), l.p.parallaxe};
 }
 
 ephemeride_lune ephemeride_de_la_lune(long double jour_julien, const site_courant& site, std::string_view separateur) {

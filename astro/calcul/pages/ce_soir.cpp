@@ -13,6 +13,7 @@
 #include "calcul/lune.h"
 #include "calcul/numerique.h"
 #include "calcul/pages/ephemerides.h"
+#include "calcul/pages/instant_civil.h"
 #include "calcul/planete.h"
 #include "calcul/soleil.h"
 
@@ -24,29 +25,14 @@ constexpr long double pas_recherche = 5.0L / 1440.0L;  // days
 constexpr long double pas_courbes = 10.0L / 1440.0L;   // days
 constexpr const char* tiret = "—";
 
-struct lieu_corps {
-  long double alpha = 0, delta = 0;  // apparent, degrees
-  long double parallaxe = 0;         // degrees (the Moon's; 0 for the others)
-};
-
-lieu_corps lieu_lune(long double jde) {
-  const long double T = (jde - jd_j2000) / jours_siecle;
-  const position_lune p = position_de_la_lune(T);
-  const etat_nutation n = nutation_complete(T / 10.0L);
-  const coord_equatoriales eq = ecliptique_vers_equatorial({p.lambda + n.delta_psi, p.beta}, n.epsilon());
-  return {eq.alpha, eq.delta, p.parallaxe};
-}
-
 planete planete_de(corps_ce_soir c) {
   static const planete p[] = {planete::mercure, planete::mercure, planete::venus,  planete::mars,
                               planete::jupiter, planete::saturne, planete::uranus, planete::neptune};
   return p[static_cast<int>(c)];
 }
 
-lieu_corps lieu_planete(planete p, long double jde) {
-  etat_position e;
-  position_instant(p, jde, 0, e);
-  return {e.alpha, e.delta, 0};
+lieu_apparent lieu_du_corps(corps_ce_soir c, long double jde) {
+  return c == corps_ce_soir::lune ? lieu_de_la_lune(jde) : lieu_de_la_planete(planete_de(c), jde);
 }
 
 // One body seen from the site: its place and altitude at any instant of the night.
@@ -54,14 +40,14 @@ struct ciel {
   const entree_ce_soir& e;
   long double tu(long double jde) const { return e.echelle.legale() ? tu_de_tt(jde) : jde; }
   long double tsg(long double jde) const { return temps_sideral_apparent(tu(jde), jde); }
-  coord_horizontales horizon(const lieu_corps& l, long double jde) const {
+  coord_horizontales horizon(const lieu_apparent& l, long double jde) const {
     coord_horizontales h = vers_horizon(l.alpha, l.delta, tsg(jde), e.site);
     // Seen from the surface, the Moon stands lower by its parallax in altitude.
     h.altitude -= l.parallaxe * std::cos(h.altitude * deg_rad);
     return h;
   }
   // Hour angle in (-180, 180]: the transit is its rising through 0.
-  long double angle_horaire(const lieu_corps& l, long double jde) const {
+  long double angle_horaire(const lieu_apparent& l, long double jde) const {
     return std::remainder(tsg(jde) - e.site.longitude_signee() - l.alpha, 360.0L);
   }
 };
@@ -138,8 +124,9 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
   };
   r.debut = saisi(0, 12, 0);
   r.fin = saisi(1, 12, 0);
-  r.jde_heure = e.echelle.vers_tt(jour_julien_saisi(e.instant));
-  if (e.echelle.legale()) r.mention_echelle = mention_heure_legale(e.echelle.decalage_a(r.debut));
+  const instant_lu heure_choisie = lire_instant(e.instant, e.echelle);
+  r.jde_heure = heure_choisie.jde;
+  r.mention_echelle = heure_choisie.mention;
   {
     // The evening's date and the next morning's, as the calendar shows them.
     const jour_du_calendrier soir = calendrier_du_jour(std::floor(jour_julien_saisi(e.instant) + 0.5L));
@@ -158,8 +145,7 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
   const auto hauteur_soleil = [&](long double jde) {
     auto i = cache_soleil.find(jde);
     if (i == cache_soleil.end()) {
-      const position_soleil p = position_du_soleil(jde);
-      i = cache_soleil.emplace(jde, c.horizon({p.alpha, p.delta, 0}, jde).altitude).first;
+      i = cache_soleil.emplace(jde, c.horizon(lieu_du_soleil(jde), jde).altitude).first;
     }
     return i->second;
   };
@@ -209,20 +195,20 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
     a.corps = static_cast<corps_ce_soir>(k);
     const bool lune = a.corps == corps_ce_soir::lune;
     const planete p = planete_de(a.corps);
-    std::map<long double, lieu_corps> cache;
-    const auto lieu = [&](long double jde) -> const lieu_corps& {
+    std::map<long double, lieu_apparent> cache;
+    const auto lieu = [&](long double jde) -> const lieu_apparent& {
       auto i = cache.find(jde);
-      if (i == cache.end()) i = cache.emplace(jde, lune ? lieu_lune(jde) : lieu_planete(p, jde)).first;
+      if (i == cache.end()) i = cache.emplace(jde, lieu_du_corps(a.corps, jde)).first;
       return i->second;
     };
     // Rising and setting on the geocentric altitude and the standard altitudes of the
     // other pages; the observable hours on the altitude seen from the site.
     const auto geocentrique = [&](long double jde) {
-      const lieu_corps& l = lieu(jde);
+      const lieu_apparent& l = lieu(jde);
       return vers_horizon(l.alpha, l.delta, c.tsg(jde), e.site).altitude;
     };
     const auto hauteur = [&](long double jde) { return c.horizon(lieu(jde), jde).altitude; };
-    const long double h0 = lune ? hauteur_h0_lune(lieu(r.debut).parallaxe) : hauteur_h0_planete;
+    const long double h0 = lieu(r.debut).hauteur_h0;
     for (const passage_niveau& x : passages_niveau(geocentrique, r.debut, r.fin, pas_recherche, h0))
       (x.montant ? a.levers : a.couchers).push_back(heure(x.instant));
     for (const passage_niveau& x :
@@ -233,7 +219,7 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
     a.a_l_heure = c.horizon(lieu(r.jde_heure), r.jde_heure);
 
     if (lune) {
-      const lieu_corps& l = lieu(r.jde_heure);
+      const lieu_apparent& l = lieu(r.jde_heure);
       const long double T = (r.jde_heure - jd_j2000) / jours_siecle;
       const position_lune pl = position_de_la_lune(T);
       const phase_lune ph = phase_de_la_lune(T, l.alpha, l.delta, pl.distance);
@@ -283,13 +269,9 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
     const long double t = r.debut + i * pas_courbes;
     r.instants.push_back(t);
     r.heures.push_back(heures_du_jour(t, e.echelle));
-    const position_soleil s = position_du_soleil(t);
-    r.hauteurs_soleil.push_back(c.horizon({s.alpha, s.delta, 0}, t).altitude);
-    for (int k = 0; k < nombre_corps_ce_soir; ++k) {
-      const auto corps = static_cast<corps_ce_soir>(k);
-      const lieu_corps l = corps == corps_ce_soir::lune ? lieu_lune(t) : lieu_planete(planete_de(corps), t);
-      r.hauteurs[k].push_back(c.horizon(l, t).altitude);
-    }
+    r.hauteurs_soleil.push_back(c.horizon(lieu_du_soleil(t), t).altitude);
+    for (int k = 0; k < nombre_corps_ce_soir; ++k)
+      r.hauteurs[k].push_back(c.horizon(lieu_du_corps(static_cast<corps_ce_soir>(k), t), t).altitude);
   }
   return r;
 }
@@ -297,9 +279,8 @@ resultat_ce_soir calcul_ce_soir(const entree_ce_soir& e) {
 std::string copie_ce_soir(const resultat_ce_soir& r, const champs_bloc_date& date, const champs_site& site) {
   std::string t = "Ce soir";
   t.append(crlf).append(crlf);
-  t += bloc_date(date.jour, date.mois, date.annee, date.heure);
+  t += bloc_date_mention(date, r.mention_echelle, true, true);
   t += bloc_site(site);
-  if (!r.mention_echelle.empty()) t += ligne_rapport("Heures", r.mention_echelle);
   static const char* const soirs[] = {"Coucher du Soleil", "Fin du crépuscule civil", "Fin du crépuscule nautique",
                                       "Fin du crépuscule astronomique"};
   static const char* const matins[] = {"Lever du Soleil", "Début du crépuscule civil", "Début du crépuscule nautique",
