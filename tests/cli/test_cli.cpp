@@ -262,6 +262,7 @@ void verifier_forme(const QJsonValue& v, const std::string& chemin, std::vector<
   }
   if (o.contains("jde")) {
     if (o["echelle"].toString() != "TD") faute("évènement sans échelle TD");
+    if (!o["jde"].isNull() && !o["instant_tu"].toString().endsWith('Z')) faute("évènement sans instant_tu");
     const double jde = o["jde"].toDouble(NAN);
     if (std::abs(jour_julien_iso(o["instant"].toString()) - jde) > 0.51 / 86400)
       faute("instant " + o["instant"].toString().toStdString() + " loin de jde " + std::to_string(jde));
@@ -313,6 +314,8 @@ TEST(LigneDeCommande, TousLesRapportsJsonOntLaMemeForme) {
     EXPECT_EQ(d.keys(), (QStringList{"entrees", "rapport", "resultat", "texte"})) << nom;
     EXPECT_EQ(d["rapport"].toString().toStdString(), nom);
     EXPECT_TRUE(d["entrees"].isObject() && d["resultat"].isObject()) << nom;
+    // Every result gives the ΔT it used.
+    EXPECT_TRUE(d["resultat"].toObject()["delta_t_s"].isDouble()) << nom;
     EXPECT_EQ(d["texte"].toString().toStdString(), texte.sortie) << nom;
     std::vector<std::string> fautes;
     verifier_forme(d, nom, fautes);
