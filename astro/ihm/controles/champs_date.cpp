@@ -61,6 +61,13 @@ instant_saisi ChampsDate::instant_a_calculer(const QTimeEdit* heure) {
   return i;
 }
 
+void ChampsDate::relier(QObject* page, const std::function<void(sens_pas)>& pas, VerificationsDates& verifications,
+                        const std::function<void()>& valider_annees) {
+  for (EditionSpin* s : {jour_, mois_, an_}) QObject::connect(s, &EditionSpin::clic, page, pas);
+  QObject::connect(jour_, &EditionSpin::quitte, page, [this, &verifications] { verifier_jour(verifications); });
+  if (valider_annees) QObject::connect(an_, &EditionSpin::quitte, page, valider_annees);
+}
+
 void ChampsDate::verifier_jour(VerificationsDates& verifications) {
   verifications.verifier_jour(jour_, mois_, an_);
 }

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "calcul/calendrier.h"
 #include "calcul/pages/dates.h"
 
 class QGridLayout;
+class QObject;
 class QTimeEdit;
 class QWidget;
 
@@ -60,6 +62,11 @@ class ChampsDate {
   // On leaving the day field: the day limited to its month, a French message when a
   // field holds no whole number.
   void verifier_jour(VerificationsDates& verifications);
+
+  // The handlers of a page's date: an arrow of any field steps the date (`pas`), leaving
+  // the day checks it; with `valider_annees`, leaving the year runs the window's year check.
+  void relier(QObject* page, const std::function<void(sens_pas)>& pas, VerificationsDates& verifications,
+              const std::function<void()>& valider_annees = {});
 
   // "Jour" [day] "Mois" [month] "Année" [year] "Heure" [time] on one row of `grille`.
   void disposer(QGridLayout* grille, int ligne, QTimeEdit* heure) const;

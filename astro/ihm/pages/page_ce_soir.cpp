@@ -140,9 +140,9 @@ PageCeSoir::PageCeSoir(Contexte& contexte, QWidget* parent)
   // The views' tabs come before the table they show.
   ordre_tabulation({bouton_enregistrer_, onglets->tabBar(), table_});
 
-  for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
-    connect(s, &EditionSpin::clic, this, &PageCeSoir::pas_date);
-  connect(date_.jour(), &EditionSpin::quitte, this, [this] { date_.verifier_jour(contexte_.verifications()); });
+  // Its year is no year field of the window's checks: any date is computed.
+  date_.relier(
+      this, [this](sens_pas s) { pas_date(s); }, contexte_.verifications());
   connect(heure_, &QTimeEdit::editingFinished, this, &PageCeSoir::calculer);
   connect(bouton_calcul_, &QPushButton::clicked, this, &PageCeSoir::calculer);
   connect(bouton_maintenant_, &QPushButton::clicked, this, &PageCeSoir::maintenant);

@@ -175,11 +175,8 @@ PageEphemerides::PageEphemerides(Contexte& contexte, QWidget* parent)
   }
 
   // ---- Handlers ------------------------------------------------------------------------
-  for (EditionSpin* s : {date_.jour(), date_.mois(), date_.an()})
-    connect(s, &EditionSpin::clic, this, &PageEphemerides::pas_date);
-  // Leaving the day checks it; leaving the year runs the window's year check.
-  connect(date_.jour(), &EditionSpin::quitte, this, [this] { date_.verifier_jour(contexte_.verifications()); });
-  connect(date_.an(), &EditionSpin::quitte, this, [this] { contexte_.valider_annees(); });
+  date_.relier(
+      this, [this](sens_pas s) { pas_date(s); }, contexte_.verifications(), [this] { contexte_.valider_annees(); });
   connect(choix_planete_, &QButtonGroup::idClicked, this, &PageEphemerides::planete_choisie_changee);
   connect(bouton_calcul_, &QPushButton::clicked, this, &PageEphemerides::calculer);
   connect(bouton_maintenant_, &QPushButton::clicked, this, &PageEphemerides::maintenant);
