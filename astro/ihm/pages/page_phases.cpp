@@ -114,8 +114,6 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   mention_ = new QLabel(this);
   mention_->setObjectName(QStringLiteral("mention_heure"));
   mention_->setVisible(false);
-  saisie->addSpacing(12);
-  saisie->addWidget(mention_);
 
   // ---- "Copier" ----------------------------------------------------------------------
   auto* g_copier = groupe("copier_pl", QStringLiteral("Copier"), this);
@@ -154,8 +152,15 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
 
   // ---- Layout --------------------------------------------------------------------------
   {
+    // The clock under the fields, beside the "Copier" group: it takes neither the
+    // width the group and its buttons need nor height from the lists.
+    auto* gauche = new QVBoxLayout;
+    gauche->addStretch(1);
+    gauche->addLayout(saisie);
+    gauche->addWidget(mention_);
+    gauche->addStretch(1);
     auto* haut = new QHBoxLayout;
-    haut->addLayout(saisie);
+    haut->addLayout(gauche);
     haut->addSpacing(24);
     haut->addWidget(g_copier);
     haut->addStretch(1);
