@@ -262,16 +262,12 @@ std::optional<QString> Dialogues::fichier_calendrier(QWidget* parent, const QStr
   return fichier_a_enregistrer(parent, titre, filtre_calendrier, QStringLiteral("ics"));
 }
 
-void configurer_dialogue_enregistrement(QFileDialog& dialogue, const QString& suffixe) {
-  dialogue.setAcceptMode(QFileDialog::AcceptSave);
-  dialogue.setFileMode(QFileDialog::AnyFile);
-  dialogue.setDefaultSuffix(suffixe);
-}
-
 std::optional<QString> DialoguesQt::fichier_a_enregistrer(QWidget* parent, const QString& titre, const QString& filtre,
                                                           const QString& suffixe) {
   QFileDialog dialogue(parent, titre, QString(), filtre);
-  configurer_dialogue_enregistrement(dialogue, suffixe);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave);
+  dialogue.setFileMode(QFileDialog::AnyFile);
+  dialogue.setDefaultSuffix(suffixe);
   if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
   return dialogue.selectedFiles().front();
 }
@@ -321,7 +317,7 @@ bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, con
 bool exporter_calendrier(Dialogues& dialogues, Messages& messages, QWidget* parent,
                          const std::vector<evenement_calendrier>& evenements, const QString& titre) {
   if (evenements.empty()) {
-    messages.information(rien_a_exporter, titre);
+    messages.information(QStringLiteral("Rien à exporter : lancez d'abord une recherche."), titre);
     return false;
   }
   // Made before the dialog: a span the calendar cannot hold is said at once, without a

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QString>
 
-class QFileDialog;
 class QFont;
 class QPlainTextEdit;
 #include <memory>
@@ -113,10 +112,6 @@ class Dialogues {
 // The filter of the calendar-save dialog.
 inline const QString filtre_calendrier = QStringLiteral("Calendrier iCalendar (*.ics)");
 
-// The save dialog as fichier_a_enregistrer shows it: saving, `suffixe` for a name typed
-// without extension.
-void configurer_dialogue_enregistrement(QFileDialog& dialogue, const QString& suffixe);
-
 // The distance between tab stops of the reports' text, in points, on screen and on
 // paper, so that values line up after their labels.
 inline constexpr int tabulation_rapports = 150;
@@ -201,8 +196,5 @@ bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, con
 // true when saved.
 bool exporter_calendrier(Dialogues& dialogues, Messages& messages, QWidget* parent,
                          const std::vector<evenement_calendrier>& evenements, const QString& titre);
-
-// What exporter_calendrier says when there is no event.
-inline const QString rien_a_exporter = QStringLiteral("Rien à exporter : lancez d'abord une recherche.");
 
 }  // namespace almanax::ihm
