@@ -1,6 +1,7 @@
 #include "ihm/messages.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -257,6 +258,20 @@ std::optional<QString> DialoguesQt::fichier_a_ouvrir(QWidget* parent, const QStr
   return f;
 }
 
+std::optional<QString> Dialogues::fichier_calendrier(QWidget* parent, const QString& titre) {
+  return fichier_a_enregistrer(parent, titre, filtre_calendrier, QStringLiteral("ics"));
+}
+
+std::optional<QString> DialoguesQt::fichier_a_enregistrer(QWidget* parent, const QString& titre, const QString& filtre,
+                                                          const QString& suffixe) {
+  QFileDialog dialogue(parent, titre, QString(), filtre);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave);
+  dialogue.setFileMode(QFileDialog::AnyFile);
+  dialogue.setDefaultSuffix(suffixe);
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+  return dialogue.selectedFiles().front();
+}
+
 void DialoguesQt::montrer_modal(QDialog& dialogue) {
   dialogue.exec();
 }
@@ -281,11 +296,42 @@ std::optional<QString> DialoguesEnregistres::fichier_a_ouvrir(QWidget*, const QS
   return fichier_ouvert;
 }
 
+std::optional<QString> DialoguesEnregistres::fichier_a_enregistrer(QWidget*, const QString& titre,
+                                                                   const QString& filtre, const QString& suffixe) {
+  enregistrements.push_back({titre, filtre, suffixe});
+  return fichier_choisi;
+}
+
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image,
                   const QString& titre) {
   const std::optional<QString> fichier = dialogues.fichier_image(parent, titre);
   if (!fichier) return false;
   const std::string erreur = dessin::enregistrer_image(image, *fichier);
+  if (!erreur.empty()) {
+    messages.erreur(QString::fromStdString(erreur), QStringLiteral("Erreur d'écriture"));
+    return false;
+  }
+  return true;
+}
+
+bool exporter_calendrier(Dialogues& dialogues, Messages& messages, QWidget* parent,
+                         const std::vector<evenement_calendrier>& evenements, const QString& titre) {
+  if (evenements.empty()) {
+    messages.information(QStringLiteral("Rien à exporter : lancez d'abord une recherche."), titre);
+    return false;
+  }
+  // Made before the dialog: a span the calendar cannot hold is said at once, without a
+  // file chosen for nothing.
+  std::string texte;
+  try {
+    texte = calendrier_ics(evenements, QDateTime::currentSecsSinceEpoch());
+  } catch (const erreur_calendrier& e) {
+    messages.erreur(QString::fromStdString(e.what()), QStringLiteral("Exportation impossible"));
+    return false;
+  }
+  const std::optional<QString> fichier = dialogues.fichier_calendrier(parent, titre);
+  if (!fichier) return false;
+  const std::string erreur = ecrire_fichier_sur(*fichier, QByteArray::fromStdString(texte));
   if (!erreur.empty()) {
     messages.erreur(QString::fromStdString(erreur), QStringLiteral("Erreur d'écriture"));
     return false;

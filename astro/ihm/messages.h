@@ -14,6 +14,7 @@ class QPlainTextEdit;
 #include <optional>
 #include <vector>
 
+#include "calcul/icalendrier.h"
 #include "calcul/validation.h"
 
 class QPrintDialog;
@@ -99,7 +100,17 @@ class Dialogues {
   virtual void montrer_modal(QDialog& dialogue) = 0;
   // The open dialog titled `titre` with the filter `filtre`; the file chosen, or nothing.
   virtual std::optional<QString> fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) = 0;
+  // The save dialog titled `titre` with the one filter `filtre`; a name typed without
+  // extension takes `suffixe`, an existing file is replaced only once confirmed. The file
+  // chosen, or nothing when cancelled.
+  virtual std::optional<QString> fichier_a_enregistrer(QWidget* parent, const QString& titre, const QString& filtre,
+                                                       const QString& suffixe) = 0;
+  // The calendar-save dialog: filtre_calendrier, extension "ics".
+  std::optional<QString> fichier_calendrier(QWidget* parent, const QString& titre);
 };
+
+// The filter of the calendar-save dialog.
+inline const QString filtre_calendrier = QStringLiteral("Calendrier iCalendar (*.ics)");
 
 // The distance between tab stops of the reports' text, in points, on screen and on
 // paper, so that values line up after their labels.
@@ -138,6 +149,8 @@ class DialoguesQt : public Dialogues {
   std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
   void montrer_modal(QDialog& dialogue) override;
   std::optional<QString> fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) override;
+  std::optional<QString> fichier_a_enregistrer(QWidget* parent, const QString& titre, const QString& filtre,
+                                               const QString& suffixe) override;
 };
 
 // Records the requests; answers with the values set by the test.
@@ -147,6 +160,9 @@ class DialoguesEnregistres : public Dialogues {
   std::optional<QString> fichier_image(QWidget* parent, const QString& titre) override;
   void montrer_modal(QDialog& dialogue) override;
   std::optional<QString> fichier_a_ouvrir(QWidget* parent, const QString& titre, const QString& filtre) override;
+  // Answers fichier_choisi, as the picture-save dialog.
+  std::optional<QString> fichier_a_enregistrer(QWidget* parent, const QString& titre, const QString& filtre,
+                                               const QString& suffixe) override;
 
   struct impression {
     QString texte;
@@ -159,11 +175,26 @@ class DialoguesEnregistres : public Dialogues {
   std::optional<QString> fichier_choisi;  // nothing: the user cancels
   std::vector<QString> modaux;            // window titles of the dialogs shown
   std::optional<QString> fichier_ouvert;  // what the open dialog answers (nothing: cancelled)
+  struct enregistrement {
+    QString titre;
+    QString filtre;
+    QString suffixe;
+  };
+  std::vector<enregistrement> enregistrements;  // the save dialogs asked for
 };
 
 // Asks for a file with the picture-save dialog and saves `image` there, as a bitmap
 // (PNG when the name ends in ".png"), replacing the file atomically. A file that
 // cannot be written gets a French error message. true when saved.
 bool sauver_image(Dialogues& dialogues, Messages& messages, QWidget* parent, const QImage& image, const QString& titre);
+
+// A page's "Exporter…": `evenements` as one iCalendar file (calendrier_ics), written into
+// the file chosen with the calendar-save dialog titled `titre`, replacing it atomically.
+// No event: a message says there is nothing to export. A calendar that cannot be made (an
+// event outside 1583 ... 9999) is said before any dialog opens; a file that cannot be
+// written gets the writer's French message and the file that was there stays as it was.
+// true when saved.
+bool exporter_calendrier(Dialogues& dialogues, Messages& messages, QWidget* parent,
+                         const std::vector<evenement_calendrier>& evenements, const QString& titre);
 
 }  // namespace almanax::ihm

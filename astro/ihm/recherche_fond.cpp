@@ -69,6 +69,7 @@ void RechercheFond::disposer(const disposition_recherche& d) {
   bas->addStretch(1);
   bas->addWidget(d.efface);
   bas->addWidget(d.copie);
+  if (d.exporter) bas->addWidget(d.exporter);
   auto* page = new QVBoxLayout(qobject_cast<QWidget*>(parent()));
   page->addLayout(haut);
   if (d.sous_les_annees) page->addLayout(d.sous_les_annees);
@@ -88,6 +89,7 @@ void RechercheFond::disposer(const disposition_recherche& d) {
     for (int i = 0; i < d.sous_les_annees->count(); ++i)
       if (QWidget* w = d.sous_les_annees->itemAt(i)->widget()) ordre.push_back(w);
   for (QWidget* w : {d.resultats, static_cast<QWidget*>(d.efface), static_cast<QWidget*>(d.copie)}) ordre.push_back(w);
+  if (d.exporter) ordre.push_back(d.exporter);
   for (std::size_t i = 1; i < ordre.size(); ++i) QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }
 

@@ -28,7 +28,7 @@ class AnneesRecherche;
 
 // The layout the search pages share: the years, the page's choices, "&OK" and the
 // progress bar on top; an optional row below them; the results; an optional text at
-// the bottom left, "&Efface" and "&Copie" at the bottom right.
+// the bottom left, "&Efface", "&Copie" and "Expor&ter…" at the bottom right.
 struct disposition_recherche {
   AnneesRecherche* annees = nullptr;
   QString legende_fin = QStringLiteral("A :");
@@ -37,6 +37,7 @@ struct disposition_recherche {
   QWidget* resultats = nullptr;
   QPushButton* efface = nullptr;
   QPushButton* copie = nullptr;
+  QPushButton* exporter = nullptr;
   QWidget* mention = nullptr;  // bottom left: which clock the results are on, when it says
 };
 

@@ -25,6 +25,14 @@ QPushButton* bouton(const char* nom, const QString& texte, QWidget* parent) {
   return b;
 }
 
+QPushButton* bouton_exporter(const char* nom, const QString& quoi, QWidget* parent) {
+  QPushButton* b = bouton(nom, QStringLiteral("Expor&ter…"), parent);
+  b->setToolTip(quoi +
+                QStringLiteral(" dans un fichier iCalendar (.ics) qu'un agenda importe : les heures y sont en UTC, les "
+                               "années de 1583 à 9999."));
+  return b;
+}
+
 QGroupBox* groupe(const char* nom, const QString& titre, QWidget* parent) {
   auto* g = new QGroupBox(titre, parent);
   g->setObjectName(QString::fromLatin1(nom));

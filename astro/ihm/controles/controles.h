@@ -18,6 +18,9 @@ namespace almanax::ihm {
 QCheckBox* case_a_cocher(const char* nom, const QString& texte, bool cochee, QWidget* parent);
 QPushButton* bouton(const char* nom, const QString& texte, QWidget* parent);
 QGroupBox* groupe(const char* nom, const QString& titre, QWidget* parent);
+// An event page's "Expor&ter…" button, named `nom`; its tooltip begins with `quoi`, what
+// it writes, and says the rest: an iCalendar file, its times in UTC, its years.
+QPushButton* bouton_exporter(const char* nom, const QString& quoi, QWidget* parent);
 
 // A result on row `ligne` of `grille`: the caption on the left, the value label
 // (named `nom`, right-aligned, selectable, wide enough for the longest values) on

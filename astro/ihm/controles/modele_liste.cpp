@@ -13,6 +13,9 @@ namespace {
 constexpr char separateur = '\x1f';  // the ASCII unit separator
 }
 
+// A list of 400,000 rows keeps as many events: their names stay in the instant's padding.
+static_assert(sizeof(long double) != 16 || sizeof(ModeleListe::instant_ligne) == 2 * sizeof(long double));
+
 ModeleListe::ModeleListe(std::vector<colonne_liste> colonnes, QObject* parent)
     : QAbstractTableModel(parent), colonnes_(std::move(colonnes)) {}
 
@@ -166,19 +169,23 @@ void ModeleListe::marquer_decalages(bool oui, int colonne) {
   if (!lignes_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
+ligne_liste ModeleListe::ligne(std::size_t rang) const {
+  ligne_liste l;
+  std::string_view reste = lignes_.at(rang);
+  std::size_t s = reste.find(separateur);
+  l.libelle = std::string(reste.substr(0, s));
+  while (s != std::string_view::npos) {
+    reste.remove_prefix(s + 1);
+    s = reste.find(separateur);
+    l.colonnes.emplace_back(reste.substr(0, s));
+  }
+  return l;
+}
+
 void ModeleListe::redater(const std::function<void(ligne_liste&, instant_ligne&)>& redater) {
   if (lignes_.empty()) return;
   for (std::size_t r = 0; r < lignes_.size(); ++r) {
-    // Every piece of the row, shown or not.
-    ligne_liste l;
-    std::string_view reste = lignes_[r];
-    std::size_t s = reste.find(separateur);
-    l.libelle = std::string(reste.substr(0, s));
-    while (s != std::string_view::npos) {
-      reste.remove_prefix(s + 1);
-      s = reste.find(separateur);
-      l.colonnes.emplace_back(reste.substr(0, s));
-    }
+    ligne_liste l = ligne(r);
     redater(l, instants_[r]);
     lignes_[r] = compacter(l);
   }

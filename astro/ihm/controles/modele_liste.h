@@ -11,6 +11,7 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -42,10 +43,16 @@ class ModeleListe : public QAbstractTableModel {
   // Its n-th column (0: the caption).
   static std::string_view colonne(std::string_view ligne, int n);
 
-  // A row's event: its instant (TT) and, in civil time, the zone's offset from UTC there.
+  // A row's event: its instant (TT) and, in civil time, the zone's offset from UTC there;
+  // and what the page's computation calls it, for its calendar export: its kind and body
+  // as the page's enums number them, its number in their series (a lunation, a passage).
+  // They fill the room the instant leaves: a row's event takes no more memory for them.
   struct instant_ligne {
     long double jde = 0;
     int decalage = 0;  // seconds
+    std::int16_t genre = 0;
+    std::int16_t corps = 0;
+    double k = 0;
   };
 
   // The picture of a row, from its caption (the planets' images); none by default.
@@ -60,6 +67,8 @@ class ModeleListe : public QAbstractTableModel {
   const std::vector<std::string>& lignes_compactes() const { return lignes_; }
   // The rows as the reports take them.
   std::vector<ligne_liste> lignes() const;
+  // One row with every piece it holds, shown or not.
+  ligne_liste ligne(std::size_t rang) const;
 
   // The rows' events, in the rows' order, and their offsets alone.
   const std::vector<instant_ligne>& instants() const { return instants_; }

@@ -10,10 +10,12 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include "calcul/pages/calendrier_evenements.h"
 #include "ihm/controles/controles.h"
 #include "ihm/controles/controles_dates.h"
 #include "ihm/controles/edition_spin.h"
 #include "ihm/controles/filtres.h"
+#include "ihm/messages.h"
 
 namespace almanax::ihm {
 
@@ -114,6 +116,10 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
       grille->addWidget(new QLabel(QString::fromUtf8(textes.second), g_sols), rang, 0);
       grille->addWidget(*etiquette, rang++, 1);
     }
+    bouton_exporter_ = bouton_exporter(
+        "export_dates", QStringLiteral("Enregistre les équinoxes, les solstices et Pâques de l'année affichée"),
+        g_sols);
+    grille->addWidget(bouton_exporter_, rang, 0, 1, 2, Qt::AlignRight);
   }
 
   // ---- Layout --------------------------------------------------------------------------
@@ -153,6 +159,7 @@ PageDates::PageDates(Contexte& contexte, QWidget* parent)
   for (QTimeEdit* h : {heure1_, heure2_}) connect(h, &QTimeEdit::editingFinished, this, &PageDates::calculer);
   connect(bouton_calcul_, &QPushButton::clicked, this, &PageDates::calculer);
   connect(bouton_maintenant_, &QPushButton::clicked, this, &PageDates::maintenant);
+  connect(bouton_exporter_, &QPushButton::clicked, this, &PageDates::exporter);
 }
 
 QWidget* PageDates::bouton_calcul() const {
@@ -178,6 +185,7 @@ void PageDates::calculer() {
   if (annee == 0) annee = 1;
   if (annee_saisons_->edition()->text() != QString::number(annee)) annee_saisons_->setPosition(annee);
   resultat_ = calculer_dates(premier, second, annee, contexte_.session().echelle());
+  calcule_ = true;
 
   const resultat_dates& r = resultat_;
   const std::pair<QLabel*, const std::string*> textes[] = {
@@ -217,6 +225,12 @@ void PageDates::annee_saisons_invalide(const QString& texte) {
 
 void PageDates::maintenant() {
   Page::maintenant(heure1_, false);
+}
+
+void PageDates::exporter() {
+  exporter_calendrier(contexte_.dialogues(), contexte_.messages(), this,
+                      calcule_ ? calendrier_dates(resultat_) : std::vector<evenement_calendrier>{},
+                      QStringLiteral("Exporter les équinoxes, les solstices et Pâques"));
 }
 
 }  // namespace almanax::ihm

@@ -39,6 +39,9 @@ class PageDates : public Page {
   void pas_annee_saisons(almanax::sens_pas sens);
   void annee_saisons_invalide(const QString& texte);
   void maintenant();
+  // "Expor&ter…": the equinoxes, the solstices and Easter of the year shown, as a
+  // calendar file.
+  void exporter();
 
  private:
   ChampsDate date1_;
@@ -59,8 +62,10 @@ class PageDates : public Page {
   QLabel* hiver_ = nullptr;
   QLabel* paques_ = nullptr;
   QLabel* bissextile_ = nullptr;
+  QPushButton* bouton_exporter_ = nullptr;
 
   resultat_dates resultat_;
+  bool calcule_ = false;  // resultat_ holds a computation: what the labels show
 };
 
 }  // namespace almanax::ihm

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/eclipses.h"
 #include "ihm/controles/annees_recherche.h"
 #include "ihm/controles/controles.h"
@@ -46,6 +47,9 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   connect(affichage_, &QTimer::timeout, this, &PageEclipses::afficher_suite);
   auto* efface = bouton("eclip_erase", QStringLiteral("&Efface"), this);
   auto* copie = bouton("imp_ecli", QStringLiteral("&Copie"), this);
+  auto* exporte = bouton_exporter(
+      "export_eclipses", QStringLiteral("Enregistre les éclipses de la zone de résultats, celles que « Copie » copie,"),
+      this);
   recherche_ = new RechercheFond(this, bouton_recherche_);
   mention_ = new QLabel(this);
   mention_->setObjectName(QStringLiteral("mention_heure"));
@@ -59,6 +63,7 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   d.resultats = boite_resultats_;
   d.efface = efface;
   d.copie = copie;
+  d.exporter = exporte;
   recherche_->disposer(d);
 
   for (EditionSpin* e : {annees_->debut(), annees_->fin()})
@@ -67,6 +72,7 @@ PageEclipses::PageEclipses(Contexte& contexte, QWidget* parent)
   connect(bouton_recherche_, &QPushButton::clicked, this, &PageEclipses::lancer_recherche);
   connect(efface, &QPushButton::clicked, this, &PageEclipses::effacer);
   connect(copie, &QPushButton::clicked, this, &PageEclipses::copier);
+  connect(exporte, &QPushButton::clicked, this, &PageEclipses::exporter);
   // While one kind is searched, the other cannot be chosen.
   connect(recherche_, &RechercheFond::demarree, this,
           [this] { (choix_soleil_->isChecked() ? choix_lune_ : choix_soleil_)->setEnabled(false); });
@@ -207,6 +213,15 @@ void PageEclipses::vider_boite() {
 void PageEclipses::copier() {
   const std::string rapport = copie_eclipses(texte_, mention_->text().toStdString());
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+void PageEclipses::exporter() {
+  // The box keeps the eclipses' text, they do not: each one's is written again, on the
+  // box's clock, for its event's description.
+  std::vector<eclipse_trouvee> eclipses = eclipses_;
+  reecrire_eclipses(eclipses, QLocale().decimalPoint().toStdString(), contexte_.session().echelle());
+  exporter_calendrier(contexte_.dialogues(), contexte_.messages(), this, calendrier_eclipses(eclipses),
+                      QStringLiteral("Exporter les éclipses"));
 }
 
 void PageEclipses::valider_annees() {

@@ -44,6 +44,8 @@ class PageEclipses : public Page {
   void lancer_recherche() { chercher(false); }
   void effacer() override;
   void copier() override;
+  // "Expor&ter…": the eclipses of the box, those the copy takes, as a calendar file.
+  void exporter();
   void valider_annees();
 
  private:

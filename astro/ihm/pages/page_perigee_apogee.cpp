@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include "calcul/pages/calendrier_evenements.h"
 #include "calcul/pages/perigee_apogee.h"
 #include "ihm/controles/annees_recherche.h"
 #include "ihm/controles/controles.h"
@@ -41,6 +42,10 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
   liste_ = vue_liste("lvpa", modele_, this);
   auto* efface = bouton("BitBtn2", QStringLiteral("&Efface"), this);
   auto* copie = bouton("copy_pa", QStringLiteral("&Copie"), this);
+  auto* exporte = bouton_exporter("export_perigees",
+                                  QStringLiteral("Enregistre les périgées et apogées de la liste, ceux que « Copie » "
+                                                 "copie,"),
+                                  this);
   recherche_ = new RechercheFond(this, bouton_recherche_);
   mention_ = new QLabel(this);
   mention_->setObjectName(QStringLiteral("mention_heure"));
@@ -53,6 +58,7 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
   d.resultats = liste_;
   d.efface = efface;
   d.copie = copie;
+  d.exporter = exporte;
   recherche_->disposer(d);
 
   for (EditionSpin* e : {annees_->debut(), annees_->fin()}) {
@@ -66,6 +72,7 @@ PagePerigeeApogee::PagePerigeeApogee(Contexte& contexte, QWidget* parent)
   connect(bouton_recherche_, &QPushButton::clicked, this, &PagePerigeeApogee::lancer_recherche);
   connect(efface, &QPushButton::clicked, this, &PagePerigeeApogee::effacer);
   connect(copie, &QPushButton::clicked, this, &PagePerigeeApogee::copier);
+  connect(exporte, &QPushButton::clicked, this, &PagePerigeeApogee::exporter);
 }
 
 QWidget* PagePerigeeApogee::bouton_calcul() const {
@@ -96,7 +103,7 @@ void PagePerigeeApogee::chercher(bool synchrone) {
         t.instants.reserve(r.passages.size());
         for (passage_trouve& p : r.passages) {
           t.lignes.push_back(ModeleListe::compacter(p.ligne));
-          t.instants.push_back({p.jde, p.decalage});
+          t.instants.push_back({p.jde, p.decalage, static_cast<std::int16_t>(p.genre), 0, static_cast<double>(p.k)});
           p = passage_trouve{};  // what is kept now is the compact row
         }
         return t;
@@ -141,6 +148,22 @@ void PagePerigeeApogee::copier() {
   const std::string rapport = copie_perigees_avec_decalages(
       modele_->lignes(), modele_->decalages_marques() ? modele_->decalages() : std::vector<int>{});
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+void PagePerigeeApogee::exporter() {
+  // The passes as the search gave them, from the rows shown (on the list's clock).
+  std::vector<passage_trouve> passages(modele_->instants().size());
+  for (std::size_t r = 0; r < passages.size(); ++r) {
+    const ModeleListe::instant_ligne& i = modele_->instants()[r];
+    passage_trouve& p = passages[r];
+    p.genre = static_cast<passage_lunaire>(i.genre);
+    p.k = i.k;
+    p.jde = i.jde;
+    p.decalage = i.decalage;
+    p.ligne = modele_->ligne(r);
+  }
+  exporter_calendrier(contexte_.dialogues(), contexte_.messages(), this, calendrier_perigees(passages),
+                      QStringLiteral("Exporter les périgées et apogées"));
 }
 
 void PagePerigeeApogee::verifier_ordre_annees() {

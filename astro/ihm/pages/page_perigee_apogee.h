@@ -38,6 +38,8 @@ class PagePerigeeApogee : public Page {
   void lancer_recherche() { chercher(false); }
   void effacer() override;
   void copier() override;
+  // "Expor&ter…": the list's rows, those the copy takes, as a calendar file.
+  void exporter();
   void verifier_ordre_annees();
   void valider_annees();
 

@@ -13,10 +13,12 @@
 #include <cmath>
 
 #include "calcul/formats.h"
+#include "calcul/pages/calendrier_evenements.h"
 #include "dessin/dessin_phase.h"
 #include "ihm/controles/controles.h"
 #include "ihm/controles/edition_spin.h"
 #include "ihm/controles/filtres.h"
+#include "ihm/messages.h"
 
 namespace almanax::ihm {
 
@@ -112,8 +114,6 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   mention_ = new QLabel(this);
   mention_->setObjectName(QStringLiteral("mention_heure"));
   mention_->setVisible(false);
-  saisie->addSpacing(12);
-  saisie->addWidget(mention_);
 
   // ---- "Copier" ----------------------------------------------------------------------
   auto* g_copier = groupe("copier_pl", QStringLiteral("Copier"), this);
@@ -126,9 +126,13 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
           case_a_cocher(nom.constData(), QStringLiteral("Mois %1").arg(i + 1), true, g_copier);
       grille->addWidget(cases_mois_[static_cast<std::size_t>(i)], i / 3, i % 3);
     }
-    // Built after the boxes it stands right of: Tab reaches it after them.
+    // Built after the boxes they stand right of: Tab reaches them after them.
     bouton_copie_ = bouton("copy_pl", QStringLiteral("&Copie"), g_copier);
     grille->addWidget(bouton_copie_, 0, 3, 2, 1, Qt::AlignVCenter);
+    bouton_exporter_ =
+        bouton_exporter("export_phases",
+                        QStringLiteral("Enregistre les phases des mois cochés, celles que « Copie » copie,"), g_copier);
+    grille->addWidget(bouton_exporter_, 0, 4, 2, 1, Qt::AlignVCenter);
   }
 
   // ---- The six months, three rows of two ---------------------------------------------
@@ -148,8 +152,15 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
 
   // ---- Layout --------------------------------------------------------------------------
   {
+    // The clock under the fields, beside the "Copier" group: it takes neither the
+    // width the group and its buttons need nor height from the lists.
+    auto* gauche = new QVBoxLayout;
+    gauche->addStretch(1);
+    gauche->addLayout(saisie);
+    gauche->addWidget(mention_);
+    gauche->addStretch(1);
     auto* haut = new QHBoxLayout;
-    haut->addLayout(saisie);
+    haut->addLayout(gauche);
     haut->addSpacing(24);
     haut->addWidget(g_copier);
     haut->addStretch(1);
@@ -163,6 +174,7 @@ PagePhases::PagePhases(Contexte& contexte, QWidget* parent)
   connect(annee_depart_, &EditionSpin::quitte, this, &PagePhases::valider_annees);
   connect(bouton_calcul_, &QPushButton::clicked, this, &PagePhases::calculer);
   connect(bouton_copie_, &QPushButton::clicked, this, &PagePhases::copier);
+  connect(bouton_exporter_, &QPushButton::clicked, this, &PagePhases::exporter);
 }
 
 QWidget* PagePhases::bouton_calcul() const {
@@ -231,6 +243,23 @@ void PagePhases::copier() {
   // Like every list report: nothing at all, not even the title, without a row to copy.
   if (!des_lignes) return;
   contexte_.ajouter_rapport(QString::fromStdString(copie_phases(resultat_, coches)));
+}
+
+void PagePhases::exporter() {
+  std::vector<const phase_trouvee*> phases;
+  bool coche = false;
+  for (std::size_t p = 0; p < 6; ++p) {
+    if (!cases_mois_[p]->isChecked()) continue;
+    coche = true;
+    for (const phase_trouvee& t : resultat_.listes[p].phases) phases.push_back(&t);
+  }
+  if (!coche) {
+    contexte_.messages().information(QStringLiteral("Rien à exporter : cochez au moins un mois."),
+                                     QStringLiteral("Exporter les phases de la Lune"));
+    return;
+  }
+  exporter_calendrier(contexte_.dialogues(), contexte_.messages(), this, calendrier_phases(phases),
+                      QStringLiteral("Exporter les phases de la Lune"));
 }
 
 std::vector<annee_a_valider> PagePhases::annees_a_valider() const {

@@ -45,6 +45,9 @@ class PagePhases : public Page {
   void date_changee();
   void valider_annees();
   void copier() override;
+  // "Expor&ter…": the phases of the checked months, those the copy takes, as a calendar
+  // file.
+  void exporter();
 
  private:
   EditionSpin* mois_depart_ = nullptr;
@@ -54,6 +57,7 @@ class PagePhases : public Page {
   std::array<QLabel*, 6> titres_{};
   std::array<QCheckBox*, 6> cases_mois_{};
   QPushButton* bouton_copie_ = nullptr;
+  QPushButton* bouton_exporter_ = nullptr;
   QLabel* mention_ = nullptr;            // civil time: which clock the lists' times are on
   std::array<int, 6> largeurs_heure_{};  // the time columns' widths as built
   bool heures_elargies_ = false;         // widened for civil time

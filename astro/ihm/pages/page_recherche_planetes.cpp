@@ -23,6 +23,8 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
       fonction_recherche_(d.recherche),
       fonction_copie_(d.rapport),
       fonction_dater_(d.dater),
+      fonction_calendrier_(d.calendrier),
+      titre_export_(d.titre_export),
       colonne_date_(d.colonne_date),
       premiere_annee_(d.premiere_annee),
       derniere_annee_(d.derniere_annee) {
@@ -33,6 +35,7 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   liste_ = vue_liste(d.liste, modele_, this);
   efface_ = bouton(d.efface, QStringLiteral("&Efface"), this);
   copie_ = bouton(d.copie, QStringLiteral("&Copie"), this);
+  exporter_ = bouton_exporter(d.exporter, d.quoi_exporter, this);
   recherche_ = new RechercheFond(this, ok_);
 
   auto* boutons = new QHBoxLayout;
@@ -61,6 +64,7 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   disposition.resultats = liste_;
   disposition.efface = efface_;
   disposition.copie = copie_;
+  disposition.exporter = exporter_;
   disposition.mention = mention_;
   recherche_->disposer(disposition);
   connect(annees_, &AnneesRecherche::changees, recherche_, &RechercheFond::annuler);
@@ -71,6 +75,7 @@ PageRecherchePlanetes::PageRecherchePlanetes(Contexte& contexte, const descripti
   connect(ok_, &QPushButton::clicked, this, &PageRecherchePlanetes::lancer_recherche);
   connect(efface_, &QPushButton::clicked, this, &PageRecherchePlanetes::effacer);
   connect(copie_, &QPushButton::clicked, this, &PageRecherchePlanetes::copier);
+  connect(exporter_, &QPushButton::clicked, this, &PageRecherchePlanetes::exporter);
 }
 
 std::vector<annee_a_valider> PageRecherchePlanetes::annees_a_valider() const {
@@ -160,6 +165,10 @@ void PageRecherchePlanetes::copier_liste() {
   const std::string rapport =
       fonction_copie_(modele_->lignes(), modele_->decalages_marques() ? modele_->decalages() : std::vector<int>{});
   if (!rapport.empty()) contexte_.ajouter_rapport(QString::fromStdString(rapport));
+}
+
+void PageRecherchePlanetes::exporter() {
+  exporter_calendrier(contexte_.dialogues(), contexte_.messages(), this, fonction_calendrier_(*modele_), titre_export_);
 }
 
 void PageRecherchePlanetes::verifier_ordre() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calcul/icalendrier.h"
 #include "calcul/rapport.h"
 #include "calcul/recherche.h"
 #include "calcul/temps_civil.h"
@@ -63,11 +64,15 @@ class PageRecherchePlanetes : public Page {
   // A row's date written again for its instant, on another clock; gives the offset there.
   using fonction_dater = int (*)(ligne_liste& ligne, long double jde, const echelle_temps& echelle);
 
+  // The calendar events of the list's rows (their texts on the list's clock).
+  using fonction_calendrier = std::vector<evenement_calendrier> (*)(const ModeleListe& modele);
+
   // The body of a planet search: the engine's request filled with the years and the
-  // planets, its rows made compact, its message passed on.
-  template <class Demande, class Chercher, class Ligne>
+  // planets, its rows made compact with their events (`evenement`: a row's
+  // instant_ligne), its message passed on.
+  template <class Demande, class Chercher, class Ligne, class Evenement>
   static trouvees chercher_planetes(long long premiere, long long derniere, const std::vector<bool>& planetes,
-                                    Chercher chercher, Ligne ligne) {
+                                    Chercher chercher, Ligne ligne, Evenement evenement) {
     Demande d;
     d.premiere_annee = premiere;
     d.derniere_annee = derniere;
@@ -80,7 +85,7 @@ class PageRecherchePlanetes : public Page {
     t.instants.reserve(res.lignes.size());
     for (const auto& l : res.lignes) {
       t.lignes.push_back(ModeleListe::compacter(ligne(l)));
-      t.instants.push_back({l.jde, l.decalage});
+      t.instants.push_back(evenement(l));
     }
     return t;
   }
@@ -95,11 +100,15 @@ class PageRecherchePlanetes : public Page {
     const char* liste;
     const char* efface;
     const char* copie;
+    const char* exporter;
+    QString quoi_exporter;  // what "Expor&ter…" writes, its tooltip's beginning
+    QString titre_export;   // its dialog's title
     std::vector<colonne_liste> colonnes;
     std::vector<bouton_planete> planetes;
     fonction_recherche recherche;
     fonction_copie rapport;
     fonction_dater dater;
+    fonction_calendrier calendrier;
     int colonne_date = 2;                                        // the column whose dates the offsets follow
     champ_annee premiere_annee = champ_annee::phenomenes_debut;  // what the year check calls the two years
     champ_annee derniere_annee = champ_annee::phenomenes_fin;
@@ -110,6 +119,8 @@ class PageRecherchePlanetes : public Page {
   void lancer_recherche() { chercher(false); }
   void effacer() override { vider(); }
   void copier() override { copier_liste(); }
+  // "Expor&ter…": the list's rows, those the copy takes, as a calendar file.
+  void exporter();
   // The years' arrows, and leaving a year field.
   void verifier_ordre_annees() { verifier_ordre(); }
   void valider_annees() { sortir_annee(); }
@@ -141,6 +152,7 @@ class PageRecherchePlanetes : public Page {
   QPushButton* ok_ = nullptr;
   QPushButton* efface_ = nullptr;
   QPushButton* copie_ = nullptr;
+  QPushButton* exporter_ = nullptr;
   QTreeView* liste_ = nullptr;
   ModeleListe* modele_ = nullptr;
   RechercheFond* recherche_ = nullptr;
@@ -148,6 +160,8 @@ class PageRecherchePlanetes : public Page {
   fonction_recherche fonction_recherche_;
   fonction_copie fonction_copie_;
   fonction_dater fonction_dater_;
+  fonction_calendrier fonction_calendrier_;
+  QString titre_export_;
   int colonne_date_;
   champ_annee premiere_annee_;
   champ_annee derniere_annee_;
