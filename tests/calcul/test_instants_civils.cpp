@@ -14,19 +14,12 @@
 #include "calcul/pages/precessions.h"
 #include "calcul/pages/satellites.h"
 #include "calcul/pages/soleil_lune.h"
+#include "fuseau_essai.h"
 
 namespace almanax {
 namespace {
 
-// Central European time with the 2026 summer time: UTC+2 from 29 March to 25 October,
-// the changes at 1 h UT.
-class fuseau_europe_2026 final : public fuseau_horaire {
- public:
-  int decalage_s(long double jd_tu) const override {
-    return jd_tu >= 2461128.5L + 1.0L / 24 && jd_tu < 2461338.5L + 1.0L / 24 ? 7200 : 3600;
-  }
-  std::string nom() const override { return "Europe/Essai"; }
-};
+using essais::fuseau_europe_2026;
 
 constexpr long double heure = 1.0L / 24;
 

@@ -17,6 +17,7 @@
 #include "calcul/numerique.h"
 #include "calcul/temps_civil.h"
 #include "ciel_approche.h"
+#include "fuseau_essai.h"
 
 namespace almanax {
 namespace {
@@ -419,15 +420,7 @@ TEST(LeverCoucher, EntreesNonNumeriquesSignalees) {
   EXPECT_TRUE(std::isfinite(r.heure_lever));
 }
 
-// Central European time with the 2026 summer time: UTC+2 from 29 March to 25 October,
-// the changes at 1 h UT.
-class fuseau_europe_2026 final : public fuseau_horaire {
- public:
-  int decalage_s(long double jd_tu) const override {
-    return jd_tu >= 2461128.5L + 1.0L / 24 && jd_tu < 2461338.5L + 1.0L / 24 ? 7200 : 3600;
-  }
-  std::string nom() const override { return "Europe/Essai"; }
-};
+using essais::fuseau_europe_2026;
 
 // Every crossing of h0 between two UT instants, as civil hours of the day from `debut`
 // (a civil Julian day): the body's place is taken at TT = UT + ΔT, the sidereal time at UT.

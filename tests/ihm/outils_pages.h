@@ -39,6 +39,12 @@ inline QString texte_edition(const QWidget& page, const char* nom) {
   return e ? e->edition()->text() : QString();
 }
 
+// The first and last years of a search page, by their spins' positions.
+inline void poser_annees(QWidget& p, const char* debut, const char* fin, int d, int f) {
+  controle<EditionSpin>(p, debut)->setPosition(d);
+  controle<EditionSpin>(p, fin)->setPosition(f);
+}
+
 // A context at a site given by its coordinates, as the command line's --lat and --lon.
 inline site_nomme site_essai() {
   site_nomme s;

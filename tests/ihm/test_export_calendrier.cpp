@@ -27,11 +27,6 @@ using namespace almanax::ihm::test;
 
 namespace {
 
-void poser_annees(QWidget& p, const char* debut, const char* fin, int d, int f) {
-  controle<EditionSpin>(p, debut)->setPosition(d);
-  controle<EditionSpin>(p, fin)->setPosition(f);
-}
-
 // A calendar without its DTSTAMP lines, the moment of the export.
 QByteArray sans_dtstamp(const QByteArray& ics) {
   QByteArray r;

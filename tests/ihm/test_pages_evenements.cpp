@@ -68,11 +68,6 @@ std::vector<std::string> compactes(const std::vector<ligne_liste>& l) {
   return r;
 }
 
-void poser_annees(QWidget& p, const char* debut, const char* fin, int d, int f) {
-  controle<EditionSpin>(p, debut)->setPosition(d);
-  controle<EditionSpin>(p, fin)->setPosition(f);
-}
-
 void attendre_fin(RechercheFond* r, int ms = 60000) {
   QElapsedTimer t;
   t.start();

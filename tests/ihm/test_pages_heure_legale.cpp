@@ -27,11 +27,6 @@ using namespace almanax::ihm::test;
 
 namespace {
 
-void poser_annees(QWidget& p, const char* debut, const char* fin, int d, int f) {
-  controle<EditionSpin>(p, debut)->setPosition(d);
-  controle<EditionSpin>(p, fin)->setPosition(f);
-}
-
 // The text a page gives for its rows: its copy, or for the Dates page its labels as the
 // command line's lines.
 QString copie(Page& p, ContexteTest& c) {
