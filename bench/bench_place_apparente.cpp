@@ -1,6 +1,9 @@
 // One apparent geocentric place per call (series, light time, aberration, nutation,
 // right ascension and declination), each call at a different instant spread over the
-// program's years, so that nothing computed for one call serves the next.
+// program's years, so that nothing computed for one call serves the next. Each
+// reports its floor on this machine (its series' and the nutation's terms at the
+// cost of the cheapest term, measured in the same run: bench/plancher.h) and its
+// ratio to it.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -9,6 +12,7 @@
 #include "calcul/lune.h"
 #include "calcul/planete.h"
 #include "calcul/soleil.h"
+#include "plancher.h"
 
 namespace {
 
@@ -24,6 +28,13 @@ const std::vector<long double>& instants() {
   return jd;
 }
 
+void plancher_de(benchmark::State& state, std::size_t termes) {
+  const double plancher_s = static_cast<double>(termes) * plancher::secondes_par_terme(termes);
+  state.counters["plancher_us"] = plancher_s * 1e6;
+  state.counters["rapport"] =
+      benchmark::Counter(plancher_s, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void place_planete(benchmark::State& state, almanax::planete p) {
   const auto& jd = instants();
   std::size_t i = 0;
@@ -33,6 +44,7 @@ void place_planete(benchmark::State& state, almanax::planete p) {
     benchmark::DoNotOptimize(e.alpha);
     benchmark::DoNotOptimize(e.delta);
   }
+  plancher_de(state, plancher::termes_place_planete(static_cast<int>(p)) + plancher::termes_nutation);
 }
 
 void BM_PlaceApparente_soleil(benchmark::State& state) {
@@ -42,6 +54,7 @@ void BM_PlaceApparente_soleil(benchmark::State& state) {
     const auto p = almanax::position_du_soleil(jd[i++ & 4095]);
     benchmark::DoNotOptimize(p.alpha);
   }
+  plancher_de(state, plancher::termes_soleil() + plancher::termes_nutation);
 }
 
 // The Moon as its page computes it: the series, the nutation, the equator.

@@ -12,25 +12,39 @@ namespace almanax {
 
 namespace {
 
-long double argument_terme(const terme_nutation& k, const etat_nutation& n) {
-  return k.d * n.D + k.m * n.M + k.mp * n.Mp + k.f * n.F + k.omega * n.Omega;
-}
-
 constexpr std::size_t nombre_termes = std::size(table_nutation);
+// Room for the vector functions' whole last group.
+constexpr std::size_t places = nombre_termes + 1;
 
-// The arguments of every term, reduced to one turn, in double for the vector sine
-// and cosine.
-void arguments(const etat_nutation& n, double (&a)[nombre_termes]) {
-  for (std::size_t i = 0; i < nombre_termes; ++i)
-    a[i] = static_cast<double>(planseries::reduire_tour(argument_terme(table_nutation[i], n)));
+// The table as columns of doubles, for the loops over the terms: the multipliers of
+// the five arguments and the four coefficients.
+struct colonnes_nutation {
+  double d[places] = {}, m[places] = {}, mp[places] = {}, f[places] = {}, omega[places] = {};
+  double s[places] = {}, s_t[places] = {}, c[places] = {}, c_t[places] = {};
+};
+
+const colonnes_nutation& colonnes() {
+  static const colonnes_nutation col = [] {
+    colonnes_nutation k;
+    for (std::size_t i = 0; i < nombre_termes; ++i) {
+      const terme_nutation& t = table_nutation[i];
+      k.d[i] = t.d;
+      k.m[i] = t.m;
+      k.mp[i] = t.mp;
+      k.f[i] = t.f;
+      k.omega[i] = t.omega;
+      k.s[i] = static_cast<double>(t.s);
+      k.s_t[i] = static_cast<double>(t.s_t);
+      k.c[i] = static_cast<double>(t.c);
+      k.c_t[i] = static_cast<double>(t.c_t);
+    }
+    return k;
+  }();
+  return col;
 }
 
-// Sums are in 0.0001"; to degrees.
-constexpr long double unite_nutation = 0.0001L / 3600.0L;
-
-}  // namespace
-
-void nutation_obliquite(etat_nutation& n) {
+// The five fundamental arguments of n.t, reduced to one turn in extended precision.
+void arguments_fondamentaux(etat_nutation& n) {
   const long double T = 10.0L * n.t;
   const long double T2 = T * T, T3 = T2 * T;
   n.D = radians_reduits(297.85036L + 445267.111480L * T - 0.0019142L * T2 + T3 / 189474.0L);
@@ -38,30 +52,47 @@ void nutation_obliquite(etat_nutation& n) {
   n.Mp = radians_reduits(134.96298L + 477198.867398L * T + 0.0086972L * T2 + T3 / 56250.0L);
   n.F = radians_reduits(93.27191L + 483202.017538L * T - 0.0036825L * T2 + T3 / 327270.0L);
   n.Omega = radians_reduits(125.04452L - 1934.136261L * T + 0.0020708L * T2 + T3 / 450000.0L);
+}
 
-  double a[nombre_termes], c[nombre_termes];
+// Every term's argument in double, brought back to [-pi, pi]: the fundamental
+// arguments are already reduced and the multipliers small whole numbers, so the
+// argument is good to some 1e-14 rad, a few 1e-13" of nutation.
+void arguments(const etat_nutation& n, double (&a)[places]) {
+  const colonnes_nutation& k = colonnes();
+  const double D = static_cast<double>(n.D), M = static_cast<double>(n.M), Mp = static_cast<double>(n.Mp),
+               F = static_cast<double>(n.F), Omega = static_cast<double>(n.Omega);
+  constexpr double deux_pi = 6.283185307179586476925286766559, inverse_deux_pi = 0.15915494309189533576888376337251;
+  for (std::size_t i = 0; i < places; ++i) {
+    const double x = k.d[i] * D + k.m[i] * M + k.mp[i] * Mp + k.f[i] * F + k.omega[i] * Omega;
+    a[i] = x - std::nearbyint(x * inverse_deux_pi) * deux_pi;
+  }
+}
+
+// Sums are in 0.0001"; to degrees.
+constexpr long double unite_nutation = 0.0001L / 3600.0L;
+
+// sum of (x + x_t T) y over the terms, in double.
+double somme(const double* x, const double* x_t, const double (&y)[places], double T) {
+  double s = 0;
+  for (std::size_t i = 0; i < nombre_termes; ++i) s += (x[i] + x_t[i] * T) * y[i];
+  return s;
+}
+
+}  // namespace
+
+void nutation_obliquite(etat_nutation& n) {
+  arguments_fondamentaux(n);
+  double a[places], c[places];
   arguments(n, a);
   planseries::cosinus_reduits(a, c, nombre_termes);
-  long double somme = 0;
-  for (std::size_t i = 0; i < nombre_termes; ++i) {
-    const terme_nutation& k = table_nutation[i];
-    if (k.c == 0 && k.c_t == 0) continue;
-    somme += (k.c + k.c_t * T) * c[i];
-  }
-  n.delta_epsilon = somme * unite_nutation;
+  n.delta_epsilon = somme(colonnes().c, colonnes().c_t, c, static_cast<double>(10.0L * n.t)) * unite_nutation;
 }
 
 void nutation_longitude(etat_nutation& n) {
-  const long double T = 10.0L * n.t;
-  double a[nombre_termes], sinus[nombre_termes];
+  double a[places], sinus[places];
   arguments(n, a);
   planseries::sinus_reduits(a, sinus, nombre_termes);
-  long double somme = 0;
-  for (std::size_t i = 0; i < nombre_termes; ++i) {
-    const terme_nutation& k = table_nutation[i];
-    somme += (k.s + k.s_t * T) * sinus[i];
-  }
-  n.delta_psi = somme * unite_nutation;
+  n.delta_psi = somme(colonnes().s, colonnes().s_t, sinus, static_cast<double>(10.0L * n.t)) * unite_nutation;
 }
 
 void obliquite_moyenne(etat_nutation& n) {
@@ -76,11 +107,26 @@ void obliquite_moyenne(etat_nutation& n) {
 }
 
 etat_nutation nutation_complete(long double t) {
+  // The pages ask for the same instant several times (the Sun and the Moon of one
+  // page, a rising's places): the last one of this thread is kept.
+  thread_local etat_nutation derniere;
+  thread_local bool connue = false;
+  if (connue && derniere.t == t) return derniere;
+
   etat_nutation n;
   n.t = t;
-  nutation_obliquite(n);
-  nutation_longitude(n);
+  arguments_fondamentaux(n);
+  double a[places], c[places], sinus[places];
+  arguments(n, a);
+  planseries::cosinus_reduits(a, c, nombre_termes);
+  planseries::sinus_reduits(a, sinus, nombre_termes);
+  const colonnes_nutation& k = colonnes();
+  const double T = static_cast<double>(10.0L * t);
+  n.delta_epsilon = somme(k.c, k.c_t, c, T) * unite_nutation;
+  n.delta_psi = somme(k.s, k.s_t, sinus, T) * unite_nutation;
   obliquite_moyenne(n);
+  derniere = n;
+  connue = true;
   return n;
 }
 

@@ -11,23 +11,20 @@ namespace almanax {
 
 namespace {
 
-using serie = long double (*)(long double);
-
-struct series_planete {
-  serie l, b, r;
+// Mercury to Neptune, by index (Pluto has its own completed sums): the three series
+// of a planet in one pass.
+constexpr planseries::lbr (*series[])(long double) = {
+    planseries::mercure_lbr, planseries::venus_lbr,   planseries::terre_lbr,  planseries::mars_lbr,
+    planseries::jupiter_lbr, planseries::saturne_lbr, planseries::uranus_lbr, planseries::neptune_lbr,
 };
 
-// Mercury to Neptune, by index (Pluto has its own completed sums).
-constexpr series_planete series[] = {
-    {planseries::mercure_longitude, planseries::mercure_latitude, planseries::mercure_rayon},
-    {planseries::venus_longitude, planseries::venus_latitude, planseries::venus_rayon},
-    {planseries::terre_longitude, planseries::terre_latitude, planseries::terre_rayon},
-    {planseries::mars_longitude, planseries::mars_latitude, planseries::mars_rayon},
-    {planseries::jupiter_longitude, planseries::jupiter_latitude, planseries::jupiter_rayon},
-    {planseries::saturne_longitude, planseries::saturne_latitude, planseries::saturne_rayon},
-    {planseries::uranus_longitude, planseries::uranus_latitude, planseries::uranus_rayon},
-    {planseries::neptune_longitude, planseries::neptune_latitude, planseries::neptune_rayon},
-};
+// The Earth's three series at t into the state.
+void prendre_terre(etat_position& e) {
+  const coord_heliocentriques terre = heliocentrique(planete::terre, e.t);
+  e.L0 = terre.L;
+  e.B0 = terre.B;
+  e.R0 = terre.R;
+}
 
 // Geocentric ecliptic vector of the planet from the state's heliocentric values.
 void vecteur_geocentrique(etat_position& e) {
@@ -69,8 +66,8 @@ coord_heliocentriques heliocentrique(planete p, long double t) {
             (planseries::pluton_latitude(deg_rad, t) * 1e-6L - 3.908202L) * deg_rad,
             40.7247248L + planseries::pluton_rayon(deg_rad, t) * 1e-7L};
   }
-  const series_planete& s = series[static_cast<int>(p)];
-  return {s.l(t), s.b(t), s.r(t)};
+  const planseries::lbr c = series[static_cast<int>(p)](t);
+  return {c.l, c.b, c.r};
 }
 
 vecteur3 geocentrique(const coord_heliocentriques& p, const coord_heliocentriques& t) {
@@ -86,9 +83,7 @@ void aberation(etat_position& e, long double jd) {
 
   // The Earth again, at the instant the light left the planet.
   e.t = temps_t(jd - temps_lumiere(e.Delta));
-  e.L0 = planseries::terre_longitude(e.t);
-  e.B0 = planseries::terre_latitude(e.t);
-  e.R0 = planseries::terre_rayon(e.t);
+  prendre_terre(e);
 
   coord_ecliptiques c;
   c.lambda = modulo_360(std::atan2(e.y, e.x) * rad_deg);
@@ -148,16 +143,14 @@ void position_instant(planete p, long double jd, int k, etat_position& e) {
   prendre_heliocentrique(p, e);
   e.longitude_helio = modulo_360(e.L * rad_deg);
   e.latitude_helio = e.B * rad_deg;
-  e.R0 = planseries::terre_rayon(e.t);
-
   if (p == planete::pluton) {
+    e.R0 = planseries::terre_rayon(e.t);
     e.L0 = planseries::terre2_longitude(e.t);
     e.B0 = planseries::terre2_latitude(e.t);
     vecteur_pluton(e);
     kepler(e);
   } else {
-    e.L0 = planseries::terre_longitude(e.t);
-    e.B0 = planseries::terre_latitude(e.t);
+    prendre_terre(e);
     vecteur_geocentrique(e);
   }
   e.Delta_geometrique = e.Delta;

@@ -24,9 +24,10 @@ position_soleil position_du_soleil(long double jour_julien) {
   const long double T = 10.0L * t;
   const etat_nutation n = nutation_complete(t);
 
-  const long double L = modulo_360(planseries::terre_longitude(t) * rad_deg);
-  const long double B = planseries::terre_latitude(t) * rad_deg;
-  const long double R = planseries::terre_rayon(t);
+  const planseries::lbr terre = planseries::terre_lbr(t);
+  const long double L = modulo_360(terre.l * rad_deg);
+  const long double B = terre.b * rad_deg;
+  const long double R = terre.r;
 
   position_soleil p;
   p.longitude_geometrique_brute = L + 180.0L;

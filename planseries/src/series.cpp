@@ -4,165 +4,283 @@
 #include <planseries/planseries.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
-#include "termes.h"
+#include "colonnes.h"
 #include "vsop87d_termes.h"
 
 namespace planseries {
 
 namespace {
 
-// The arguments phi + omega t of n terms reduced to [-pi, pi], in double.
-//
-// With FMA, in turns and in double-double arithmetic: omega t from the two parts of
-// omega / 2 pi and of t, its whole turns taken off exactly, then phi / 2 pi added;
-// the reduced argument is good to about 1e-15 rad even at a few million radians.
-#if PLANSERIES_AVX2
-__attribute__((target("avx2,fma"))) void arguments_fma(const Terme* terme, std::size_t n, long double t,
-                                                       double* angle) {
-  const double t_haut = static_cast<double>(t);
-  const double t_bas = static_cast<double>(t - t_haut);
+// Without a vector unit: the same arithmetic one term at a time.
+void cosinus_termes_scalaires(const VueColonnes& v, std::size_t i0, std::size_t i1, double t_haut, double t_bas,
+                              double* c) {
   constexpr double deux_pi = 6.283185307179586476925286766559;
-  for (std::size_t i = 0; i < n; ++i) {
-    const double p = terme[i].omega_tours_haut * t_haut;
-    const double erreur = __builtin_fma(terme[i].omega_tours_haut, t_haut, -p);  // exact
-    const double reste = terme[i].omega_tours_haut * t_bas + terme[i].omega_tours_bas * t_haut;
-    double f = (p - __builtin_nearbyint(p)) + (erreur + reste + terme[i].phi_tours);
-    f -= __builtin_nearbyint(f);
-    angle[i] = f * deux_pi;
+  for (std::size_t i = i0; i < i1; ++i) {
+    const double p = v.omega_haut[i] * t_haut;
+    const double erreur = std::fma(v.omega_haut[i], t_haut, -p);
+    const double reste = v.omega_haut[i] * t_bas + v.omega_bas[i] * t_haut;
+    double f = (p - std::nearbyint(p)) + (erreur + reste + v.phi[i]);
+    f -= std::nearbyint(f);
+    c[i - i0] = std::cos(f * deux_pi);
   }
 }
-#endif
 
-// Without FMA: formed and reduced in extended precision.
-void arguments_etendus(const Terme* terme, std::size_t n, long double t, double* angle) {
-  for (std::size_t i = 0; i < n; ++i) angle[i] = static_cast<double>(reduire_tour(terme[i].phi + terme[i].omega * t));
+// The widest kernel the processor runs; PLANSERIES_NOYAU=avx2 or =generique in the
+// environment asks for a narrower one (to compare them on one machine).
+const noyau::Noyau& noyau_choisi() {
+  static const noyau::Noyau choisi = [] {
+    const noyau::Noyau generique{"generique", cosinus_termes_scalaires};
+#if PLANSERIES_AVX2
+    const char* demande = std::getenv("PLANSERIES_NOYAU");
+    const bool sans_avx512 = demande && (std::strcmp(demande, "avx2") == 0 || std::strcmp(demande, "generique") == 0);
+    const bool sans_avx2 = demande && std::strcmp(demande, "generique") == 0;
+    if (!sans_avx512 && detail::avec_avx512()) return noyau::avx512();
+    if (!sans_avx2 && detail::avec_avx2()) return noyau::avx2();
+#endif
+    return generique;
+  }();
+  return choisi;
+}
+
+// The most terms one call evaluates (all three coordinates of the largest table),
+// and room for the kernels' last whole vector.
+constexpr std::size_t termes_max = 1024;
+
+// t split into two doubles for the kernels.
+struct TempsDouble {
+  double haut, bas;
+  explicit TempsDouble(long double t) : haut(static_cast<double>(t)), bas(static_cast<double>(t - haut)) {}
+};
+
+// One sub-series' sum: a chain of extended-precision additions in table order,
+// a[i] * c[i] for i < n.
+struct Chaine {
+  const double* a;
+  const double* c;
+  std::size_t n;
+  long double* somme;
+};
+
+// Up to four chains at once. Each keeps its own additions in its own order (the
+// result is that of a plain loop over its terms), but the four are independent, so
+// the floating-point unit overlaps them instead of waiting for each addition.
+void sommer(const Chaine* ch, std::size_t k) {
+  long double s[4] = {0.0L, 0.0L, 0.0L, 0.0L};
+  std::size_t commun = ch[0].n;
+  for (std::size_t j = 1; j < k; ++j) commun = std::min(commun, ch[j].n);
+  // The common length four or two chains at a time; a third chain of three runs alone.
+  std::size_t i = 0;
+  if (k == 4) {
+    for (; i < commun; ++i) {
+      s[0] += static_cast<long double>(ch[0].a[i]) * ch[0].c[i];
+      s[1] += static_cast<long double>(ch[1].a[i]) * ch[1].c[i];
+      s[2] += static_cast<long double>(ch[2].a[i]) * ch[2].c[i];
+      s[3] += static_cast<long double>(ch[3].a[i]) * ch[3].c[i];
+    }
+  } else if (k >= 2) {
+    for (; i < commun; ++i) {
+      s[0] += static_cast<long double>(ch[0].a[i]) * ch[0].c[i];
+      s[1] += static_cast<long double>(ch[1].a[i]) * ch[1].c[i];
+    }
+  }
+  for (std::size_t j = 0; j < k; ++j) {
+    for (std::size_t r = (k == 3 && j == 2) ? 0 : i; r < ch[j].n; ++r)
+      s[j] += static_cast<long double>(ch[j].a[r]) * ch[j].c[r];
+    *ch[j].somme = s[j];
+  }
 }
 
 }  // namespace
 
-// The cosines in double of the reduced arguments, four at a time; the products
-// summed in extended precision in table order.
-long double somme(SousSerie termes, long double t) {
-  constexpr std::size_t bloc = 128;
-  double angle[bloc], cosinus[bloc];
-  long double s = 0.0L;
-  for (std::size_t debut = 0; debut < termes.size(); debut += bloc) {
-    const std::size_t n = std::min(bloc, termes.size() - debut);
-    const Terme* terme = termes.data() + debut;
-#if PLANSERIES_AVX2
-    if (detail::avec_avx2()) {
-      arguments_fma(terme, n, t, angle);
-    } else {
-      arguments_etendus(terme, n, t, angle);
-    }
-#else
-    arguments_etendus(terme, n, t, angle);
-#endif
-    cosinus_reduits(angle, cosinus, n);
-    for (std::size_t i = 0; i < n; ++i) s += terme[i].a * cosinus[i];
+void sommes(const VueColonnes& v, std::size_t premiere, std::size_t fin, long double t, long double* somme) {
+  const std::size_t i0 = v.debut[premiere], i1 = v.debut[fin];
+  alignas(64) double c[termes_max + marge_colonnes];
+  const TempsDouble td(t);
+  noyau_choisi().cosinus(v, i0, i1, td.haut, td.bas, c);
+
+  // The sub-series longest first, four by four, so that the chains run together
+  // about as long as each other.
+  Chaine ch[3 * puissances];
+  std::size_t k = 0;
+  for (std::size_t s = premiere; s < fin; ++s) {
+    const std::size_t n = v.debut[s + 1] - v.debut[s];
+    somme[s - premiere] = 0.0L;
+    if (n > 0) ch[k++] = {v.a + v.debut[s], c + (v.debut[s] - i0), n, somme + (s - premiere)};
   }
-  return s;
+  std::sort(ch, ch + k, [](const Chaine& x, const Chaine& y) { return x.n > y.n; });
+  for (std::size_t j = 0; j < k; j += 4) sommer(ch + j, std::min<std::size_t>(4, k - j));
 }
 
-long double evaluer(const Serie& serie, long double t) {
+long double somme_debut(const VueColonnes& v, std::size_t s, std::size_t n, long double t) {
+  alignas(64) double c[termes_max + marge_colonnes];
+  const TempsDouble td(t);
+  noyau_choisi().cosinus(v, v.debut[s], v.debut[s] + n, td.haut, td.bas, c);
+  long double somme = 0.0L;
+  sommer(std::array<Chaine, 1>{Chaine{v.a + v.debut[s], c, n, &somme}}.data(), 1);
+  return somme;
+}
+
+const char* noyau_vectoriel() {
+  return noyau_choisi().nom;
+}
+
+long double polynome(const long double* x, long double t) {
   long double total = 0.0L;
   long double puissance = 1.0L;
-  for (const SousSerie& sous_serie : serie) {
-    total += somme(sous_serie, t) * puissance;
+  for (std::size_t k = 0; k < puissances; ++k) {
+    total += x[k] * puissance;
     puissance *= t;
   }
   return total * 1.0e-8L;
 }
 
-long double evaluer(const SerieCourte& serie, long double t) {
-  return (somme(serie.x0, t) + somme(serie.x1, t) * t) * 1.0e-8L;
+long double evaluer(const VueColonnes& v, std::size_t coordonnee, long double t) {
+  long double x[puissances];
+  sommes(v, coordonnee * puissances, (coordonnee + 1) * puissances, t, x);
+  return polynome(x, t);
+}
+
+lbr evaluer_lbr(const VueColonnes& v, long double t) {
+  long double x[3 * puissances];
+  sommes(v, 0, 3 * puissances, t, x);
+  return {polynome(x, t), polynome(x + puissances, t), polynome(x + 2 * puissances, t)};
+}
+
+long double evaluer_courte(const VueColonnes& v, std::size_t coordonnee, std::size_t n0, std::size_t n1,
+                           long double t) {
+  const std::size_t s = coordonnee * puissances;
+  return (somme_debut(v, s, n0, t) + somme_debut(v, s + 1, n1, t) * t) * 1.0e-8L;
 }
 
 namespace {
 
 using namespace vsop87d;
 
-// Terms kept by the short series (first terms of X0, first terms of X1): enough
-// to draw the planets, not to compute a position.
-constexpr SerieCourte mercure_l_courte = courte(mercure.l, 2, 2);
-constexpr SerieCourte mercure_b_courte = courte(mercure.b, 5, 4);
-constexpr SerieCourte mercure_r_courte = courte(mercure.r, 3, 3);
-constexpr SerieCourte venus_l_courte = courte(venus.l, 3, 2);
-constexpr SerieCourte venus_b_courte = courte(venus.b, 3, 3);
-constexpr SerieCourte venus_r_courte = courte(venus.r, 2, 2);
-constexpr SerieCourte terre_l_courte = courte(terre.l, 2, 1);
-constexpr SerieCourte terre_r_courte = courte(terre.r, 2, 1);
-constexpr SerieCourte mars_l_courte = courte(mars.l, 5, 5);
-constexpr SerieCourte mars_b_courte = courte(mars.b, 5, 5);
-constexpr SerieCourte mars_r_courte = courte(mars.r, 5, 5);
-constexpr SerieCourte jupiter_l_courte = courte(jupiter.l, 4, 3);
-constexpr SerieCourte jupiter_b_courte = courte(jupiter.b, 4, 2);
-constexpr SerieCourte jupiter_r_courte = courte(jupiter.r, 6, 4);
-constexpr SerieCourte saturne_l_courte = courte(saturne.l, 2, 1);
-constexpr SerieCourte saturne_b_courte = courte(saturne.b, 10, 10);
-constexpr SerieCourte saturne_r_courte = courte(saturne.r, 6, 5);
-constexpr SerieCourte uranus_l_courte = courte(uranus.l, 3, 1);
-constexpr SerieCourte uranus_b_courte = courte(uranus.b, 10, 10);
-constexpr SerieCourte uranus_r_courte = courte(uranus.r, 7, 2);
-constexpr SerieCourte neptune_l_courte = courte(neptune.l, 2, 1);
-constexpr SerieCourte neptune_b_courte = courte(neptune.b, 7, 3);
-constexpr SerieCourte neptune_r_courte = courte(neptune.r, 3, 3);
+// Each planet's three series as columns.
+template <const Planete& p>
+struct Colonnes3 {
+  static constexpr Serie series[] = {p.l, p.b, p.r};
+  static constexpr std::size_t n = nombre_termes(series);
+  static_assert(n <= termes_max);
+  static constexpr auto colonnes = en_colonnes<n>(series);
+  static constexpr VueColonnes vue = colonnes.vue();
+};
+
+constexpr VueColonnes mercure_v = Colonnes3<mercure>::vue;
+constexpr VueColonnes venus_v = Colonnes3<venus>::vue;
+constexpr VueColonnes terre_v = Colonnes3<terre>::vue;
+constexpr VueColonnes mars_v = Colonnes3<mars>::vue;
+constexpr VueColonnes jupiter_v = Colonnes3<jupiter>::vue;
+constexpr VueColonnes saturne_v = Colonnes3<saturne>::vue;
+constexpr VueColonnes uranus_v = Colonnes3<uranus>::vue;
+constexpr VueColonnes neptune_v = Colonnes3<neptune>::vue;
+
+constexpr std::size_t L = 0, B = 1, R = 2;
+
+// The short series: the first terms of X0 and X1 (checked against the tables at
+// compile time), enough to draw the planets, not to compute a position.
+struct Courte {
+  const VueColonnes& v;
+  std::size_t coordonnee, n0, n1;
+  consteval Courte(const VueColonnes& v_, const Serie& serie, std::size_t c, std::size_t n0_, std::size_t n1_)
+      : v(v_), coordonnee(c), n0(n0_), n1(n1_) {
+    if (n0 > serie[0].size() || n1 > serie[1].size()) throw "serie courte plus longue que la serie complete";
+  }
+  long double operator()(long double t) const { return evaluer_courte(v, coordonnee, n0, n1, t); }
+};
+
+constexpr Courte mercure_l_courte{mercure_v, mercure.l, L, 2, 2};
+constexpr Courte mercure_b_courte{mercure_v, mercure.b, B, 5, 4};
+constexpr Courte mercure_r_courte{mercure_v, mercure.r, R, 3, 3};
+constexpr Courte venus_l_courte{venus_v, venus.l, L, 3, 2};
+constexpr Courte venus_b_courte{venus_v, venus.b, B, 3, 3};
+constexpr Courte venus_r_courte{venus_v, venus.r, R, 2, 2};
+constexpr Courte terre_l_courte{terre_v, terre.l, L, 2, 1};
+constexpr Courte terre_r_courte{terre_v, terre.r, R, 2, 1};
+constexpr Courte mars_l_courte{mars_v, mars.l, L, 5, 5};
+constexpr Courte mars_b_courte{mars_v, mars.b, B, 5, 5};
+constexpr Courte mars_r_courte{mars_v, mars.r, R, 5, 5};
+constexpr Courte jupiter_l_courte{jupiter_v, jupiter.l, L, 4, 3};
+constexpr Courte jupiter_b_courte{jupiter_v, jupiter.b, B, 4, 2};
+constexpr Courte jupiter_r_courte{jupiter_v, jupiter.r, R, 6, 4};
+constexpr Courte saturne_l_courte{saturne_v, saturne.l, L, 2, 1};
+constexpr Courte saturne_b_courte{saturne_v, saturne.b, B, 10, 10};
+constexpr Courte saturne_r_courte{saturne_v, saturne.r, R, 6, 5};
+constexpr Courte uranus_l_courte{uranus_v, uranus.l, L, 3, 1};
+constexpr Courte uranus_b_courte{uranus_v, uranus.b, B, 10, 10};
+constexpr Courte uranus_r_courte{uranus_v, uranus.r, R, 7, 2};
+constexpr Courte neptune_l_courte{neptune_v, neptune.l, L, 2, 1};
+constexpr Courte neptune_b_courte{neptune_v, neptune.b, B, 7, 3};
+constexpr Courte neptune_r_courte{neptune_v, neptune.r, R, 3, 3};
 
 }  // namespace
 
 // clang-format off
 // Full series.
-long double mercure_longitude(long double t) { return evaluer(mercure.l, t); }
-long double mercure_latitude(long double t) { return evaluer(mercure.b, t); }
-long double mercure_rayon(long double t) { return evaluer(mercure.r, t); }
-long double venus_longitude(long double t) { return evaluer(venus.l, t); }
-long double venus_latitude(long double t) { return evaluer(venus.b, t); }
-long double venus_rayon(long double t) { return evaluer(venus.r, t); }
-long double terre_longitude(long double t) { return evaluer(terre.l, t); }
-long double terre_latitude(long double t) { return evaluer(terre.b, t); }
-long double terre_rayon(long double t) { return evaluer(terre.r, t); }
-long double mars_longitude(long double t) { return evaluer(mars.l, t); }
-long double mars_latitude(long double t) { return evaluer(mars.b, t); }
-long double mars_rayon(long double t) { return evaluer(mars.r, t); }
-long double jupiter_longitude(long double t) { return evaluer(jupiter.l, t); }
-long double jupiter_latitude(long double t) { return evaluer(jupiter.b, t); }
-long double jupiter_rayon(long double t) { return evaluer(jupiter.r, t); }
-long double saturne_longitude(long double t) { return evaluer(saturne.l, t); }
-long double saturne_latitude(long double t) { return evaluer(saturne.b, t); }
-long double saturne_rayon(long double t) { return evaluer(saturne.r, t); }
-long double uranus_longitude(long double t) { return evaluer(uranus.l, t); }
-long double uranus_latitude(long double t) { return evaluer(uranus.b, t); }
-long double uranus_rayon(long double t) { return evaluer(uranus.r, t); }
-long double neptune_longitude(long double t) { return evaluer(neptune.l, t); }
-long double neptune_latitude(long double t) { return evaluer(neptune.b, t); }
-long double neptune_rayon(long double t) { return evaluer(neptune.r, t); }
+long double mercure_longitude(long double t) { return evaluer(mercure_v, L, t); }
+long double mercure_latitude(long double t) { return evaluer(mercure_v, B, t); }
+long double mercure_rayon(long double t) { return evaluer(mercure_v, R, t); }
+long double venus_longitude(long double t) { return evaluer(venus_v, L, t); }
+long double venus_latitude(long double t) { return evaluer(venus_v, B, t); }
+long double venus_rayon(long double t) { return evaluer(venus_v, R, t); }
+long double terre_longitude(long double t) { return evaluer(terre_v, L, t); }
+long double terre_latitude(long double t) { return evaluer(terre_v, B, t); }
+long double terre_rayon(long double t) { return evaluer(terre_v, R, t); }
+long double mars_longitude(long double t) { return evaluer(mars_v, L, t); }
+long double mars_latitude(long double t) { return evaluer(mars_v, B, t); }
+long double mars_rayon(long double t) { return evaluer(mars_v, R, t); }
+long double jupiter_longitude(long double t) { return evaluer(jupiter_v, L, t); }
+long double jupiter_latitude(long double t) { return evaluer(jupiter_v, B, t); }
+long double jupiter_rayon(long double t) { return evaluer(jupiter_v, R, t); }
+long double saturne_longitude(long double t) { return evaluer(saturne_v, L, t); }
+long double saturne_latitude(long double t) { return evaluer(saturne_v, B, t); }
+long double saturne_rayon(long double t) { return evaluer(saturne_v, R, t); }
+long double uranus_longitude(long double t) { return evaluer(uranus_v, L, t); }
+long double uranus_latitude(long double t) { return evaluer(uranus_v, B, t); }
+long double uranus_rayon(long double t) { return evaluer(uranus_v, R, t); }
+long double neptune_longitude(long double t) { return evaluer(neptune_v, L, t); }
+long double neptune_latitude(long double t) { return evaluer(neptune_v, B, t); }
+long double neptune_rayon(long double t) { return evaluer(neptune_v, R, t); }
+
+// All three coordinates at once.
+lbr mercure_lbr(long double t) { return evaluer_lbr(mercure_v, t); }
+lbr venus_lbr(long double t) { return evaluer_lbr(venus_v, t); }
+lbr terre_lbr(long double t) { return evaluer_lbr(terre_v, t); }
+lbr mars_lbr(long double t) { return evaluer_lbr(mars_v, t); }
+lbr jupiter_lbr(long double t) { return evaluer_lbr(jupiter_v, t); }
+lbr saturne_lbr(long double t) { return evaluer_lbr(saturne_v, t); }
+lbr uranus_lbr(long double t) { return evaluer_lbr(uranus_v, t); }
+lbr neptune_lbr(long double t) { return evaluer_lbr(neptune_v, t); }
 
 // Short series.
-long double mercure_l(long double t) { return evaluer(mercure_l_courte, t); }
-long double mercure_b(long double t) { return evaluer(mercure_b_courte, t); }
-long double mercure_r(long double t) { return evaluer(mercure_r_courte, t); }
-long double venus_l(long double t) { return evaluer(venus_l_courte, t); }
-long double venus_b(long double t) { return evaluer(venus_b_courte, t); }
-long double venus_r(long double t) { return evaluer(venus_r_courte, t); }
-long double terre_l(long double t) { return evaluer(terre_l_courte, t); }
-long double terre_r(long double t) { return evaluer(terre_r_courte, t); }
-long double mars_l(long double t) { return evaluer(mars_l_courte, t); }
-long double mars_b(long double t) { return evaluer(mars_b_courte, t); }
-long double mars_r(long double t) { return evaluer(mars_r_courte, t); }
-long double jupiter_l(long double t) { return evaluer(jupiter_l_courte, t); }
-long double jupiter_b(long double t) { return evaluer(jupiter_b_courte, t); }
-long double jupiter_r(long double t) { return evaluer(jupiter_r_courte, t); }
-long double saturne_l(long double t) { return evaluer(saturne_l_courte, t); }
-long double saturne_b(long double t) { return evaluer(saturne_b_courte, t); }
-long double saturne_r(long double t) { return evaluer(saturne_r_courte, t); }
-long double uranus_l(long double t) { return evaluer(uranus_l_courte, t); }
-long double uranus_b(long double t) { return evaluer(uranus_b_courte, t); }
-long double uranus_r(long double t) { return evaluer(uranus_r_courte, t); }
-long double neptune_l(long double t) { return evaluer(neptune_l_courte, t); }
-long double neptune_b(long double t) { return evaluer(neptune_b_courte, t); }
-long double neptune_r(long double t) { return evaluer(neptune_r_courte, t); }
+long double mercure_l(long double t) { return mercure_l_courte(t); }
+long double mercure_b(long double t) { return mercure_b_courte(t); }
+long double mercure_r(long double t) { return mercure_r_courte(t); }
+long double venus_l(long double t) { return venus_l_courte(t); }
+long double venus_b(long double t) { return venus_b_courte(t); }
+long double venus_r(long double t) { return venus_r_courte(t); }
+long double terre_l(long double t) { return terre_l_courte(t); }
+long double terre_r(long double t) { return terre_r_courte(t); }
+long double mars_l(long double t) { return mars_l_courte(t); }
+long double mars_b(long double t) { return mars_b_courte(t); }
+long double mars_r(long double t) { return mars_r_courte(t); }
+long double jupiter_l(long double t) { return jupiter_l_courte(t); }
+long double jupiter_b(long double t) { return jupiter_b_courte(t); }
+long double jupiter_r(long double t) { return jupiter_r_courte(t); }
+long double saturne_l(long double t) { return saturne_l_courte(t); }
+long double saturne_b(long double t) { return saturne_b_courte(t); }
+long double saturne_r(long double t) { return saturne_r_courte(t); }
+long double uranus_l(long double t) { return uranus_l_courte(t); }
+long double uranus_b(long double t) { return uranus_b_courte(t); }
+long double uranus_r(long double t) { return uranus_r_courte(t); }
+long double neptune_l(long double t) { return neptune_l_courte(t); }
+long double neptune_b(long double t) { return neptune_b_courte(t); }
+long double neptune_r(long double t) { return neptune_r_courte(t); }
 // clang-format on
 
 }  // namespace planseries

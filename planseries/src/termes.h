@@ -44,28 +44,4 @@ struct Planete {
   Serie r;  // radius vector
 };
 
-// The first n0 terms of X0 and n1 terms of X1 of a series: a short series.
-struct SerieCourte {
-  SousSerie x0;
-  SousSerie x1;
-};
-
-// Builds a short series at compile time; asking for more terms than the
-// sub-series holds does not compile.
-consteval SerieCourte courte(const Serie& serie, std::size_t n0, std::size_t n1) {
-  if (n0 > serie[0].size() || n1 > serie[1].size()) {
-    throw "serie courte plus longue que la serie complete";
-  }
-  return {serie[0].first(n0), serie[1].first(n1)};
-}
-
-// Sum of a * cos(phi + omega * t) over the terms, in table order.
-long double somme(SousSerie termes, long double t);
-
-// (X0 + X1 t + ... + X5 t^5) * 1e-8, powers of t by repeated multiplication.
-long double evaluer(const Serie& serie, long double t);
-
-// (X0 + X1 t) * 1e-8 over the first terms only.
-long double evaluer(const SerieCourte& serie, long double t);
-
 }  // namespace planseries

@@ -8,6 +8,7 @@
 #include <array>
 #include <iterator>
 
+#include "colonnes.h"
 #include "termes.h"
 #include "vsop87d_termes.h"
 
@@ -76,14 +77,16 @@ constexpr Terme b4[] = {
 // L0 and B0 are those of the date frame.
 constexpr Serie longitude_j2000 = {vsop87d::terre_l0, l1, l2, l3, l4, {}};
 constexpr Serie latitude_j2000 = {vsop87d::terre_b0, b1, b2, b3, b4, {}};
+constexpr Serie series_j2000[] = {longitude_j2000, latitude_j2000};
+constexpr auto colonnes_j2000 = en_colonnes<nombre_termes(series_j2000)>(series_j2000);
 
 }  // namespace
 
 long double terre2_longitude(long double t) {
-  return evaluer(longitude_j2000, t);
+  return evaluer(colonnes_j2000.vue(), 0, t);
 }
 long double terre2_latitude(long double t) {
-  return evaluer(latitude_j2000, t);
+  return evaluer(colonnes_j2000.vue(), 1, t);
 }
 
 }  // namespace planseries

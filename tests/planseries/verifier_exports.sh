@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks the dynamic symbols of libplanseries.so: every function of the
 # interface is exported as planseries::name with long double arguments (and the
-# library's version(), without any), nothing else is, and the library defines no plain C tan or log10 (which would replace
+# library's version() and noyau_vectoriel(), without any), nothing else is, and the library defines no plain C tan or log10 (which would replace
 # the C library's for the whole process).
 # Usage: verifier_exports.sh NM LIBRARY
 set -u
@@ -26,6 +26,7 @@ mercure_l mercure_b mercure_r venus_l venus_b venus_r terre_l terre_r
 mars_l mars_b mars_r jupiter_l jupiter_b jupiter_r saturne_l saturne_b saturne_r
 uranus_l uranus_b uranus_r neptune_l neptune_b neptune_r
 terre2_longitude terre2_latitude
+mercure_lbr venus_lbr terre_lbr mars_lbr jupiter_lbr saturne_lbr uranus_lbr neptune_lbr
 tan log10"
 deux_arguments="pluton_longitude pluton_latitude pluton_rayon"
 
@@ -33,6 +34,7 @@ attendus=$(
   for nom in $un_argument; do echo "planseries::$nom(long double)"; done
   for nom in $deux_arguments; do echo "planseries::$nom(long double, long double)"; done
   echo "planseries::version()"
+  echo "planseries::noyau_vectoriel()"
 )
 
 erreurs=0

@@ -133,9 +133,10 @@ anneaux anneaux_de_saturne(etat_position& e, long double jd) {
   const long double Omega = (169.508470L + 1.394681L * T + 0.000412L * T * T) * deg_rad;
 
   auto prendre = [&e] {
-    e.L0 = planseries::terre_longitude(e.t);
-    e.B0 = planseries::terre_latitude(e.t);
-    e.R0 = planseries::terre_rayon(e.t);
+    const coord_heliocentriques terre = heliocentrique(planete::terre, e.t);
+    e.L0 = terre.L;
+    e.B0 = terre.B;
+    e.R0 = terre.R;
     const coord_heliocentriques s = heliocentrique(planete::saturne, e.t);
     e.L = s.L;
     e.B = s.B;

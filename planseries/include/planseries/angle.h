@@ -37,15 +37,18 @@ inline double sin_rapide(long double x) {
 
 }  // namespace planseries
 
-// Cosines and sines of many angles already reduced to [-pi, pi], four at a time with
-// the C library's vector functions where the processor has AVX2 (any x86-64 machine
-// of the last ten years), one at a time otherwise. Results agree with std::cos and
+// Cosines and sines of many angles already reduced to [-pi, pi], eight at a time with
+// the C library's vector functions where the processor has AVX-512F, four at a time
+// where it has AVX2 (any x86-64 machine of the last ten years), one at a time
+// otherwise. Results agree with std::cos and
 // std::sin to a few units in the last place of a double.
 #include <cstddef>
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 extern "C" __m256d _ZGVdN4v_cos(__m256d);
 extern "C" __m256d _ZGVdN4v_sin(__m256d);
+extern "C" __m512d _ZGVeN8v_cos(__m512d);
+extern "C" __m512d _ZGVeN8v_sin(__m512d);
 #define PLANSERIES_AVX2 1
 #endif
 
@@ -72,10 +75,32 @@ __attribute__((target("avx2,fma"))) inline void trigo_avx2(const double* x, doub
   }
 }
 
+template <bool cosinus>
+__attribute__((target("avx512f"))) inline void trigo_avx512(const double* x, double* y, std::size_t n) {
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m512d v = _mm512_loadu_pd(x + i);
+    _mm512_storeu_pd(y + i, cosinus ? _ZGVeN8v_cos(v) : _ZGVeN8v_sin(v));
+  }
+  if (i < n) {
+    const __mmask8 m = static_cast<__mmask8>((1u << (n - i)) - 1u);
+    const __m512d v = _mm512_maskz_loadu_pd(m, x + i);
+    _mm512_mask_storeu_pd(y + i, m, cosinus ? _ZGVeN8v_cos(v) : _ZGVeN8v_sin(v));
+  }
+}
+
 inline bool avec_avx2() {
   static const bool oui = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+  }();
+  return oui;
+}
+
+inline bool avec_avx512() {
+  static const bool oui = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") && avec_avx2();
   }();
   return oui;
 }
@@ -85,6 +110,7 @@ inline bool avec_avx2() {
 
 inline void cosinus_reduits(const double* x, double* y, std::size_t n) {
 #if PLANSERIES_AVX2
+  if (detail::avec_avx512()) return detail::trigo_avx512<true>(x, y, n);
   if (detail::avec_avx2()) return detail::trigo_avx2<true>(x, y, n);
 #endif
   for (std::size_t i = 0; i < n; ++i) y[i] = std::cos(x[i]);
@@ -92,6 +118,7 @@ inline void cosinus_reduits(const double* x, double* y, std::size_t n) {
 
 inline void sinus_reduits(const double* x, double* y, std::size_t n) {
 #if PLANSERIES_AVX2
+  if (detail::avec_avx512()) return detail::trigo_avx512<false>(x, y, n);
   if (detail::avec_avx2()) return detail::trigo_avx2<false>(x, y, n);
 #endif
   for (std::size_t i = 0; i < n; ++i) y[i] = std::sin(x[i]);

@@ -20,6 +20,11 @@ namespace planseries {
 // shared object loaded, not of the header compiled against).
 PLANSERIES_API const char* version();
 
+// The vector kernel the series run on in this process: "avx512", "avx2" or "generique"
+// (the widest the processor has, or a narrower one asked for with the environment
+// variable PLANSERIES_NOYAU=avx2 or =generique).
+PLANSERIES_API const char* noyau_vectoriel();
+
 // Full series, ecliptic and mean equinox of date.
 PLANSERIES_API long double mercure_longitude(long double t);
 PLANSERIES_API long double mercure_latitude(long double t);
@@ -45,6 +50,19 @@ PLANSERIES_API long double uranus_rayon(long double t);
 PLANSERIES_API long double neptune_longitude(long double t);
 PLANSERIES_API long double neptune_latitude(long double t);
 PLANSERIES_API long double neptune_rayon(long double t);
+
+// The three full series of one planet at once, faster than three calls.
+struct lbr {
+  long double l, b, r;
+};
+PLANSERIES_API lbr mercure_lbr(long double t);
+PLANSERIES_API lbr venus_lbr(long double t);
+PLANSERIES_API lbr terre_lbr(long double t);
+PLANSERIES_API lbr mars_lbr(long double t);
+PLANSERIES_API lbr jupiter_lbr(long double t);
+PLANSERIES_API lbr saturne_lbr(long double t);
+PLANSERIES_API lbr uranus_lbr(long double t);
+PLANSERIES_API lbr neptune_lbr(long double t);
 
 // Short series (first terms of X0 and X1 only), for drawing.
 PLANSERIES_API long double mercure_l(long double t);
