@@ -43,72 +43,97 @@ arguments_lunaires arguments_lunaires_de(long double T) {
   return a;
 }
 
-// One sum's rows whose coefficient is not zero, laid out for the loop: the four
-// multipliers as doubles, the coefficient, and the power of E the row carries.
+namespace {
+
+// The rows of one table laid out for the loops: the four multipliers as doubles, and
+// for each row the power of E it carries.
 template <std::size_t N>
 struct lignes_lune {
-  std::size_t n = 0;
   double d[N], m[N], mp[N], f[N];
-  long double c[N];
   int puissance_e[N];
 };
 
-template <std::size_t N, class Terme, class Coefficient>
-lignes_lune<N> disposer(const std::array<Terme, N>& table, Coefficient coefficient) {
+template <std::size_t N, class Terme>
+lignes_lune<N> disposer(const std::array<Terme, N>& table) {
   lignes_lune<N> l;
-  for (const Terme& t : table) {
-    const long double c = coefficient(t);
-    if (c == 0) continue;
-    l.d[l.n] = t.d;
-    l.m[l.n] = t.m;
-    l.mp[l.n] = t.mp;
-    l.f[l.n] = t.f;
-    l.c[l.n] = c;
-    l.puissance_e[l.n] = t.m < 0 ? -t.m : t.m;
-    ++l.n;
+  for (std::size_t i = 0; i < N; ++i) {
+    const Terme& t = table[i];
+    l.d[i] = t.d;
+    l.m[i] = t.m;
+    l.mp[i] = t.mp;
+    l.f[i] = t.f;
+    l.puissance_e[i] = t.m < 0 ? -t.m : t.m;
   }
   return l;
 }
 
-// Sum of coefficient * E^|m| * sin (or cos) of d D + m M + m' M' + f F over the rows,
-// in table order. The four angles are already within one turn and the multipliers
-// small: the arguments are formed in double (good to a few 1e-15 rad), their sines
-// taken four at a time, the products summed in extended precision.
+// d D + m M + m' M' + f F of every row: the four angles are already within one turn
+// and the multipliers small, so the arguments are formed in double (good to a few
+// 1e-15 rad).
 template <std::size_t N>
-long double somme_lune(const lignes_lune<N>& l, const arguments_lunaires& a, bool cosinus) {
+void angles(const lignes_lune<N>& l, const arguments_lunaires& a, double (&angle)[N]) {
   const double D = static_cast<double>(a.D), M = static_cast<double>(a.M), Mp = static_cast<double>(a.Mp),
                F = static_cast<double>(a.F);
+  for (std::size_t i = 0; i < N; ++i) angle[i] = l.d[i] * D + l.m[i] * M + l.mp[i] * Mp + l.f[i] * F;
+}
+
+const auto lignes_lr = disposer(table_lune_lr);
+const auto lignes_b = disposer(table_lune_b);
+constexpr std::size_t n_lr = table_lune_lr.size(), n_b = table_lune_b.size();
+static_assert(n_lr == n_b, "the three sums run in one loop");
+
+// The three periodic sums without their additive terms: coefficient * E^|m| * sine
+// (or cosine for the distance) over the rows, each summed in extended precision in
+// table order (a row whose coefficient is zero adds an exact zero). The longitude
+// and the distance share their arguments; the three sums run in one loop, so their
+// additions overlap.
+struct sommes_periodiques {
+  long double l = 0, r = 0, b = 0;
+};
+
+sommes_periodiques sommer(const arguments_lunaires& a, bool avec_l, bool avec_r, bool avec_b) {
   const long double puissances_e[3] = {1.0L, a.E, a.E * a.E};
-  double angle[N], valeur[N];
-  for (std::size_t i = 0; i < l.n; ++i) angle[i] = l.d[i] * D + l.m[i] * M + l.mp[i] * Mp + l.f[i] * F;
-  (cosinus ? planseries::cosinus_reduits : planseries::sinus_reduits)(angle, valeur, l.n);
-  long double s = 0;
-  for (std::size_t i = 0; i < l.n; ++i) s += l.c[i] * puissances_e[l.puissance_e[i]] * valeur[i];
+  double angle_lr[n_lr], angle_b[n_b], sinus_lr[n_lr], cosinus_lr[n_lr], sinus_b[n_b];
+  angles(lignes_lr, a, angle_lr);
+  angles(lignes_b, a, angle_b);
+  if (avec_l) planseries::sinus_reduits(angle_lr, sinus_lr, n_lr);
+  if (avec_r) planseries::cosinus_reduits(angle_lr, cosinus_lr, n_lr);
+  if (avec_b) planseries::sinus_reduits(angle_b, sinus_b, n_b);
+  sommes_periodiques s;
+  for (std::size_t i = 0; i < n_lr; ++i) {
+    const terme_lune_lr& lr = table_lune_lr[i];
+    const terme_lune_b& b = table_lune_b[i];
+    if (avec_l) s.l += lr.l * puissances_e[lignes_lr.puissance_e[i]] * sinus_lr[i];
+    if (avec_r) s.r += lr.r * puissances_e[lignes_lr.puissance_e[i]] * cosinus_lr[i];
+    if (avec_b) s.b += b.b * puissances_e[lignes_b.puissance_e[i]] * sinus_b[i];
+  }
   return s;
 }
 
-const auto lignes_longitude = disposer(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.l; });
-const auto lignes_distance = disposer(table_lune_lr, [](const terme_lune_lr& t) -> long double { return t.r; });
-const auto lignes_latitude = disposer(table_lune_b, [](const terme_lune_b& t) -> long double { return t.b; });
+// Actions of Venus and Jupiter, and of the flattening of the Earth.
+long double additifs_longitude(const arguments_lunaires& a) {
+  return 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) +
+         318.0L * planseries::sin_rapide(a.A2);
+}
+
+long double additifs_latitude(const arguments_lunaires& a) {
+  return -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) +
+         175.0L * planseries::sin_rapide(a.A1 - a.F) + 175.0L * planseries::sin_rapide(a.A1 + a.F) +
+         127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
+}
+
+}  // namespace
 
 long double sin_long(const arguments_lunaires& a) {
-  long double s = somme_lune(lignes_longitude, a, false);
-  // Actions of Venus and Jupiter, and of the flattening of the Earth.
-  s += 3958.0L * planseries::sin_rapide(a.A1) + 1962.0L * planseries::sin_rapide(a.Lp - a.F) +
-       318.0L * planseries::sin_rapide(a.A2);
-  return s;
+  return sommer(a, true, false, false).l + additifs_longitude(a);
 }
 
 long double cos_r(const arguments_lunaires& a) {
-  return somme_lune(lignes_distance, a, true);
+  return sommer(a, false, true, false).r;
 }
 
 long double sin_lat(const arguments_lunaires& a) {
-  long double s = somme_lune(lignes_latitude, a, false);
-  s += -2235.0L * planseries::sin_rapide(a.Lp) + 382.0L * planseries::sin_rapide(a.A3) +
-       175.0L * planseries::sin_rapide(a.A1 - a.F) + 175.0L * planseries::sin_rapide(a.A1 + a.F) +
-       127.0L * planseries::sin_rapide(a.Lp - a.Mp) - 115.0L * planseries::sin_rapide(a.Lp + a.Mp);
-  return s;
+  return sommer(a, false, false, true).b + additifs_latitude(a);
 }
 
 long double distance_lune(long double somme_r) {
@@ -124,9 +149,10 @@ long double parallaxe_lune(long double distance_km) {
 
 position_lune position_de_la_lune(const arguments_lunaires& a) {
   position_lune p;
-  p.somme_l = sin_long(a);
-  p.somme_r = cos_r(a);
-  p.somme_b = sin_lat(a);
+  const sommes_periodiques s = sommer(a, true, true, true);
+  p.somme_l = s.l + additifs_longitude(a);
+  p.somme_r = s.r;
+  p.somme_b = s.b + additifs_latitude(a);
   p.lambda = a.Lp * rad_deg + p.somme_l / 1.0e6L;
   p.beta = p.somme_b / 1.0e6L;
   p.distance = distance_lune(p.somme_r);

@@ -12,6 +12,8 @@ namespace planseries {
 // Sub-series per coordinate (X0 .. X5).
 inline constexpr std::size_t puissances = 6;
 
+struct Programme;
+
 // What the evaluation reads: the columns and where each sub-series begins. The
 // columns hold a few zero terms past the last one, so that a vector load starting
 // at any term stays inside them.
@@ -22,6 +24,9 @@ struct VueColonnes {
   const double* phi;           // phi / 2 pi, turns
   const std::uint16_t* debut;  // sub-series s holds the terms debut[s] .. debut[s + 1]
   std::size_t sous_series;     // coordinates * puissances
+  // How the sums of all the sub-series, and of each coordinate's, are run (colonnes.h).
+  const Programme* programme_tout;
+  const Programme* programme_coordonnee;  // one per coordinate
 };
 
 // The kernels, one per vector width, chosen at run time (series.cpp).

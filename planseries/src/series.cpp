@@ -4,7 +4,6 @@
 #include <planseries/planseries.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -57,63 +56,102 @@ struct TempsDouble {
   explicit TempsDouble(long double t) : haut(static_cast<double>(t)), bas(static_cast<double>(t - haut)) {}
 };
 
-// One sub-series' sum: a chain of extended-precision additions in table order,
-// a[i] * c[i] for i < n.
-struct Chaine {
-  const double* a;
-  const double* c;
-  std::size_t n;
-  long double* somme;
-};
+// Runs program p over the cosines c (c[0] is term i0's): see colonnes.h. The lanes'
+// pointers and sums stay in registers; at each chain's end its sum is stored and the
+// lane moves to its next chain.
+void executer(const Programme& p, const VueColonnes& v, const double* c, std::size_t i0, std::size_t premiere,
+              long double* somme) {
+  const double *a0 = nullptr, *a1 = nullptr, *a2 = nullptr, *a3 = nullptr;
+  const double *c0 = nullptr, *c1 = nullptr, *c2 = nullptr, *c3 = nullptr;
+  auto placer = [&](std::size_t voie, std::uint8_t s) {
+    if (s == aucune) return;
+    const double* a = v.a + v.debut[s];
+    const double* x = c + (v.debut[s] - i0);
+    switch (voie) {
+      case 0:
+        a0 = a, c0 = x;
+        break;
+      case 1:
+        a1 = a, c1 = x;
+        break;
+      case 2:
+        a2 = a, c2 = x;
+        break;
+      default:
+        a3 = a, c3 = x;
+        break;
+    }
+  };
+  for (std::size_t voie = 0; voie < voies; ++voie) placer(voie, p.premiere[voie]);
 
-// Up to four chains at once. Each keeps its own additions in its own order (the
-// result is that of a plain loop over its terms), but the four are independent, so
-// the floating-point unit overlaps them instead of waiting for each addition.
-void sommer(const Chaine* ch, std::size_t k) {
-  long double s[4] = {0.0L, 0.0L, 0.0L, 0.0L};
-  std::size_t commun = ch[0].n;
-  for (std::size_t j = 1; j < k; ++j) commun = std::min(commun, ch[j].n);
-  // The common length four or two chains at a time; a third chain of three runs alone.
-  std::size_t i = 0;
-  if (k == 4) {
-    for (; i < commun; ++i) {
-      s[0] += static_cast<long double>(ch[0].a[i]) * ch[0].c[i];
-      s[1] += static_cast<long double>(ch[1].a[i]) * ch[1].c[i];
-      s[2] += static_cast<long double>(ch[2].a[i]) * ch[2].c[i];
-      s[3] += static_cast<long double>(ch[3].a[i]) * ch[3].c[i];
+  long double s0 = 0.0L, s1 = 0.0L, s2 = 0.0L, s3 = 0.0L;
+  std::size_t fait = 0;
+  for (std::size_t f = 0; f < p.nombre_fins; ++f) {
+    const Programme::Fin& fin = p.fins[f];
+    const std::size_t n = fin.pas - fait;
+    fait = fin.pas;
+    switch (fin.actives) {
+      case 4:
+        for (std::size_t i = 0; i < n; ++i) {
+          s0 += static_cast<long double>(a0[i]) * c0[i];
+          s1 += static_cast<long double>(a1[i]) * c1[i];
+          s2 += static_cast<long double>(a2[i]) * c2[i];
+          s3 += static_cast<long double>(a3[i]) * c3[i];
+        }
+        a3 += n, c3 += n;
+        [[fallthrough]];
+      case 3:
+        if (fin.actives == 3)
+          for (std::size_t i = 0; i < n; ++i) {
+            s0 += static_cast<long double>(a0[i]) * c0[i];
+            s1 += static_cast<long double>(a1[i]) * c1[i];
+            s2 += static_cast<long double>(a2[i]) * c2[i];
+          }
+        a2 += n, c2 += n;
+        [[fallthrough]];
+      case 2:
+        if (fin.actives == 2)
+          for (std::size_t i = 0; i < n; ++i) {
+            s0 += static_cast<long double>(a0[i]) * c0[i];
+            s1 += static_cast<long double>(a1[i]) * c1[i];
+          }
+        a1 += n, c1 += n;
+        [[fallthrough]];
+      default:
+        if (fin.actives == 1)
+          for (std::size_t i = 0; i < n; ++i) s0 += static_cast<long double>(a0[i]) * c0[i];
+        a0 += n, c0 += n;
     }
-  } else if (k >= 2) {
-    for (; i < commun; ++i) {
-      s[0] += static_cast<long double>(ch[0].a[i]) * ch[0].c[i];
-      s[1] += static_cast<long double>(ch[1].a[i]) * ch[1].c[i];
+    // No reference to a sum: it would leave the registers.
+    long double* const vers = somme + (fin.sous_serie - premiere);
+    switch (fin.voie) {
+      case 0:
+        *vers = s0, s0 = 0.0L;
+        break;
+      case 1:
+        *vers = s1, s1 = 0.0L;
+        break;
+      case 2:
+        *vers = s2, s2 = 0.0L;
+        break;
+      default:
+        *vers = s3, s3 = 0.0L;
+        break;
     }
-  }
-  for (std::size_t j = 0; j < k; ++j) {
-    for (std::size_t r = (k == 3 && j == 2) ? 0 : i; r < ch[j].n; ++r)
-      s[j] += static_cast<long double>(ch[j].a[r]) * ch[j].c[r];
-    *ch[j].somme = s[j];
+    placer(fin.voie, p.suivante[fin.sous_serie]);
   }
 }
 
 }  // namespace
 
-void sommes(const VueColonnes& v, std::size_t premiere, std::size_t fin, long double t, long double* somme) {
+void sommes(const VueColonnes& v, const Programme& p, std::size_t premiere, std::size_t fin, long double t,
+            long double* somme) {
   const std::size_t i0 = v.debut[premiere], i1 = v.debut[fin];
   alignas(64) double c[termes_max + marge_colonnes];
   const TempsDouble td(t);
   noyau_choisi().cosinus(v, i0, i1, td.haut, td.bas, c);
-
-  // The sub-series longest first, four by four, so that the chains run together
-  // about as long as each other.
-  Chaine ch[3 * puissances];
-  std::size_t k = 0;
-  for (std::size_t s = premiere; s < fin; ++s) {
-    const std::size_t n = v.debut[s + 1] - v.debut[s];
-    somme[s - premiere] = 0.0L;
-    if (n > 0) ch[k++] = {v.a + v.debut[s], c + (v.debut[s] - i0), n, somme + (s - premiere)};
-  }
-  std::sort(ch, ch + k, [](const Chaine& x, const Chaine& y) { return x.n > y.n; });
-  for (std::size_t j = 0; j < k; j += 4) sommer(ch + j, std::min<std::size_t>(4, k - j));
+  for (std::size_t s = premiere; s < fin; ++s) somme[s - premiere] = 0.0L;
+  executer(p, v, c, i0, premiere, somme);
 }
 
 long double somme_debut(const VueColonnes& v, std::size_t s, std::size_t n, long double t) {
@@ -121,7 +159,7 @@ long double somme_debut(const VueColonnes& v, std::size_t s, std::size_t n, long
   const TempsDouble td(t);
   noyau_choisi().cosinus(v, v.debut[s], v.debut[s] + n, td.haut, td.bas, c);
   long double somme = 0.0L;
-  sommer(std::array<Chaine, 1>{Chaine{v.a + v.debut[s], c, n, &somme}}.data(), 1);
+  for (std::size_t i = 0; i < n; ++i) somme += static_cast<long double>(v.a[v.debut[s] + i]) * c[i];
   return somme;
 }
 
@@ -141,13 +179,13 @@ long double polynome(const long double* x, long double t) {
 
 long double evaluer(const VueColonnes& v, std::size_t coordonnee, long double t) {
   long double x[puissances];
-  sommes(v, coordonnee * puissances, (coordonnee + 1) * puissances, t, x);
+  sommes(v, v.programme_coordonnee[coordonnee], coordonnee * puissances, (coordonnee + 1) * puissances, t, x);
   return polynome(x, t);
 }
 
 lbr evaluer_lbr(const VueColonnes& v, long double t) {
   long double x[3 * puissances];
-  sommes(v, 0, 3 * puissances, t, x);
+  sommes(v, *v.programme_tout, 0, 3 * puissances, t, x);
   return {polynome(x, t), polynome(x + puissances, t), polynome(x + 2 * puissances, t)};
 }
 
