@@ -26,14 +26,28 @@ void prendre_terre(etat_position& e) {
   e.R0 = terre.R;
 }
 
-// Geocentric ecliptic vector of the planet from the state's heliocentric values.
-void vecteur_geocentrique(etat_position& e) {
-  const vecteur3 v = geocentrique({e.L, e.B, e.R}, {e.L0, e.B0, e.R0});
-  e.x = v.x;
-  e.y = v.y;
-  e.z = v.z;
+// Heliocentric ecliptic rectangular coordinates.
+vecteur3 rectangulaire(const coord_heliocentriques& h) {
+  return {h.R * planseries::cos_rapide(h.B) * planseries::cos_rapide(h.L),
+          h.R * planseries::cos_rapide(h.B) * planseries::sin_rapide(h.L), h.R * planseries::sin_rapide(h.B)};
+}
+
+// Geocentric ecliptic vector of the planet from the state's heliocentric values and
+// the Earth's vector (the state's L0, B0, R0 turned by rectangulaire).
+void vecteur_geocentrique(etat_position& e, const vecteur3& terre) {
+  const vecteur3 p = rectangulaire({e.L, e.B, e.R});
+  e.x = p.x - terre.x;
+  e.y = p.y - terre.y;
+  e.z = p.z - terre.z;
   e.Delta = std::sqrt(e.x * e.x + e.y * e.y + e.z * e.z);
 }
+
+void vecteur_geocentrique(etat_position& e) {
+  vecteur_geocentrique(e, rectangulaire({e.L0, e.B0, e.R0}));
+}
+
+// The aberration step after the geocentric vector (see aberation).
+void apres_vecteur(etat_position& e, long double jd);
 
 // Pluto's heliocentric vector, ecliptic J2000 turned to the equator J2000.
 void vecteur_pluton(etat_position& e) {
@@ -71,23 +85,28 @@ coord_heliocentriques heliocentrique(planete p, long double t) {
 }
 
 vecteur3 geocentrique(const coord_heliocentriques& p, const coord_heliocentriques& t) {
-  return {p.R * planseries::cos_rapide(p.B) * planseries::cos_rapide(p.L) -
-              t.R * planseries::cos_rapide(t.B) * planseries::cos_rapide(t.L),
-          p.R * planseries::cos_rapide(p.B) * planseries::sin_rapide(p.L) -
-              t.R * planseries::cos_rapide(t.B) * planseries::sin_rapide(t.L),
-          p.R * planseries::sin_rapide(p.B) - t.R * planseries::sin_rapide(t.B)};
+  const vecteur3 a = rectangulaire(p), b = rectangulaire(t);
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
 void aberation(etat_position& e, long double jd) {
   vecteur_geocentrique(e);
+  apres_vecteur(e, jd);
+}
 
+namespace {
+
+void apres_vecteur(etat_position& e, long double jd) {
   // The Earth again, at the instant the light left the planet.
   e.t = temps_t(jd - temps_lumiere(e.Delta));
   prendre_terre(e);
 
   coord_ecliptiques c;
-  c.lambda = modulo_360(std::atan2(e.y, e.x) * rad_deg);
-  c.beta = std::atan2(e.z, std::sqrt(e.x * e.x + e.y * e.y)) * rad_deg;
+  // The direction in double, as the equatorial conversion after it: some 1e-16 of a
+  // turn, far below what any page shows.
+  const double x = static_cast<double>(e.x), y = static_cast<double>(e.y), z = static_cast<double>(e.z);
+  c.lambda = modulo_360(std::atan2(y, x) * rad_deg);
+  c.beta = std::atan2(z, std::sqrt(x * x + y * y)) * rad_deg;
 
   const long double T = 10.0L * e.t;
   c = aberration(c, longitude_soleil_vraie(e.L0), T);
@@ -104,6 +123,8 @@ void aberation(etat_position& e, long double jd) {
   e.delta_3j[e.instant + 1] = e.delta;
   e.apparent = true;
 }
+
+}  // namespace
 
 void kepler(etat_position& e) {
   e.r_pluton = e.R;
@@ -149,9 +170,13 @@ void position_instant(planete p, long double jd, int k, etat_position& e) {
     e.B0 = planseries::terre2_latitude(e.t);
     vecteur_pluton(e);
     kepler(e);
-  } else {
+  }
+  // The Earth's vector at the instant serves both steps.
+  vecteur3 terre;
+  if (p != planete::pluton) {
     prendre_terre(e);
-    vecteur_geocentrique(e);
+    terre = rectangulaire({e.L0, e.B0, e.R0});
+    vecteur_geocentrique(e, terre);
   }
   e.Delta_geometrique = e.Delta;
 
@@ -162,8 +187,8 @@ void position_instant(planete p, long double jd, int k, etat_position& e) {
   if (p == planete::pluton) {
     vecteur_pluton(e);  // kepler's distance and direction stand
   } else {
-    vecteur_geocentrique(e);
-    if (p != planete::terre) aberation(e, jd);
+    vecteur_geocentrique(e, terre);
+    if (p != planete::terre) apres_vecteur(e, jd);
   }
 }
 

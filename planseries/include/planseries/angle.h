@@ -22,6 +22,12 @@ inline long double entier_proche(long double x) {
   return (x + decalage) - decalage;
 }
 
+// The same for a double, |x| < 2^51.
+inline double entier_proche_double(double x) {
+  constexpr double decalage = 0x1.8p52;
+  return (x + decalage) - decalage;
+}
+
 // x - 2 pi k in [-pi, pi] (radians).
 inline long double reduire_tour(long double x) {
   const long double k = entier_proche(x * inverse_deux_pi);
