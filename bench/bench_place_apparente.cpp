@@ -12,6 +12,7 @@
 #include "calcul/lune.h"
 #include "calcul/planete.h"
 #include "calcul/soleil.h"
+#include "calcul/table_lune.h"
 #include "plancher.h"
 
 namespace {
@@ -68,6 +69,8 @@ void BM_PlaceApparente_lune(benchmark::State& state) {
     const auto eq = almanax::ecliptique_vers_equatorial({p.lambda + n.delta_psi, p.beta}, n.epsilon());
     benchmark::DoNotOptimize(eq.alpha);
   }
+  // The longitude's sines and the distance's cosines of one table, the latitude's sines.
+  plancher_de(state, 2 * almanax::table_lune_lr.size() + almanax::table_lune_b.size() + plancher::termes_nutation);
 }
 
 }  // namespace
