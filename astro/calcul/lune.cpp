@@ -94,19 +94,30 @@ struct sommes_periodiques {
 sommes_periodiques sommer(const arguments_lunaires& a, bool avec_l, bool avec_r, bool avec_b) {
   const long double puissances_e[3] = {1.0L, a.E, a.E * a.E};
   double angle_lr[n_lr], angle_b[n_b], sinus_lr[n_lr], cosinus_lr[n_lr], sinus_b[n_b];
-  angles(lignes_lr, a, angle_lr);
-  angles(lignes_b, a, angle_b);
+  if (avec_l || avec_r) angles(lignes_lr, a, angle_lr);
+  if (avec_b) angles(lignes_b, a, angle_b);
   if (avec_l) planseries::sinus_reduits(angle_lr, sinus_lr, n_lr);
   if (avec_r) planseries::cosinus_reduits(angle_lr, cosinus_lr, n_lr);
   if (avec_b) planseries::sinus_reduits(angle_b, sinus_b, n_b);
+  auto terme_l = [&](std::size_t i) {
+    return table_lune_lr[i].l * puissances_e[lignes_lr.puissance_e[i]] * sinus_lr[i];
+  };
+  auto terme_r = [&](std::size_t i) {
+    return table_lune_lr[i].r * puissances_e[lignes_lr.puissance_e[i]] * cosinus_lr[i];
+  };
+  auto terme_b = [&](std::size_t i) { return table_lune_b[i].b * puissances_e[lignes_b.puissance_e[i]] * sinus_b[i]; };
   sommes_periodiques s;
-  for (std::size_t i = 0; i < n_lr; ++i) {
-    const terme_lune_lr& lr = table_lune_lr[i];
-    const terme_lune_b& b = table_lune_b[i];
-    if (avec_l) s.l += lr.l * puissances_e[lignes_lr.puissance_e[i]] * sinus_lr[i];
-    if (avec_r) s.r += lr.r * puissances_e[lignes_lr.puissance_e[i]] * cosinus_lr[i];
-    if (avec_b) s.b += b.b * puissances_e[lignes_b.puissance_e[i]] * sinus_b[i];
+  if (avec_l && avec_r && avec_b) {
+    for (std::size_t i = 0; i < n_lr; ++i) {
+      s.l += terme_l(i);
+      s.r += terme_r(i);
+      s.b += terme_b(i);
+    }
+    return s;
   }
+  for (std::size_t i = 0; avec_l && i < n_lr; ++i) s.l += terme_l(i);
+  for (std::size_t i = 0; avec_r && i < n_lr; ++i) s.r += terme_r(i);
+  for (std::size_t i = 0; avec_b && i < n_b; ++i) s.b += terme_b(i);
   return s;
 }
 

@@ -3,7 +3,6 @@
 #include <planseries/angle.h>
 #include <planseries/planseries.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>

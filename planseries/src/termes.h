@@ -1,5 +1,5 @@
-// Term tables of the planetary series and their evaluation (library internals,
-// not exported).
+// Term tables of the planetary series as printed (library internals, not exported);
+// colonnes.h lays them out for the evaluation.
 #pragma once
 
 #include <planseries/angle.h>
