@@ -1,3 +1,5 @@
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "cli/cli.h"
@@ -12,5 +14,10 @@ int main(int argc, char** argv) {
         almanax::cli::chemins_programme_complet(almanax::cli::executable_courant(), ALMANAX_LIBEXEC_RELATIF);
     return almanax::cli::remplacer_par_programme_complet(chemins, argv, std::cerr);
   }
-  return almanax::cli::principal(argc, argv, std::cout, std::cerr);
+  const int statut = almanax::cli::principal(argc, argv, std::cout, std::cerr);
+  // The report is written and flushed (its status says whether it all went out): end
+  // here, without the libraries' clean-up at exit, which would cost as much as the report.
+  std::cout.flush();
+  std::fflush(nullptr);
+  std::_Exit(statut);
 }
