@@ -2,11 +2,16 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/images/brancher_images.h"
 #ifdef ALMANAX_AVEC_IHM
 #include "ihm/application.h"
 #endif
 
+// The full program: the window, --capture, and every report with its --image picture.
+// With the window built it is astro-graphique, started by the text-only astro
+// (main_leger.cpp); without it, it is astro itself.
 int main(int argc, char** argv) {
+  almanax::cli::brancher_images();
 #ifdef ALMANAX_AVEC_IHM
   // No argument: the window. Everything else is the command line, which never starts
   // the window system, except --capture DIR: the pictures of the pages.

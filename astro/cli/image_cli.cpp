@@ -1,16 +1,21 @@
 #include "cli/image_cli.h"
 
-#include "dessin/image_fichier.h"
-
 namespace almanax::cli {
 
-void ecrire_image_demandee(arguments& a, const std::function<QImage()>& dessiner) {
-  if (!a.present("image")) return;
-  const std::string fichier = a.texte("image", "");
+dessinateurs_images& dessinateurs() {
+  static dessinateurs_images table;
+  return table;
+}
+
+std::optional<std::string> fichier_image_demande(arguments& a, bool dessinateur_present) {
+  if (!a.present("image")) return std::nullopt;
+  std::string fichier = a.texte("image", "");
   if (fichier.empty()) throw erreur_option("--image attend un nom de fichier.");
-  dessin::assurer_contexte_dessin();
-  const std::string erreur = dessin::enregistrer_image(dessiner(), QString::fromLocal8Bit(fichier.c_str()));
-  if (!erreur.empty()) throw erreur_option(erreur);
+  if (!dessinateur_present)
+    throw erreur_option(
+        "--image n'est pas disponible dans ce programme : les images sont dessinées par le programme complet, "
+        "astro-graphique.");
+  return fichier;
 }
 
 }  // namespace almanax::cli

@@ -7,7 +7,6 @@
 #include "cli/image_cli.h"
 #include "cli/recherche_annees.h"
 #include "cli/sortie_json.h"
-#include "dessin/dessin_ce_soir.h"
 
 namespace almanax::cli {
 
@@ -36,7 +35,7 @@ resultat rapport_ce_soir(arguments& a) {
   e.echelle = a.echelle();
   e.separateur = separateur_decimal();
   const resultat_ce_soir r = calcul_ce_soir(e);
-  ecrire_image_demandee(a, [&] { return dessin::image_ce_soir(r); });
+  ecrire_image_demandee(a, dessinateurs().ce_soir, r);
 
   res.texte = copie_ce_soir(r, champs_bloc_date_de(e.instant), champs_du_site(site));
   res.jde_reference = r.jde_heure;

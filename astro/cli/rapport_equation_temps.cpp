@@ -4,7 +4,6 @@
 #include "cli/cli.h"
 #include "cli/image_cli.h"
 #include "cli/sortie_json.h"
-#include "dessin/dessin_graphiques.h"
 
 namespace almanax::cli {
 
@@ -13,7 +12,7 @@ resultat rapport_equation_temps(arguments& a) {
   const equation_du_jour jour = equation_du_temps_du_jour(date, a.echelle());
   const courbe_equation_du_temps courbe =
       trace_equation_du_temps(date.annee, largeur_courbe_equation, hauteur_courbe_equation, a.echelle());
-  ecrire_image_demandee(a, [&] { return dessin::image_equation_du_temps(courbe); });
+  ecrire_image_demandee(a, dessinateurs().equation_du_temps, courbe);
 
   resultat res;
   res.texte = jour.texte + "\r\n";

@@ -3,16 +3,12 @@
 // day and one line per body drawn (its coordinates as the information panel writes
 // them and the pixel of its disc's centre); --image FICHIER also draws the page's
 // picture into a BMP or PNG file, without a window.
-#include <QGuiApplication>
-#include <QPalette>
-
 #include "calcul/pages/planetarium.h"
 #include "calcul/rapport.h"
 #include "cli/cli.h"
 #include "cli/image_cli.h"
 #include "cli/recherche_annees.h"
 #include "cli/sortie_json.h"
-#include "dessin/dessin_planetarium.h"
 
 namespace almanax::cli {
 
@@ -22,11 +18,6 @@ namespace {
 template <std::size_t N>
 std::array<bool, N> corps_choisis(arguments& a, const std::array<std::string_view, N>& noms, QJsonObject& entrees) {
   return planetes_choisies<N>(a, std::vector<std::string>(noms.begin(), noms.end()), entrees);
-}
-
-// The desktop's button-face colour of the drawing context (the axes and the map's background).
-QColor fond_boutons() {
-  return QGuiApplication::palette().color(QPalette::Button);
 }
 
 std::string position_texte(const pixel& p) {
@@ -64,7 +55,7 @@ resultat rapport_planetarium_helio(arguments& a) {
   const instant_saisi i = instant_des_options(a, res.entrees);
   const std::array<bool, nombre_planetes> montrees = corps_choisis(a, noms_planetes, res.entrees);
   const resultat_helio r = calcul_helio(i, largeur_helio, hauteur_helio, separateur_decimal(), a.echelle());
-  ecrire_image_demandee(a, [&] { return dessin::image_helio(r, montrees, fond_boutons()); });
+  ecrire_image_demandee(a, dessinateurs().helio, r, montrees);
 
   res.texte = lignes_en_tete(r.titre, r.jour_julien);
   QJsonArray planetes;
@@ -93,7 +84,7 @@ resultat rapport_planetarium_geo(arguments& a) {
   const instant_saisi i = instant_des_options(a, res.entrees);
   const std::array<bool, nombre_corps_geo> montres = corps_choisis(a, noms_corps_geo, res.entrees);
   const resultat_geo r = calcul_geo(i, largeur_geo, hauteur_geo, separateur_decimal(), a.echelle());
-  ecrire_image_demandee(a, [&] { return dessin::image_geo(r, montres, fond_boutons()); });
+  ecrire_image_demandee(a, dessinateurs().geo, r, montres);
 
   const std::string liste = liste_corps_geo(montres);
   res.texte =

@@ -7,7 +7,6 @@
 #include "cli/image_cli.h"
 #include "cli/recherche_annees.h"
 #include "cli/sortie_json.h"
-#include "dessin/dessin_graphiques.h"
 
 namespace almanax::cli {
 
@@ -39,7 +38,7 @@ resultat rapport_satellites(arguments& a) {
   if (!instant)
     for (std::size_t k = 0; k < g.jours.size(); ++k)
       positions.push_back(positions_des_satellites(instant_jour_grille(g, static_cast<int>(k), a.echelle())));
-  ecrire_image_demandee(a, [&] { return dessin::image_satellites(g); });
+  ecrire_image_demandee(a, dessinateurs().satellites, g);
 
   res.texte = texte_satellites(positions, instant, separateur_decimal(), a.echelle());
   res.jde_reference = positions.front().jour_julien;

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sortie_astro {
@@ -29,11 +30,12 @@ inline std::filesystem::path dossier_de_test() {
   return std::filesystem::temp_directory_path() / ("almanax-cli-" + std::to_string(getpid()));
 }
 
-// Runs ASTRO_EXE with the arguments in `dossier` (working directory, created when
-// missing), with the locale `langue` (the C one by default) and a private settings scope.
-inline sortie_astro executer_astro(const std::vector<std::string>& args,
-                                   const std::filesystem::path& dossier = dossier_de_test(),
-                                   const std::string& langue = "C.UTF-8") {
+// Runs the program `exe` with the arguments in `dossier` (working directory, created
+// when missing), with the locale `langue`, a private settings scope and the variables
+// of `environnement` added.
+inline sortie_astro executer_programme(const std::string& exe, const std::vector<std::string>& args,
+                                       const std::filesystem::path& dossier, const std::string& langue = "C.UTF-8",
+                                       const std::vector<std::pair<std::string, std::string>>& environnement = {}) {
   std::filesystem::create_directories(dossier);
   const auto out = dossier / "stdout.txt";
   const auto err = dossier / "stderr.txt";
@@ -46,13 +48,14 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
     setenv("HOME", dossier.c_str(), 1);
     setenv("XDG_DATA_HOME", (dossier / "donnees").c_str(), 1);
     setenv("LC_ALL", langue.c_str(), 1);
+    for (const auto& [nom, valeur] : environnement) setenv(nom.c_str(), valeur.c_str(), 1);
     std::vector<char*> argv;
-    std::string exe = ASTRO_EXE;
-    argv.push_back(exe.data());
+    std::string chemin = exe;
+    argv.push_back(chemin.data());
     std::vector<std::string> copie = args;
     for (auto& a : copie) argv.push_back(a.data());
     argv.push_back(nullptr);
-    execv(exe.c_str(), argv.data());
+    execv(chemin.c_str(), argv.data());
     _exit(127);
   }
   int statut = 0;
@@ -67,6 +70,14 @@ inline sortie_astro executer_astro(const std::vector<std::string>& args,
   r.sortie = lire(out);
   r.erreurs = lire(err);
   return r;
+}
+
+// Runs ASTRO_EXE with the arguments in `dossier` (working directory, created when
+// missing), with the locale `langue` (the C one by default) and a private settings scope.
+inline sortie_astro executer_astro(const std::vector<std::string>& args,
+                                   const std::filesystem::path& dossier = dossier_de_test(),
+                                   const std::string& langue = "C.UTF-8") {
+  return executer_programme(ASTRO_EXE, args, dossier, langue);
 }
 
 // The document printed by a --json run; an empty object when the output is not one
