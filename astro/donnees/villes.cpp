@@ -174,6 +174,28 @@ std::optional<long double> lire_nombre(std::string_view texte) {
   }
   if (chiffres == 0 || separateurs > 1) return std::nullopt;
   const bool negatif = i > 0 && s[0] == '-';
+  // Up to 19 digits and 27 decimals (every coordinate a file holds): the digits as a
+  // whole number and the power of ten are both exact in long double, so one division
+  // gives the correctly rounded value, as from_chars does, some ten times faster.
+  if (chiffres <= 19) {
+    unsigned long long entier = 0;
+    int decimales = 0;
+    bool apres_separateur = false;
+    for (std::size_t k = i; k < s.size(); ++k) {
+      if (s[k] == '.') {
+        apres_separateur = true;
+        continue;
+      }
+      entier = entier * 10 + static_cast<unsigned>(s[k] - '0');
+      if (apres_separateur) ++decimales;
+    }
+    if (decimales <= 27) {
+      long double puissance = 1;
+      for (int k = 0; k < decimales; ++k) puissance *= 10;
+      const long double v = static_cast<long double>(entier) / puissance;
+      return negatif ? -v : v;
+    }
+  }
   long double v = 0;
   const char* debut = s.data() + i;
   const char* fin = s.data() + s.size();
@@ -281,7 +303,8 @@ lecture_villes lire_villes(const QByteArray& contenu) {
       raison = "ligne trop longue (" + std::to_string(longueur) + " caractères, " + std::to_string(longueur_max_ligne) +
                " au plus)";
     } else {
-      v = lire_ligne(decoder_ligne(brute).toStdString(), raison);
+      // Valid UTF-8 is read as it stands (the decoding would give the same bytes back).
+      v = utf8_valide(brute) ? lire_ligne(brute, raison) : lire_ligne(decoder_ligne(brute).toStdString(), raison);
     }
     if (v) {
       r.villes.push_back(std::move(*v));

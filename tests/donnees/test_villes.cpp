@@ -11,7 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <memory>
 
 #include "calcul/site.h"
@@ -73,6 +76,31 @@ TEST(Villes, LectureDesNombres) {
   EXPECT_NEAR(static_cast<double>(*lire_nombre("-0.5")), -0.5, 1e-12);
   for (const char* faux : {"", "-", ".", "4 8", "48.8.5", "48,8.5", "1e3", "abc", "48.85x", "--2", "0x10"})
     EXPECT_FALSE(lire_nombre(faux).has_value()) << faux;
+}
+
+// Every number reads to the correctly rounded long double, the value from_chars gives:
+// short ones (the quick division) and long ones alike, to the last bit.
+TEST(Villes, NombresArrondisCommeFromChars) {
+  std::mt19937_64 hasard(20261210);
+  for (int essai = 0; essai < 20000; ++essai) {
+    const int chiffres = 1 + static_cast<int>(hasard() % 30);
+    const int separateur = static_cast<int>(hasard() % (chiffres + 1));  // chiffres: none
+    std::string texte = hasard() % 3 == 0 ? "-" : "";
+    for (int k = 0; k < chiffres; ++k) {
+      if (k == separateur && k > 0) texte += hasard() % 2 ? "." : ",";
+      texte += static_cast<char>('0' + hasard() % 10);
+    }
+    std::string point = texte;
+    std::replace(point.begin(), point.end(), ',', '.');
+    const bool negatif = point[0] == '-';
+    long double attendu = 0;
+    const char* debut = point.data() + (negatif ? 1 : 0);
+    std::from_chars(debut, point.data() + point.size(), attendu, std::chars_format::fixed);
+    if (negatif) attendu = -attendu;
+    const auto lu = lire_nombre(texte);
+    ASSERT_TRUE(lu.has_value()) << texte;
+    ASSERT_EQ(*lu, attendu) << texte;
+  }
 }
 
 TEST(Villes, SaisieEnDegresMinutesSecondesCoupeeAuCentieme) {
