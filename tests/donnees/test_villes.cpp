@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <random>
 #include <memory>
+#include <random>
 
 #include "calcul/site.h"
 #include "donnees/villes.h"
