@@ -148,7 +148,9 @@ TEST(Corrections, NutationEnDoubleCommeLaSommeEtendue) {
     EXPECT_EQ(un_a_un.delta_epsilon, n.delta_epsilon);
     EXPECT_EQ(un_a_un.epsilon0, n.epsilon0);
   }
-  RecordProperty("ecart_max_arcsec", std::to_string(static_cast<double>(ecart_max)));
+  std::ostringstream ecart;
+  ecart << static_cast<double>(ecart_max);
+  RecordProperty("ecart_max_arcsec", ecart.str());
   const etat_nutation a = nutation_complete(0.1L), b = nutation_complete(0.2L), c = nutation_complete(0.1L);
   EXPECT_NE(a.delta_psi, b.delta_psi);
   EXPECT_EQ(a.delta_psi, c.delta_psi);
