@@ -13,7 +13,7 @@ namespace almanax {
 namespace {
 
 constexpr std::size_t nombre_termes = std::size(table_nutation);
-// Room for the vector functions' whole last group.
+// The terms and one of zero multipliers and coefficients, for whole groups of four.
 constexpr std::size_t places = nombre_termes + 1;
 
 // The table as columns of doubles, for the loops over the terms: the multipliers of
@@ -71,11 +71,14 @@ void arguments(const etat_nutation& n, double (&a)[places]) {
 // Sums are in 0.0001"; to degrees.
 constexpr long double unite_nutation = 0.0001L / 3600.0L;
 
-// sum of (x + x_t T) y over the terms, in double.
+// sum of (x + x_t T) y over the terms, in double, four partial sums so that the
+// additions overlap (the padding term adds zero).
 double somme(const double* x, const double* x_t, const double (&y)[places], double T) {
-  double s = 0;
-  for (std::size_t i = 0; i < nombre_termes; ++i) s += (x[i] + x_t[i] * T) * y[i];
-  return s;
+  static_assert(places % 4 == 0);
+  double s[4] = {0, 0, 0, 0};
+  for (std::size_t i = 0; i < places; i += 4)
+    for (std::size_t j = 0; j < 4; ++j) s[j] += (x[i + j] + x_t[i + j] * T) * y[i + j];
+  return (s[0] + s[1]) + (s[2] + s[3]);
 }
 
 }  // namespace
@@ -84,14 +87,14 @@ void nutation_obliquite(etat_nutation& n) {
   arguments_fondamentaux(n);
   double a[places], c[places];
   arguments(n, a);
-  planseries::cosinus_reduits(a, c, nombre_termes);
+  planseries::cosinus_reduits(a, c, places);
   n.delta_epsilon = somme(colonnes().c, colonnes().c_t, c, static_cast<double>(10.0L * n.t)) * unite_nutation;
 }
 
 void nutation_longitude(etat_nutation& n) {
   double a[places], sinus[places];
   arguments(n, a);
-  planseries::sinus_reduits(a, sinus, nombre_termes);
+  planseries::sinus_reduits(a, sinus, places);
   n.delta_psi = somme(colonnes().s, colonnes().s_t, sinus, static_cast<double>(10.0L * n.t)) * unite_nutation;
 }
 
@@ -118,8 +121,8 @@ etat_nutation nutation_complete(long double t) {
   arguments_fondamentaux(n);
   double a[places], c[places], sinus[places];
   arguments(n, a);
-  planseries::cosinus_reduits(a, c, nombre_termes);
-  planseries::sinus_reduits(a, sinus, nombre_termes);
+  planseries::cosinus_reduits(a, c, places);
+  planseries::sinus_reduits(a, sinus, places);
   const colonnes_nutation& k = colonnes();
   const double T = static_cast<double>(10.0L * t);
   n.delta_epsilon = somme(k.c, k.c_t, c, T) * unite_nutation;
