@@ -46,9 +46,6 @@ void vecteur_geocentrique(etat_position& e) {
   vecteur_geocentrique(e, rectangulaire({e.L0, e.B0, e.R0}));
 }
 
-// The aberration step after the geocentric vector (see aberation).
-void apres_vecteur(etat_position& e, long double jd);
-
 // Pluto's heliocentric vector, ecliptic J2000 turned to the equator J2000.
 void vecteur_pluton(etat_position& e) {
   const vecteur3 v = ecliptique_j2000_vers_equateur_j2000(
@@ -89,13 +86,9 @@ vecteur3 geocentrique(const coord_heliocentriques& p, const coord_heliocentrique
   return {a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
-void aberation(etat_position& e, long double jd) {
-  vecteur_geocentrique(e);
-  apres_vecteur(e, jd);
-}
-
 namespace {
 
+// The aberration step after the geocentric vector: see aberation.
 void apres_vecteur(etat_position& e, long double jd) {
   // The Earth again, at the instant the light left the planet.
   e.t = temps_t(jd - temps_lumiere(e.Delta));
@@ -125,6 +118,11 @@ void apres_vecteur(etat_position& e, long double jd) {
 }
 
 }  // namespace
+
+void aberation(etat_position& e, long double jd) {
+  vecteur_geocentrique(e);
+  apres_vecteur(e, jd);
+}
 
 void kepler(etat_position& e) {
   e.r_pluton = e.R;
@@ -164,16 +162,14 @@ void position_instant(planete p, long double jd, int k, etat_position& e) {
   prendre_heliocentrique(p, e);
   e.longitude_helio = modulo_360(e.L * rad_deg);
   e.latitude_helio = e.B * rad_deg;
+  vecteur3 terre;  // the Earth's vector at the instant, for both steps
   if (p == planete::pluton) {
     e.R0 = planseries::terre_rayon(e.t);
     e.L0 = planseries::terre2_longitude(e.t);
     e.B0 = planseries::terre2_latitude(e.t);
     vecteur_pluton(e);
     kepler(e);
-  }
-  // The Earth's vector at the instant serves both steps.
-  vecteur3 terre;
-  if (p != planete::pluton) {
+  } else {
     prendre_terre(e);
     terre = rectangulaire({e.L0, e.B0, e.R0});
     vecteur_geocentrique(e, terre);
