@@ -15,6 +15,7 @@
 #include "calcul/pages/satellites.h"
 #include "calcul/pages/soleil_lune.h"
 #include "fuseau_essai.h"
+#include "instant_essai.h"
 
 namespace almanax {
 namespace {
@@ -28,13 +29,7 @@ const echelle_temps& paris() {
   return e;
 }
 
-instant_saisi instant(int jour, int mois, int annee, int h = 0, int minute = 0) {
-  instant_saisi i;
-  i.date = {jour, mois, annee};
-  i.heure = h;
-  i.minute = minute;
-  return i;
-}
+using essais::instant;
 
 site_courant paris_site() {
   site_courant s;

@@ -7,18 +7,13 @@
 #include "calcul/pages/planetarium.h"
 #include "calcul/pages/precessions.h"
 #include "calcul/soleil.h"
+#include "instant_essai.h"
 
 using namespace almanax;
 
 namespace {
 
-instant_saisi instant(int jour, int mois, int annee, int heure = 0, int minute = 0) {
-  instant_saisi i;
-  i.date = {jour, mois, annee};
-  i.heure = heure;
-  i.minute = minute;
-  return i;
-}
+using essais::instant;
 
 // Difference of two angles in degrees, folded into -180..180.
 long double ecart(long double a, long double b) {

@@ -6,19 +6,13 @@
 #include "calcul/pages/ephemerides.h"
 #include "calcul/pages/soleil_lune.h"
 #include "calcul/rapport.h"
+#include "instant_essai.h"
 
 using namespace almanax;
 
 namespace {
 
-instant_saisi instant_de(int jour, int mois, int annee, int heure = 0, int minute = 0, int seconde = 0) {
-  instant_saisi i;
-  i.date = {jour, mois, annee};
-  i.heure = heure;
-  i.minute = minute;
-  i.seconde = seconde;
-  return i;
-}
+using essais::instant;
 
 site_courant paris() {
   site_courant s;
@@ -49,14 +43,14 @@ std::vector<std::string> lignes(const std::string& t) {
 }  // namespace
 
 TEST(SoleilLunePage, MemeInstantPourLesDeuxGroupes) {
-  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(13, 10, 1992), paris(), ",");
+  const resultat_soleil_lune r = calcul_soleil_lune(instant(13, 10, 1992), paris(), ",");
   EXPECT_EQ(r.jour_julien, 2448908.5L);
   EXPECT_EQ(r.soleil.jour_julien, r.jour_julien);
   EXPECT_EQ(r.lune.jour_julien, r.jour_julien);
   EXPECT_EQ(r.soleil.textes.distance_terre, "0,99761");
   EXPECT_NEAR(r.soleil.longitude_apparente, 199.906L, 0.0005L);
   // The clock time enters the instant.
-  const resultat_soleil_lune midi = calcul_soleil_lune(instant_de(13, 10, 1992, 12, 30, 36), paris(), ",");
+  const resultat_soleil_lune midi = calcul_soleil_lune(instant(13, 10, 1992, 12, 30, 36), paris(), ",");
   EXPECT_NEAR(midi.jour_julien, 2448909.0L + (30 * 60 + 36) / 86400.0L, 2e-6L);  // stored on 40 bits
   EXPECT_GT(midi.lune.lambda - r.lune.lambda, 6.0L);
 }
@@ -64,12 +58,12 @@ TEST(SoleilLunePage, MemeInstantPourLesDeuxGroupes) {
 TEST(SoleilLunePage, AnneesHistoriques) {
   // Year -1 of the page is the astronomical year 0; 1 January of year 0 (Julian
   // calendar) is JD 1721057.5, and 1 January 1 is 366 days later.
-  EXPECT_EQ(jour_julien_saisi(instant_de(1, 1, -1)), 1721057.5L);
-  EXPECT_EQ(jour_julien_saisi(instant_de(1, 1, 1)), 1721423.5L);
-  EXPECT_EQ(jour_julien_saisi(instant_de(12, 4, 1992)), 2448724.5L);
+  EXPECT_EQ(jour_julien_saisi(instant(1, 1, -1)), 1721057.5L);
+  EXPECT_EQ(jour_julien_saisi(instant(1, 1, 1)), 1721423.5L);
+  EXPECT_EQ(jour_julien_saisi(instant(12, 4, 1992)), 2448724.5L);
   // Far dates still compute without a NaN in any text.
   for (int annee : {-4713, -1, 1, 9999}) {
-    const resultat_soleil_lune r = calcul_soleil_lune(instant_de(1, 1, annee), paris(), ",");
+    const resultat_soleil_lune r = calcul_soleil_lune(instant(1, 1, annee), paris(), ",");
     const std::string t = copie_soleil_lune(r, {}, champs_bloc_date_de(r.saisie), champs_paris());
     EXPECT_EQ(t.find("nan"), std::string::npos) << annee;
     EXPECT_EQ(t.find("NAN"), std::string::npos) << annee;
@@ -77,7 +71,7 @@ TEST(SoleilLunePage, AnneesHistoriques) {
 }
 
 TEST(SoleilLuneCopie, ToutesLesCasesCochees) {
-  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(13, 10, 1992), paris(), ",");
+  const resultat_soleil_lune r = calcul_soleil_lune(instant(13, 10, 1992), paris(), ",");
   const std::string t = copie_soleil_lune(r, {}, champs_bloc_date_de(r.saisie), champs_paris());
   const std::vector<std::string> l = lignes(t);
   const std::string site = bloc_site(champs_paris());
@@ -124,13 +118,13 @@ TEST(SoleilLuneCopie, ToutesLesCasesCochees) {
 }
 
 TEST(SoleilLuneCopie, AucuneCaseCocheeDonneUneLigneVide) {
-  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(13, 10, 1992), paris(), ",");
+  const resultat_soleil_lune r = calcul_soleil_lune(instant(13, 10, 1992), paris(), ",");
   const cases_soleil_lune aucune{false, false, false, false};
   EXPECT_EQ(copie_soleil_lune(r, aucune, champs_bloc_date_de(r.saisie), champs_paris()), "\r\n");
 }
 
 TEST(SoleilLuneCopie, ChaqueCaseSeule) {
-  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(12, 4, 1992, 21, 5, 9), paris(), ".");
+  const resultat_soleil_lune r = calcul_soleil_lune(instant(12, 4, 1992, 21, 5, 9), paris(), ".");
   const champs_bloc_date d = champs_bloc_date_de(r.saisie);
   EXPECT_EQ(d.heure, "21:05:09");
   EXPECT_EQ(copie_soleil_lune(r, {true, false, false, false}, d, champs_paris()),
@@ -148,7 +142,7 @@ TEST(SoleilLuneCopie, ChaqueCaseSeule) {
 
 TEST(SoleilLuneCopie, AnneeAvantNotreEre) {
   // The year shows as typed (historical numbering) in the date block.
-  const resultat_soleil_lune r = calcul_soleil_lune(instant_de(3, 2, -44), paris(), ",");
+  const resultat_soleil_lune r = calcul_soleil_lune(instant(3, 2, -44), paris(), ",");
   EXPECT_EQ(copie_soleil_lune(r, {true, false, false, false}, champs_bloc_date_de(r.saisie), champs_paris()),
             "Le 3 Février -44 à 00:00:00\r\n\r\n");
 }
@@ -164,14 +158,14 @@ TEST(LeverDuJour, IndependantDeLHeureSaisie) {
   };
   for (const cas& c : {cas{8, 12, 2026}, cas{23, 6, 2026}, cas{1, 1, 2025}, cas{15, 3, -500}}) {
     SCOPED_TRACE(std::to_string(c.jour) + "/" + std::to_string(c.mois) + "/" + std::to_string(c.annee));
-    const auto minuit = calcul_soleil_lune(instant_de(c.jour, c.mois, c.annee), paris(), ",");
+    const auto minuit = calcul_soleil_lune(instant(c.jour, c.mois, c.annee), paris(), ",");
     entree_ephemerides ep;
     ep.p = planete::mars;
     ep.site = paris();
-    ep.instant = instant_de(c.jour, c.mois, c.annee);
+    ep.instant = instant(c.jour, c.mois, c.annee);
     const auto mars_minuit = calcul_ephemerides(ep);
     for (const auto& [h, m] : {std::pair{12, 0}, std::pair{23, 59}}) {
-      const auto r = calcul_soleil_lune(instant_de(c.jour, c.mois, c.annee, h, m), paris(), ",");
+      const auto r = calcul_soleil_lune(instant(c.jour, c.mois, c.annee, h, m), paris(), ",");
       EXPECT_EQ(r.lune.textes.heure_lever, minuit.lune.textes.heure_lever);
       EXPECT_EQ(r.lune.textes.heure_meridien, minuit.lune.textes.heure_meridien);
       EXPECT_EQ(r.lune.textes.heure_coucher, minuit.lune.textes.heure_coucher);
@@ -179,7 +173,7 @@ TEST(LeverDuJour, IndependantDeLHeureSaisie) {
       EXPECT_EQ(r.soleil.textes.heure_meridien, minuit.soleil.textes.heure_meridien);
       EXPECT_EQ(r.soleil.textes.heure_coucher, minuit.soleil.textes.heure_coucher);
       EXPECT_NE(r.lune.textes.ascension_droite, minuit.lune.textes.ascension_droite);  // the place is the instant's
-      ep.instant = instant_de(c.jour, c.mois, c.annee, h, m);
+      ep.instant = instant(c.jour, c.mois, c.annee, h, m);
       const auto mars = calcul_ephemerides(ep);
       EXPECT_EQ(mars.textes.heure_lever, mars_minuit.textes.heure_lever);
       EXPECT_EQ(mars.textes.heure_meridien, mars_minuit.textes.heure_meridien);
@@ -192,10 +186,10 @@ TEST(LeverDuJour, IndependantDeLHeureSaisie) {
   site_courant paris_liste = paris();
   paris_liste.latitude = 48.85L;
   paris_liste.longitude = 2.35L;
-  const auto r = calcul_soleil_lune(instant_de(8, 12, 2026, 12, 0), paris_liste, ",");
+  const auto r = calcul_soleil_lune(instant(8, 12, 2026, 12, 0), paris_liste, ",");
   EXPECT_EQ(r.lune.textes.heure_lever, "7 h 24 m");
   // 23 June 2026: the refined setting falls past midnight; that day has none.
-  const auto juin = calcul_soleil_lune(instant_de(23, 6, 2026, 12, 0), paris(), ",");
+  const auto juin = calcul_soleil_lune(instant(23, 6, 2026, 12, 0), paris(), ",");
   EXPECT_EQ(juin.lune.lever_coucher.etat_coucher, etat_evenement::pas_ce_jour);
   EXPECT_EQ(juin.lune.textes.heure_coucher, "pas de coucher ce jour");
 }
