@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "colonnes.h"
 #include "vsop87d_termes.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -61,17 +62,9 @@ double somme1(const Table& table, double t) {
   return s;
 }
 
-template <std::size_t N>
-std::size_t termes(const planseries::Serie (&series)[N]) {
-  std::size_t n = 0;
-  for (const planseries::Serie& s : series)
-    for (const planseries::SousSerie& x : s) n += x.size();
-  return n;
-}
-
 std::size_t termes_planete(const planseries::Planete& p) {
   const planseries::Serie series[] = {p.l, p.b, p.r};
-  return termes(series);
+  return planseries::nombre_termes(series);
 }
 
 }  // namespace
